@@ -1,0 +1,1 @@
+#include "core/activity_window.h"

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The Moon's geocentric position from short trigonometric series, and its noon distance with
+// the perigee/apogee tracker. Angles in radians; time as (day number, day fraction) in UT.
+
+namespace velmorant {
+
+// Mean arguments of the Moon, Sun and planets for one instant, each in radians in [0, TwoPi),
+// plus t (days from J2000.0, no Delta T) and T (Julian centuries from 1900.0).
+struct FundamentalArgs {
+    double Lm = 0;  // Moon mean longitude
+    double l = 0;   // Moon mean anomaly
+    double F = 0;   // Moon argument of latitude
+    double D = 0;   // Moon mean elongation from the Sun
+    double Om = 0;  // longitude of the Moon's ascending node
+    double Ls = 0;  // Sun mean longitude
+    double g = 0;   // Sun mean anomaly
+    double L2 = 0;  // Venus mean longitude
+    double g2 = 0;  // Venus mean anomaly
+    double g4 = 0;  // Mars mean anomaly
+    double g5 = 0;  // Jupiter mean anomaly
+    double t = 0;   // days from J2000.0
+    double T = 0;   // Julian centuries from 1900.0
+};
+
+FundamentalArgs FundamentalArguments(double dayNumber, double dayFraction);
+
+// Geocentric ecliptic and equatorial position of the Moon, radians. RightAscension in
+// [0, TwoPi]; Longitude is not reduced to a range.
+struct MoonEquatorial {
+    double Longitude = 0;
+    double Latitude = 0;
+    double RightAscension = 0;
+    double Declination = 0;
+};
+
+MoonEquatorial MoonPosition(double dayNumber, double dayFraction);
+
+// The Moon's distance at 12:00 UT of the current date of a run and the perigee/apogee tracker.
+// Starts empty at every run and is advanced once per date by MoonNoonDistance.
+struct MoonDistanceState {
+    float DistanceKm = 0;          // noon distance of the current date, km (Single)
+    float PreviousDistanceKm = 0;  // noon distance of the date processed before (0 at first)
+    float EarthRadii = 0;          // the same distance in Earth radii (Single)
+    double SemiDiameterArcmin = 0;  // apparent semi-diameter, arc minutes
+    std::string TurnMark;           // "P" growing (past perigee), "A" shrinking, "" before any
+    std::int16_t DaysSinceTurn = 0;  // dates since TurnMark last changed, the change date is 1
+};
+
+// Advances the state to the date with this day number (integer-valued): the previous distance
+// takes the current one, the noon distance is evaluated, the tracker updated.
+void MoonNoonDistance(MoonDistanceState& state, double dayNumber);
+
+}  // namespace velmorant

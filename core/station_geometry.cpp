@@ -1,0 +1,1 @@
+#include "core/station_geometry.h"

@@ -1,0 +1,4 @@
+# Copies SOURCE to DESTINATION unless DESTINATION already exists.
+if(NOT EXISTS "${DESTINATION}")
+    file(COPY_FILE "${SOURCE}" "${DESTINATION}")
+endif()

@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs the Debian packages the build and the tests need, when they are missing.
+# Safe to run again: packages already present are left alone.
+set -eu
+
+PACKAGES="cmake make g++ pkg-config
+qt6-base-dev qt6-base-dev-tools libgl-dev
+libgtest-dev libgmock-dev libbenchmark-dev"
+
+missing=""
+for package in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+if [ -z "$missing" ]; then
+    exit 0
+fi
+
+echo "Installing:$missing"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -q --no-install-recommends $missing

@@ -1,0 +1,3 @@
+#include "core/numeric.h"
+
+#include <gtest/gtest.h>

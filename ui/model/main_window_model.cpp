@@ -1,0 +1,1 @@
+#include "ui/model/main_window_model.h"
