@@ -9,7 +9,9 @@ namespace velmorant {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -46,8 +48,8 @@ double LeadingNumber(std::string_view text) {
     }
     std::string number = compact.substr(mantissaStart, pos - mantissaStart);
     // An exponent counts only when at least one digit follows it ("1e" reads as 1).
-    if (pos < compact.size() &&
-        (compact[pos] == 'e' || compact[pos] == 'E' || compact[pos] == 'd' || compact[pos] == 'D')) {
+    if (pos < compact.size() && (compact[pos] == 'e' || compact[pos] == 'E' ||
+                                 compact[pos] == 'd' || compact[pos] == 'D')) {
         std::size_t expPos = pos + 1;
         std::string exponent = "e";
         if (expPos < compact.size() && (compact[expPos] == '+' || compact[expPos] == '-')) {

@@ -1,1 +1,316 @@
 #include "run/report_text.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace velmorant {
+
+namespace {
+
+// Decimal digits of a non-negative finite double, integer part first: the value is
+// digits[0, point) "." digits[point, end).
+struct DecimalDigits {
+    std::string digits;
+    std::size_t point = 0;
+};
+
+// How many fraction digits the exact decimal expansion of a non-negative finite double has:
+// a value m * 2^-n with m odd needs exactly n of them.
+int ExactFractionDigits(double magnitude) {
+    if (magnitude == 0.0) {
+        return 0;
+    }
+    int exponent = 0;
+    const double fraction = std::frexp(magnitude, &exponent);
+    // magnitude = mantissa * 2^(exponent - 53), mantissa a whole number below 2^53.
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    return std::max(0, 53 - exponent - std::countr_zero(mantissa));
+}
+
+// The exact decimal value of a non-negative finite double, with at least minFractionDigits
+// fraction digits. Asking to_chars for every digit the value has means it never rounds, so the
+// rounding below sees the true binary value, ties included.
+DecimalDigits ExactDigits(double magnitude, int minFractionDigits) {
+    const int precision = std::max(ExactFractionDigits(magnitude), minFractionDigits);
+    // Up to 309 integer digits, the point and the fraction digits.
+    std::string text(static_cast<std::size_t>(precision) + 320, '\0');
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                      std::chars_format::fixed, precision);
+    text.resize(static_cast<std::size_t>(result.ptr - text.data()));
+
+    DecimalDigits decimal;
+    const std::size_t dot = text.find('.');
+    if (dot == std::string::npos) {
+        decimal.point = text.size();
+        decimal.digits = std::move(text);
+    } else {
+        decimal.point = dot;
+        decimal.digits = text.substr(0, dot) + text.substr(dot + 1);
+    }
+    return decimal;
+}
+
+// Keeps the first `keep` digits, rounding half away from zero on what is dropped. Digits that
+// stood before the point are kept as zeros, so the point does not move.
+void RoundDigits(DecimalDigits& decimal, std::size_t keep) {
+    if (keep >= decimal.digits.size()) {
+        return;
+    }
+    const bool up = decimal.digits[keep] >= '5';
+    decimal.digits.resize(keep);
+    if (up) {
+        std::size_t i = keep;
+        bool carried = false;
+        while (i > 0) {
+            --i;
+            if (decimal.digits[i] == '9') {
+                decimal.digits[i] = '0';
+            } else {
+                ++decimal.digits[i];
+                carried = true;
+                break;
+            }
+        }
+        if (!carried) {
+            decimal.digits.insert(decimal.digits.begin(), '1');
+            ++decimal.point;
+        }
+    }
+    if (decimal.digits.size() < decimal.point) {
+        decimal.digits.resize(decimal.point, '0');
+    }
+}
+
+std::string WithoutLeadingZeros(std::string_view digits) {
+    const std::size_t first = digits.find_first_not_of('0');
+    return first == std::string_view::npos ? std::string() : std::string(digits.substr(first));
+}
+
+// A value rounded to a number of decimals, split for the patterns: the integer digits without
+// leading zeros (empty for 0) and exactly `decimals` fraction digits. A value that rounds to zero
+// is not negative, so no pattern ever shows "-0". Infinities and NaN come out as the words inf
+// and nan with no fraction.
+struct RoundedNumber {
+    bool negative = false;
+    std::string whole;
+    std::string fraction;
+};
+
+RoundedNumber Round(double value, int decimals) {
+    decimals = std::max(decimals, 0);
+    RoundedNumber number;
+    if (!std::isfinite(value)) {
+        number.negative = std::isinf(value) && value < 0;
+        number.whole = std::isnan(value) ? "nan" : "inf";
+        return number;
+    }
+    DecimalDigits decimal = ExactDigits(std::fabs(value), decimals + 1);
+    RoundDigits(decimal, decimal.point + static_cast<std::size_t>(decimals));
+    const std::string_view digits = decimal.digits;
+    number.whole = WithoutLeadingZeros(digits.substr(0, decimal.point));
+    number.fraction = std::string(digits.substr(decimal.point));
+    const bool zero =
+        number.whole.empty() && number.fraction.find_first_not_of('0') == std::string::npos;
+    number.negative = value < 0 && !zero;
+    return number;
+}
+
+std::string Sign(const RoundedNumber& number) {
+    return number.negative ? "-" : "";
+}
+
+std::string WholeOrZero(const RoundedNumber& number) {
+    return number.whole.empty() ? std::string("0") : number.whole;
+}
+
+std::string PointAndFraction(const RoundedNumber& number) {
+    return number.fraction.empty() ? std::string() : "." + number.fraction;
+}
+
+// Commas between thousands: "1234567" becomes "1,234,567".
+std::string Grouped(std::string_view digits) {
+    std::string grouped;
+    grouped.reserve(digits.size() + digits.size() / 3);
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            grouped.push_back(',');
+        }
+        grouped.push_back(digits[i]);
+    }
+    return grouped;
+}
+
+// Writes text over the cells starting at `first`, at most `limit` code points of it.
+template <std::size_t N>
+void Overwrite(std::array<std::string, N>& cells, std::size_t first, std::string_view text,
+               std::size_t limit) {
+    std::size_t cell = first;
+    std::size_t i = 0;
+    while (i < text.size() && cell < N && cell < first + limit) {
+        std::size_t length = 1;
+        while (i + length < text.size() &&
+               (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
+            ++length;
+        }
+        cells[cell] = std::string(text.substr(i, length));
+        i += length;
+        ++cell;
+    }
+}
+
+// A whole number as a number text: a space standing for the sign when it is not negative.
+std::string SignedWholeText(double whole) {
+    const std::string text = FormatWhole(whole);
+    return text.starts_with('-') ? text : " " + text;
+}
+
+}  // namespace
+
+int CodePointCount(std::string_view utf8Text) {
+    return static_cast<int>(std::count_if(utf8Text.begin(), utf8Text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+ReportLine::ReportLine() : lines_(1) {}
+
+ReportLine& ReportLine::Write(std::string_view utf8Text) {
+    lines_.back().append(utf8Text);
+    currentColumns_ += CodePointCount(utf8Text);
+    return *this;
+}
+
+ReportLine& ReportLine::Tab(int column) {
+    column = std::max(column, 1);
+    if (Column() < column) {
+        lines_.back().append(static_cast<std::size_t>(column - Column()), ' ');
+        currentColumns_ = column - 1;
+    } else if (Column() > column) {
+        lines_.emplace_back(static_cast<std::size_t>(column - 1), ' ');
+        currentColumns_ = column - 1;
+    }
+    return *this;
+}
+
+std::string FormatWhole(double value) {
+    const RoundedNumber number = Round(value, 0);
+    return Sign(number) + WholeOrZero(number);
+}
+
+std::string FormatWholeBlankZero(double value) {
+    const RoundedNumber number = Round(value, 0);
+    return number.whole.empty() ? std::string() : Sign(number) + number.whole;
+}
+
+std::string FormatGroupedWhole(double value) {
+    const RoundedNumber number = Round(value, 0);
+    return " " + Sign(number) + (number.whole.empty() ? "0" : Grouped(number.whole));
+}
+
+std::string FormatGroupedOneDecimal(double value) {
+    const RoundedNumber number = Round(value, 1);
+    return " " + Sign(number) + Grouped(number.whole) + PointAndFraction(number);
+}
+
+std::string FormatTwoDecimals(double value) {
+    const RoundedNumber number = Round(value, 2);
+    return " " + Sign(number) + number.whole + PointAndFraction(number);
+}
+
+std::string FormatDays(double value) {
+    const RoundedNumber number = Round(value, 0);
+    return (number.negative ? "-" : "+") + WholeOrZero(number) + " DAYS";
+}
+
+std::string RightAlign(std::string_view utf8Text, int width) {
+    const int padding = std::max(width - CodePointCount(utf8Text), 0);
+    return std::string(static_cast<std::size_t>(padding), ' ') + std::string(utf8Text);
+}
+
+std::string FormatFixed(double value, int decimals) {
+    const RoundedNumber number = Round(value, decimals);
+    return Sign(number) + (number.whole.empty() ? "0" : Grouped(number.whole)) +
+           PointAndFraction(number);
+}
+
+std::string NumberItem(double value) {
+    if (!std::isfinite(value)) {
+        return (value < 0 ? "-" : " ") + FormatWhole(std::fabs(value)) + " ";
+    }
+    DecimalDigits decimal = ExactDigits(std::fabs(value), 0);
+    const std::size_t firstSignificant = decimal.digits.find_first_not_of('0');
+    if (firstSignificant == std::string::npos) {
+        return " 0 ";
+    }
+    RoundDigits(decimal, firstSignificant + 15);
+    const std::string_view digits = decimal.digits;
+    const std::string whole = WithoutLeadingZeros(digits.substr(0, decimal.point));
+    std::string fraction(digits.substr(decimal.point));
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    return (value < 0 ? "-" : " ") + (whole.empty() ? std::string("0") : whole) +
+           (fraction.empty() ? "" : "." + fraction) + " ";
+}
+
+std::string HhmmText(double utcHHMM) {
+    double rounded = std::floor(utcHHMM * 10 + 0.5) / 10;
+    if (rounded == 0) {
+        rounded = 0;  // no "-0"
+    }
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded,
+                                      std::chars_format::fixed);
+    std::string digits(buffer.data(), result.ptr);
+    std::string sign;
+    if (digits.starts_with('-')) {
+        sign = "-";
+        digits.erase(0, 1);
+    }
+    const std::size_t width = 4 - sign.size();
+    if (digits.size() < width) {
+        digits.insert(0, width - digits.size(), '0');
+    }
+    return sign + digits;
+}
+
+std::string_view MonthAbbrev(int month) {
+    static constexpr std::array<std::string_view, 12> kMonths = {
+        "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    if (month < 1 || month > 12) {
+        return {};
+    }
+    return kMonths[static_cast<std::size_t>(month - 1)];
+}
+
+std::string DmsText(double degrees, bool latitude) {
+    const double magnitude = std::fabs(degrees);
+    const double whole = std::floor(magnitude);
+    const double fraction = magnitude - whole;
+    // Coordinates pass through single precision, so a whole minute can arrive a hair below
+    // itself (29.9999'); the small nudge shows it as that minute with 0 seconds, not 29' 60".
+    const double minutes = std::floor(fraction * 60 + 0.0083);
+    const double seconds = std::floor((fraction * 60 - minutes) * 60 + 0.5);
+
+    std::array<std::string, 14> cells = {
+        " ", " ", " ", " ", std::string(kDegreeSign), " ", " ", " ", "'", " ", " ", " ", "\"", " "};
+    Overwrite(cells, 0, SignedWholeText(whole), 4);
+    Overwrite(cells, 5, SignedWholeText(minutes), 3);
+    Overwrite(cells, 9, SignedWholeText(seconds), 3);
+
+    std::string text;
+    for (const std::string& cell : cells) {
+        text += cell;
+    }
+    if (degrees >= 0) {
+        text += latitude ? "N" : "W";
+    } else {
+        text += latitude ? "S" : "E";
+    }
+    return text;
+}
+
+}  // namespace velmorant

@@ -10,10 +10,10 @@ namespace velmorant {
 
 // One station row (Home or DX).
 struct StationInputs {
-    bool DisplayChecked = true;  // chkDisplayHome / chkDisplayDX
-    std::string Callsign;        // txtCallsign*
-    std::string Locator;         // txtLocator*
-    std::string Notes;           // txtNotes*
+    bool DisplayChecked = true;          // chkDisplayHome / chkDisplayDX
+    std::string Callsign;                // txtCallsign*
+    std::string Locator;                 // txtLocator*
+    std::string Notes;                   // txtNotes*
     std::string LatDeg, LatMin, LatSec;  // txtLatDeg*, txtLatMin*, txtLatSec*
     std::string LatDir;                  // cboLatDir* text ("N" counts as north)
     std::string LonDeg, LonMin, LonSec;  // txtLonDeg*, txtLonMin*, txtLonSec*
@@ -23,18 +23,18 @@ struct StationInputs {
 };
 
 struct WindowInputs {
-    int OperationIndex = -1;  // cboOperation: 0 Planning, 1 Real-Time
+    int OperationIndex = -1;                       // cboOperation: 0 Planning, 1 Real-Time
     int MonthStartIndex = -1, DayStartIndex = -1;  // cboMonthStart, cboDayStart
-    std::string YearStart;                          // txtYearStart
+    std::string YearStart;                         // txtYearStart
     int MonthEndIndex = -1, DayEndIndex = -1;      // cboMonthEnd, cboDayEnd
-    std::string YearEnd;                            // txtYearEnd
+    std::string YearEnd;                           // txtYearEnd
     StationInputs Home;
     StationInputs DX;
-    int UnitsIndex = -1;           // cboUnits: 0 km, 1 mi
-    int CelestialIndex = -1;       // cboCelestial list position
-    std::string CelestialText;     // cboCelestial displayed text
-    std::string EnterObject;       // txtEnterObject
-    std::string CelestialRAhours;  // txtCelestialRAhours
+    int UnitsIndex = -1;             // cboUnits: 0 km, 1 mi
+    int CelestialIndex = -1;         // cboCelestial list position
+    std::string CelestialText;       // cboCelestial displayed text
+    std::string EnterObject;         // txtEnterObject
+    std::string CelestialRAhours;    // txtCelestialRAhours
     std::string CelestialRAminutes;  // txtCelestialRAminutes
     std::string CelestialDec;        // txtCelestialDec
     std::string Noise;               // txtNoise

@@ -1,0 +1,184 @@
+#include "run/moon_report.h"
+
+#include "core/constants.h"
+#include "core/numeric.h"
+#include "run/leading_number.h"
+#include "run/report_fields.h"
+
+namespace velmorant {
+
+namespace {
+
+// An angle as the report shows it: rounded half up to 0.1 degree, one decimal, five columns.
+std::string Angle(double radians) {
+    return RightAlign(FormatFixed(RoundedDegrees(radians), 1), 5);
+}
+
+}  // namespace
+
+void MoonReport::StartDay(const MoonReportDay& day) {
+    day_ = day;
+    lastLineDayFraction_ = 2;
+}
+
+bool MoonReport::ExceedsMaxDegradation(const MoonReportInstant& instant) const {
+    return params_.MaxDegradation != 0 && instant.Degradation > params_.MaxDegradation;
+}
+
+bool MoonReport::CountAndCheckPage(int lines, const MoonReportInstant& instant) {
+    if (!pager_.Count(lines)) {
+        return true;
+    }
+    // A new page: the header (which applies the maximum degradation again), then the pending
+    // output, counted on the new page.
+    pager_.NewPage(0);
+    if (ExceedsMaxDegradation(instant)) {
+        printedToday_ = false;
+        return false;
+    }
+    pager_.NewPage(6);
+    WriteHeader();
+    pager_.Count(lines);
+    return true;
+}
+
+bool MoonReport::WriteInstant(const MoonReportInstant& instant) {
+    if (lastLineDayFraction_ >= 2) {
+        // The day's first header. One that does not fit opens the next page by itself.
+        if (ExceedsMaxDegradation(instant)) {
+            return false;
+        }
+        if (pager_.Count(6)) {
+            pager_.NewPage(6);
+        }
+        WriteHeader();
+    }
+
+    // Instants were skipped since the last line of the day: an empty line marks the gap.
+    const float gap = static_cast<float>(instant.DayFraction - lastLineDayFraction_);
+    const float step = 1.5f * static_cast<float>(params_.IncrementMinutes) / 1440.0f;
+    if (gap >= step) {
+        if (!CountAndCheckPage(1, instant)) {
+            return false;
+        }
+        pager_.WriteEmpty();
+    }
+
+    if (!CountAndCheckPage(1, instant)) {
+        return false;
+    }
+    ReportLine line;
+    line.Write(HhmmText(instant.UtcHHMM)).Tab(7).Write(instant.PhaseMark);
+    line.Tab(17).Write(std::string(1, instant.ActivityLetter));
+    if (params_.BothStations == "Y") {
+        line.Tab(20).Write(Angle(instant.Home.AzimuthSingle));
+        line.Tab(28).Write(Angle(instant.Home.ElevationSingle));
+        line.Tab(36).Write(Angle(instant.TopoDeclination)).Write("  ");
+        line.Tab(44).Write(Angle(instant.DX.AzimuthSingle));
+        line.Tab(50).Write(Angle(instant.DX.ElevationSingle));
+        line.Tab(56).Write(RightAlign(FormatFixed(instant.PolarizationOffset, 0), 3));
+    } else {
+        const StationView& view = params_.DisplayHome == 1 ? instant.Home : instant.DX;
+        line.Tab(20).Write(Angle(view.AzimuthSingle));
+        line.Tab(28).Write(Angle(view.ElevationSingle));
+        line.Tab(37).Write(Angle(instant.TopoGreenwichHourAngle));
+        line.Tab(45).Write(Angle(instant.TopoDeclination));
+        const double hoursExact = instant.RightAscension * 24.0 / TwoPi + 0.000347222;
+        const double hours = Int(hoursExact);
+        const double minutes = Int((hoursExact - hours) * 60.0);
+        line.Tab(52).Write(FormatWhole(hours) + "H").Write(" ").Write(FormatWhole(minutes) + "M");
+    }
+    // A new-moon line would first ask whether the Sun is below the horizon; the answer is taken
+    // from the Moon's elevations, which already passed the same window, so the degradation is
+    // always printed.
+    line.Tab(62).Write(FormatWholeBlankZero(instant.SkyTemperature));
+    line.Tab(70).Write(RightAlign(FormatFixed(RoundToStep(instant.Degradation, 10), 1), 6));
+    pager_.Write(line);
+    lastLineDayFraction_ = instant.DayFraction;
+    return true;
+}
+
+void MoonReport::EndDay() {
+    if (!printedToday_) {
+        return;
+    }
+    // The day's closing empty line; when it overflows the page it still closes the day, and the
+    // next day's header opens the next page.
+    if (pager_.Count(1)) {
+        pager_.NewPage(0);
+    }
+    pager_.WriteEmpty();
+    printedToday_ = false;
+}
+
+void MoonReport::WriteHeader() {
+    printedToday_ = true;
+    const bool both = params_.BothStations == "Y";
+    const StationSite& shown = params_.DisplayDX == 1 ? params_.DX : params_.Home;
+    double range = day_.Distance.DistanceKm;
+    if (params_.Units > 0) {
+        range = range * 3.0 / 5.0;
+    }
+
+    ReportLine first;
+    first.Write(MonthAbbrev(day_.Month)).Write(" ").Write(FormatWhole(day_.Day)).Write(",");
+    first.Write(FormatWhole(day_.Year));
+    first.Tab(15).Write(DmsText(shown.Latitude, true));
+    first.Tab(37).Write("MOON POSITION");
+    first.Tab(61).Write("RANGE:  ").Write(FormatGroupedWhole(range)).Write(" ");
+    first.Write(params_.UnitsLabel);
+    pager_.Write(first);
+
+    ReportLine second;
+    second.Write(DayOfWeekName(day_.DayCursor));
+    second.Tab(15).Write(DmsText(shown.Longitude, false));
+    second.Tab(31).Write("(PREPARED BY VELMORANT V3.0)");
+    second.Tab(61).Write(day_.Distance.TurnMark);
+    second.Tab(63).Write(FormatDays(day_.Distance.DaysSinceTurn));
+    second.Tab(71).Write(FormatTwoDecimals(RoundToStep(day_.Distance.SemiDiameterArcmin, 100)));
+    second.Write("'SD");
+    pager_.Write(second);
+
+    ReportLine third;
+    third.Write("JD:").Write(NumberItem(day_.DayCursor + DayNumberJulianDate));
+    if (!shown.Notes.empty()) {
+        third.Write(" ").Write(shown.Callsign).Write(" NOTES: ").Write(" ");
+        third.Write(FirstCharacters(shown.Notes, 51));
+    }
+    pager_.Write(third);
+
+    ReportLine fourth;
+    if (both) {
+        fourth.Write("DX:").Write(FormatGroupedOneDecimal(params_.DxDistance)).Write(" ");
+        fourth.Write(params_.UnitsLabel);
+        fourth.Tab(18).Write("(" + params_.DX.Callsign + " in " + params_.DX.Locator + ")");
+        fourth.Tab(41).Write("(" + params_.Home.Callsign + " in " + params_.Home.Locator + ")");
+    } else {
+        fourth.Tab(18).Write("(" + shown.Callsign + " in " + shown.Locator + ")");
+    }
+    fourth.Tab(61).Write("APPROX").Tab(69).Write(BandText(params_.Band)).Tab(74).Write("MHZ DB");
+    pager_.Write(fourth);
+
+    ReportLine fifth;
+    ReportLine sixth;
+    if (both) {
+        fifth.Write("UTC").Tab(8).Write("NOTES").Tab(17).Write("W AZIMUTH").Tab(29).Write("ELEV");
+        fifth.Tab(37).Write("DEC").Tab(43).Write("AZIMUTH").Tab(51).Write("ELEV");
+        fifth.Tab(56).Write("POL");
+        sixth.Write("====").Tab(7).Write("========").Tab(17).Write("= =======");
+        sixth.Tab(28).Write("======").Tab(36).Write("=====").Tab(43).Write("=======");
+        sixth.Tab(51).Write("====").Tab(56).Write("===");
+    } else {
+        fifth.Write("UTC").Tab(8).Write("NOTES").Tab(17).Write("W AZIMUTH").Tab(29).Write("ELEV");
+        fifth.Tab(38).Write("GHA").Tab(46).Write("DEC").Tab(52).Write("RT ASCN");
+        sixth.Write("====").Tab(7).Write("========").Tab(17).Write("= =======");
+        sixth.Tab(28).Write("======").Tab(36).Write(" ===== ").Tab(45).Write("=====");
+        sixth.Tab(52).Write("=======");
+    }
+    fifth.Tab(61).Write("SKY ").Write(kDegreeSign).Write("K  DEGRADATION");
+    sixth.Tab(61).Write("======  ===========");
+    pager_.Write(fifth);
+    pager_.Write(sixth);
+}
+
+}  // namespace velmorant

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+
+#include "core/horizon.h"
+#include "core/moon.h"
+#include "run/report_pager.h"
+#include "run/run_parameters.h"
+
+// The planning report for the Moon: a header per day and page, one line per qualifying instant.
+
+namespace velmorant {
+
+// What the day header shows besides the run parameters.
+struct MoonReportDay {
+    float DayCursor = 0;  // day number of the date
+    int Year = 0, Month = 0, Day = 0;
+    MoonDistanceState Distance;  // the date's noon distance, semi-diameter and turn mark
+};
+
+// One instant that passed the filters.
+struct MoonReportInstant {
+    float UtcHHMM = 0;
+    float DayFraction = 0;
+    std::string PhaseMark;  // "NM", "      FM" or two spaces
+    char ActivityLetter = ' ';
+    StationView Home;
+    StationView DX;
+    float PolarizationOffset = 0;
+    double TopoDeclination = 0;         // radians, for the Home latitude
+    double TopoGreenwichHourAngle = 0;  // radians
+    double RightAscension = 0;          // geocentric, radians
+    float Degradation = 0;              // dB, unrounded
+    double SkyTemperature = 0;          // kelvin
+};
+
+class MoonReport {
+  public:
+    MoonReport(const RunParameters& params, ReportPager& pager) : params_(params), pager_(pager) {}
+
+    // A new date: no line printed yet today.
+    void StartDay(const MoonReportDay& day);
+    // Writes the instant (with the day header first when it is the day's first line). False when
+    // the maximum degradation is exceeded where a header is due: the rest of the day is skipped.
+    bool WriteInstant(const MoonReportInstant& instant);
+    // The empty line that closes a day that printed anything.
+    void EndDay();
+
+  private:
+    void WriteHeader();
+    bool CountAndCheckPage(int lines, const MoonReportInstant& instant);
+    bool ExceedsMaxDegradation(const MoonReportInstant& instant) const;
+
+    const RunParameters& params_;
+    ReportPager& pager_;
+    MoonReportDay day_;
+    float lastLineDayFraction_ = 2;  // 2: no line yet today
+    bool printedToday_ = false;
+};
+
+}  // namespace velmorant

@@ -1,0 +1,244 @@
+#include "run/planning_run.h"
+
+#include "core/activity_window.h"
+#include "core/constants.h"
+#include "core/horizon.h"
+#include "core/moon.h"
+#include "core/numeric.h"
+#include "core/polarization.h"
+#include "core/station_geometry.h"
+#include "core/sun.h"
+#include "run/fixed_object_report.h"
+#include "run/leading_number.h"
+#include "run/moon_report.h"
+#include "run/report_pager.h"
+#include "run/utc_now.h"
+#include "run/window_filters.h"
+
+namespace velmorant {
+
+namespace {
+
+// Minutes of a clock time written as hhmm; the hours are not reduced modulo 24.
+double ClockMinutes(double hhmm) {
+    const double hundreds = Int(hhmm / 100.0);
+    return 60.0 * hundreds + (hhmm - 100.0 * hundreds);
+}
+
+// The day fraction of an hhmm time.
+float DayFractionOf(float hhmm) {
+    const double hours = Int(hhmm / 100.0);
+    return static_cast<float>(hours / 24.0 + (hhmm - 100.0 * hours) / 1440.0);
+}
+
+// The next instant: hhmm advanced by the increment in clock arithmetic (2355 + 15 is 2410).
+float NextInstant(float hhmm, int incrementMinutes) {
+    const double hours = Int(hhmm / 100.0);
+    const double t = 60.0 * hours + (hhmm - 100.0 * hours) + incrementMinutes;
+    return static_cast<float>(
+        RoundToStep(100.0 * Int(t / 60.0) + (t - 60.0 * Int(t / 60.0)), 1000));
+}
+
+bool WithinElevationWindow(const StationView& view, const StationSite& site) {
+    return view.ElevationSingle >= site.AboveRad && view.ElevationSingle <= site.BelowRad;
+}
+
+class PlanningWalk {
+  public:
+    PlanningWalk(const RunParameters& params, const SkyTemperatureTable& table, ReportSink& sink)
+        : p_(params),
+          table_(table),
+          pager_(sink, params.OutputLines),
+          moonReport_(params, pager_),
+          fixedReport_(params, pager_),
+          bandMHz_(LeadingNumber(params.Band)) {}
+
+    PlanningEnd Run();
+
+  private:
+    enum class InstantEnd { Next, SkipDay, Abandon };
+
+    InstantEnd MoonInstant(float utcHHMM, float dayFraction);
+    InstantEnd FixedInstant(float utcHHMM, float dayFraction);
+
+    const RunParameters& p_;
+    const SkyTemperatureTable& table_;
+    ReportPager pager_;
+    MoonReport moonReport_;
+    FixedObjectReport fixedReport_;
+    const double bandMHz_;
+
+    float dayCursor_ = 0;
+    MoonDistanceState distance_;
+    double sunRightAscensionAt0h_ = 0;
+    // Horizon coordinates persist from one instant to the next: a station that is not selected,
+    // or an object in the zenith, keeps the values last computed (zero at the start of the run).
+    StationView home_;
+    StationView dx_;
+};
+
+PlanningEnd PlanningWalk::Run() {
+    const bool moon = p_.CelestialIndex == 0;
+    int year = p_.YearStart;
+    int month = p_.MonthStart;
+    int day = p_.DayStart;
+    dayCursor_ = p_.StartDayNumber;
+
+    if (moon) {
+        // Warm up the perigee/apogee tracker over the 13 dates before the start date.
+        dayCursor_ = p_.StartDayNumber - 14.0f;
+        for (int i = 0; i < 13; ++i) {
+            dayCursor_ += 1.0f;
+            MoonNoonDistance(distance_, dayCursor_);
+        }
+        dayCursor_ = p_.StartDayNumber;
+    }
+
+    for (;;) {
+        if (moon) {
+            MoonNoonDistance(distance_, dayCursor_);
+            sunRightAscensionAt0h_ = SunPosition(dayCursor_, 0.0).RightAscension;
+            moonReport_.StartDay(MoonReportDay{dayCursor_, year, month, day, distance_});
+        } else {
+            fixedReport_.StartDay(FixedObjectReportDay{dayCursor_, year, month, day});
+        }
+
+        // A planning day always runs from 0000 to 2400; the typed time window is a filter.
+        constexpr float windowEnd = 2400.0f;
+        float utcHHMM = 0.0f;
+        bool skipDay = false;
+        for (;;) {
+            const double beyond = ClockMinutes(utcHHMM) - ClockMinutes(windowEnd);
+            if (beyond > 0) {
+                if (beyond >= p_.IncrementMinutes) {
+                    break;
+                }
+                // The end of the window is computed even when the step does not land on it.
+                utcHHMM = windowEnd;
+            }
+            const float dayFraction = DayFractionOf(utcHHMM);
+            const InstantEnd end =
+                moon ? MoonInstant(utcHHMM, dayFraction) : FixedInstant(utcHHMM, dayFraction);
+            if (end == InstantEnd::Abandon) {
+                return PlanningEnd::OneStationOnly;
+            }
+            if (end == InstantEnd::SkipDay) {
+                skipDay = true;
+                break;
+            }
+            utcHHMM = NextInstant(utcHHMM, p_.IncrementMinutes);
+        }
+
+        if (!skipDay) {
+            if (moon) {
+                moonReport_.EndDay();
+            } else {
+                fixedReport_.EndDay();
+            }
+        }
+        dayCursor_ += 1.0f;
+        StepCalendarDay(year, month, day, 1);
+        // Removes any drift of the single-precision day counter.
+        dayCursor_ = static_cast<float>(RoundToStep(dayCursor_, 10));
+        if (dayCursor_ - p_.EndDayNumber > 0.5f) {
+            return PlanningEnd::Completed;
+        }
+    }
+}
+
+PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFraction) {
+    const MoonEquatorial moon = MoonPosition(dayCursor_, dayFraction);
+    const double sunRightAscension = SampledSunRightAscension(sunRightAscensionAt0h_, dayFraction);
+    const double siderealHours = SiderealTime(dayCursor_, dayFraction);
+    const double gha = GreenwichHourAngle(siderealHours, moon.RightAscension);
+
+    if (p_.DisplayHome == 1) {
+        HorizonPosition(home_, p_.Home.LatitudeRad, p_.Home.LongitudeRad, moon.RightAscension,
+                        moon.Declination, gha, true, distance_.DistanceKm);
+        home_.PolarizationAngle =
+            PolarizationAngle(home_.AzimuthSingle, home_.ElevationSingle, p_.Home.LatitudeRad);
+        if (!GmtWindowPass(utcHHMM, p_.GmtMinText, p_.GmtMaxText) ||
+            !AzimuthWindowPass(home_.AzimuthSingle, p_.AzMinRad, p_.AzMaxRad, moon.Declination,
+                               p_.Home.LatitudeRad) ||
+            !WithinElevationWindow(home_, p_.Home)) {
+            return InstantEnd::Next;
+        }
+    }
+    if (p_.DisplayDX == 1) {
+        HorizonPosition(dx_, p_.DX.LatitudeRad, p_.DX.LongitudeRad, moon.RightAscension,
+                        moon.Declination, gha, true, distance_.DistanceKm);
+        dx_.PolarizationAngle =
+            PolarizationAngle(dx_.AzimuthSingle, dx_.ElevationSingle, p_.DX.LatitudeRad);
+        if (!WithinElevationWindow(dx_, p_.DX)) {
+            return InstantEnd::Next;
+        }
+    }
+
+    MoonReportInstant instant;
+    instant.UtcHHMM = utcHHMM;
+    instant.DayFraction = dayFraction;
+    instant.Home = home_;
+    instant.DX = dx_;
+    instant.PolarizationOffset = PolarizationOffset(home_.PolarizationAngle, dx_.PolarizationAngle);
+    instant.RightAscension = moon.RightAscension;
+    const double rightAscensionHours = moon.RightAscension / TwoPi * 24.0 + 0.000347222;
+    const DegradationResult degradation = PathDegradation(
+        table_, distance_, dayFraction, rightAscensionHours, bandMHz_, p_.NoiseTemperature);
+    instant.Degradation = degradation.Degradation;
+    instant.SkyTemperature = degradation.SkyTemperature;
+    instant.ActivityLetter =
+        moon.Declination >= 0 ? ActivityWindowLetter(p_.Region, gha, moon.Declination) : ' ';
+    instant.PhaseMark = std::string(LunarPhaseMark(moon.RightAscension, sunRightAscension));
+    // The Moon's topocentric place for the Home station, from its local hour angle.
+    const TopocentricResult topo =
+        TopocentricEquatorial(p_.Home.LatitudeRad, moon.RightAscension, gha - p_.Home.LongitudeRad,
+                              moon.Declination, distance_.DistanceKm, siderealHours);
+    instant.TopoDeclination = topo.Declination;
+    instant.TopoGreenwichHourAngle = topo.GreenwichHourAngle;
+
+    return moonReport_.WriteInstant(instant) ? InstantEnd::Next : InstantEnd::SkipDay;
+}
+
+PlanningWalk::InstantEnd PlanningWalk::FixedInstant(float utcHHMM, float dayFraction) {
+    if (!GmtWindowPass(utcHHMM, p_.GmtMinText, p_.GmtMaxText)) {
+        return InstantEnd::Next;
+    }
+    double rightAscension = p_.ObjectRA;
+    double declination = p_.ObjectDec;
+    if (p_.SunSelected == 1) {
+        const SunEquatorial sun = SunPosition(dayCursor_, dayFraction);
+        rightAscension = sun.RightAscension;
+        declination = sun.Declination;
+    }
+    const double siderealHours = SiderealTime(dayCursor_, dayFraction);
+    const double gha = GreenwichHourAngle(siderealHours, rightAscension);
+
+    const bool atHome = p_.DisplayHome == 1;
+    const StationSite& site = atHome ? p_.Home : p_.DX;
+    StationView& view = atHome ? home_ : dx_;
+    HorizonPosition(view, site.LatitudeRad, site.LongitudeRad, rightAscension, declination, gha,
+                    false, 0.0);
+    if (!AzimuthWindowPass(view.AzimuthSingle, p_.AzMinRad, p_.AzMaxRad, declination,
+                           p_.Home.LatitudeRad) ||
+        view.ElevationSingle < site.AboveRad || view.ElevationSingle > site.BelowRad) {
+        return InstantEnd::Next;
+    }
+
+    FixedObjectReportInstant instant;
+    instant.UtcHHMM = utcHHMM;
+    instant.DayFraction = dayFraction;
+    instant.View = view;
+    instant.RightAscension = rightAscension;
+    instant.Declination = declination;
+    return fixedReport_.WriteInstant(instant) ? InstantEnd::Next : InstantEnd::Abandon;
+}
+
+}  // namespace
+
+PlanningEnd RunPlanning(const RunParameters& params, const SkyTemperatureTable& skyTemperatures,
+                        ReportSink& report) {
+    PlanningWalk walk(params, skyTemperatures, report);
+    return walk.Run();
+}
+
+}  // namespace velmorant

@@ -1,0 +1,184 @@
+#include "run/run_parameters.h"
+
+#include <cmath>
+#include <optional>
+
+#include "core/constants.h"
+#include "core/numeric.h"
+#include "core/station_geometry.h"
+#include "run/leading_number.h"
+
+namespace velmorant {
+
+namespace {
+
+// Fallback program paths used when the window's boxes are empty.
+constexpr const char* DefaultTextEditor = "C:\\WINDOWS\\notepad.exe";
+constexpr const char* DefaultAdobeReader =
+    "C:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRd32.exe";
+
+// A list position (0-based, -1 for none) plus one, as the 16-bit fields hold it.
+std::int16_t PositionPlusOne(int index) {
+    return static_cast<std::int16_t>(index + 1);
+}
+
+// Signed degrees from the three number boxes and the direction letter: only the exact positive
+// letter gives +1, anything else -1, and the sign multiplies each part (a typed minus combines
+// with the letter).
+double SignedDegrees(const std::string& deg, const std::string& min, const std::string& sec,
+                     const std::string& direction, const char* positiveLetter) {
+    const double sign = direction == positiveLetter ? 1.0 : -1.0;
+    return sign * LeadingNumber(deg) + sign * LeadingNumber(min) / 60.0 +
+           sign * LeadingNumber(sec) / 3600.0;
+}
+
+StationSite ReadStation(const StationInputs& row) {
+    StationSite site;
+    site.Callsign = row.Callsign;
+    site.Locator = row.Locator;
+    site.Notes = row.Notes;
+    site.Latitude = SignedDegrees(row.LatDeg, row.LatMin, row.LatSec, row.LatDir, "N");
+    site.Longitude = SignedDegrees(row.LonDeg, row.LonMin, row.LonSec, row.LonDir, "W");
+    site.Above = LeadingNumber(row.Above);
+    site.Below = LeadingNumber(row.Below);
+    return site;
+}
+
+void SetRadians(StationSite& site) {
+    site.LatitudeRad = site.Latitude * DegToRad;
+    site.LongitudeRad = site.Longitude * DegToRad;
+    site.BelowRad = static_cast<float>(site.Below * DegToRad);
+    site.AboveRad = static_cast<float>(site.Above * DegToRad);
+}
+
+// The IARU region that holds a west-positive longitude in degrees.
+std::int16_t RegionOfLongitude(double longitudeWest) {
+    if (longitudeWest > -80.0 && longitudeWest <= 40.0) {
+        return 1;
+    }
+    if (longitudeWest > 40.0 && longitudeWest <= 160.0) {
+        return 2;
+    }
+    return 3;
+}
+
+// A 16-bit store that saturates instead of refusing, for fields the run replaces anyway.
+std::int16_t SaturatedInteger16(double value) {
+    if (const auto stored = ToInteger16(value)) {
+        return *stored;
+    }
+    return value < 0 ? INT16_MIN : INT16_MAX;
+}
+
+RunMessage FieldTooLarge(const std::string& field) {
+    return RunMessage{
+        "Input Required",
+        "The " + field + " does not fit the range -32768 to 32767.  Please correct it."};
+}
+
+}  // namespace
+
+std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& in) {
+    RunParameters p;
+
+    p.MaxDegradation = static_cast<float>(LeadingNumber(in.MaxDegradation));
+
+    p.MonthStart = PositionPlusOne(in.MonthStartIndex);
+    p.DayStart = PositionPlusOne(in.DayStartIndex);
+    const auto yearStart = ToInteger16(LeadingNumber(in.YearStart));
+    if (!yearStart) {
+        return FieldTooLarge("start year");
+    }
+    p.YearStart = *yearStart;
+    p.MonthEnd = PositionPlusOne(in.MonthEndIndex);
+    p.DayEnd = PositionPlusOne(in.DayEndIndex);
+    const auto yearEnd = ToInteger16(LeadingNumber(in.YearEnd));
+    if (!yearEnd) {
+        return FieldTooLarge("end year");
+    }
+    p.YearEnd = *yearEnd;
+
+    p.DisplayHome = in.Home.DisplayChecked ? 1 : 0;
+    p.DisplayDX = in.DX.DisplayChecked ? 1 : 0;
+    p.Units = static_cast<std::int16_t>(in.UnitsIndex);
+
+    p.Home = ReadStation(in.Home);
+    // The Home row is held in single precision.
+    p.Home.Latitude = static_cast<float>(p.Home.Latitude);
+    p.Home.Longitude = static_cast<float>(p.Home.Longitude);
+    p.DX = ReadStation(in.DX);
+
+    p.CelestialIndex = static_cast<std::int16_t>(in.CelestialIndex);
+    p.ObjectName = in.EnterObject;
+    p.NoiseTemperature = static_cast<float>(LeadingNumber(in.Noise));
+    const auto increment = ToInteger16(LeadingNumber(in.IncrementMinutes));
+    if (!increment) {
+        return FieldTooLarge("Increment in minutes");
+    }
+    p.IncrementMinutes = *increment;
+    const auto outputLines = ToInteger16(LeadingNumber(in.OutputLines));
+    if (!outputLines) {
+        return FieldTooLarge("Lines per output page");
+    }
+    p.OutputLines = *outputLines;
+    p.Band = in.Band;
+    p.TimeDif = static_cast<float>(LeadingNumber(in.TimeDif));
+    p.Operation = PositionPlusOne(in.OperationIndex);
+    p.Celestial = PositionPlusOne(in.CelestialIndex);
+    if (p.Celestial > 2) {
+        p.Celestial = 2;
+    }
+    p.CelestialName = in.CelestialText;
+    p.TextEditor = in.TextEditor.empty() ? DefaultTextEditor : in.TextEditor;
+    p.AdobeReader = in.AdobeReader.empty() ? DefaultAdobeReader : in.AdobeReader;
+
+    p.AzMax = static_cast<float>(LeadingNumber(in.AzMax));
+    p.AzMin = static_cast<float>(LeadingNumber(in.AzMin));
+    p.AzMaxRad = static_cast<float>(p.AzMax * Pi / 180.0);
+    p.AzMinRad = static_cast<float>(p.AzMin * Pi / 180.0);
+    p.GmtMinText = in.GmtMin;
+    p.GmtMaxText = in.GmtMax;
+
+    // A window across midnight or an empty one becomes the whole day here; the per-instant test
+    // still honours the typed texts.
+    const double gmtLow = LeadingNumber(p.GmtMinText);
+    const double gmtHigh = LeadingNumber(p.GmtMaxText);
+    if (gmtLow < gmtHigh) {
+        p.GmtMin = static_cast<float>(gmtLow);
+        p.GmtMax = SaturatedInteger16(gmtHigh);
+    } else {
+        p.GmtMin = 0;
+        p.GmtMax = 2400;
+    }
+
+    p.StartDayNumber = DayNumber(p.YearStart, p.MonthStart, p.DayStart);
+    p.EndDayNumber = DayNumber(p.YearEnd, p.MonthEnd, p.DayEnd);
+
+    p.Region = RegionOfLongitude(p.Home.Longitude);
+
+    SetRadians(p.Home);
+    SetRadians(p.DX);
+
+    if (p.Celestial == 2) {
+        const double hours = LeadingNumber(in.CelestialRAhours);
+        const double minutes = LeadingNumber(in.CelestialRAminutes);
+        p.ObjectRA = static_cast<float>((hours + minutes / 60.0) * TwoPi / 24.0);
+        p.ObjectDec = static_cast<float>(LeadingNumber(in.CelestialDec) * TwoPi / 360.0);
+        p.ObjectCaption = in.CelestialRAhours + " H " + in.CelestialRAminutes + " M, " +
+                          in.CelestialDec + "\u00B0";
+        p.SunSelected = p.CelestialName == "Sun" ? 1 : 0;
+        if (p.SunSelected == 1) {
+            p.ObjectCaption.clear();
+        }
+    }
+
+    p.BothStations = p.DisplayHome + p.DisplayDX >= 2 ? "Y" : "N";
+
+    const StationDistanceResult distance = StationDistance(
+        p.Home.LatitudeRad, p.Home.LongitudeRad, p.DX.LatitudeRad, p.DX.LongitudeRad, p.Units);
+    p.DxDistance = distance.Distance;
+    p.UnitsLabel = p.Units > 0 ? "MI" : "KM";
+    return p;
+}
+
+}  // namespace velmorant

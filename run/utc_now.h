@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "run/clock.h"
+
+namespace velmorant {
+
+// The current UTC minute of a real-time pass.
+struct UtcInstant {
+    int Year = 0, Month = 0, Day = 0;  // the UTC date
+    int Hour = 0, Minute = 0, Second = 0;
+    float UtcHHMM = 0;     // hhmm, seconds dropped (1345 is 13:45)
+    std::string UtcClock;  // "HH:MM:SS"
+};
+
+// UTC from the local clock and the hour difference (hours, computer clock minus UTC, rounded to
+// whole minutes with ties to even); the date rolls over across midnight as on a calendar.
+UtcInstant UtcNow(const LocalDateTime& local, float timeDifHours);
+
+// The calendar date one day after (or before, with a negative step) the given one.
+void StepCalendarDay(int& year, int& month, int& day, int step);
+
+}  // namespace velmorant
