@@ -18,24 +18,17 @@ TEST_P(LeadingNumberTest, ReadsTheLeadingNumber) {
     EXPECT_DOUBLE_EQ(LeadingNumber(GetParam().text), GetParam().expected) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest,
-                         testing::Values(LeadingNumberCase{"12.5", 12.5},
-                                         LeadingNumberCase{" 45abc", 45.0},
-                                         LeadingNumberCase{"1 5", 15.0},
-                                         LeadingNumberCase{"", 0.0},
-                                         LeadingNumberCase{"abc", 0.0},
-                                         LeadingNumberCase{"-2", -2.0},
-                                         LeadingNumberCase{"- 10", -10.0},
-                                         LeadingNumberCase{"+58.6", 58.6},
-                                         LeadingNumberCase{".5", 0.5},
-                                         LeadingNumberCase{"5.", 5.0},
-                                         LeadingNumberCase{"1e3", 1000.0},
-                                         LeadingNumberCase{"1D2x", 100.0},
-                                         LeadingNumberCase{"1e", 1.0},
-                                         LeadingNumberCase{"\t0600", 600.0},
-                                         LeadingNumberCase{"12,5", 12.0},
-                                         LeadingNumberCase{"-", 0.0},
-                                         LeadingNumberCase{".", 0.0}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LeadingNumberTest,
+    testing::Values(LeadingNumberCase{"12.5", 12.5}, LeadingNumberCase{" 45abc", 45.0},
+                    LeadingNumberCase{"1 5", 15.0}, LeadingNumberCase{"", 0.0},
+                    LeadingNumberCase{"abc", 0.0}, LeadingNumberCase{"-2", -2.0},
+                    LeadingNumberCase{"- 10", -10.0}, LeadingNumberCase{"+58.6", 58.6},
+                    LeadingNumberCase{".5", 0.5}, LeadingNumberCase{"5.", 5.0},
+                    LeadingNumberCase{"1e3", 1000.0}, LeadingNumberCase{"1D2x", 100.0},
+                    LeadingNumberCase{"1e", 1.0}, LeadingNumberCase{"\t0600", 600.0},
+                    LeadingNumberCase{"12,5", 12.0}, LeadingNumberCase{"-", 0.0},
+                    LeadingNumberCase{".", 0.0}));
 
 TEST(LeadingNumber, HugeExponentReadsAsInfinity) {
     EXPECT_TRUE(std::isinf(LeadingNumber("1e999")));

@@ -1,0 +1,75 @@
+#include "run/window_filters.h"
+
+#include <gtest/gtest.h>
+
+#include "core/constants.h"
+
+namespace velmorant {
+namespace {
+
+struct GmtCase {
+    float hhmm;
+    const char* low;
+    const char* high;
+    bool passes;
+};
+
+TEST(GmtWindowPass, HonoursTheTypedWindow) {
+    const GmtCase cases[] = {
+        {2400, "0000", "2400", true},
+        {1200, "0600", "1800", true},
+        {600, "0600", "1800", true},
+        {1800, "0600", "1800", true},
+        {1815, "0600", "1800", false},
+        // Across midnight: the maximum passes, the minimum does not.
+        {600, "1800", "0600", true},
+        {1800, "1800", "0600", false},
+        {1815, "1800", "0600", true},
+        {1200, "1800", "0600", false},
+        {1200, "1200", "1200", true},
+        {1215, "1200", "1200", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GmtWindowPass(c.hhmm, c.low, c.high), c.passes)
+            << c.hhmm << " in " << c.low << "-" << c.high;
+    }
+}
+
+float Rad(double degrees) {
+    return static_cast<float>(degrees * Pi / 180.0);
+}
+
+struct AzimuthCase {
+    double azimuth, low, high;
+    bool northOfZenith;
+    bool passes;
+};
+
+TEST(AzimuthWindowPass, ReadsTheWindowByWhereThePathCulminates) {
+    const AzimuthCase cases[] = {
+        {10, 0, 360, false, true},
+        {10, 0, 360, true, true},
+        // South of the zenith: inside low..high.
+        {180, 90, 270, false, true},
+        {80, 90, 270, false, false},
+        {60, 30, 90, false, true},
+        {200, 190, 300, false, true},
+        {10, 270, 90, false, false},
+        // North of the zenith: the window is read the other way round.
+        {30, 90, 270, true, true},
+        {180, 90, 270, true, false},
+        {60, 90, 30, true, true},
+        {300, 330, 200, true, true},
+        {100, 270, 90, true, false},
+    };
+    const double latitude = 0.5;
+    for (const auto& c : cases) {
+        const double declination = c.northOfZenith ? latitude + 0.1 : latitude - 0.1;
+        EXPECT_EQ(AzimuthWindowPass(Rad(c.azimuth), Rad(c.low), Rad(c.high), declination, latitude),
+                  c.passes)
+            << c.azimuth << " in " << c.low << ".." << c.high << " north " << c.northOfZenith;
+    }
+}
+
+}  // namespace
+}  // namespace velmorant
