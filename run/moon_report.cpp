@@ -67,7 +67,9 @@ bool MoonReport::WriteInstant(const MoonReportInstant& instant) {
     if (!CountAndCheckPage(1, instant)) {
         return false;
     }
-    ReportLine line;
+    // One line object serves every report line: it keeps its memory from line to line.
+    ReportLine& line = line_;
+    line.Clear();
     line.Write(HhmmText(instant.UtcHHMM)).Tab(7).Write(instant.PhaseMark);
     line.Tab(17).Write(std::string(1, instant.ActivityLetter));
     if (params_.BothStations == "Y") {

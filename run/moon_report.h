@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/horizon.h"
 #include "core/moon.h"
@@ -22,7 +23,7 @@ struct MoonReportDay {
 struct MoonReportInstant {
     float UtcHHMM = 0;
     float DayFraction = 0;
-    std::string PhaseMark;  // "NM", "      FM" or two spaces
+    std::string_view PhaseMark = "  ";  // "NM", "      FM" or two spaces
     char ActivityLetter = ' ';
     StationView Home;
     StationView DX;
@@ -54,6 +55,7 @@ class MoonReport {
     const RunParameters& params_;
     ReportPager& pager_;
     MoonReportDay day_;
+    ReportLine line_;
     float lastLineDayFraction_ = 2;  // 2: no line yet today
     bool printedToday_ = false;
 };

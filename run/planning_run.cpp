@@ -51,7 +51,9 @@ class PlanningWalk {
           pager_(sink, params.OutputLines),
           moonReport_(params, pager_),
           fixedReport_(params, pager_),
-          bandMHz_(LeadingNumber(params.Band)) {}
+          bandMHz_(LeadingNumber(params.Band)),
+          gmtLow_(static_cast<float>(LeadingNumber(params.GmtMinText))),
+          gmtHigh_(static_cast<float>(LeadingNumber(params.GmtMaxText))) {}
 
     PlanningEnd Run();
 
@@ -67,6 +69,9 @@ class PlanningWalk {
     MoonReport moonReport_;
     FixedObjectReport fixedReport_;
     const double bandMHz_;
+    // The typed time window; the texts do not change while a planning run walks its dates.
+    const float gmtLow_;
+    const float gmtHigh_;
 
     float dayCursor_ = 0;
     MoonDistanceState distance_;
@@ -157,7 +162,7 @@ PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFract
                         moon.Declination, gha, true, distance_.DistanceKm);
         home_.PolarizationAngle =
             PolarizationAngle(home_.AzimuthSingle, home_.ElevationSingle, p_.Home.LatitudeRad);
-        if (!GmtWindowPass(utcHHMM, p_.GmtMinText, p_.GmtMaxText) ||
+        if (!GmtWindowPass(utcHHMM, gmtLow_, gmtHigh_) ||
             !AzimuthWindowPass(home_.AzimuthSingle, p_.AzMinRad, p_.AzMaxRad, moon.Declination,
                                p_.Home.LatitudeRad) ||
             !WithinElevationWindow(home_, p_.Home)) {
@@ -188,7 +193,7 @@ PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFract
     instant.SkyTemperature = degradation.SkyTemperature;
     instant.ActivityLetter =
         moon.Declination >= 0 ? ActivityWindowLetter(p_.Region, gha, moon.Declination) : ' ';
-    instant.PhaseMark = std::string(LunarPhaseMark(moon.RightAscension, sunRightAscension));
+    instant.PhaseMark = LunarPhaseMark(moon.RightAscension, sunRightAscension);
     // The Moon's topocentric place for the Home station, from its local hour angle.
     const TopocentricResult topo =
         TopocentricEquatorial(p_.Home.LatitudeRad, moon.RightAscension, gha - p_.Home.LongitudeRad,
@@ -200,7 +205,7 @@ PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFract
 }
 
 PlanningWalk::InstantEnd PlanningWalk::FixedInstant(float utcHHMM, float dayFraction) {
-    if (!GmtWindowPass(utcHHMM, p_.GmtMinText, p_.GmtMaxText)) {
+    if (!GmtWindowPass(utcHHMM, gmtLow_, gmtHigh_)) {
         return InstantEnd::Next;
     }
     double rightAscension = p_.ObjectRA;

@@ -101,12 +101,57 @@ struct RoundedNumber {
     std::string fraction;
 };
 
+// The common case without building the exact expansion: when the scaled value is far from a
+// tie, rounding the product is the same as rounding the exact value. Values near a tie, and
+// values too large for the margin to hold, take the exact path. Sets `rounded` to the magnitude
+// times 10^decimals, rounded, and returns true when it decided.
+bool FastRoundedInteger(double value, int decimals, std::uint64_t& rounded) {
+    static constexpr double Powers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    if (decimals < 0 || decimals > 6) {
+        return false;
+    }
+    const double scaled = std::fabs(value) * Powers[decimals];
+    // Below 2^33 the product's error is under 1e-6 of a unit, far inside the margin.
+    if (!(scaled < 8.0e9)) {
+        return false;
+    }
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < 1e-6) {
+        return false;
+    }
+    rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1u : 0u);
+    return true;
+}
+
+// The same decision, split for the patterns. Fills `number` and returns true when it decided.
+bool FastRound(double value, int decimals, RoundedNumber& number) {
+    std::uint64_t rounded = 0;
+    if (!FastRoundedInteger(value, decimals, rounded)) {
+        return false;
+    }
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, rounded).ptr;
+    std::string digits(buffer, end);
+    if (digits.size() <= static_cast<std::size_t>(decimals)) {
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    }
+    const std::size_t point = digits.size() - static_cast<std::size_t>(decimals);
+    number.whole = WithoutLeadingZeros(std::string_view(digits).substr(0, point));
+    number.fraction = digits.substr(point);
+    number.negative = value < 0 && rounded != 0;
+    return true;
+}
+
 RoundedNumber Round(double value, int decimals) {
     decimals = std::max(decimals, 0);
     RoundedNumber number;
     if (!std::isfinite(value)) {
         number.negative = std::isinf(value) && value < 0;
         number.whole = std::isnan(value) ? "nan" : "inf";
+        return number;
+    }
+    if (FastRound(value, decimals, number)) {
         return number;
     }
     DecimalDigits decimal = ExactDigits(std::fabs(value), decimals + 1);
@@ -177,7 +222,15 @@ int CodePointCount(std::string_view utf8Text) {
     }));
 }
 
-ReportLine::ReportLine() : lines_(1) {}
+ReportLine::ReportLine() : lines_(1) {
+    lines_.back().reserve(96);
+}
+
+void ReportLine::Clear() {
+    lines_.resize(1);
+    lines_.front().clear();
+    currentColumns_ = 0;
+}
 
 ReportLine& ReportLine::Write(std::string_view utf8Text) {
     lines_.back().append(utf8Text);
@@ -233,6 +286,33 @@ std::string RightAlign(std::string_view utf8Text, int width) {
 }
 
 std::string FormatFixed(double value, int decimals) {
+    std::uint64_t rounded = 0;
+    if (decimals <= 6 && FastRoundedInteger(value, decimals, rounded)) {
+        // Every printed angle comes through here: build the text from the right in a buffer.
+        char buffer[40];
+        char* first = buffer + sizeof buffer;
+        const bool negative = value < 0 && rounded != 0;
+        for (int i = 0; i < decimals; ++i) {
+            *--first = static_cast<char>('0' + rounded % 10);
+            rounded /= 10;
+        }
+        if (decimals > 0) {
+            *--first = '.';
+        }
+        int count = 0;
+        do {
+            if (count > 0 && count % 3 == 0) {
+                *--first = ',';
+            }
+            *--first = static_cast<char>('0' + rounded % 10);
+            rounded /= 10;
+            ++count;
+        } while (rounded > 0);
+        if (negative) {
+            *--first = '-';
+        }
+        return std::string(first, buffer + sizeof buffer);
+    }
     const RoundedNumber number = Round(value, decimals);
     return Sign(number) + (number.whole.empty() ? "0" : Grouped(number.whole)) +
            PointAndFraction(number);
@@ -257,6 +337,16 @@ std::string NumberItem(double value) {
 }
 
 std::string HhmmText(double utcHHMM) {
+    if (utcHHMM >= 0 && utcHHMM < 10000 && utcHHMM == std::floor(utcHHMM)) {
+        // The usual whole hhmm: four digits with leading zeros.
+        auto n = static_cast<unsigned>(utcHHMM);
+        std::string text(4, '0');
+        for (int i = 3; i >= 0 && n > 0; --i) {
+            text[static_cast<std::size_t>(i)] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        }
+        return text;
+    }
     double rounded = std::floor(utcHHMM * 10 + 0.5) / 10;
     if (rounded == 0) {
         rounded = 0;  // no "-0"

@@ -35,6 +35,9 @@ class ReportLine {
     // Moves to the given column as described above; a column below 1 counts as 1.
     ReportLine& Tab(int column);
 
+    // Starts the line afresh, keeping the memory already taken (a report reuses one line).
+    void Clear();
+
     // The column the next character would take on the current physical line.
     int Column() const { return currentColumns_ + 1; }
     // The physical lines (usually one), without line ends.

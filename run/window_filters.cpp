@@ -6,8 +6,11 @@
 namespace velmorant {
 
 bool GmtWindowPass(float utcHHMM, const std::string& minText, const std::string& maxText) {
-    const float low = static_cast<float>(LeadingNumber(minText));
-    const float high = static_cast<float>(LeadingNumber(maxText));
+    return GmtWindowPass(utcHHMM, static_cast<float>(LeadingNumber(minText)),
+                         static_cast<float>(LeadingNumber(maxText)));
+}
+
+bool GmtWindowPass(float utcHHMM, float low, float high) {
     if (low == 0.0f && high == 2400.0f) {
         return true;
     }

@@ -12,6 +12,9 @@ namespace velmorant {
 // Compared in single precision.
 bool GmtWindowPass(float utcHHMM, const std::string& minText, const std::string& maxText);
 
+// The same test with the window's limits already read from their texts (single precision).
+bool GmtWindowPass(float utcHHMM, float low, float high);
+
 // True when the Home azimuth lies in the azimuth window. azimuth, azMin (easternmost) and azMax
 // (westernmost) in radians as singles; declination of the object and Home latitude in radians
 // decide whether the path culminates north of the zenith, where the window is read the other way.

@@ -1,0 +1,89 @@
+// The cost of one Moon instant with both stations and every per-instant value the report prints,
+// and of the same instants of a planning run computed by the engine alone (the baseline the
+// planning run is measured against).
+
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_fixtures.h"
+#include "core/activity_window.h"
+#include "core/constants.h"
+#include "core/horizon.h"
+#include "core/moon.h"
+#include "core/polarization.h"
+#include "core/station_geometry.h"
+#include "core/sun.h"
+
+namespace velmorant::bench {
+namespace {
+
+struct EngineState {
+    RunParameters params = MoonYear(1);
+    SkyTemperatureTable table = SkyTable();
+    MoonDistanceState distance;
+    StationView home;
+    StationView dx;
+};
+
+// Everything the run computes for one Moon instant; returns a value so nothing is optimised away.
+double MoonInstant(EngineState& s, float dayNumber, float dayFraction, double sunAt0h) {
+    const RunParameters& p = s.params;
+    const MoonEquatorial moon = MoonPosition(dayNumber, dayFraction);
+    const double sunRa = SampledSunRightAscension(sunAt0h, dayFraction);
+    const double sidereal = SiderealTime(dayNumber, dayFraction);
+    const double gha = GreenwichHourAngle(sidereal, moon.RightAscension);
+    HorizonPosition(s.home, p.Home.LatitudeRad, p.Home.LongitudeRad, moon.RightAscension,
+                    moon.Declination, gha, true, s.distance.DistanceKm);
+    s.home.PolarizationAngle =
+        PolarizationAngle(s.home.AzimuthSingle, s.home.ElevationSingle, p.Home.LatitudeRad);
+    HorizonPosition(s.dx, p.DX.LatitudeRad, p.DX.LongitudeRad, moon.RightAscension,
+                    moon.Declination, gha, true, s.distance.DistanceKm);
+    s.dx.PolarizationAngle =
+        PolarizationAngle(s.dx.AzimuthSingle, s.dx.ElevationSingle, p.DX.LatitudeRad);
+    const float offset = PolarizationOffset(s.home.PolarizationAngle, s.dx.PolarizationAngle);
+    const DegradationResult degradation =
+        PathDegradation(s.table, s.distance, dayFraction,
+                        moon.RightAscension / TwoPi * 24.0 + 0.000347222, 144, 50);
+    const char letter = ActivityWindowLetter(1, gha, moon.Declination);
+    const auto mark = LunarPhaseMark(moon.RightAscension, sunRa);
+    const TopocentricResult topo =
+        TopocentricEquatorial(p.Home.LatitudeRad, moon.RightAscension, gha - p.Home.LongitudeRad,
+                              moon.Declination, s.distance.DistanceKm, sidereal);
+    return offset + degradation.Degradation + letter + static_cast<double>(mark.size()) +
+           topo.Declination;
+}
+
+void BM_MoonInstantBothStations(benchmark::State& state) {
+    EngineState s;
+    const float day = s.params.StartDayNumber;
+    MoonNoonDistance(s.distance, day);
+    const double sunAt0h = SunPosition(day, 0).RightAscension;
+    float fraction = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MoonInstant(s, day, fraction, sunAt0h));
+        fraction = fraction >= 1.0f ? 0.0f : fraction + 1.0f / 1440.0f;
+    }
+}
+BENCHMARK(BM_MoonInstantBothStations);
+
+// The engine alone over the instants of a planning run: `days` dates of 1441 instants each.
+void BM_EngineOnlyMoonDays(benchmark::State& state) {
+    const int days = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        EngineState s;
+        double sum = 0;
+        for (int d = 0; d < days; ++d) {
+            const float day = s.params.StartDayNumber + static_cast<float>(d);
+            MoonNoonDistance(s.distance, day);
+            const double sunAt0h = SunPosition(day, 0).RightAscension;
+            for (int minute = 0; minute <= 1440; ++minute) {
+                sum += MoonInstant(s, day, static_cast<float>(minute / 1440.0), sunAt0h);
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["instants"] = days * 1441.0;
+}
+BENCHMARK(BM_EngineOnlyMoonDays)->Arg(365)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace velmorant::bench
