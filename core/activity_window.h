@@ -4,9 +4,11 @@
 
 namespace velmorant {
 
-// 'A', 'E', 'N' or ' ' for region 1, 2 or 3, from the Moon's Greenwich hour angle and
-// geocentric declination (radians). Always ' ' while the declination is negative or for any
-// other region.
+// 'A', 'E', 'N' or ' ' for IARU region 1, 2 or 3, from the Moon's Greenwich hour angle
+// (radians, [0, TwoPi]) and geocentric declination (radians). The windows are bounded by
+// straight lines in the (GHA, dec) plane; a point on a line counts on both sides, and when
+// several windows hold, the one tested last wins. Always ' ' while the declination is negative
+// or for any other region.
 char ActivityWindowLetter(int region, double greenwichHourAngle, double declination);
 
 }  // namespace velmorant

@@ -21,25 +21,34 @@ struct SkyTemperatureTable {
     std::array<float, SkyTemperatureRecords> T432{};     // kelvin, third field * 0.83
 };
 
-// Why a table could not be read: which record (1-based, 0 when the whole text) and the fault.
+// Why a table could not be read: the record (1-based) and a short lower-case phrase that
+// follows "record N: ", such as "missing (the file holds only 49 of the 50 records)" or
+// "the second field \"abc\" is not a number". The caller names the file.
 struct SkyTemperatureError {
     int Record = 0;
     std::string Fault;
 };
 
-// Reads the first 50 records of the text of QVSKYTEMP.DAT: free-format numbers, a comma, a
-// blank or a line end ends a field. Fewer than 50 records, or a field that is not a number,
-// is an error.
+// Reads the first 50 records of the text of QVSKYTEMP.DAT: three free-format numbers each
+// (sign, digits, decimal point, exponent); a comma, blanks or a line end (CR, LF, CR LF) end a
+// field, and blanks or line ends next to a comma belong to it. Fewer than 50 records, or a
+// field that is not a number (an empty one between two commas included), is an error. Text
+// after the 150th number is not read.
 std::variant<SkyTemperatureTable, SkyTemperatureError> ParseSkyTemperatures(std::string_view text);
 
 struct DegradationResult {
-    float Degradation = 0;    // dB, unrounded (Single)
+    float Degradation = 0;      // dB, unrounded (Single)
     double SkyTemperature = 0;  // kelvin
 };
 
 // Degradation and sky temperature at an instant of the date whose noon distances are in
-// state. rightAscensionHours: alpha / TwoPi * 24 + 0.000347222. bandMHz: the band text read as a
-// number (50, 144, 220, 432, 1296). receiverNoiseK: the receiver noise temperature, kelvin.
+// state: path loss 40 log10(d / 356410 km) with d interpolated linearly between the noon
+// distances of the day before and of the date, plus 10 log10 of (Trx + sky) over (Trx + coldest
+// sky). dayFraction: fraction of the UT day. rightAscensionHours: alpha / TwoPi * 24 +
+// 0.000347222; when no key of records 2..50 exceeds it, the last interval (records 49 and 50)
+// is used. bandMHz: the band text read as a number (50, 144, 220, 432, 1296); 50 scales the
+// 144 MHz column, 1296 the 432 MHz one, 220 and any other value use the 432 MHz column as it
+// is. receiverNoiseK: the receiver noise temperature, kelvin.
 DegradationResult PathDegradation(const SkyTemperatureTable& table, const MoonDistanceState& state,
                                   double dayFraction, double rightAscensionHours, double bandMHz,
                                   float receiverNoiseK);

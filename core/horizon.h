@@ -7,23 +7,30 @@ namespace velmorant {
 
 // Horizon coordinates of one station for one instant.
 struct StationView {
-    double Azimuth = 0;          // radians in (0, TwoPi]; topocentric for the Moon
-    double Elevation = 0;        // radians; topocentric for the Moon, no refraction
-    float AzimuthSingle = 0;     // Azimuth rounded to float: every display and filter uses it
-    float ElevationSingle = 0;   // Elevation rounded to float
+    double Azimuth = 0;           // radians, (0, TwoPi]; [0, TwoPi) for the Moon (topocentric)
+    double Elevation = 0;         // radians; topocentric for the Moon, no refraction
+    float AzimuthSingle = 0;      // Azimuth rounded to float: every display and filter uses it
+    float ElevationSingle = 0;    // Elevation rounded to float
     float PolarizationAngle = 0;  // whole degrees, see polarization.h
 };
 
-// Greenwich sidereal time in hours, [0, 24).
+// Greenwich sidereal time in hours, [0, 24), at the instant (day number, fraction of the UT
+// day): the 1950-based linear formula with the main nutation term 0.00029 h * sin(node).
+// The days from 1950-01-01 are held as a Single.
 double SiderealTime(double dayNumber, double dayFraction);
 
-// Greenwich hour angle of an object of right ascension ra (radians), in [0, TwoPi].
+// Greenwich hour angle of an object of right ascension ra (radians), in [0, TwoPi]:
+// siderealTimeHours * 0.2617994 - ra, brought into range by one turn at most.
 double GreenwichHourAngle(double siderealTimeHours, double rightAscension);
 
-// Azimuth and elevation of the object (ra, dec, gha in radians) for a station at latitude
-// (radians, north positive; clamped to +/-89.9999 degrees) and longitude (radians, WEST
-// positive). With parallax (the Moon) the result is topocentric for a Moon at distanceKm.
-// Returns false, leaving view unchanged, when the object stands exactly in the zenith.
+// Azimuth (from north through east) and elevation of the object (dec, gha in radians; ra is
+// not needed, it is in the hour angle) for a station at latitude (radians, north positive;
+// clamped to +/-89.9999 degrees) and longitude (radians, WEST positive). The sine of the
+// elevation and its cosine are held as Singles. With parallax (the Moon) the result is
+// topocentric for a Moon at distanceKm (the noon distance, > 0); no refraction.
+// Returns false, leaving view unchanged, when the Single cosine of the elevation is 0 (the
+// object in the zenith). Without parallax an object exactly on the meridian, north or
+// south, gets TwoPi.
 // The polarization angle of the view is not touched.
 bool HorizonPosition(StationView& view, double latitudeRad, double longitudeWestRad,
                      double rightAscension, double declination, double greenwichHourAngle,

@@ -26,6 +26,9 @@ struct FundamentalArgs {
     double T = 0;   // Julian centuries from 1900.0
 };
 
+// Mean arguments for the instant (dayNumber, integer-valued; dayFraction of the UT day in
+// [0, 1)): t = (dayNumber - 53997.5) + dayFraction, T = t / 36525 + 1, and each argument
+// RevolutionsToRadians(a + b * t) with its epoch value a (revolutions) and daily motion b.
 FundamentalArgs FundamentalArguments(double dayNumber, double dayFraction);
 
 // Geocentric ecliptic and equatorial position of the Moon, radians. RightAscension in
@@ -37,21 +40,31 @@ struct MoonEquatorial {
     double Declination = 0;
 };
 
+// Geocentric place of the Moon at the instant (day number, fraction of the UT day): the
+// longitude (55 terms) and latitude (38 terms) series in arc seconds, turned equatorial with
+// the fixed obliquity (sin 0.397821, cos 0.917463), mean equinox of date, no nutation. Good
+// to a few arc minutes. Parallax is applied later, to the horizon coordinates only.
 MoonEquatorial MoonPosition(double dayNumber, double dayFraction);
 
 // The Moon's distance at 12:00 UT of the current date of a run and the perigee/apogee tracker.
 // Starts empty at every run and is advanced once per date by MoonNoonDistance.
 struct MoonDistanceState {
-    float DistanceKm = 0;          // noon distance of the current date, km (Single)
-    float PreviousDistanceKm = 0;  // noon distance of the date processed before (0 at first)
-    float EarthRadii = 0;          // the same distance in Earth radii (Single)
-    double SemiDiameterArcmin = 0;  // apparent semi-diameter, arc minutes
-    std::string TurnMark;           // "P" growing (past perigee), "A" shrinking, "" before any
+    float DistanceKm = 0;            // noon distance of the current date, km (Single)
+    float PreviousDistanceKm = 0;    // noon distance of the date processed before (0 at first)
+    float EarthRadii = 0;            // the same distance in Earth radii (Single)
+    double SemiDiameterArcmin = 0;   // apparent semi-diameter, arc minutes
+    std::string TurnMark;            // "P" growing (past perigee), "A" shrinking, "" before any
     std::int16_t DaysSinceTurn = 0;  // dates since TurnMark last changed, the change date is 1
 };
 
 // Advances the state to the date with this day number (integer-valued): the previous distance
-// takes the current one, the noon distance is evaluated, the tracker updated.
+// takes the current one, then the distance at 12:00 UT of the date is evaluated from the
+// 29-term cosine series in Earth radii. Its first partial sum (constant and 11 terms) is
+// accumulated in double and stored as a Single; EarthRadii = Single(first + second + third),
+// DistanceKm = Single(EarthRadii * 6378.16), SemiDiameterArcmin = 936.74867 / EarthRadii.
+// Tracker: a distance not smaller than the previous one marks "P", a smaller one "A"; a change
+// of mark restarts DaysSinceTurn, which then counts this date as 1. The first date of a run
+// (previous distance 0) is always "P".
 void MoonNoonDistance(MoonDistanceState& state, double dayNumber);
 
 }  // namespace velmorant

@@ -13,7 +13,9 @@ struct StationDistanceResult {
 };
 
 // Haversine distance between Home and DX (radians, latitude north positive, longitude west
-// positive). units: 0 kilometres, anything above 0 miles.
+// positive) with 111.12 km per degree of great circle, rounded half up to 0.1 km. units: 0
+// (or less) kilometres, "KM"; above 0 miles, "MI": the rounded km * 3 / 5, not rounded again.
+// Antipodal stations give half a great circle, 20001.6 km.
 StationDistanceResult StationDistance(double homeLatitudeRad, double homeLongitudeRad,
                                       double dxLatitudeRad, double dxLongitudeRad, int units);
 
@@ -23,9 +25,13 @@ struct TopocentricResult {
     double GreenwichHourAngle = 0;  // radians in [0, TwoPi)
 };
 
-// Topocentric equatorial coordinates of the Moon for a station at latitude (radians), given
-// the Moon's geocentric ra/dec (radians), the station's local hour angle H (radians,
-// GHA minus the west-positive longitude), the noon distance (km) and the sidereal time (hours).
+// Topocentric equatorial coordinates of the Moon for a station at latitude (radians, north
+// positive), given the Moon's geocentric ra/dec (radians), the station's local hour angle H
+// (radians, west positive: GHA minus the west-positive longitude), the noon distance (km) and
+// the Greenwich sidereal time (hours). First-order parallax corrections; the auxiliary angle
+// q = Atn(tan phi' / cos H) is +/-pi/2 (sign of tan phi', 0 when that is 0) if cos H is 0, and
+// on the equator (sin q = 0) the declination correction takes its limit
+// -p * rho * cos H * sin dec. The hour angle returned is TwoPi * ST / 24 - ra'.
 TopocentricResult TopocentricEquatorial(double latitudeRad, double rightAscension,
                                         double localHourAngle, double declination,
                                         double distanceKm, double siderealTimeHours);

@@ -13,13 +13,19 @@ struct SunEquatorial {
     double Declination = 0;
 };
 
+// Sun at the instant (day number, fraction of the UT day): mean longitude plus a 12-term
+// perturbation series in arc seconds, ecliptic latitude 0, fixed obliquity. Pure: the run
+// keeps the right ascension at 0h UT itself (see SampledSunRightAscension).
 SunEquatorial SunPosition(double dayNumber, double dayFraction);
 
 // The Sun's right ascension at a time of the date while the Moon is tracked: the 0h UT value
-// advanced by 0.0186625 rad per day, brought back into [0, TwoPi].
+// (radians) advanced by the mean rate 0.0186625 rad per day times dayFraction ([0, 1]),
+// brought back into [0, TwoPi]. The declination stays the 0h value.
 double SampledSunRightAscension(double sunRightAscensionAt0h, double dayFraction);
 
-// "NM" (right ascensions within 6.5 degrees), "      FM" (beyond 173.5 degrees) or "  ".
+// "NM" (right ascensions, radians, less than 6.5 degrees apart), "      FM" (six blanks; more
+// than 173.5 degrees apart) or "  " (two blanks). The difference is taken the short way round
+// the 0/24 h boundary; declinations play no part.
 std::string_view LunarPhaseMark(double moonRightAscension, double sunRightAscension);
 
 }  // namespace velmorant
