@@ -1,1 +1,40 @@
-int main() { return 0; }
+// VELMORANT: where the Moon (or the Sun, a radio source, any RA/Dec) stands for two stations.
+// Without arguments the program opens its window; the subcommands run headless.
+
+#include <cstdio>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/plan_command.h"
+
+namespace {
+
+void PrintUsage(std::FILE* stream) {
+    std::fputs("VELMORANT Version 3.0\n\n", stream);
+    std::fputs(velmorant::PlanUsage(), stream);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        // The window comes with the program's Qt view; until then the headless commands are the
+        // way in.
+        PrintUsage(stdout);
+        return 0;
+    }
+    const std::string& command = args.front();
+    const std::span<const std::string> rest(args.begin() + 1, args.end());
+    if (command == "plan") {
+        return velmorant::RunPlanCommand(rest);
+    }
+    if (command == "--help" || command == "-h" || command == "help") {
+        PrintUsage(stdout);
+        return 0;
+    }
+    std::fprintf(stderr, "velmorant: unknown command %s\n\n", command.c_str());
+    PrintUsage(stderr);
+    return 2;
+}

@@ -1,1 +1,186 @@
 #pragma once
+
+#include "run/perform_planning_run.h"
+#include "run/window_inputs.h"
+#include "ui/model/controls.h"
+#include "ui/model/defaults_file.h"
+#include "ui/model/defaults_storage.h"
+#include "ui/model/main_window_controls.h"
+#include "ui/model/window_ports.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+// The behaviour of the main window frmInput, without any toolkit. The controls are public
+// members named as the window names them; the operator's actions and the window's event
+// handlers are methods. The Qt view and the headless command both drive this one model: the
+// view forwards widget events to the actions and repaints a widget when the model reports that
+// its control changed. Code that changes a control goes through the actions or the methods
+// under "Changes made by code", so that the view hears of it.
+
+namespace velmorant {
+
+// The outcome of an action the caller may get wrong (an unknown control, a bad value).
+struct ActionResult {
+    bool ok = true;
+    std::string error;  // what to tell the operator when ok is false
+
+    static ActionResult Done() { return {}; }
+    static ActionResult Refused(std::string why) { return {false, std::move(why)}; }
+};
+
+// Read-only access to one control found by name; std::monostate when no control has the name.
+using ControlView = std::variant<std::monostate, const TextBox*, const ComboBox*, const CheckBox*,
+                                 const Label*, const Button*>;
+
+class MainWindowModel : public MainWindowControls {
+  public:
+    // The controls start with their initial contents; Form_Load then loads the saved defaults.
+    MainWindowModel(const Clock& clock, DefaultsStorage& storage, MessagePresenter& messages);
+    MainWindowModel(const MainWindowModel&) = delete;
+    MainWindowModel& operator=(const MainWindowModel&) = delete;
+
+    WindowHooks Hooks;
+    // What a run reaches outside the window: its folder and report, the text editor.
+    RunServices Run;
+
+    // Window-level state that outlives a run.
+    std::int16_t RealTimeMode = 0;   // 1 while a real-time display is running
+    std::int16_t RealTimeFresh = 0;  // 1 until the first map update after start-up or STOP
+    std::string SavedObjectName;     // custom object name last loaded or saved
+    // The dates as the date checks last read them; dates are day counts (CalendarDayCount).
+    std::int16_t StartMonth = 0, StartDay = 0, StartYear = 0;
+    std::int16_t EndMonth = 0, EndDay = 0, EndYear = 0;
+    std::int64_t StartDate = 0, EndDate = 0;
+    // The Home azimuth limits in degrees.
+    float AzMin = 0.0f;
+    float AzMax = 360.0f;
+
+    // True once the window has asked for the program to end (also told through the hook).
+    bool EndRequested() const { return endRequested_; }
+    // A visible STOP button means a run is in progress.
+    bool RunInProgress() const { return cmdStop.visible; }
+
+    // The control with this exact name.
+    ControlView FindControl(std::string_view name) const;
+
+    // The window's contents as a run reads them.
+    WindowInputs Inputs() const;
+
+    // --- Operator actions, by control name. Each runs the handlers the window runs. ---
+
+    // Typing into a text box (its change handler runs: txtAZMIN, txtAZMAX, txtTimeDif) or into
+    // a combo box (no handler; no item is left chosen).
+    ActionResult TypeText(std::string_view control, std::string_view text);
+    // Choosing item `index` of a combo box; runs its click handler (date lists, cboCelestial).
+    ActionResult ChooseItem(std::string_view control, int index);
+    // Checking or unchecking a box; its click handler runs when the state changes.
+    ActionResult SetChecked(std::string_view control, bool checked);
+    // Clicking a control that reacts to a click here: the year boxes, the two toggle labels,
+    // cmdSET, cmdRESTART, cmdStop.
+    ActionResult Click(std::string_view control);
+    // The headless `--set NAME=TEXT`: a text box takes TEXT as typed; a combo box chooses the
+    // item whose text equals TEXT (running its handler), else takes TEXT typed; a check box
+    // takes "1" or "0".
+    ActionResult ApplySetting(std::string_view control, std::string_view text);
+
+    // --- Handlers, named after the control and the event. ---
+
+    // Start-up: hides the status line, marks the real-time display fresh, loads the saved
+    // defaults (ending the program when the file is missing), sets both dates to today and
+    // shows the range row of the Home station.
+    void Form_Load();
+    // SET DEFAULTS: saves the window into the defaults file (not while a run is in progress).
+    void cmdSET_Click();
+    // RESTART: resets the window and loads the saved defaults (not while a run is in progress).
+    void cmdRESTART_Click();
+    // RUN: a planning run from the window's contents, ending in the text editor.
+    void cmdRUN_Click();
+    // How the last planning run ended.
+    PlanningRunResult::Kind LastPlanningOutcome() const { return lastPlanningOutcome_; }
+    // STOP, the window's part: idle state with RUN shown; the hook closes the run's files and
+    // hides the real-time window.
+    void cmdStop_Click();
+
+    // Home display box: shows the azimuth pair (and takes its limits) when checked, hides the
+    // whole range row when not; both display boxes clear the real-time map.
+    void chkDisplayHome_Click();
+    void chkDisplayDX_Click();
+    // An azimuth limit outside 0 ... 360 is replaced by "0" (txtAZMIN) or "360" (txtAZMAX).
+    void txtAZMIN_Change();
+    void txtAZMAX_Change();
+    // A new clock offset stops a run in progress.
+    void txtTimeDif_Change();
+
+    // Date checks: days cut back to their month, the end never left before the start.
+    void cboMonthStart_Click();
+    void cboDayStart_Click();
+    void cboMonthEnd_Click();
+    void cboDayEnd_Click();
+    void txtYearStart_Click();
+    void txtYearEnd_Click();
+    // Both dates set to the clock's current local date.
+    void SetDatesToToday();
+
+    // The object list: shows the coordinate boxes, fills in presets, then stops any run.
+    void cboCelestial_Click();
+
+    // The toggle labels: editor path or PDF-reader path; azimuth range or UTC time range.
+    void lblTextEditor_Click();
+    void lblAzRange_Click();
+
+    // --- Changes made by code, for handlers built on this model. Each tells the view. ---
+
+    // Puts a text into a box as code does; its change handler runs when the text changes.
+    void PutText(TextBox& box, std::string_view text);
+    // Sets a combo box's text; an item with exactly that text becomes the chosen one.
+    void PutComboText(ComboBox& box, std::string_view text);
+    // Makes item `index` the chosen one without running the list's handler; -1 chooses none
+    // and clears the text; any other index outside the list changes nothing.
+    void SelectItem(ComboBox& box, int index);
+    // Check state, captions and visibility; no handler runs.
+    void SetCheck(CheckBox& box, bool checked);
+    void SetCaption(Label& label, std::string_view caption);
+    void SetCaption(Button& button, std::string_view caption);
+    template <typename Control>
+    void Show(Control& control, bool visible) {
+        if (control.visible != visible) {
+            control.visible = visible;
+            Changed(&control);
+        }
+    }
+
+  private:
+    enum class LoadKind { StartUp, Restart };
+
+    void Changed(const void* control);
+    void RequestEnd();
+    void RunChangeHandler(const TextBox& box);
+    void RunClickHandler(const ComboBox& box);
+    void RunCheckHandler(const CheckBox& box);
+
+    // Date checks.
+    bool StartDateSteps();
+    void CopyStartToEnd(bool copyDayOnlyWhenChosen);
+
+    // Defaults.
+    bool ReadDefaultsFile(ParsedDefaults& parsed);
+    void LoadDefaults(const DefaultsRecord& record, LoadKind kind);
+    void LoadObject(const DefaultsRecord& record, LoadKind kind);
+    void ShowObjectCoordinates(bool visible);
+    DefaultsRecord CollectDefaults() const;
+    void ReportDamage(const std::vector<int>& lines);
+    void ShowMissingFileAndEnd();
+
+    const Clock& clock_;
+    DefaultsStorage& storage_;
+    MessagePresenter& messages_;
+    bool endRequested_ = false;
+    PlanningRunResult::Kind lastPlanningOutcome_ = PlanningRunResult::Kind::Completed;
+};
+
+}  // namespace velmorant

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace velmorant {
+
+// `velmorant plan`: the window's RUN for a planning report, without the window.
+//   velmorant plan --start YYYY-MM-DD [--end YYYY-MM-DD] [--dir DIR] [--set NAME=TEXT]...
+//                  [--output FILE|-]
+// Returns the exit status: 0 after a completed run, 2 for a refused run or a bad command line.
+int RunPlanCommand(std::span<const std::string> args);
+
+// The command's usage text.
+const char* PlanUsage();
+
+}  // namespace velmorant

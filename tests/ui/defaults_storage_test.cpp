@@ -1,0 +1,60 @@
+#include "ui/model/defaults_storage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace velmorant {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileStorage : public ::testing::Test {
+  protected:
+    FileStorage() {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder =
+            fs::temp_directory_path() / (std::string("velmorant_storage_") + test->name() + "_" +
+                                         std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    ~FileStorage() override { fs::remove_all(folder); }
+
+    void WriteFile(const std::string& text) {
+        std::ofstream(folder / "VELMORANT.DAT", std::ios::binary) << text;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(FileStorage, AMissingFileDoesNotExist) {
+    FileDefaultsStorage storage(folder);
+    EXPECT_FALSE(storage.Exists());
+    EXPECT_FALSE(storage.ReadAll().has_value());
+    EXPECT_EQ(fs::path(storage.Location()).filename(), "VELMORANT.DAT");
+}
+
+TEST_F(FileStorage, ReplacesTheWholeTextByteForByte) {
+    WriteFile("old text that is longer than the new one\r\n");
+    FileDefaultsStorage storage(folder);
+    ASSERT_TRUE(storage.Exists());
+    ASSERT_TRUE(storage.Replace("1,\"a\"\r\n2\r"));
+    EXPECT_EQ(storage.ReadAll(), "1,\"a\"\r\n2\r");
+    EXPECT_FALSE(fs::exists(folder / "VELMORANT.DAT.tmp"));
+}
+
+TEST_F(FileStorage, AFailedReplaceLeavesTheOldFileWhole) {
+    WriteFile("old\r\n");
+    // A folder where the temporary file belongs makes the write fail.
+    fs::create_directory(folder / "VELMORANT.DAT.tmp");
+    FileDefaultsStorage storage(folder);
+    EXPECT_FALSE(storage.Replace("new\r\n"));
+    EXPECT_EQ(storage.ReadAll(), "old\r\n");
+}
+
+}  // namespace
+}  // namespace velmorant

@@ -1,0 +1,125 @@
+#include "ui/model/date_rules.h"
+#include "ui/model/main_window_model.h"
+#include "window_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace velmorant {
+namespace {
+
+// The window starts on 10 March 2016 (the fake clock's date).
+class DateFields : public testing_support::WindowTest {
+  protected:
+    void SetUp() override { window.Form_Load(); }
+
+    void Choose(std::string_view list, int index) {
+        ASSERT_TRUE(window.ChooseItem(list, index).ok);
+    }
+    void Type(std::string_view box, std::string_view text) {
+        ASSERT_TRUE(window.TypeText(box, text).ok);
+    }
+
+    void ExpectStart(int monthIndex, int dayIndex, const char* year) {
+        EXPECT_EQ(window.cboMonthStart.selectedIndex, monthIndex);
+        EXPECT_EQ(window.cboDayStart.selectedIndex, dayIndex);
+        EXPECT_EQ(window.txtYearStart.text, year);
+    }
+    void ExpectEnd(int monthIndex, int dayIndex, const char* year) {
+        EXPECT_EQ(window.cboMonthEnd.selectedIndex, monthIndex);
+        EXPECT_EQ(window.cboDayEnd.selectedIndex, dayIndex);
+        EXPECT_EQ(window.txtYearEnd.text, year);
+    }
+};
+
+TEST_F(DateFields, StartAtToday) {
+    ExpectStart(2, 9, "2016");
+    ExpectEnd(2, 9, "2016");
+    EXPECT_EQ(window.cboDayStart.text, "10");
+    EXPECT_EQ(window.cboMonthEnd.text, "Mar");
+    EXPECT_EQ(window.StartDate, CalendarDayCount(2016, 3, 10));
+    EXPECT_EQ(window.EndDate, window.StartDate);
+}
+
+TEST_F(DateFields, RestartSetsTodayAgain) {
+    Choose("cboMonthStart", 7);
+    Type("txtYearEnd", "2030");
+    clock.today = {2024, 2, 29};
+    window.cmdRESTART_Click();
+    ExpectStart(1, 28, "2024");
+    ExpectEnd(1, 28, "2024");
+}
+
+TEST_F(DateFields, ADayIsCutBackToItsMonth) {
+    Choose("cboMonthStart", 3);  // April
+    Choose("cboDayStart", 30);   // 31
+    ExpectStart(3, 29, "2016");
+
+    Choose("cboMonthStart", 1);  // February 2016
+    Choose("cboDayStart", 30);
+    EXPECT_EQ(window.cboDayStart.selectedIndex, 28);
+    Type("txtYearStart", "2015");
+    Choose("cboDayStart", 30);
+    EXPECT_EQ(window.cboDayStart.selectedIndex, 27);
+    EXPECT_EQ(window.cboDayStart.text, "28");
+}
+
+TEST_F(DateFields, AStartAfterTheEndIsCopiedIntoTheEnd) {
+    Choose("cboMonthStart", 4);  // 10 May 2016
+    ExpectEnd(4, 9, "2016");
+    EXPECT_EQ(window.EndDate, CalendarDayCount(2016, 5, 10));
+}
+
+TEST_F(DateFields, AnEndBeforeTheStartMovesTheEndYearOn) {
+    Choose("cboDayEnd", 4);  // 5 March 2016, before 10 March 2016
+    ExpectEnd(2, 4, "2017");
+    ExpectStart(2, 9, "2016");
+}
+
+TEST_F(DateFields, ClickingTheStartYearCopiesTheStartIntoTheEnd) {
+    Type("txtYearEnd", "2020");
+    Choose("cboMonthEnd", 6);
+    ExpectEnd(6, 9, "2020");
+    ASSERT_TRUE(window.Click("txtYearStart").ok);
+    ExpectEnd(2, 9, "2016");
+}
+
+TEST_F(DateFields, YearTextsAreRewrittenAsNumbers) {
+    Type("txtYearStart", "2016abc");
+    Choose("cboMonthStart", 2);
+    EXPECT_EQ(window.txtYearStart.text, "2016");
+    Type("txtYearStart", "");
+    Choose("cboMonthStart", 2);
+    EXPECT_EQ(window.txtYearStart.text, "0");
+    Type("txtYearStart", "2016.5");  // halves go to the even year
+    Choose("cboMonthStart", 2);
+    EXPECT_EQ(window.txtYearStart.text, "2016");
+}
+
+TEST_F(DateFields, WithNoEndDayChosenTheCheckTakesDayOne) {
+    Type("txtYearEnd", "2017");
+    Type("cboDayEnd", "");
+    ASSERT_EQ(window.cboDayEnd.selectedIndex, -1);
+    Choose("cboMonthEnd", 2);
+    EXPECT_EQ(window.cboDayEnd.selectedIndex, 0);
+    EXPECT_EQ(window.cboDayEnd.text, " 1");
+}
+
+TEST_F(DateFields, AYearBeyondSixteenBitsLeavesTheDatesAsTheyAre) {
+    Type("txtYearStart", "40000");
+    Choose("cboMonthStart", 5);
+    ASSERT_TRUE(window.Click("txtYearStart").ok);
+    ASSERT_TRUE(window.Click("txtYearEnd").ok);
+    EXPECT_EQ(window.txtYearStart.text, "40000");
+    ExpectEnd(2, 9, "2016");
+
+    // A start year that can be read repairs an unreadable end year by the start-year click.
+    Type("txtYearStart", "2016");
+    Type("txtYearEnd", "99999");
+    Choose("cboDayEnd", 20);
+    EXPECT_EQ(window.txtYearEnd.text, "99999");
+    ASSERT_TRUE(window.Click("txtYearStart").ok);
+    ExpectEnd(5, 9, "2016");
+}
+
+}  // namespace
+}  // namespace velmorant

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "ui/model/main_window_model.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Fakes for the window's ports and a fixture holding a window built on them.
+
+namespace velmorant::testing_support {
+
+class FakeClock : public Clock {
+  public:
+    CalendarDate today{2016, 3, 10};
+    LocalDateTime Now() const override { return {today.year, today.month, today.day, 12, 0, 0}; }
+};
+
+class FakeStorage : public DefaultsStorage {
+  public:
+    bool exists = true;
+    bool refuseWrites = false;
+    std::string text;
+    int writes = 0;
+
+    bool Exists() const override { return exists; }
+    std::optional<std::string> ReadAll() const override {
+        return exists ? std::optional<std::string>(text) : std::nullopt;
+    }
+    bool Replace(std::string_view newText) override {
+        if (refuseWrites) {
+            return false;
+        }
+        text = newText;
+        ++writes;
+        return true;
+    }
+    std::string Location() const override { return "VELMORANT.DAT"; }
+};
+
+class FakePresenter : public MessagePresenter {
+  public:
+    struct Message {
+        std::string text;
+        std::string title;
+    };
+    std::vector<Message> shown;
+    void ShowMessage(std::string_view text, std::string_view title) override {
+        shown.push_back({std::string(text), std::string(title)});
+    }
+};
+
+// The four lines the window writes with its initial contents.
+inline constexpr std::string_view kInitialFile =
+    "1,\"\",\"\",\"00\",\"00\",\"00\",\"\",\"00\",\"00\",\"00\",\"\",\"-2\",\"90\"\r\n"
+    "1,\"\",\"\",\"00\",\"00\",\"00\",\"\",\"000\",\"00\",\"00\",\"\",\"-2\",\"90\"\r\n"
+    "-1,\"(Enter Other Here)\",\"\",\"\",\"\",-1\r\n"
+    "\"15\",2,22,\"50\",\"\",0,\"%Systemroot%\\notepad.exe\",0,-1,\"C:\\Program "
+    "Files\\Adobe\\Reader 8.0\\Reader\\AcroRd32.exe\",0,360,\"0000\",\"2400\"\r\n";
+
+class WindowTest : public ::testing::Test {
+  protected:
+    WindowTest() {
+        window.Hooks.ControlChanged = [this](std::string_view name) { changed.emplace_back(name); };
+        window.Hooks.CloseRunFilesAndHideRealTime = [this] { ++runStops; };
+        window.Hooks.ClearRealTimeMap = [this] { ++mapClears; };
+        window.Hooks.EndProgram = [this] { ++endRequests; };
+        storage.text = kInitialFile;
+    }
+
+    // Starts the window with this defaults file.
+    void StartWith(std::string_view file) {
+        storage.text = file;
+        window.Form_Load();
+    }
+
+    // Puts the window into the running state as RUN does.
+    void PretendRunning() {
+        window.RealTimeMode = 1;
+        window.RealTimeFresh = 0;
+        window.Show(window.cmdRUN, false);
+        window.Show(window.cmdStop, true);
+        window.SetCaption(window.cmdRUN, "RUNNING");
+    }
+
+    void Set(std::string_view control, std::string_view text) {
+        const ActionResult result = window.ApplySetting(control, text);
+        ASSERT_TRUE(result.ok) << result.error;
+    }
+
+    FakeClock clock;
+    FakeStorage storage;
+    FakePresenter messages;
+    MainWindowModel window{clock, storage, messages};
+    std::vector<std::string> changed;
+    int runStops = 0;
+    int mapClears = 0;
+    int endRequests = 0;
+};
+
+}  // namespace velmorant::testing_support

@@ -1,0 +1,97 @@
+// The small handlers of the main window: STOP, the display boxes, the azimuth limits and the
+// two toggle labels.
+
+#include "run/leading_number.h"
+#include "ui/model/main_window_model.h"
+#include "ui/model/stored_numbers.h"
+
+namespace velmorant {
+
+void MainWindowModel::cmdStop_Click() {
+    RealTimeFresh = 1;
+    RealTimeMode = 0;  // the timer stops calling RUN
+    if (Hooks.CloseRunFilesAndHideRealTime) {
+        Hooks.CloseRunFilesAndHideRealTime();
+    }
+    Show(cmdRUN, true);
+    Show(cmdStop, false);
+    Show(txtDateCalc, false);
+    SetCaption(cmdRUN, "RUN");
+}
+
+void MainWindowModel::chkDisplayHome_Click() {
+    if (chkDisplayHome.checked) {
+        // Checking always brings back the azimuth pair, whatever the label's caption says.
+        Show(lblAzRange, true);
+        Show(txtAZMIN, true);
+        Show(txtAZMAX, true);
+        AzMin = ToSingle(LeadingNumber(txtAZMIN.text));
+        AzMax = ToSingle(LeadingNumber(txtAZMAX.text));
+    } else {
+        Show(lblAzRange, false);
+        Show(txtAZMIN, false);
+        Show(txtAZMAX, false);
+        Show(txtGMTMIN, false);
+        Show(txtGMTMAX, false);
+    }
+    if (Hooks.ClearRealTimeMap) {
+        Hooks.ClearRealTimeMap();
+    }
+}
+
+void MainWindowModel::chkDisplayDX_Click() {
+    if (Hooks.ClearRealTimeMap) {
+        Hooks.ClearRealTimeMap();
+    }
+}
+
+// An azimuth outside 0 ... 360 is replaced at once; a text without a number stays as typed
+// (it reads as 0, which is inside the range).
+void MainWindowModel::txtAZMIN_Change() {
+    const double degrees = LeadingNumber(txtAZMIN.text);
+    if (degrees < 0 || degrees > 360) {
+        PutText(txtAZMIN, "0");
+    }
+}
+
+void MainWindowModel::txtAZMAX_Change() {
+    const double degrees = LeadingNumber(txtAZMAX.text);
+    if (degrees < 0 || degrees > 360) {
+        PutText(txtAZMAX, "360");
+    }
+}
+
+// The real-time display depends on the clock offset: a change ends it.
+void MainWindowModel::txtTimeDif_Change() {
+    cmdStop_Click();
+}
+
+void MainWindowModel::lblTextEditor_Click() {
+    if (lblTextEditor.caption == kTextEditorCaption) {
+        SetCaption(lblTextEditor, kPdfReaderCaption);
+        Show(txtTextEditor, false);
+        Show(txtAdobeReader, true);
+    } else if (lblTextEditor.caption == kPdfReaderCaption) {
+        SetCaption(lblTextEditor, kTextEditorCaption);
+        Show(txtTextEditor, true);
+        Show(txtAdobeReader, false);
+    }
+}
+
+void MainWindowModel::lblAzRange_Click() {
+    if (lblAzRange.caption == kAzimuthRangeCaption) {
+        SetCaption(lblAzRange, kTimeRangeCaption);
+        Show(txtAZMIN, false);
+        Show(txtAZMAX, false);
+        Show(txtGMTMIN, true);
+        Show(txtGMTMAX, true);
+    } else if (lblAzRange.caption == kTimeRangeCaption) {
+        SetCaption(lblAzRange, kAzimuthRangeCaption);
+        Show(txtAZMIN, true);
+        Show(txtAZMAX, true);
+        Show(txtGMTMIN, false);
+        Show(txtGMTMAX, false);
+    }
+}
+
+}  // namespace velmorant

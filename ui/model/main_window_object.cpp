@@ -1,0 +1,52 @@
+// The object list of the main window: which coordinate boxes are shown and what they hold.
+
+#include "ui/model/main_window_model.h"
+#include "ui/model/object_presets.h"
+
+namespace velmorant {
+
+void MainWindowModel::ShowObjectCoordinates(bool visible) {
+    Show(txtCelestialRAhours, visible);
+    Show(txtCelestialRAminutes, visible);
+    Show(txtCelestialDec, visible);
+    Show(lblObjectRA, visible);
+    Show(lblObjectHours, visible);
+    Show(lblObjectMin, visible);
+    Show(lblObjectDeclination, visible);
+    Show(lblObjectDegrees, visible);
+}
+
+void MainWindowModel::cboCelestial_Click() {
+    if (Hooks.ClearRealTimeMap) {
+        Hooks.ClearRealTimeMap();
+    }
+    Show(txtEnterObject, false);
+    // The item's text decides, compared exactly; nothing chosen reads as an empty text.
+    const std::string chosen =
+        cboCelestial.selectedIndex >= 0
+            ? cboCelestial.items[static_cast<std::size_t>(cboCelestial.selectedIndex)]
+            : std::string();
+    const ObjectPreset* preset = FindObjectPreset(chosen);
+    if (preset != nullptr && preset->kind == ObjectKind::Computed) {
+        // The boxes keep their texts for when a fixed object is chosen again.
+        ShowObjectCoordinates(false);
+    } else {
+        ShowObjectCoordinates(true);
+        if (preset != nullptr && preset->kind == ObjectKind::Fixed) {
+            PutText(txtCelestialRAhours, preset->raHours);
+            PutText(txtCelestialRAminutes, preset->raMinutes);
+            PutText(txtCelestialDec, preset->declination);
+        } else if (preset != nullptr && preset->kind == ObjectKind::Custom) {
+            PutText(txtCelestialRAhours, "");
+            PutText(txtCelestialRAminutes, "");
+            PutText(txtCelestialDec, "");
+            Show(txtEnterObject, true);
+            PutText(txtEnterObject,
+                    SavedObjectName.empty() ? kEnterNamePrompt : std::string_view(SavedObjectName));
+        }
+    }
+    // Another object makes any running display meaningless.
+    cmdStop_Click();
+}
+
+}  // namespace velmorant

@@ -1,0 +1,50 @@
+// RUN: what the window does around a planning run.
+
+#include "run/perform_planning_run.h"
+#include "run/report_file.h"
+#include "ui/model/main_window_model.h"
+
+namespace velmorant {
+
+void MainWindowModel::cmdRUN_Click() {
+    SetCaption(cmdRUN, "RUNNING");
+    // The end date is brought into line with the start date before anything is read.
+    cboDayEnd_Click();
+    RealTimeMode = cboOperation.text == "Real-Time" ? 1 : 0;
+    if (RealTimeMode == 1) {
+        // The real-time display comes with its window; until then a real-time RUN only
+        // returns the window to idle.
+        cmdStop_Click();
+        return;
+    }
+    Show(cmdRUN, false);
+    Show(cmdStop, true);
+
+    PlanningRunResult result;
+    if (Run.Report == nullptr) {
+        result.Outcome = PlanningRunResult::Kind::Refused;
+        result.Message = RunMessage{"File Not Created", "There is no place to write the report."};
+    } else {
+        result = PerformPlanningRun(Inputs(), Run.Folder, *Run.Report);
+    }
+    lastPlanningOutcome_ = result.Outcome;
+
+    switch (result.Outcome) {
+        case PlanningRunResult::Kind::Completed:
+            // The report is closed: show RUN again and open the report in the editor.
+            Show(cmdRUN, true);
+            if (Run.LaunchEditor) {
+                Run.LaunchEditor(result.TextEditor, kReportFileName);
+            }
+            break;
+        case PlanningRunResult::Kind::Refused:
+        case PlanningRunResult::Kind::OneStationOnly:
+            messages_.ShowMessage(result.Message.Text, result.Message.Title);
+            break;
+    }
+    SetCaption(cmdRUN, "RUN");
+    cmdStop_Click();
+    Show(txtDateCalc, false);
+}
+
+}  // namespace velmorant

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "run/clock.h"
+#include "ui/model/date_rules.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// What the main window needs from outside itself, kept small so that the Qt view, the headless
+// command and the tests each supply their own.
+
+namespace velmorant {
+
+// Modal messages with a text, a title and an OK button.
+class MessagePresenter {
+  public:
+    virtual ~MessagePresenter() = default;
+    virtual void ShowMessage(std::string_view text, std::string_view title) = 0;
+};
+
+// Notifications to whoever hosts the window. Any of them may be left empty.
+struct WindowHooks {
+    // A control's content, selection, visibility or caption changed: refresh that widget.
+    std::function<void(std::string_view controlName)> ControlChanged;
+    // The part of STOP outside the window: close the run's open files and hide the real-time
+    // window.
+    std::function<void()> CloseRunFilesAndHideRealTime;
+    // Clear the map of the real-time window; it is drawn again at its next update.
+    std::function<void()> ClearRealTimeMap;
+    // End the program: close every window and file.
+    std::function<void()> EndProgram;
+    // Move the keyboard focus to this control.
+    std::function<void(std::string_view controlName)> MoveFocus;
+};
+
+class ReportDestination;
+
+// What a run needs from outside the window.
+struct RunServices {
+    // The program's folder: QVSKYTEMP.DAT is read from it.
+    std::filesystem::path Folder = ".";
+    // Where a planning run writes its report; without one a planning run is refused.
+    ReportDestination* Report = nullptr;
+    // Opens the finished report in the operator's text editor (program path, report name);
+    // the headless command leaves it empty.
+    std::function<void(const std::string& editor, const std::string& report)> LaunchEditor;
+};
+
+}  // namespace velmorant
