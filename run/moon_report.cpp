@@ -10,8 +10,15 @@ namespace velmorant {
 namespace {
 
 // An angle as the report shows it: rounded half up to 0.1 degree, one decimal, five columns.
-std::string Angle(double radians) {
-    return RightAlign(FormatFixed(RoundedDegrees(radians), 1), 5);
+ReportLine& WriteAngle(ReportLine& line, double radians) {
+    NumberText text;
+    return line.WriteRightAligned(FormatFixedInto(text, RoundedDegrees(radians), 1), 5);
+}
+
+// A number with the given decimals, right-aligned in `width` columns.
+ReportLine& WriteNumber(ReportLine& line, double value, int decimals, int width) {
+    NumberText text;
+    return line.WriteRightAligned(FormatFixedInto(text, value, decimals), width);
 }
 
 }  // namespace
@@ -71,20 +78,20 @@ bool MoonReport::WriteInstant(const MoonReportInstant& instant) {
     ReportLine& line = line_;
     line.Clear();
     line.Write(HhmmText(instant.UtcHHMM)).Tab(7).Write(instant.PhaseMark);
-    line.Tab(17).Write(std::string(1, instant.ActivityLetter));
+    line.Tab(17).Write(std::string_view(&instant.ActivityLetter, 1));
     if (params_.BothStations == "Y") {
-        line.Tab(20).Write(Angle(instant.Home.AzimuthSingle));
-        line.Tab(28).Write(Angle(instant.Home.ElevationSingle));
-        line.Tab(36).Write(Angle(instant.TopoDeclination)).Write("  ");
-        line.Tab(44).Write(Angle(instant.DX.AzimuthSingle));
-        line.Tab(50).Write(Angle(instant.DX.ElevationSingle));
-        line.Tab(56).Write(RightAlign(FormatFixed(instant.PolarizationOffset, 0), 3));
+        WriteAngle(line.Tab(20), instant.Home.AzimuthSingle);
+        WriteAngle(line.Tab(28), instant.Home.ElevationSingle);
+        WriteAngle(line.Tab(36), instant.TopoDeclination).Write("  ");
+        WriteAngle(line.Tab(44), instant.DX.AzimuthSingle);
+        WriteAngle(line.Tab(50), instant.DX.ElevationSingle);
+        WriteNumber(line.Tab(56), instant.PolarizationOffset, 0, 3);
     } else {
         const StationView& view = params_.DisplayHome == 1 ? instant.Home : instant.DX;
-        line.Tab(20).Write(Angle(view.AzimuthSingle));
-        line.Tab(28).Write(Angle(view.ElevationSingle));
-        line.Tab(37).Write(Angle(instant.TopoGreenwichHourAngle));
-        line.Tab(45).Write(Angle(instant.TopoDeclination));
+        WriteAngle(line.Tab(20), view.AzimuthSingle);
+        WriteAngle(line.Tab(28), view.ElevationSingle);
+        WriteAngle(line.Tab(37), instant.TopoGreenwichHourAngle);
+        WriteAngle(line.Tab(45), instant.TopoDeclination);
         const double hoursExact = instant.RightAscension * 24.0 / TwoPi + 0.000347222;
         const double hours = Int(hoursExact);
         const double minutes = Int((hoursExact - hours) * 60.0);
@@ -94,7 +101,7 @@ bool MoonReport::WriteInstant(const MoonReportInstant& instant) {
     // from the Moon's elevations, which already passed the same window, so the degradation is
     // always printed.
     line.Tab(62).Write(FormatWholeBlankZero(instant.SkyTemperature));
-    line.Tab(70).Write(RightAlign(FormatFixed(RoundToStep(instant.Degradation, 10), 1), 6));
+    WriteNumber(line.Tab(70), RoundToStep(instant.Degradation, 10), 1, 6);
     pager_.Write(line);
     lastLineDayFraction_ = instant.DayFraction;
     return true;

@@ -238,6 +238,17 @@ ReportLine& ReportLine::Write(std::string_view utf8Text) {
     return *this;
 }
 
+ReportLine& ReportLine::WriteRightAligned(std::string_view utf8Text, int width) {
+    const int columns = CodePointCount(utf8Text);
+    if (columns < width) {
+        lines_.back().append(static_cast<std::size_t>(width - columns), ' ');
+        currentColumns_ += width - columns;
+    }
+    lines_.back().append(utf8Text);
+    currentColumns_ += columns;
+    return *this;
+}
+
 ReportLine& ReportLine::Tab(int column) {
     column = std::max(column, 1);
     if (Column() < column) {
@@ -285,12 +296,12 @@ std::string RightAlign(std::string_view utf8Text, int width) {
     return std::string(static_cast<std::size_t>(padding), ' ') + std::string(utf8Text);
 }
 
-std::string FormatFixed(double value, int decimals) {
+std::string_view FormatFixedInto(NumberText& buffer, double value, int decimals) {
     std::uint64_t rounded = 0;
     if (decimals <= 6 && FastRoundedInteger(value, decimals, rounded)) {
-        // Every printed angle comes through here: build the text from the right in a buffer.
-        char buffer[40];
-        char* first = buffer + sizeof buffer;
+        // Built from the right: fraction digits, the point, the grouped whole digits, the sign.
+        char* const last = buffer.chars + sizeof buffer.chars;
+        char* first = last;
         const bool negative = value < 0 && rounded != 0;
         for (int i = 0; i < decimals; ++i) {
             *--first = static_cast<char>('0' + rounded % 10);
@@ -311,7 +322,17 @@ std::string FormatFixed(double value, int decimals) {
         if (negative) {
             *--first = '-';
         }
-        return std::string(first, buffer + sizeof buffer);
+        return std::string_view(first, static_cast<std::size_t>(last - first));
+    }
+    buffer.longer = FormatFixed(value, decimals);
+    return buffer.longer;
+}
+
+std::string FormatFixed(double value, int decimals) {
+    std::uint64_t rounded = 0;
+    if (decimals <= 6 && FastRoundedInteger(value, decimals, rounded)) {
+        NumberText buffer;
+        return std::string(FormatFixedInto(buffer, value, decimals));
     }
     const RoundedNumber number = Round(value, decimals);
     return Sign(number) + (number.whole.empty() ? "0" : Grouped(number.whole)) +

@@ -34,6 +34,8 @@ class ReportLine {
     ReportLine& Write(std::string_view utf8Text);
     // Moves to the given column as described above; a column below 1 counts as 1.
     ReportLine& Tab(int column);
+    // Appends the text right-aligned in `width` columns ("@@@" patterns), never cut.
+    ReportLine& WriteRightAligned(std::string_view utf8Text, int width);
 
     // Starts the line afresh, keeping the memory already taken (a report reuses one line).
     void Clear();
@@ -78,6 +80,14 @@ std::string RightAlign(std::string_view utf8Text, int width);
 // leading 0 below 1 and commas between thousands (123.44 gives "123.4", -1.46 gives "-1.5",
 // -44.6 with no decimal gives "-45", 1234.5 gives "1,234.5").
 std::string FormatFixed(double value, int decimals);
+
+// The same text without building a string: written into `buffer`, which the returned view
+// points into. Every angle of every report line goes through here.
+struct NumberText {
+    char chars[48];
+    std::string longer;  // holds the rare text that does not fit `chars`
+};
+std::string_view FormatFixedInto(NumberText& buffer, double value, int decimals);
 
 // A number written as an item of a line (the Julian date): a space when not negative, a minus
 // sign otherwise; up to 15 significant digits without grouping, trailing zeros after the point
