@@ -76,10 +76,7 @@ void FixedObjectReport::EndDay() {
     if (!printedToday_) {
         return;
     }
-    if (pager_.Count(1)) {
-        pager_.NewPage(0);
-    }
-    pager_.WriteEmpty();
+    pager_.WriteDayEnd();
     printedToday_ = false;
 }
 

@@ -111,12 +111,7 @@ void MoonReport::EndDay() {
     if (!printedToday_) {
         return;
     }
-    // The day's closing empty line; when it overflows the page it still closes the day, and the
-    // next day's header opens the next page.
-    if (pager_.Count(1)) {
-        pager_.NewPage(0);
-    }
-    pager_.WriteEmpty();
+    pager_.WriteDayEnd();
     printedToday_ = false;
 }
 

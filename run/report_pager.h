@@ -28,6 +28,15 @@ class ReportPager {
     }
     void WriteEmpty() { sink_.WriteLine(""); }
 
+    // The empty line that closes a day. When it overflows the page it still closes the day: the
+    // page ends with it and the next day's header opens the next page.
+    void WriteDayEnd() {
+        if (Count(1)) {
+            NewPage(0);
+        }
+        WriteEmpty();
+    }
+
   private:
     ReportSink& sink_;
     int outputLines_;
