@@ -95,8 +95,14 @@ double ArcTan2(double y, double x) {
         // a quarter turn of the program's Pi with the sign of y; the origin itself gives 0.
         return Sgn(y) * (Pi / 2.0);
     }
+    if (y == 0.0 && x < 0.0) {
+        // The negative x axis is half a turn. The correction below carries the principal
+        // value half a turn toward the side of y, and y = 0 has no side: it would give 0,
+        // pointing an object due south to the north.
+        return Pi;
+    }
     // For x < 0, Fix(Sgn(x) - 0.5) is -1 and the principal value is carried half a turn
-    // toward the side of y. With y = 0 no correction is made: ArcTan2(0, -1) is 0, not Pi.
+    // toward the side of y.
     return std::atan(y / x) - Sgn(y) * Pi * Fix(Sgn(x) - 0.5);
 }
 

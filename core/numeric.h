@@ -52,10 +52,10 @@ double RoundToStep(double value, int stepsPerUnit);
 // bit may differ). value > 0.
 double Log10(double value);
 
-// Direction angle of the point (x, y) in radians, in (-Pi, Pi), with the program's Pi:
-// Atn(y / x) - Sgn(y) * Pi * Fix(Sgn(x) - 0.5). Surprises kept on purpose: for y = 0 and
-// x < 0 the result is 0, not Pi; for x = 0 it is +Pi/2 for y > 0, -Pi/2 for y < 0 and 0 for
-// y = 0 (no division by zero). ArcTan2(s, sqrt(1 - s * s)) serves as the arc sine.
+// Direction angle of the point (x, y) in radians, in (-Pi, Pi], with the program's Pi:
+// Atn(y / x) - Sgn(y) * Pi * Fix(Sgn(x) - 0.5). On the axes: y = 0 and x < 0 gives Pi; x = 0
+// gives +Pi/2 for y > 0, -Pi/2 for y < 0 and 0 for y = 0 (no division by zero).
+// ArcTan2(s, sqrt(1 - s * s)) serves as the arc sine.
 double ArcTan2(double y, double x);
 
 }  // namespace velmorant

@@ -124,7 +124,7 @@ TEST(ArcTan2, AllQuadrantsWithTheProgramsPi) {
         {1, -1, -quarter + Pi},  // the program's Pi, not the true one
         {-1, -1, quarter - Pi},
         {0, 1, 0},
-        {0, -1, 0},  // no half turn without a sign of y: the direction (-1, 0) is 0
+        {0, -1, Pi},  // the negative x axis is half a turn
         {1, 0, Pi / 2},
         {-1, 0, -Pi / 2},
         {0, 0, 0},

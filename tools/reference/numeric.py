@@ -99,7 +99,10 @@ def log10(v):
 def arc_tan2(y, x):
     """ArcTan2: Atn(y/x) - Sgn(y)*Pi*Fix(Sgn(x) - 0.5), the program's full-quadrant
     arc tangent.  With x = 0 the result is +Pi/2 for y > 0, -Pi/2 for y < 0 and
-    0 for y = 0.  Note that y = 0 with x < 0 gives 0, as the formula does."""
+    0 for y = 0.  The negative x axis (y = 0, x < 0) is half a turn, Pi: the formula
+    alone would give 0 there and point an object due south to the north."""
+    if y == 0 and x < 0:
+        return PI
     if x == 0:
         if y > 0:
             return PI / 2
