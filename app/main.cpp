@@ -7,12 +7,17 @@
 #include <vector>
 
 #include "app/plan_command.h"
+#include "app/station_commands.h"
 
 namespace {
 
 void PrintUsage(std::FILE* stream) {
     std::fputs("VELMORANT Version 3.0\n\n", stream);
     std::fputs(velmorant::PlanUsage(), stream);
+    std::fputs("\n", stream);
+    std::fputs(velmorant::LocatorUsage(), stream);
+    std::fputs("\n", stream);
+    std::fputs(velmorant::LookupUsage(), stream);
 }
 
 }  // namespace
@@ -29,6 +34,12 @@ int main(int argc, char** argv) {
     const std::span<const std::string> rest(args.begin() + 1, args.end());
     if (command == "plan") {
         return velmorant::RunPlanCommand(rest);
+    }
+    if (command == "locator") {
+        return velmorant::RunLocatorCommand(rest);
+    }
+    if (command == "lookup") {
+        return velmorant::RunLookupCommand(rest);
     }
     if (command == "--help" || command == "-h" || command == "help") {
         PrintUsage(stdout);

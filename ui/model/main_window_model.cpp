@@ -233,6 +233,18 @@ ActionResult MainWindowModel::Click(std::string_view control) {
         cmdStop_Click();
     } else if (control == "cmdRUN") {
         cmdRUN_Click();
+    } else if (control == "cmdHomeLookup") {
+        cmdHomeLookup_Click();
+    } else if (control == "cmdDXLookup") {
+        cmdDXLookup_Click();
+    } else if (control == "cmdLocatorHomeCalc") {
+        cmdLocatorHomeCalc_Click();
+    } else if (control == "cmdLocatorDXCalc") {
+        cmdLocatorDXCalc_Click();
+    } else if (control == "cmdAddHome") {
+        cmdAddHome_Click();
+    } else if (control == "cmdAddDX") {
+        cmdAddDX_Click();
     } else {
         return ActionResult::Refused(Quote(control) + " has no click action here.");
     }

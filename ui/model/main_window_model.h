@@ -2,6 +2,8 @@
 
 #include "run/perform_planning_run.h"
 #include "run/window_inputs.h"
+#include "stations/callsign_search.h"
+#include "stations/station_record.h"
 #include "ui/model/controls.h"
 #include "ui/model/defaults_file.h"
 #include "ui/model/defaults_storage.h"
@@ -9,6 +11,7 @@
 #include "ui/model/window_ports.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -47,6 +50,10 @@ class MainWindowModel : public MainWindowControls {
     WindowHooks Hooks;
     // What a run reaches outside the window: its folder and report, the text editor.
     RunServices Run;
+    // The station list CALL3.TXT and the confirmation dialog frmUpdate.
+    StationServices Stations;
+    // Record number of the last callsign search, shared by both stations (0: not found).
+    int FoundRecordNumber = 0;
 
     // Window-level state that outlives a run.
     std::int16_t RealTimeMode = 0;   // 1 while a real-time display is running
@@ -98,6 +105,14 @@ class MainWindowModel : public MainWindowControls {
     void cmdSET_Click();
     // RESTART: resets the window and loads the saved defaults (not while a run is in progress).
     void cmdRESTART_Click();
+    // The station buttons: lookup in CALL3.TXT, locator calculation, add/replace/delete.
+    void cmdHomeLookup_Click();
+    void cmdDXLookup_Click();
+    void cmdLocatorHomeCalc_Click();
+    void cmdLocatorDXCalc_Click();
+    void cmdAddHome_Click();
+    void cmdAddDX_Click();
+
     // RUN: a planning run from the window's contents, ending in the text editor.
     void cmdRUN_Click();
     // How the last planning run ended.
@@ -156,6 +171,34 @@ class MainWindowModel : public MainWindowControls {
 
   private:
     enum class LoadKind { StartUp, Restart };
+
+    // The controls of one station row, for the station buttons.
+    struct StationRow {
+        TextBox& Callsign;
+        TextBox& Locator;
+        TextBox& Notes;
+        TextBox& LatDeg;
+        TextBox& LatMin;
+        TextBox& LatSec;
+        ComboBox& LatDir;
+        TextBox& LonDeg;
+        TextBox& LonMin;
+        TextBox& LonSec;
+        ComboBox& LonDir;
+        bool Home;
+    };
+    StationRow HomeRow();
+    StationRow DXRow();
+    void LookupStation(const StationRow& row);
+    void CalculateLocator(const StationRow& row);
+    void AddStation(const StationRow& row);
+    // The callsign search with its effects on the window; nothing when CALL3.TXT is missing (the
+    // program then ends). `browse` is false for the editor's plain searches.
+    std::optional<SearchOutcome> SearchStationList(StationRecord& record, bool browse);
+    // Stores, replaces or deletes the station after the operator confirms it; the three texts
+    // come back as the window should show them.
+    void UpdateStationList(std::string& callsign, std::string& locator, std::string& notes);
+    bool StationListMissing();
 
     void Changed(const void* control);
     void RequestEnd();

@@ -36,6 +36,16 @@ struct WindowHooks {
 };
 
 class ReportDestination;
+class StationDialog;
+class TextFileStorage;
+
+// The station list and its confirmation dialog.
+struct StationServices {
+    // CALL3.TXT; without one the list counts as missing.
+    TextFileStorage* List = nullptr;
+    // frmUpdate; without one every confirmation counts as cancelled.
+    StationDialog* Dialog = nullptr;
+};
 
 // What a run needs from outside the window.
 struct RunServices {

@@ -1,0 +1,136 @@
+#include "app/station_commands.h"
+
+#include <iostream>
+#include <optional>
+#include <string_view>
+
+#include "stations/station_list.h"
+#include "ui/model/defaults_storage.h"
+#include "ui/model/local_clock.h"
+#include "ui/model/main_window_model.h"
+#include "ui/model/text_storage.h"
+
+namespace velmorant {
+
+namespace {
+
+// Keeps the messages a headless command's window shows; they go to standard error.
+class RecordingMessages : public MessagePresenter {
+  public:
+    void ShowMessage(std::string_view text, std::string_view title) override {
+        std::cerr << title << ": " << text << '\n';
+        last = std::string(text);
+        ++count;
+    }
+    std::string last;
+    int count = 0;
+};
+
+// A window as it starts, before any saved defaults: the station commands need none.
+struct HeadlessWindow {
+    LocalClock clock;
+    FileDefaultsStorage defaults{"."};
+    RecordingMessages messages;
+    MainWindowModel form{clock, defaults, messages};
+};
+
+int Usage(const char* usage, const std::string& problem) {
+    std::cerr << "velmorant: " << problem << "\n\n" << usage;
+    return 2;
+}
+
+}  // namespace
+
+const char* LocatorUsage() {
+    return "usage: velmorant locator LOCATOR\n"
+           "       velmorant locator LATDEG LATMIN LATSEC N|S LONDEG LONMIN LONSEC E|W\n"
+           "\n"
+           "Converts a Maidenhead locator to coordinates, or coordinates to a locator, as the\n"
+           "station's calculation button does, and prints the locator, the latitude and the\n"
+           "longitude as the window shows them afterwards, e.g. JN58td 48 8 45 N 11 37 30 E.\n";
+}
+
+const char* LookupUsage() {
+    return "usage: velmorant lookup CALLSIGN [--file PATH] [--browse next|prev]\n"
+           "\n"
+           "Looks the callsign up in CALL3.TXT (PATH, default CALL3.TXT in the current folder)\n"
+           "as the lookup button does, or browses to the next or previous station line after\n"
+           "it. Prints five lines: the status or message text, the record number, and the\n"
+           "callsign, locator and notes as the window shows them afterwards. Exit status 0\n"
+           "when the station was found, 1 otherwise, 2 when the file is missing.\n";
+}
+
+int RunLocatorCommand(std::span<const std::string> args) {
+    HeadlessWindow window;
+    MainWindowModel& form = window.form;
+    if (args.size() == 1) {
+        form.PutText(form.txtLocatorHome, args[0]);
+    } else if (args.size() == 8) {
+        form.PutText(form.txtLocatorHome, "");
+        form.PutText(form.txtLatDegHome, args[0]);
+        form.PutText(form.txtLatMinHome, args[1]);
+        form.PutText(form.txtLatSecHome, args[2]);
+        form.PutComboText(form.cboLatDirHome, args[3]);
+        form.PutText(form.txtLonDegHome, args[4]);
+        form.PutText(form.txtLonMinHome, args[5]);
+        form.PutText(form.txtLonSecHome, args[6]);
+        form.PutComboText(form.cboLonDirHome, args[7]);
+    } else {
+        return Usage(LocatorUsage(), "locator takes a locator or eight coordinate fields");
+    }
+    form.cmdLocatorHomeCalc_Click();
+    if (window.messages.count > 0) {
+        return 2;
+    }
+    std::cout << form.txtLocatorHome.text << ' ' << form.txtLatDegHome.text << ' '
+              << form.txtLatMinHome.text << ' ' << form.txtLatSecHome.text << ' '
+              << form.cboLatDirHome.text << ' ' << form.txtLonDegHome.text << ' '
+              << form.txtLonMinHome.text << ' ' << form.txtLonSecHome.text << ' '
+              << form.cboLonDirHome.text << '\n';
+    return 0;
+}
+
+int RunLookupCommand(std::span<const std::string> args) {
+    if (args.empty()) {
+        return Usage(LookupUsage(), "lookup needs a callsign");
+    }
+    std::string file = kStationListFileName;
+    std::optional<std::string> browse;
+    for (std::size_t i = 1; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) {
+            return Usage(LookupUsage(), "option " + args[i] + " needs a value");
+        }
+        if (args[i] == "--file") {
+            file = args[i + 1];
+        } else if (args[i] == "--browse" && (args[i + 1] == "next" || args[i + 1] == "prev")) {
+            browse = args[i + 1];
+        } else {
+            return Usage(LookupUsage(), "unknown option " + args[i] + " " + args[i + 1]);
+        }
+    }
+
+    HeadlessWindow window;
+    MainWindowModel& form = window.form;
+    FileTextStorage list(file);
+    form.Stations.List = &list;
+    form.PutText(form.txtCallsignHome, args[0]);
+    if (browse) {
+        form.PutText(form.txtSearch, *browse == "next" ? "]]]]]" : "[[[[[");
+    }
+    form.cmdHomeLookup_Click();
+    if (form.EndRequested()) {
+        return 2;  // the station list is missing; the message is on standard error
+    }
+    // The window shows either a message box or the status box (or nothing at all).
+    const std::string shown = window.messages.count > 0  ? window.messages.last
+                              : form.txtDateCalc.visible ? form.txtDateCalc.text
+                                                         : std::string();
+    std::cout << shown << '\n'
+              << form.FoundRecordNumber << '\n'
+              << form.txtCallsignHome.text << '\n'
+              << form.txtLocatorHome.text << '\n'
+              << form.txtNotesHome.text << '\n';
+    return form.txtDateCalc.text.starts_with("Exact") ? 0 : 1;
+}
+
+}  // namespace velmorant

@@ -1,0 +1,117 @@
+// `velmorant locator` and `velmorant lookup` as an operator runs them.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CommandResult {
+    int exitCode = -1;
+    std::string output;
+};
+
+CommandResult RunVelmorant(const std::string& arguments) {
+    const std::string command =
+        std::string(VELMORANT_EXECUTABLE) + " " + arguments + " 2>/dev/null";
+    CommandResult result;
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return result;
+    }
+    std::array<char, 512> buffer{};
+    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
+        result.output += buffer.data();
+    }
+    const int status = ::pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+struct LocatorCase {
+    const char* arguments;
+    const char* printed;
+};
+
+// The worked results of one press of the calculation button.
+TEST(LocatorCommand, ReproducesTheWorkedConversions) {
+    const LocatorCase cases[] = {
+        {"JN58td", "JN58td 48 8 45 N 11 37 30 E\n"},
+        {"jn58", "JN58mm 48 31 15 N 11 2 30 E\n"},
+        {"JN", "JN55mm 45 31 15 N 11 2 30 E\n"},
+        {"48 8 45 N 11 37 30 E", "JN58td 48 8 45 N 11 37 30 E\n"},
+        {"48.1 0 0 N 11.6 0 0 E", "JN58tc 48 6 15 N 11 37 30 E\n"},
+        {"41 42 0 N 72 43 0 W", "FN31pq 41 41 15 N 72 42 30 W\n"},
+        {"33 51 0 S 151 12 0 E", "QF56od 33 51 15 S 151 12 30 E\n"},
+        {"0 0 1 N 180 0 0 E", "AJ00aa 0 1 15 N 179 57 30 W\n"},
+        {"90 0 0 N 10 0 0 E", "N POLE 90 0 0 N 10 0 0 E\n"},
+        // Cut to its last six characters, 58TD12 becomes 58TDQR on the first pass and, as every
+        // press converts twice, 58TDqr on the second.
+        {"JN58td12", "58TDqr 179 16 15 S 418 37 30 W\n"},
+    };
+    for (const auto& c : cases) {
+        const CommandResult result = RunVelmorant(std::string("locator ") + c.arguments);
+        EXPECT_EQ(result.exitCode, 0) << c.arguments;
+        EXPECT_EQ(result.output, c.printed) << c.arguments;
+    }
+}
+
+TEST(LocatorCommand, MessagesExitWithTwo) {
+    for (const char* arguments : {"0 0 0 N 0 0 0 E", "JN5", "95 0 0 N 10 0 0 E", "1 2 3"}) {
+        EXPECT_EQ(RunVelmorant(std::string("locator ") + arguments).exitCode, 2) << arguments;
+    }
+}
+
+class LookupCommand : public testing::Test {
+  protected:
+    LookupCommand() {
+        folder = fs::temp_directory_path() / ("velmorant-lookup-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+        std::ofstream out(folder / "CALL3.TXT", std::ios::binary);
+        for (int i = 1; i <= 17; ++i) {
+            out << "// comment " << i << "\r\n";
+        }
+        out << "DL1ABC,JN58td,EME 2M, 4x17el   \r\nG4XYZ,IO91,70cm\r\nZZZZZZ\r\n";
+    }
+    ~LookupCommand() override { fs::remove_all(folder); }
+
+    CommandResult Lookup(const std::string& arguments) {
+        return RunVelmorant("lookup " + arguments + " --file " + (folder / "CALL3.TXT").string());
+    }
+
+    fs::path folder;
+};
+
+TEST_F(LookupCommand, AnExactMatchPrintsTheStation) {
+    const CommandResult result = Lookup("dl1abc");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.output,
+              "Exact Match Found - Record # 18\n18\nDL1ABC\nJN58td\nEME 2M, 4x17el\n");
+}
+
+TEST_F(LookupCommand, BrowsingAndNotFinding) {
+    CommandResult result = Lookup("DL1ABC --browse next");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.output, "Exact Browsed Callsign is at Record # 19\n19\nG4XYZ\nIO91mm\n70cm\n");
+
+    result = Lookup("DL1ABC --browse prev");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output,
+              "No callsign found.  Please enter new grid locator and station information "
+              "manually.\n0\nDL1ABC\n\n\n");
+}
+
+TEST_F(LookupCommand, AMissingFileExitsWithTwo) {
+    EXPECT_EQ(RunVelmorant("lookup DL1ABC --file " + (folder / "NONE.TXT").string()).exitCode, 2);
+}
+
+}  // namespace

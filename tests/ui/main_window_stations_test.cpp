@@ -1,0 +1,277 @@
+// The station buttons through the window model: lookup, browse, locator calculation and the add
+// button with a fake confirmation dialog.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/model/station_dialog.h"
+#include "window_fixture.h"
+
+namespace velmorant::testing_support {
+namespace {
+
+std::string CommentBlock() {
+    std::string block;
+    for (int i = 1; i <= 17; ++i) {
+        block += "// comment line " + std::to_string(i) + "\r\n";
+    }
+    return block;
+}
+
+// Stations on lines 18 to 21, the end line on 22.
+const std::string kList = CommentBlock() +
+                          "DL1ABC,JN58td,EME 2M 4x17el\r\n"
+                          "G4XYZ,IO91wm,70cm, dish 3m\r\n"
+                          "K1ABC,FN42,\r\n"
+                          "W1XYZ,FN31pq,1kW\r\n"
+                          "ZZZZZZ\r\n";
+
+class ScriptedDialog : public StationDialog {
+  public:
+    StationDialogAnswer ShowModal(const StationDialogRequest& request) override {
+        requests.push_back(request);
+        StationDialogAnswer reply = answer;
+        if (keepFields) {
+            reply.Locator = request.Locator;
+            reply.Notes = request.Notes;
+        }
+        return reply;
+    }
+    StationDialogAnswer answer;
+    bool keepFields = true;
+    std::vector<StationDialogRequest> requests;
+};
+
+class StationsTest : public WindowTest {
+  protected:
+    StationsTest() {
+        list.text = kList;
+        window.Stations.List = &list;
+        window.Stations.Dialog = &dialog;
+    }
+
+    void Lookup(const std::string& typed) {
+        window.PutText(window.txtCallsignHome, typed);
+        window.cmdHomeLookup_Click();
+    }
+
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> lines;
+        for (std::size_t start = 0; start < list.text.size();) {
+            const std::size_t end = list.text.find("\r\n", start);
+            lines.push_back(list.text.substr(start, end - start));
+            start = end + 2;
+        }
+        return lines;
+    }
+
+    FakeStorage list;
+    ScriptedDialog dialog;
+};
+
+TEST_F(StationsTest, ALookupFillsTheStationAndComputesItsCoordinates) {
+    Lookup("dl1abc ");
+    EXPECT_EQ(window.txtCallsignHome.text, "DL1ABC");
+    EXPECT_EQ(window.txtLocatorHome.text, "JN58td");
+    EXPECT_EQ(window.txtNotesHome.text, "EME 2M 4x17el");
+    EXPECT_TRUE(window.txtNotesHome.visible);
+    EXPECT_EQ(window.txtDateCalc.text, "Exact Match Found - Record # 18");
+    EXPECT_TRUE(window.txtDateCalc.visible);
+    EXPECT_EQ(window.FoundRecordNumber, 18);
+    const std::vector<std::string> coordinates = {
+        window.txtLatDegHome.text, window.txtLatMinHome.text, window.txtLatSecHome.text,
+        window.cboLatDirHome.text, window.txtLonDegHome.text, window.txtLonMinHome.text,
+        window.txtLonSecHome.text, window.cboLonDirHome.text};
+    EXPECT_EQ(coordinates, (std::vector<std::string>{"48", "8", "45", "N", "11", "37", "30", "E"}));
+    EXPECT_EQ(mapClears, 1);
+}
+
+TEST_F(StationsTest, AnUnknownCallsignClearsLocatorNotesAndStatus) {
+    Lookup("DL1ABC");
+    Lookup("ZL9ZZZ");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "CALLSIGN SEARCH");
+    EXPECT_EQ(window.txtCallsignHome.text, "ZL9ZZZ");
+    EXPECT_EQ(window.txtLocatorHome.text, "");
+    EXPECT_EQ(window.txtNotesHome.text, "");
+    EXPECT_FALSE(window.txtNotesHome.visible);
+    EXPECT_FALSE(window.txtDateCalc.visible);
+    EXPECT_EQ(window.txtDateCalc.text, "");
+    EXPECT_EQ(window.FoundRecordNumber, 0);
+    EXPECT_EQ(window.txtLatDegHome.text, "48") << "the coordinates stay";
+}
+
+TEST_F(StationsTest, ABrowseRequestMovesToTheNextStationAndIsCleared) {
+    window.PutText(window.txtSearch, "]]]]]");
+    Lookup("G4XYZ");
+    EXPECT_EQ(window.txtCallsignHome.text, "K1ABC");
+    EXPECT_EQ(window.txtLocatorHome.text, "FN42mm");
+    EXPECT_EQ(window.txtDateCalc.text, "Exact Browsed Callsign is at Record # 20");
+    EXPECT_EQ(window.txtSearch.text, "");
+}
+
+TEST_F(StationsTest, AMissingListEndsTheProgram) {
+    list.exists = false;
+    Lookup("DL1ABC");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "File Not Found");
+    EXPECT_TRUE(window.EndRequested());
+}
+
+TEST_F(StationsTest, AddingANewStationPutsItInOrderAndKeepsEveryOtherLine) {
+    window.PutText(window.txtCallsignHome, "F5ABC");
+    window.PutText(window.txtLocatorHome, "JN18eu");
+    dialog.answer.Choice = StationDialogChoice::Replace;
+    window.cmdAddHome_Click();
+
+    ASSERT_EQ(dialog.requests.size(), 1u);
+    const StationDialogRequest& shown = dialog.requests[0];
+    EXPECT_FALSE(shown.ExistingStation);
+    EXPECT_EQ(shown.ReplaceCaption, "ADD NEW");
+    EXPECT_EQ(shown.Locator, "JN18eu");
+    EXPECT_EQ(shown.Notes, ",EME,,,,");
+    ASSERT_EQ(messages.shown.size(), 1u) << "the not-found message comes before the dialog";
+
+    std::vector<std::string> expected = Lines();
+    const auto before = expected;
+    EXPECT_EQ(before.size(), 23u);
+    EXPECT_EQ(before[18], "F5ABC,JN18eu,,EME,,,,");
+    expected.erase(expected.begin() + 18);
+    std::vector<std::string> original;
+    for (std::size_t start = 0; start < kList.size();) {
+        const std::size_t end = kList.find("\r\n", start);
+        original.push_back(kList.substr(start, end - start));
+        start = end + 2;
+    }
+    EXPECT_EQ(expected, original);
+    EXPECT_EQ(window.txtDateCalc.text, "Exact Match Found - Record # 19");
+    EXPECT_EQ(window.txtLatDegHome.text + " " + window.txtLatMinHome.text, "48 51");
+}
+
+TEST_F(StationsTest, ReplacingKeepsTheLineInPlaceWithTheDialogsLocator) {
+    Lookup("G4XYZ");
+    dialog.keepFields = false;
+    dialog.answer = {StationDialogChoice::Replace, "IO91wn", "70cm"};
+    window.cmdAddHome_Click();
+    ASSERT_EQ(dialog.requests.size(), 1u);
+    EXPECT_TRUE(dialog.requests[0].ExistingStation);
+    EXPECT_EQ(dialog.requests[0].RecordNumber, "2");
+    EXPECT_EQ(dialog.requests[0].ReplaceCaption, "REPLACE");
+    const auto lines = Lines();
+    ASSERT_EQ(lines.size(), 22u);
+    EXPECT_EQ(lines[18], "G4XYZ,IO91wn,70cm");
+    EXPECT_EQ(window.txtLocatorHome.text, "IO91wn");
+}
+
+TEST_F(StationsTest, DeletingRemovesExactlyThatLineAndClearsTheRow) {
+    Lookup("K1ABC");
+    dialog.answer.Choice = StationDialogChoice::Delete;
+    window.PutText(window.txtLocatorHome, "FN42aa");  // the add button needs six characters
+    window.cmdAddHome_Click();
+    const auto lines = Lines();
+    ASSERT_EQ(lines.size(), 21u);
+    EXPECT_EQ(lines[19], "W1XYZ,FN31pq,1kW");
+    EXPECT_EQ(window.txtCallsignHome.text, "");
+    EXPECT_EQ(window.txtLocatorHome.text, "");
+    EXPECT_EQ(window.txtNotesHome.text, "");
+}
+
+TEST_F(StationsTest, CancelAndIncompleteInputLeaveTheListUntouched) {
+    Lookup("W1XYZ");
+    dialog.answer.Choice = StationDialogChoice::Cancel;
+    window.cmdAddHome_Click();
+    EXPECT_EQ(dialog.requests.size(), 1u);
+
+    window.PutText(window.txtLocatorHome, "FN31");
+    window.cmdAddHome_Click();
+    EXPECT_EQ(messages.shown.back().title, "Incomplete Callsign");
+    EXPECT_EQ(dialog.requests.size(), 1u);
+    EXPECT_EQ(list.writes, 0);
+    EXPECT_EQ(list.text, kList);
+    EXPECT_EQ(window.txtReplace.text + window.txtDelete.text + window.txtCancel.text, "");
+}
+
+TEST_F(StationsTest, AClosestMatchIsOfferedAsANewStationNeverReplaced) {
+    // A callsign of 15 characters always ends with the closest-match message.
+    list.text = CommentBlock() + "ABCDEFGHIJKLMNO,JN58td,x\r\nZZZZZZ\r\n";
+    window.PutText(window.txtCallsignHome, "ABCDEFGHIJKLMNO");
+    window.PutText(window.txtLocatorHome, "JO01aa");
+    dialog.answer.Choice = StationDialogChoice::Delete;
+    window.cmdAddHome_Click();
+    ASSERT_EQ(dialog.requests.size(), 1u);
+    EXPECT_FALSE(dialog.requests[0].ExistingStation);
+    EXPECT_EQ(list.writes, 0) << "a delete is no answer to a new-station dialog";
+}
+
+TEST_F(StationsTest, AFailedRewriteSaysSoAndKeepsTheList) {
+    Lookup("G4XYZ");
+    list.refuseWrites = true;
+    dialog.answer.Choice = StationDialogChoice::Replace;
+    window.cmdAddHome_Click();
+    EXPECT_EQ(messages.shown.back().title, "File Not Saved");
+    EXPECT_EQ(list.text, kList);
+}
+
+struct CalculationCase {
+    const char* locator;
+    std::vector<std::string> coordinatesBefore;  // deg min sec dir deg min sec dir
+    const char* locatorAfter;
+    std::vector<std::string> coordinatesAfter;
+    const char* messageTitle;  // "" when no message
+};
+
+TEST_F(StationsTest, TheCalculationButtonWritesBackWholeNumbers) {
+    const CalculationCase cases[] = {
+        {"jn58",
+         {"0", "0", "0", "N", "0", "0", "0", "E"},
+         "JN58mm",
+         {"48", "31", "15", "N", "11", "2", "30", "E"},
+         ""},
+        {"",
+         {"41", "42", "0", "N", "72", "43", "0", "W"},
+         "FN31pq",
+         {"41", "41", "15", "N", "72", "42", "30", "W"},
+         ""},
+        {"N POLE",
+         {"90", "0", "0", "N", "10", "0", "0", "E"},
+         "N POLE",
+         {"90", "0", "0", "N", "10", "0", "0", "E"},
+         ""},
+        {"",
+         {"0", "0", "0", "N", "x", "0", "0", "E"},
+         "",
+         {"0", "0", "0", "N", "0", "0", "0", "E"},
+         "Input Required"},
+        {"JN5",
+         {"1.5", "2", "3", "N", "4", "5", "6", "E"},
+         "JN5",
+         {"1.5", "2", "3", "N", "4", "5", "6", "E"},
+         "Input Required"},
+    };
+    for (const auto& c : cases) {
+        messages.shown.clear();
+        window.PutText(window.txtLocatorHome, c.locator);
+        TextBox* numbers[] = {&window.txtLatDegHome, &window.txtLatMinHome, &window.txtLatSecHome,
+                              &window.txtLonDegHome, &window.txtLonMinHome, &window.txtLonSecHome};
+        const int numberIndex[] = {0, 1, 2, 4, 5, 6};
+        for (int i = 0; i < 6; ++i) {
+            window.PutText(*numbers[i], c.coordinatesBefore[numberIndex[i]]);
+        }
+        window.PutComboText(window.cboLatDirHome, c.coordinatesBefore[3]);
+        window.PutComboText(window.cboLonDirHome, c.coordinatesBefore[7]);
+        window.cmdLocatorHomeCalc_Click();
+        const std::vector<std::string> after = {
+            window.txtLatDegHome.text, window.txtLatMinHome.text, window.txtLatSecHome.text,
+            window.cboLatDirHome.text, window.txtLonDegHome.text, window.txtLonMinHome.text,
+            window.txtLonSecHome.text, window.cboLonDirHome.text};
+        EXPECT_EQ(window.txtLocatorHome.text, c.locatorAfter) << c.locator;
+        EXPECT_EQ(after, c.coordinatesAfter) << c.locator;
+        EXPECT_EQ(messages.shown.empty() ? "" : messages.shown[0].title, c.messageTitle)
+            << c.locator;
+    }
+}
+
+}  // namespace
+}  // namespace velmorant::testing_support

@@ -1,0 +1,22 @@
+#include "ui/model/text_storage.h"
+
+#include <system_error>
+
+#include "stations/text_file.h"
+
+namespace velmorant {
+
+bool FileTextStorage::Exists() const {
+    std::error_code error;
+    return std::filesystem::is_regular_file(file_, error);
+}
+
+std::optional<std::string> FileTextStorage::ReadAll() const {
+    return ReadTextFile(file_);
+}
+
+bool FileTextStorage::Replace(std::string_view text) {
+    return ReplaceTextFile(file_, text);
+}
+
+}  // namespace velmorant

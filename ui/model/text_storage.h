@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A text file the window reads whole and replaces whole (the saved defaults, the station list).
+// Tests pass a fake; the program passes FileTextStorage.
+
+namespace velmorant {
+
+class TextFileStorage {
+  public:
+    virtual ~TextFileStorage() = default;
+    // Whether the file is there; the program never creates it.
+    virtual bool Exists() const = 0;
+    // The file's whole text, or nothing when it cannot be read.
+    virtual std::optional<std::string> ReadAll() const = 0;
+    // Replaces the file's whole text. On failure returns false and leaves the old file whole.
+    virtual bool Replace(std::string_view text) = 0;
+    // The file's name as the operator should read it in a message.
+    virtual std::string Location() const = 0;
+};
+
+// A file on disk, replaced atomically (a temporary file beside it, then a rename).
+class FileTextStorage : public TextFileStorage {
+  public:
+    explicit FileTextStorage(std::filesystem::path file) : file_(std::move(file)) {}
+    bool Exists() const override;
+    std::optional<std::string> ReadAll() const override;
+    bool Replace(std::string_view text) override;
+    std::string Location() const override { return file_.string(); }
+
+  private:
+    std::filesystem::path file_;
+};
+
+}  // namespace velmorant
