@@ -19,10 +19,11 @@ class RecordingMessages : public MessagePresenter {
   public:
     void ShowMessage(std::string_view text, std::string_view title) override {
         std::cerr << title << ": " << text << '\n';
-        last = std::string(text);
-        ++count;
+        if (count++ == 0) {
+            first = std::string(text);
+        }
     }
-    std::string last;
+    std::string first;
     int count = 0;
 };
 
@@ -121,10 +122,11 @@ int RunLookupCommand(std::span<const std::string> args) {
     if (form.EndRequested()) {
         return 2;  // the station list is missing; the message is on standard error
     }
-    // The window shows either a message box or the status box (or nothing at all).
-    const std::string shown = window.messages.count > 0  ? window.messages.last
-                              : form.txtDateCalc.visible ? form.txtDateCalc.text
-                                                         : std::string();
+    // What the window shows of the search: the status box when it stands, otherwise the first
+    // message box (the search's own; a calculation message may follow it).
+    const std::string shown = form.txtDateCalc.visible && !form.txtDateCalc.text.empty()
+                                  ? form.txtDateCalc.text
+                                  : window.messages.first;
     std::cout << shown << '\n'
               << form.FoundRecordNumber << '\n'
               << form.txtCallsignHome.text << '\n'

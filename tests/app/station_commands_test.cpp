@@ -110,6 +110,72 @@ TEST_F(LookupCommand, BrowsingAndNotFinding) {
               "manually.\n0\nDL1ABC\n\n\n");
 }
 
+struct FixtureLookup {
+    const char* fixture;    // folder under tests/data/stations
+    const char* arguments;  // after the callsign's quotes
+    const char* printed;
+    int exitCode;
+};
+
+constexpr const char* kNotFound =
+    "No callsign found.  Please enter new grid locator and station information manually.\n";
+
+// Every outcome of the search through the command, on the station fixtures (their README says
+// what each line shows).
+TEST(LookupCommandOutcomes, OnTheFixtures) {
+    const FixtureLookup cases[] = {
+        {"search", "'*'", "Exact Match Found - Record # 4\n4\n3Z9AB\nKO02md\nfirst station\n", 0},
+        {"search", "'3Z*'", "Exact Match Found - Record # 4\n4\n3Z9AB\nKO02md\nfirst station\n", 0},
+        {"search", "dl1abc",
+         "Exact Match Found - Record # 5\n5\nDL1ABC\nJO62mm\nfour-character locator\n", 0},
+        {"search", "DL2SHORT",
+         "Exact Match Found - Record # 7\n7\nDL2SHORT\nJO62qk\nthe later line of the same "
+         "callsign\n",
+         0},
+        {"search", "G4AB", "", 1},
+        {"search", "G4ABC",
+         "Exact Match Found - Record # 9\n9\nG4ABC\nIO91vl\nEME 2M 4x17el 1kW, notes with "
+         "commas\n",
+         0},
+        {"search", "K1ABCDEFGHIJKLM",
+         "Closest callsign found.  Please check callsign, grid locator and station "
+         "information.\n10\nK1ABCDEFGHIJKLM\nFN42aa\n\n",
+         1},
+        {"search", "OH2XYZ",
+         "Exact Match Found - Record # 11\n11\nOH2XYZ\nKP20le\nNotes longer than sixty-five "
+         "characters are cut there: this text \n",
+         0},
+        {"search", "PA0ABC",
+         "Exact Match Found - Record # 12\n12\nPA0ABC\nJO22ob\nnotes with trailing blanks\n", 0},
+        {"search", "W1AW", "", 1},
+        {"search", "VK2ABC --browse next", "", 1},
+        {"search", "3Z9AB --browse prev", "", 1},
+        {"search", "G4ABC --browse next",
+         "Exact Browsed Callsign is at Record # 10\n10\nK1ABCDEFGHIJKLM\nFN42aa\na "
+         "15-character callsign\n",
+         0},
+        {"search", "DL2SHORT --browse prev", "\n6\nDL2SHORT\nJO6\n\n", 1},
+        {"scan-stops", "SM5ABC", "Exact Match Found - Record # 3\n3\nSM5ABC\n\n\n", 0},
+        {"scan-stops", "DL3CC", "Exact Match Found - Record # 5\n5\nDL3CC\nJO3\n\n", 0},
+        {"scan-stops", "W1AW", "\n5\nW1AW\n\n\n", 1},
+    };
+    for (const auto& c : cases) {
+        const std::string file =
+            std::string(VELMORANT_STATION_FIXTURES) + "/" + c.fixture + "/CALL3.TXT";
+        const CommandResult result =
+            RunVelmorant("lookup " + std::string(c.arguments) + " --file " + file);
+        std::string printed = c.printed;
+        if (printed.empty()) {
+            // Not found: the message, record 0, the typed callsign, no locator and no notes.
+            const std::string typed =
+                std::string(c.arguments).substr(0, std::string(c.arguments).find(' '));
+            printed = std::string(kNotFound) + "0\n" + typed + "\n\n\n";
+        }
+        EXPECT_EQ(result.output, printed) << c.fixture << ": " << c.arguments;
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.fixture << ": " << c.arguments;
+    }
+}
+
 TEST_F(LookupCommand, AMissingFileExitsWithTwo) {
     EXPECT_EQ(RunVelmorant("lookup DL1ABC --file " + (folder / "NONE.TXT").string()).exitCode, 2);
 }
