@@ -8,6 +8,7 @@
 
 #include "app/plan_command.h"
 #include "app/station_commands.h"
+#include "app/window_command.h"
 
 namespace {
 
@@ -25,10 +26,7 @@ void PrintUsage(std::FILE* stream) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        // The window comes with the program's Qt view; until then the headless commands are the
-        // way in.
-        PrintUsage(stdout);
-        return 0;
+        return velmorant::RunWindow(argc, argv);
     }
     const std::string& command = args.front();
     const std::span<const std::string> rest(args.begin() + 1, args.end());

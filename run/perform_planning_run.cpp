@@ -19,8 +19,8 @@ PlanningRunResult Refused(RunMessage message) {
 }  // namespace
 
 PlanningRunResult PerformPlanningRun(const WindowInputs& inputs,
-                                     const std::filesystem::path& folder,
-                                     ReportDestination& report) {
+                                     const std::filesystem::path& folder, ReportDestination& report,
+                                     const PlanningProgress& progress) {
     auto gathered = GatherRunParameters(inputs);
     if (auto* message = std::get_if<RunMessage>(&gathered)) {
         return Refused(std::move(*message));
@@ -40,7 +40,8 @@ PlanningRunResult PerformPlanningRun(const WindowInputs& inputs,
                                                           " cannot be created.  Make sure the "
                                                           "folder can be written to."});
     }
-    const PlanningEnd end = RunPlanning(params, std::get<SkyTemperatureTable>(table), *sink);
+    const PlanningEnd end =
+        RunPlanning(params, std::get<SkyTemperatureTable>(table), *sink, progress);
     const bool written = report.Close();
 
     PlanningRunResult result;
@@ -48,6 +49,8 @@ PlanningRunResult PerformPlanningRun(const WindowInputs& inputs,
     if (end == PlanningEnd::OneStationOnly) {
         result.Outcome = PlanningRunResult::Kind::OneStationOnly;
         result.Message = RunMessage{kDisplaySelectionTitle, kOneStationOnlyText};
+    } else if (end == PlanningEnd::Stopped) {
+        result.Outcome = PlanningRunResult::Kind::Stopped;
     } else if (!written) {
         result.Outcome = PlanningRunResult::Kind::Refused;
         result.Message = RunMessage{"File Not Written", "The report " + report.Name() +

@@ -45,8 +45,10 @@ bool WithinElevationWindow(const StationView& view, const StationSite& site) {
 
 class PlanningWalk {
   public:
-    PlanningWalk(const RunParameters& params, const SkyTemperatureTable& table, ReportSink& sink)
+    PlanningWalk(const RunParameters& params, const SkyTemperatureTable& table, ReportSink& sink,
+                 const PlanningProgress& progress)
         : p_(params),
+          progress_(progress),
           table_(table),
           pager_(sink, params.OutputLines),
           moonReport_(params, pager_),
@@ -64,6 +66,7 @@ class PlanningWalk {
     InstantEnd FixedInstant(float utcHHMM, float dayFraction);
 
     const RunParameters& p_;
+    const PlanningProgress& progress_;
     const SkyTemperatureTable& table_;
     ReportPager pager_;
     MoonReport moonReport_;
@@ -100,6 +103,9 @@ PlanningEnd PlanningWalk::Run() {
     }
 
     for (;;) {
+        if (progress_ && !progress_(year, month, day)) {
+            return PlanningEnd::Stopped;
+        }
         if (moon) {
             MoonNoonDistance(distance_, dayCursor_);
             sunRightAscensionAt0h_ = SunPosition(dayCursor_, 0.0).RightAscension;
@@ -241,8 +247,8 @@ PlanningWalk::InstantEnd PlanningWalk::FixedInstant(float utcHHMM, float dayFrac
 }  // namespace
 
 PlanningEnd RunPlanning(const RunParameters& params, const SkyTemperatureTable& skyTemperatures,
-                        ReportSink& report) {
-    PlanningWalk walk(params, skyTemperatures, report);
+                        ReportSink& report, const PlanningProgress& progress) {
+    PlanningWalk walk(params, skyTemperatures, report, progress);
     return walk.Run();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "core/degradation.h"
 #include "run/report_sink.h"
 #include "run/run_parameters.h"
@@ -10,13 +12,18 @@
 namespace velmorant {
 
 enum class PlanningEnd {
-    Completed,      // every date was walked
-    OneStationOnly  // a fixed-object header found both stations selected: the run was abandoned
+    Completed,       // every date was walked
+    OneStationOnly,  // a fixed-object header found both stations selected: the run was abandoned
+    Stopped          // the operator stopped it: the report holds the dates finished so far
 };
+
+// Told at the start of each date (year, month, day); returning false stops the run there, before
+// that date is computed.
+using PlanningProgress = std::function<bool(int year, int month, int day)>;
 
 // Walks the dates and instants and writes the report. The parameters must have passed the
 // planning checks (an object chosen, a station selected, an increment of at least one minute).
 PlanningEnd RunPlanning(const RunParameters& params, const SkyTemperatureTable& skyTemperatures,
-                        ReportSink& report);
+                        ReportSink& report, const PlanningProgress& progress = {});
 
 }  // namespace velmorant

@@ -5,7 +5,8 @@ set -eu
 
 PACKAGES="cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools libgl-dev
-libgtest-dev libgmock-dev libbenchmark-dev"
+libgtest-dev libgmock-dev libbenchmark-dev
+fonts-liberation2 fonts-comic-neue python3"
 
 missing=""
 for package in $PACKAGES; do

@@ -126,5 +126,19 @@ TEST(RunPlanning, AFixedObjectForBothStationsIsAbandonedBeforeAnyOutput) {
     EXPECT_TRUE(sink.lines.empty());
 }
 
+TEST(RunPlanning, ProgressIsToldEachDateAndCanStopTheRun) {
+    CollectingSink sink;
+    std::vector<int> days;
+    const auto progress = [&days](int, int, int day) {
+        days.push_back(day);
+        return days.size() < 3;
+    };
+    EXPECT_EQ(RunPlanning(EveryInstantOfColdSky(360, 0, 5), FlatSky(), sink, progress),
+              PlanningEnd::Stopped);
+    EXPECT_EQ(days, (std::vector<int>{5, 6, 7}));
+    // The two finished dates are in the report: 5 instants each under a header, and the day end.
+    EXPECT_EQ(sink.lines.size(), 2u * (6 + 5 + 1));
+}
+
 }  // namespace
 }  // namespace velmorant

@@ -254,7 +254,7 @@ TEST_F(WindowTest, BadSettingsAreRefusedWithAReason) {
     }
     EXPECT_TRUE(window.chkDisplayDX.checked);
     EXPECT_FALSE(window.ChooseItem("cboUnits", 2).ok);
-    EXPECT_FALSE(window.Click("cmdHELP").ok);
+    EXPECT_FALSE(window.Click("lblTitle").ok);
 }
 
 TEST_F(WindowTest, TypingIntoAListLeavesNoItemChosen) {

@@ -9,7 +9,8 @@ namespace velmorant {
 
 void MainWindowModel::cmdStop_Click() {
     RealTimeFresh = 1;
-    RealTimeMode = 0;  // the timer stops calling RUN
+    RealTimeMode = 0;               // the timer stops calling RUN
+    planningStopRequested_ = true;  // a planning run in progress ends at its next date
     if (Hooks.CloseRunFilesAndHideRealTime) {
         Hooks.CloseRunFilesAndHideRealTime();
     }

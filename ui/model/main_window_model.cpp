@@ -229,6 +229,10 @@ ActionResult MainWindowModel::Click(std::string_view control) {
         cmdSET_Click();
     } else if (control == "cmdRESTART") {
         cmdRESTART_Click();
+    } else if (control == "cmdHELP") {
+        cmdHELP_Click();
+    } else if (control == "cmdEXIT") {
+        cmdEXIT_Click();
     } else if (control == "cmdStop") {
         cmdStop_Click();
     } else if (control == "cmdRUN") {

@@ -113,6 +113,35 @@ class MainWindowModel : public MainWindowControls {
     void cmdAddHome_Click();
     void cmdAddDX_Click();
 
+    // --- Keyboard automation of the station boxes, HELP, EXIT and the timer. ---
+
+    // The user manual QVHELP.PDF and the PDF reader that opens it.
+    HelpServices Help;
+
+    // A key typed into a station box, before the box inserts it: ESC 27, Backspace 8, any
+    // other character its Unicode code point. Only while cboEsc shows exactly "Y" the handler
+    // acts and may replace the key by 0 (discard it) or 10 (the handler has appended the
+    // character itself; the box inserts nothing). Callsign boxes: ESC looks the callsign up,
+    // "[" and "]" browse the station list after an exact find, letters and digits are appended
+    // in capitals, Backspace empties the box, 12 characters at most; the focus returns to the
+    // box. Locator boxes: ESC completes the locator, field letters become capitals and
+    // subsquare letters lower case, Backspace empties the box, 6 characters at most.
+    void txtCallsignHome_KeyPress(int& key);
+    void txtCallsignDX_KeyPress(int& key);
+    void txtLocatorHome_KeyPress(int& key);
+    void txtLocatorDX_KeyPress(int& key);
+    // HELP: opens the user manual.
+    void cmdHELP_Click();
+    // Opens QVHELP.PDF with the PDF reader named in txtAdobeReader and returns at once; when
+    // the manual is missing, the missing-file message and then the end of the program.
+    void OpenHelpManual();
+    // EXIT: ends the program at once, even while a run is in progress.
+    void cmdEXIT_Click();
+    // The window is about to close: the other windows close with it. Never cancels.
+    void Form_QueryUnload();
+    // The one-second timer: each tick makes the next pass of a real-time display.
+    void tmrWatch_Timer();
+
     // RUN: a planning run from the window's contents, ending in the text editor.
     void cmdRUN_Click();
     // How the last planning run ended.
@@ -224,6 +253,8 @@ class MainWindowModel : public MainWindowControls {
     MessagePresenter& messages_;
     bool endRequested_ = false;
     PlanningRunResult::Kind lastPlanningOutcome_ = PlanningRunResult::Kind::Completed;
+    // Set by STOP while a planning run walks its dates; the run ends at the next date.
+    bool planningStopRequested_ = false;
 };
 
 }  // namespace velmorant

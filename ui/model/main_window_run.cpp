@@ -2,6 +2,7 @@
 
 #include "run/perform_planning_run.h"
 #include "run/report_file.h"
+#include "run/report_text.h"
 #include "ui/model/main_window_model.h"
 
 namespace velmorant {
@@ -20,12 +21,23 @@ void MainWindowModel::cmdRUN_Click() {
     Show(cmdRUN, false);
     Show(cmdStop, true);
 
+    // The status line shows the date being computed; STOP ends the run at the next date.
+    planningStopRequested_ = false;
+    auto progress = [this](int year, int month, int day) {
+        PutText(txtDateCalc, "Computing " + std::string(MonthAbbrev(month)) + " " +
+                                 std::to_string(day) + ", " + std::to_string(year));
+        Show(txtDateCalc, true);
+        if (Run.KeepResponsive) {
+            Run.KeepResponsive();
+        }
+        return !planningStopRequested_;
+    };
     PlanningRunResult result;
     if (Run.Report == nullptr) {
         result.Outcome = PlanningRunResult::Kind::Refused;
         result.Message = RunMessage{"File Not Created", "There is no place to write the report."};
     } else {
-        result = PerformPlanningRun(Inputs(), Run.Folder, *Run.Report);
+        result = PerformPlanningRun(Inputs(), Run.Folder, *Run.Report, progress);
     }
     lastPlanningOutcome_ = result.Outcome;
 
@@ -37,6 +49,8 @@ void MainWindowModel::cmdRUN_Click() {
                 Run.LaunchEditor(result.TextEditor, kReportFileName);
             }
             break;
+        case PlanningRunResult::Kind::Stopped:
+            break;  // the report keeps the dates finished so far; no editor
         case PlanningRunResult::Kind::Refused:
         case PlanningRunResult::Kind::OneStationOnly:
             messages_.ShowMessage(result.Message.Text, result.Message.Title);

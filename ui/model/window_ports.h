@@ -33,6 +33,9 @@ struct WindowHooks {
     std::function<void()> EndProgram;
     // Move the keyboard focus to this control.
     std::function<void(std::string_view controlName)> MoveFocus;
+    // The main window is closing: close every other window of the program (the real-time
+    // window, the station dialog), so that the program ends with it.
+    std::function<void()> CloseOtherWindows;
 };
 
 class ReportDestination;
@@ -56,6 +59,19 @@ struct RunServices {
     // Opens the finished report in the operator's text editor (program path, report name);
     // the headless command leaves it empty.
     std::function<void(const std::string& editor, const std::string& report)> LaunchEditor;
+    // Called at every date of a planning run, after the date shows in the status line: lets the
+    // window repaint and take a STOP. The headless command leaves it empty.
+    std::function<void()> KeepResponsive;
+};
+
+// The user manual and the program that shows it.
+struct HelpServices {
+    // Whether a file of this name lies in the program's folder; without one every file counts
+    // as missing.
+    std::function<bool(const std::string& fileName)> FileExists;
+    // Starts `program` with `file` on its command line and returns at once; the same launcher
+    // as the text editor's.
+    std::function<void(const std::string& program, const std::string& file)> OpenWithProgram;
 };
 
 }  // namespace velmorant

@@ -1,0 +1,29 @@
+#include "app/window_command.h"
+
+#include <QApplication>
+#include <filesystem>
+#include <system_error>
+
+#include "ui/qt/window_application.h"
+#include "ui/qt/working_folder.h"
+
+namespace velmorant {
+
+int RunWindow(int argc, char** argv) {
+    QApplication application(argc, argv);
+    SetApplicationIdentity();
+    RegisterFontSubstitutes();
+    const std::filesystem::path folder = ChooseWorkingFolder();
+    // The program's files are named relative to its folder, as the operator knows them.
+    std::error_code error;
+    std::filesystem::current_path(folder, error);
+
+    WindowApplication window(folder);
+    if (!window.Start()) {
+        return 1;  // the missing-file message has been shown
+    }
+    window.View().show();
+    return QApplication::exec();
+}
+
+}  // namespace velmorant

@@ -1,0 +1,49 @@
+// HELP, EXIT, the closing of the window and the one-second timer.
+
+#include "ui/model/main_window_model.h"
+
+namespace velmorant {
+
+namespace {
+
+// The user manual, beside the program's other files.
+constexpr const char* kHelpManualFileName = "QVHELP.PDF";
+
+}  // namespace
+
+void MainWindowModel::cmdHELP_Click() {
+    OpenHelpManual();
+}
+
+void MainWindowModel::OpenHelpManual() {
+    // The manual belongs with the program's files: without it the installation is incomplete,
+    // as with a missing station list or defaults file.
+    if (!Help.FileExists || !Help.FileExists(kHelpManualFileName)) {
+        ShowMissingFileAndEnd();
+        return;
+    }
+    // The reader path is passed as the operator typed it, blanks included.
+    const std::string reader = txtAdobeReader.text;
+    if (Help.OpenWithProgram) {
+        Help.OpenWithProgram(reader, kHelpManualFileName);
+    }
+}
+
+void MainWindowModel::cmdEXIT_Click() {
+    RequestEnd();
+}
+
+void MainWindowModel::Form_QueryUnload() {
+    if (Hooks.CloseOtherWindows) {
+        Hooks.CloseOtherWindows();
+    }
+}
+
+void MainWindowModel::tmrWatch_Timer() {
+    // Between real-time passes the timer is idle; a planning run never needs it.
+    if (RealTimeMode == 1) {
+        cmdRUN_Click();
+    }
+}
+
+}  // namespace velmorant

@@ -1,0 +1,240 @@
+#include "ui/qt/main_window_view.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <variant>
+
+#include "ui/model/main_window_model.h"
+#include "ui_frmInput.h"
+
+namespace velmorant {
+
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+// The clickable labels and the year boxes react to a mouse click.
+bool IsClickTarget(const std::string& name) {
+    return name == "lblTextEditor" || name == "lblAzRange" || name == "txtYearStart" ||
+           name == "txtYearEnd";
+}
+
+// The callsign and locator boxes hand their keys to the ESC-key automation first.
+bool HasKeyHandler(const std::string& name) {
+    return name == "txtCallsignHome" || name == "txtCallsignDX" || name == "txtLocatorHome" ||
+           name == "txtLocatorDX";
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(MainWindowModel& model, QWidget* parent)
+    : QWidget(parent), model_(model), form_(new Ui::frmInput) {
+    form_->setupUi(this);
+    setFixedSize(size());
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (!child->objectName().isEmpty()) {
+            Bind(child);
+        }
+    }
+    model_.Hooks.ControlChanged = [this](std::string_view name) { Refresh(name); };
+    model_.Hooks.MoveFocus = [this](std::string_view name) {
+        if (const auto found = widgets_.find(std::string(name)); found != widgets_.end()) {
+            found->second->setFocus();
+        }
+    };
+    RefreshAll();
+}
+
+MainWindowView::~MainWindowView() {
+    model_.Hooks.ControlChanged = nullptr;
+    model_.Hooks.MoveFocus = nullptr;
+    delete form_;
+}
+
+void MainWindowView::Bind(QWidget* widget) {
+    const std::string name = Utf8(widget->objectName());
+    if (std::holds_alternative<std::monostate>(model_.FindControl(name))) {
+        return;  // a widget the model does not know (a separator line, an inner part)
+    }
+    widgets_[name] = widget;
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        connect(box, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+            if (!refreshing_) {
+                model_.TypeText(name, Utf8(text));
+            }
+        });
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        connect(list, &QComboBox::activated, this, [this, name](int index) {
+            if (!refreshing_) {
+                model_.ChooseItem(name, index);
+            }
+        });
+        if (list->lineEdit() != nullptr) {
+            connect(list->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, name](const QString& text) {
+                        if (!refreshing_) {
+                            model_.TypeText(name, Utf8(text));
+                        }
+                    });
+        }
+    } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+        connect(check, &QCheckBox::clicked, this, [this, name](bool checked) {
+            if (!refreshing_) {
+                model_.SetChecked(name, checked);
+            }
+        });
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        connect(button, &QPushButton::clicked, this, [this, name] {
+            if (!refreshing_) {
+                model_.Click(name);
+            }
+        });
+    }
+    if (IsClickTarget(name) || HasKeyHandler(name)) {
+        widget->installEventFilter(this);
+    }
+}
+
+void MainWindowView::RefreshAll() {
+    for (const auto& [name, widget] : widgets_) {
+        Refresh(name);
+    }
+}
+
+void MainWindowView::Refresh(std::string_view controlName) {
+    const auto found = widgets_.find(std::string(controlName));
+    if (found == widgets_.end()) {
+        return;
+    }
+    QWidget* widget = found->second;
+    refreshing_ = true;
+    const ControlView control = model_.FindControl(controlName);
+    bool visible = true;
+    if (const auto* const* text = std::get_if<const TextBox*>(&control)) {
+        auto* box = qobject_cast<QLineEdit*>(widget);
+        if (box != nullptr && Utf8(box->text()) != (*text)->text) {
+            box->setText(Q((*text)->text));
+        }
+        visible = (*text)->visible;
+    } else if (const auto* const* combo = std::get_if<const ComboBox*>(&control)) {
+        auto* list = qobject_cast<QComboBox*>(widget);
+        if (list != nullptr) {
+            QStringList items;
+            for (const auto& item : (*combo)->items) {
+                items << Q(item);
+            }
+            QStringList shown;
+            for (int i = 0; i < list->count(); ++i) {
+                shown << list->itemText(i);
+            }
+            if (shown != items) {
+                list->clear();
+                list->addItems(items);
+            }
+            if (list->currentIndex() != (*combo)->selectedIndex) {
+                list->setCurrentIndex((*combo)->selectedIndex);
+            }
+            if (Utf8(list->currentText()) != (*combo)->text) {
+                list->setEditText(Q((*combo)->text));
+            }
+        }
+        visible = (*combo)->visible;
+    } else if (const auto* const* check = std::get_if<const CheckBox*>(&control)) {
+        if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            box->setChecked((*check)->checked);
+        }
+        visible = (*check)->visible;
+    } else if (const auto* const* label = std::get_if<const Label*>(&control)) {
+        if (auto* caption = qobject_cast<QLabel*>(widget)) {
+            caption->setText(Q((*label)->caption));
+        }
+        visible = (*label)->visible;
+    } else if (const auto* const* button = std::get_if<const Button*>(&control)) {
+        if (auto* push = qobject_cast<QPushButton*>(widget)) {
+            push->setText(Q((*button)->caption));
+        }
+        visible = (*button)->visible;
+    }
+    widget->setVisible(visible);
+    refreshing_ = false;
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const std::string name = Utf8(widget->objectName());
+    if (event->type() == QEvent::MouseButtonRelease && IsClickTarget(name)) {
+        model_.Click(name);
+    } else if (event->type() == QEvent::KeyPress && HasKeyHandler(name)) {
+        return HandleKey(name, static_cast<QKeyEvent*>(event));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindowView::HandleKey(const std::string& name, QKeyEvent* event) {
+    // The key code as a text box would receive it before inserting it.
+    int code = 0;
+    if (event->key() == Qt::Key_Escape) {
+        code = 27;
+    } else if (event->key() == Qt::Key_Backspace) {
+        code = 8;
+    } else if (!event->text().isEmpty() && event->text().at(0).isPrint()) {
+        code = static_cast<int>(event->text().toUcs4().value(0));
+    } else {
+        return false;  // arrows, Tab, Enter: the box's own business
+    }
+    const int original = code;
+    if (name == "txtCallsignHome") {
+        model_.txtCallsignHome_KeyPress(code);
+    } else if (name == "txtCallsignDX") {
+        model_.txtCallsignDX_KeyPress(code);
+    } else if (name == "txtLocatorHome") {
+        model_.txtLocatorHome_KeyPress(code);
+    } else {
+        model_.txtLocatorDX_KeyPress(code);
+    }
+    // 0 discards the key, 10 means the handler has put the character in itself.
+    if (code == 0 || code == 10) {
+        return true;
+    }
+    if (code != original) {
+        auto* box = qobject_cast<QLineEdit*>(widgets_[name]);
+        if (box != nullptr) {
+            const char32_t character = static_cast<char32_t>(code);
+            box->insert(QString::fromUcs4(&character, 1));
+            model_.TypeText(name, Utf8(box->text()));
+        }
+        return true;
+    }
+    return false;  // the key reaches the box unchanged
+}
+
+void MainWindowView::keyPressEvent(QKeyEvent* event) {
+    // RUN is the window's default button: Enter anywhere presses it while it is shown.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        model_.cmdRUN.visible) {
+        model_.Click("cmdRUN");
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    model_.Form_QueryUnload();
+    event->accept();
+}
+
+}  // namespace velmorant

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace Ui {
+class frmInput;
+}
+
+namespace velmorant {
+
+class MainWindowModel;
+
+// The main window frmInput: the widgets of the form file, bound by object name to the window's
+// model. Widget events call the model's actions; every change the model reports is copied into
+// its widget. No behaviour lives here.
+class MainWindowView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit MainWindowView(MainWindowModel& model, QWidget* parent = nullptr);
+    ~MainWindowView() override;
+
+    // Copies the model's state of every control into its widget.
+    void RefreshAll();
+    // Copies one control's state into its widget.
+    void Refresh(std::string_view controlName);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void Bind(QWidget* widget);
+    bool HandleKey(const std::string& name, QKeyEvent* event);
+
+    MainWindowModel& model_;
+    Ui::frmInput* form_;
+    std::unordered_map<std::string, QWidget*> widgets_;
+    // True while the view writes into widgets: their change signals are not the operator's.
+    bool refreshing_ = false;
+};
+
+}  // namespace velmorant

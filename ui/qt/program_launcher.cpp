@@ -1,0 +1,91 @@
+#include "ui/qt/program_launcher.h"
+
+#include "ui/model/program_path.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmorant {
+
+namespace {
+
+// Qt reads the environment in the platform's own encoding and hands it on as Unicode, which
+// getenv does not do on Windows.
+std::optional<std::string> QtEnvironment(std::string_view name) {
+    const std::string key(name);
+    if (!qEnvironmentVariableIsSet(key.c_str())) {
+        return std::nullopt;
+    }
+    return qEnvironmentVariable(key.c_str()).toStdString();
+}
+
+bool HasFolder(const QString& path) {
+#ifdef Q_OS_WIN
+    return path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('\\'));
+#else
+    return path.contains(QLatin1Char('/'));
+#endif
+}
+
+QString ExecutableFile(const QFileInfo& file) {
+    return file.isFile() && file.isExecutable() ? file.absoluteFilePath() : QString();
+}
+
+}  // namespace
+
+LaunchActions DesktopLaunchActions() {
+    LaunchActions actions;
+    actions.StartProcess = [](const QString& program, const QStringList& arguments,
+                              const QString& workingFolder) {
+        return QProcess::startDetached(program, arguments, workingFolder);
+    };
+    actions.OpenWithDesktop = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    return actions;
+}
+
+QString FindProgram(const QString& programPath, const QString& workingFolder) {
+    const QString expanded =
+        QString::fromStdString(ExpandEnvironment(programPath.toStdString(), QtEnvironment));
+    if (expanded.trimmed().isEmpty()) {
+        return {};
+    }
+    if (!HasFolder(expanded)) {
+        const QString onPath = QStandardPaths::findExecutable(expanded);
+        if (!onPath.isEmpty()) {
+            return QFileInfo(onPath).absoluteFilePath();
+        }
+    }
+    const QFileInfo file(expanded);
+    return ExecutableFile(file.isAbsolute() ? file : QFileInfo(QDir(workingFolder), expanded));
+}
+
+LaunchResult OpenWithProgram(const QString& programPath, const QString& file,
+                             const QString& workingFolder, const LaunchActions& actions) {
+    LaunchResult result;
+    const QString program = FindProgram(programPath, workingFolder);
+    if (!program.isEmpty() && actions.StartProcess &&
+        actions.StartProcess(program, QStringList{file}, workingFolder)) {
+        result.How = LaunchResult::Kind::Program;
+        result.Program = program;
+        return result;
+    }
+    const QUrl url = QUrl::fromLocalFile(QDir(workingFolder).absoluteFilePath(file));
+    if (actions.OpenWithDesktop && actions.OpenWithDesktop(url)) {
+        result.How = LaunchResult::Kind::Desktop;
+    }
+    return result;
+}
+
+LaunchResult OpenWithProgram(const QString& programPath, const QString& file,
+                             const QString& workingFolder) {
+    return OpenWithProgram(programPath, file, workingFolder, DesktopLaunchActions());
+}
+
+}  // namespace velmorant

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+
+#include "run/report_destination.h"
+#include "ui/model/defaults_storage.h"
+#include "ui/model/local_clock.h"
+#include "ui/model/main_window_model.h"
+#include "ui/model/text_storage.h"
+#include "ui/qt/main_window_view.h"
+#include "ui/qt/message_box_presenter.h"
+#include "ui/qt/program_launcher.h"
+#include "ui/qt/station_dialog_view.h"
+
+namespace velmorant {
+
+// One session of the window over the program's folder: the model with its files, the main
+// window and the confirmation dialog, the launcher of the editor and the PDF reader, and the
+// one-second timer. The program's main and the window tests both build it.
+class WindowApplication {
+  public:
+    // `folder` holds VELMORANT.DAT, CALL3.TXT, QVSKYTEMP.DAT and QVHELP.PDF; the report
+    // VELMORANT.TXT is written there. `launch` starts the editor and the reader (tests record).
+    explicit WindowApplication(std::filesystem::path folder,
+                               LaunchActions launch = DesktopLaunchActions());
+
+    // Start-up: loads the saved defaults into the window and starts the timer. False when the
+    // program must end (the defaults file is missing); the message has been shown.
+    bool Start();
+
+    MainWindowModel& Model() { return model_; }
+    MainWindowView& View() { return *view_; }
+    StationDialogView& Dialog() { return *dialog_; }
+    // True once the window asked for the program to end.
+    bool EndRequested() const { return model_.EndRequested(); }
+
+  private:
+    void Launch(const std::string& program, const std::string& file);
+
+    std::filesystem::path folder_;
+    LaunchActions launch_;
+    LocalClock clock_;
+    FileDefaultsStorage defaults_;
+    FileTextStorage stations_;
+    FileReportDestination report_;
+    MessageBoxPresenter messages_;
+    MainWindowModel model_;
+    std::unique_ptr<MainWindowView> view_;
+    std::unique_ptr<StationDialogView> dialog_;
+    QTimer tmrWatch_;
+};
+
+// Registers similar faces for the window's fonts where they are missing.
+void RegisterFontSubstitutes();
+
+}  // namespace velmorant
