@@ -12,7 +12,6 @@ namespace velmorant {
 int RunWindow(int argc, char** argv) {
     QApplication application(argc, argv);
     SetApplicationIdentity();
-    RegisterFontSubstitutes();
     const std::filesystem::path folder = ChooseWorkingFolder();
     // The program's files are named relative to its folder, as the operator knows them.
     std::error_code error;

@@ -21,6 +21,7 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
       stations_(folder_ / kStationListFileName),
       report_(folder_ / kReportFileName),
       model_(clock_, defaults_, messages_) {
+    RegisterFontSubstitutes();
     view_ = std::make_unique<MainWindowView>(model_);
     dialog_ = std::make_unique<StationDialogView>(view_.get());
     messages_.SetParent(view_.get());

@@ -52,7 +52,8 @@ class WindowApplication {
     QTimer tmrWatch_;
 };
 
-// Registers similar faces for the window's fonts where they are missing.
+// Registers similar faces for the window's fonts where they are missing (the window does it
+// when it is built).
 void RegisterFontSubstitutes();
 
 }  // namespace velmorant

@@ -1,0 +1,344 @@
+// The window as an operator uses it: the real widgets of frmInput and frmUpdate, found by their
+// object names, driven with clicks and keys on the offscreen platform. Screenshots of the windows
+// are saved under build/screenshots/.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "ui/qt/station_dialog_view.h"
+#include "ui/qt/window_application.h"
+
+namespace fs = std::filesystem;
+using velmorant::LaunchActions;
+using velmorant::WindowApplication;
+
+namespace {
+
+void WriteFile(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A short station list of our own: stations on lines 18 to 20.
+std::string StationList() {
+    std::string list;
+    for (int i = 1; i <= 17; ++i) {
+        list += "// comment " + std::to_string(i) + "\r\n";
+    }
+    return list +
+           "DL1ABC,JN58td,EME 2M 4x17el\r\nG4XYZ,IO91wm,70cm\r\nW1XYZ,FN31pq,1kW\r\nZZZZZZ\r\n";
+}
+
+void SaveScreenshot(QWidget* window, const QString& name) {
+    QDir().mkpath(VELMORANT_SCREENSHOTS);
+    window->grab().save(QString(VELMORANT_SCREENSHOTS) + "/" + name + ".png");
+}
+
+}  // namespace
+
+class MainWindowViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void startsAtItsSizeWithItsTitle();
+    void typingOver360ClampsAzimuthMax();
+    void uncheckingHomeHidesTheRangeRowAndCheckingBringsTheAzimuthPairBack();
+    void choosingEachKindOfObjectShowsItsBoxes();
+    void dateListsFollowTheMonthAndTheStartDate();
+    void setDefaultsThenRestartBringsTheSavedWindowBack();
+    void escAutomationFollowsTheEscList();
+    void escAndBracketsLookUpAndBrowseTheStationList();
+    void addReplaceAndDeleteThroughTheDialog();
+    void runInPlanningWritesThePlanReportAndOpensTheEditor();
+    void helpOpensTheManualWithTheReader();
+
+  private:
+    template <typename Widget>
+    Widget* Find(const char* name) {
+        auto* widget = app_->View().findChild<Widget*>(name);
+        if (widget == nullptr) {
+            qFatal("no widget %s", name);
+        }
+        return widget;
+    }
+    void Type(const char* box, const QString& text);
+    void Choose(const char* list, const QString& item);
+    void Click(const char* button);
+    // Answers every message box with OK and the dialog with `button`, until the dialog has been
+    // answered (or, with no button, until the next modal window).
+    void AnswerModals(const char* button);
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<WindowApplication> app_;
+    QStringList launched_;  // program and arguments of every launch
+    QStringList messages_;
+};
+
+void MainWindowViewTest::init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    const fs::path folder = folder_->path().toStdString();
+    for (const char* name : {"VELMORANT.DAT", "QVSKYTEMP.DAT"}) {
+        fs::copy_file(fs::path(VELMORANT_DATA) / name, folder / name);
+    }
+    WriteFile(folder / "CALL3.TXT", StationList());
+    LaunchActions record;
+    record.StartProcess = [this](const QString& program, const QStringList& arguments,
+                                 const QString&) {
+        launched_ << QFileInfo(program).fileName() << arguments;
+        return true;
+    };
+    record.OpenWithDesktop = [this](const QUrl& url) {
+        launched_ << url.toString();
+        return true;
+    };
+    launched_.clear();
+    messages_.clear();
+    app_ = std::make_unique<WindowApplication>(folder, record);
+    QVERIFY(app_->Start());
+    app_->View().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&app_->View()));
+}
+
+void MainWindowViewTest::cleanup() {
+    app_.reset();
+    folder_.reset();
+}
+
+void MainWindowViewTest::Type(const char* box, const QString& text) {
+    auto* line = Find<QLineEdit>(box);
+    line->setFocus();
+    line->selectAll();
+    QTest::keyClicks(line, text);
+}
+
+void MainWindowViewTest::Choose(const char* list, const QString& item) {
+    auto* combo = Find<QComboBox>(list);
+    const int index = combo->findText(item, Qt::MatchExactly);
+    QVERIFY2(index >= 0, qPrintable(item));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+void MainWindowViewTest::Click(const char* button) {
+    QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+}
+
+void MainWindowViewTest::AnswerModals(const char* button) {
+    auto* timer = new QTimer(this);
+    timer->setInterval(5);
+    connect(timer, &QTimer::timeout, this, [this, timer, button] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages_ << box->text();
+            box->button(QMessageBox::Ok)->click();
+        } else if (auto* dialog = qobject_cast<velmorant::StationDialogView*>(modal)) {
+            SaveScreenshot(dialog, "frmUpdate");
+            dialog->findChild<QPushButton*>(button)->click();
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+}
+
+void MainWindowViewTest::startsAtItsSizeWithItsTitle() {
+    QCOMPARE(app_->View().size(), QSize(991, 501));
+    QCOMPARE(app_->View().windowTitle(), QString("VELMORANT Version 3.0"));
+    QVERIFY(Find<QPushButton>("cmdRUN")->isVisible());
+    QVERIFY(!Find<QPushButton>("cmdStop")->isVisible());
+    QVERIFY(!Find<QLineEdit>("txtNotesHome")->isVisible());
+    // Both dates show today.
+    const QDate today = QDate::currentDate();
+    QCOMPARE(Find<QComboBox>("cboMonthStart")->currentIndex(), today.month() - 1);
+    QCOMPARE(Find<QLineEdit>("txtYearEnd")->text(), QString::number(today.year()));
+    SaveScreenshot(&app_->View(), "frmInput");
+}
+
+void MainWindowViewTest::typingOver360ClampsAzimuthMax() {
+    Type("txtAZMAX", "400");
+    QCOMPARE(Find<QLineEdit>("txtAZMAX")->text(), QString("360"));
+    Type("txtAZMIN", "-5");
+    QCOMPARE(Find<QLineEdit>("txtAZMIN")->text(), QString("0"));
+}
+
+void MainWindowViewTest::uncheckingHomeHidesTheRangeRowAndCheckingBringsTheAzimuthPairBack() {
+    auto* home = Find<QCheckBox>("chkDisplayHome");
+    QTest::mouseClick(Find<QLabel>("lblAzRange"), Qt::LeftButton);
+    QVERIFY(Find<QLineEdit>("txtGMTMIN")->isVisible());
+    home->click();
+    QVERIFY(!Find<QLabel>("lblAzRange")->isVisible());
+    QVERIFY(!Find<QLineEdit>("txtGMTMIN")->isVisible());
+    home->click();
+    QVERIFY(Find<QLineEdit>("txtAZMAX")->isVisible());
+    QVERIFY(!Find<QLineEdit>("txtGMTMIN")->isVisible());
+}
+
+void MainWindowViewTest::choosingEachKindOfObjectShowsItsBoxes() {
+    Choose("cboCelestial", "Cassiopeia A");
+    QVERIFY(Find<QLineEdit>("txtCelestialRAhours")->isVisible());
+    QCOMPARE(Find<QLineEdit>("txtCelestialRAhours")->text(), QString("23"));
+    QCOMPARE(Find<QLineEdit>("txtCelestialDec")->text(), QString("+58.6"));
+    SaveScreenshot(&app_->View(), "frmInput-fixed-object");
+    Choose("cboCelestial", "Sun");
+    QVERIFY(!Find<QLineEdit>("txtCelestialRAhours")->isVisible());
+    QCOMPARE(Find<QLineEdit>("txtCelestialRAhours")->text(), QString("23"));
+    Choose("cboCelestial", "(Other)");
+    QVERIFY(Find<QLineEdit>("txtEnterObject")->isVisible());
+    QCOMPARE(Find<QLineEdit>("txtCelestialRAhours")->text(), QString(""));
+    Choose("cboCelestial", "Moon");
+    QVERIFY(!Find<QLineEdit>("txtEnterObject")->isVisible());
+}
+
+void MainWindowViewTest::dateListsFollowTheMonthAndTheStartDate() {
+    Type("txtYearStart", "2030");
+    Choose("cboMonthStart", "Feb");
+    Choose("cboDayStart", "31");
+    QCOMPARE(Find<QComboBox>("cboDayStart")->currentText(), QString("28"));
+    // A start after the end (today) carries the end along.
+    QCOMPARE(Find<QComboBox>("cboMonthEnd")->currentText(), QString("Feb"));
+    QCOMPARE(Find<QComboBox>("cboDayEnd")->currentText(), QString("28"));
+    QCOMPARE(Find<QLineEdit>("txtYearEnd")->text(), QString("2030"));
+    // Clicking into the start year makes the end date the start date.
+    Choose("cboMonthEnd", "Dec");
+    QTest::mouseClick(Find<QLineEdit>("txtYearStart"), Qt::LeftButton);
+    QCOMPARE(Find<QComboBox>("cboMonthEnd")->currentText(), QString("Feb"));
+    QCOMPARE(Find<QLineEdit>("txtYearEnd")->text(), QString("2030"));
+    // An end before the start moves the end year on.
+    Choose("cboMonthEnd", "Jan");
+    QCOMPARE(Find<QLineEdit>("txtYearEnd")->text(), QString("2031"));
+}
+
+void MainWindowViewTest::setDefaultsThenRestartBringsTheSavedWindowBack() {
+    Type("txtCallsignHome", "DL9XYZ");
+    Type("txtNoise", "75");
+    Click("cmdSET");
+    Type("txtCallsignHome", "OTHER");
+    Type("txtNoise", "1");
+    Click("cmdRESTART");
+    QCOMPARE(Find<QLineEdit>("txtCallsignHome")->text(), QString("DL9XYZ"));
+    QCOMPARE(Find<QLineEdit>("txtNoise")->text(), QString("75"));
+}
+
+void MainWindowViewTest::escAutomationFollowsTheEscList() {
+    Choose("cboEsc", "Y");
+    Type("txtLocatorHome", "");
+    QTest::keyClicks(Find<QLineEdit>("txtLocatorHome"), "jn58td");
+    QCOMPARE(Find<QLineEdit>("txtLocatorHome")->text(), QString("JN58td"));
+    QTest::keyClick(Find<QLineEdit>("txtLocatorHome"), Qt::Key_Backspace);
+    QCOMPARE(Find<QLineEdit>("txtLocatorHome")->text(), QString(""));
+
+    Choose("cboEsc", "N");
+    QTest::keyClicks(Find<QLineEdit>("txtLocatorHome"), "jn58td");
+    QCOMPARE(Find<QLineEdit>("txtLocatorHome")->text(), QString("jn58td"));
+    QTest::keyClick(Find<QLineEdit>("txtLocatorHome"), Qt::Key_Backspace);
+    QCOMPARE(Find<QLineEdit>("txtLocatorHome")->text(), QString("jn58t"));
+}
+
+void MainWindowViewTest::escAndBracketsLookUpAndBrowseTheStationList() {
+    Choose("cboEsc", "Y");
+    auto* callsign = Find<QLineEdit>("txtCallsignHome");
+    Type("txtCallsignHome", "");
+    QTest::keyClicks(callsign, "dl1abc");
+    QCOMPARE(callsign->text(), QString("DL1ABC"));
+    QTest::keyClick(callsign, Qt::Key_Escape);
+    QCOMPARE(Find<QLineEdit>("txtLocatorHome")->text(), QString("JN58td"));
+    QCOMPARE(Find<QLineEdit>("txtLatDegHome")->text(), QString("48"));
+    QVERIFY(Find<QLineEdit>("txtNotesHome")->isVisible());
+    QCOMPARE(Find<QLineEdit>("txtDateCalc")->text(), QString("Exact Match Found - Record # 18"));
+    QTest::keyClicks(callsign, "]");
+    QCOMPARE(callsign->text(), QString("G4XYZ"));
+    QCOMPARE(Find<QLineEdit>("txtDateCalc")->text(),
+             QString("Exact Browsed Callsign is at Record # 19"));
+    QTest::keyClicks(callsign, "[");
+    QCOMPARE(callsign->text(), QString("DL1ABC"));
+}
+
+void MainWindowViewTest::addReplaceAndDeleteThroughTheDialog() {
+    const fs::path list = fs::path(folder_->path().toStdString()) / "CALL3.TXT";
+    // A new station: the not-found message, then the dialog offering ADD NEW.
+    Type("txtCallsignHome", "F5ABC");
+    Type("txtLocatorHome", "JN18eu");
+    AnswerModals("cmdREPLACE");
+    Click("cmdAddHome");
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(ReadFile(list).find("DL1ABC,JN58td,EME 2M 4x17el\r\nF5ABC,JN18eu,,EME,,,,\r\nG4XYZ") !=
+            std::string::npos);
+    QCOMPARE(Find<QLineEdit>("txtDateCalc")->text(), QString("Exact Match Found - Record # 19"));
+
+    // Replace with a locator edited in the dialog.
+    Type("txtLocatorHome", "JN18ev");
+    AnswerModals("cmdREPLACE");
+    Click("cmdAddHome");
+    QVERIFY(ReadFile(list).find("F5ABC,JN18ev,,EME,,,,\r\n") != std::string::npos);
+
+    // Delete clears the row.
+    AnswerModals("cmdDelete");
+    Click("cmdAddHome");
+    QVERIFY(ReadFile(list).find("F5ABC") == std::string::npos);
+    QCOMPARE(ReadFile(list), StationList());
+    QCOMPARE(Find<QLineEdit>("txtCallsignHome")->text(), QString(""));
+}
+
+void MainWindowViewTest::runInPlanningWritesThePlanReportAndOpensTheEditor() {
+    const fs::path folder = folder_->path().toStdString();
+    WriteFile(folder / "editor.sh", "#!/bin/sh\n");
+    fs::permissions(folder / "editor.sh", fs::perms::owner_all);
+    Type("txtYearStart", "2016");
+    Choose("cboMonthStart", "Mar");
+    Choose("cboDayStart", " 5");
+    QTest::mouseClick(Find<QLineEdit>("txtYearStart"), Qt::LeftButton);
+    Type("txtIncrementMinutes", "60");
+    Type("txtTextEditor", QString::fromStdString((folder / "editor.sh").string()));
+    Choose("cboOperation", "Planning");
+    Click("cmdRUN");
+
+    QCOMPARE(launched_, QStringList({"editor.sh", "VELMORANT.TXT"}));
+    QVERIFY(Find<QPushButton>("cmdRUN")->isVisible());
+    QVERIFY(!Find<QLineEdit>("txtDateCalc")->isVisible());
+
+    QProcess plan;
+    plan.start(VELMORANT_EXECUTABLE,
+               {"plan", "--start", "2016-03-05", "--dir", QString::fromStdString(folder.string()),
+                "--set", "txtIncrementMinutes=60", "--output", "-"});
+    QVERIFY(plan.waitForFinished(60000));
+    QCOMPARE(plan.exitCode(), 0);
+    const QByteArray expected = plan.readAllStandardOutput();
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(QByteArray::fromStdString(ReadFile(folder / "VELMORANT.TXT")), expected);
+}
+
+void MainWindowViewTest::helpOpensTheManualWithTheReader() {
+    const fs::path folder = folder_->path().toStdString();
+    WriteFile(folder / "QVHELP.PDF", "%PDF-1.4\n");
+    WriteFile(folder / "reader.sh", "#!/bin/sh\n");
+    fs::permissions(folder / "reader.sh", fs::perms::owner_all);
+    QTest::mouseClick(Find<QLabel>("lblTextEditor"), Qt::LeftButton);
+    QVERIFY(Find<QLineEdit>("txtAdobeReader")->isVisible());
+    Type("txtAdobeReader", QString::fromStdString((folder / "reader.sh").string()));
+    Click("cmdHELP");
+    QCOMPARE(launched_, QStringList({"reader.sh", "QVHELP.PDF"}));
+    QVERIFY(!app_->EndRequested());
+}
+
+QTEST_MAIN(MainWindowViewTest)
+#include "main_window_view_test.moc"
