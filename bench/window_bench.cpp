@@ -1,0 +1,79 @@
+// The window: start-up to a shown window with the default files, and a planning RUN of one
+// week at 15 minutes pressed in the window. Runs on the offscreen platform.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "ui/qt/window_application.h"
+
+namespace fs = std::filesystem;
+
+namespace velmorant::bench {
+namespace {
+
+// A folder holding the files the program ships with.
+struct DataFolder {
+    QTemporaryDir dir;
+    fs::path path{dir.path().toStdString()};
+    DataFolder() {
+        for (const char* name : {"VELMORANT.DAT", "QVSKYTEMP.DAT", "CALL3.TXT"}) {
+            fs::copy_file(fs::path(VELMORANT_DATA) / name, path / name);
+        }
+    }
+};
+
+// Launches nothing: the editor a RUN opens is not part of the measurement.
+LaunchActions NoLaunch() {
+    LaunchActions actions;
+    actions.StartProcess = [](const QString&, const QStringList&, const QString&) { return true; };
+    actions.OpenWithDesktop = [](const QUrl&) { return true; };
+    return actions;
+}
+
+void BM_StartUpToShownWindow(benchmark::State& state) {
+    DataFolder data;
+    for (auto _ : state) {
+        WindowApplication window(data.path, NoLaunch());
+        window.Start();
+        window.View().show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window.View().isVisible());
+    }
+}
+BENCHMARK(BM_StartUpToShownWindow)->Unit(benchmark::kMillisecond);
+
+void BM_RunOneWeekAt15MinutesFromTheWindow(benchmark::State& state) {
+    DataFolder data;
+    WindowApplication window(data.path, NoLaunch());
+    window.Start();
+    window.View().show();
+    MainWindowModel& model = window.Model();
+    model.TypeText("txtYearStart", "2026");
+    model.ChooseItem("cboMonthStart", 11);
+    model.ChooseItem("cboDayStart", 0);
+    model.TypeText("txtYearEnd", "2026");
+    model.ChooseItem("cboMonthEnd", 11);
+    model.ChooseItem("cboDayEnd", 6);
+    model.ChooseItem("cboOperation", 0);
+    for (auto _ : state) {
+        model.Click("cmdRUN");
+    }
+    state.counters["report_kB"] =
+        static_cast<double>(fs::file_size(data.path / "VELMORANT.TXT")) / 1000.0;
+}
+BENCHMARK(BM_RunOneWeekAt15MinutesFromTheWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace velmorant::bench
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
