@@ -71,6 +71,7 @@ class MainWindowViewTest : public QObject {
     void addReplaceAndDeleteThroughTheDialog();
     void runInPlanningWritesThePlanReportAndOpensTheEditor();
     void helpOpensTheManualWithTheReader();
+    void stopEndsALongPlanningRunWithoutTheEditor();
 
   private:
     template <typename Widget>
@@ -338,6 +339,30 @@ void MainWindowViewTest::helpOpensTheManualWithTheReader() {
     Click("cmdHELP");
     QCOMPARE(launched_, QStringList({"reader.sh", "QVHELP.PDF"}));
     QVERIFY(!app_->EndRequested());
+}
+
+void MainWindowViewTest::stopEndsALongPlanningRunWithoutTheEditor() {
+    const fs::path folder = folder_->path().toStdString();
+    Type("txtYearStart", "2016");
+    Choose("cboMonthStart", "Jan");
+    Choose("cboDayStart", " 1");
+    QTest::mouseClick(Find<QLineEdit>("txtYearStart"), Qt::LeftButton);
+    Type("txtYearEnd", "2017");
+    QTest::mouseClick(Find<QLineEdit>("txtYearEnd"), Qt::LeftButton);
+    Type("txtIncrementMinutes", "1");
+    Choose("cboOperation", "Planning");
+    // STOP is pressed as soon as the run lets the window take events, at its first date.
+    QTimer::singleShot(0, this, [this] {
+        QVERIFY(Find<QPushButton>("cmdStop")->isVisible());
+        QVERIFY(Find<QLineEdit>("txtDateCalc")->isVisible());
+        QCOMPARE(Find<QLineEdit>("txtDateCalc")->text(), QString("Computing JAN 1, 2016"));
+        Click("cmdStop");
+    });
+    Click("cmdRUN");
+    QVERIFY(launched_.isEmpty());
+    QVERIFY(Find<QPushButton>("cmdRUN")->isVisible());
+    QVERIFY(!Find<QPushButton>("cmdStop")->isVisible());
+    QVERIFY(fs::file_size(folder / "VELMORANT.TXT") < 100000);
 }
 
 QTEST_MAIN(MainWindowViewTest)
