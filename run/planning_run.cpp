@@ -1,7 +1,6 @@
 #include "run/planning_run.h"
 
 #include "core/activity_window.h"
-#include "core/constants.h"
 #include "core/horizon.h"
 #include "core/moon.h"
 #include "core/numeric.h"
@@ -9,6 +8,7 @@
 #include "core/station_geometry.h"
 #include "core/sun.h"
 #include "run/fixed_object_report.h"
+#include "run/instant_position.h"
 #include "run/leading_number.h"
 #include "run/moon_report.h"
 #include "run/report_pager.h"
@@ -23,12 +23,6 @@ namespace {
 double ClockMinutes(double hhmm) {
     const double hundreds = Int(hhmm / 100.0);
     return 60.0 * hundreds + (hhmm - 100.0 * hundreds);
-}
-
-// The day fraction of an hhmm time.
-float DayFractionOf(float hhmm) {
-    const double hours = Int(hhmm / 100.0);
-    return static_cast<float>(hours / 24.0 + (hhmm - 100.0 * hours) / 1440.0);
 }
 
 // The next instant: hhmm advanced by the increment in clock arithmetic (2355 + 15 is 2410).
@@ -93,13 +87,7 @@ PlanningEnd PlanningWalk::Run() {
     dayCursor_ = p_.StartDayNumber;
 
     if (moon) {
-        // Warm up the perigee/apogee tracker over the 13 dates before the start date.
-        dayCursor_ = p_.StartDayNumber - 14.0f;
-        for (int i = 0; i < 13; ++i) {
-            dayCursor_ += 1.0f;
-            MoonNoonDistance(distance_, dayCursor_);
-        }
-        dayCursor_ = p_.StartDayNumber;
+        WarmUpMoonDistance(distance_, p_.StartDayNumber);
     }
 
     for (;;) {
@@ -164,10 +152,8 @@ PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFract
     const double gha = GreenwichHourAngle(siderealHours, moon.RightAscension);
 
     if (p_.DisplayHome == 1) {
-        HorizonPosition(home_, p_.Home.LatitudeRad, p_.Home.LongitudeRad, moon.RightAscension,
-                        moon.Declination, gha, true, distance_.DistanceKm);
-        home_.PolarizationAngle =
-            PolarizationAngle(home_.AzimuthSingle, home_.ElevationSingle, p_.Home.LatitudeRad);
+        StationViewWithPolarization(home_, p_.Home, moon.RightAscension, moon.Declination, gha,
+                                    true, distance_.DistanceKm);
         if (!GmtWindowPass(utcHHMM, gmtLow_, gmtHigh_) ||
             !AzimuthWindowPass(home_.AzimuthSingle, p_.AzMinRad, p_.AzMaxRad, moon.Declination,
                                p_.Home.LatitudeRad) ||
@@ -176,10 +162,8 @@ PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFract
         }
     }
     if (p_.DisplayDX == 1) {
-        HorizonPosition(dx_, p_.DX.LatitudeRad, p_.DX.LongitudeRad, moon.RightAscension,
-                        moon.Declination, gha, true, distance_.DistanceKm);
-        dx_.PolarizationAngle =
-            PolarizationAngle(dx_.AzimuthSingle, dx_.ElevationSingle, p_.DX.LatitudeRad);
+        StationViewWithPolarization(dx_, p_.DX, moon.RightAscension, moon.Declination, gha, true,
+                                    distance_.DistanceKm);
         if (!WithinElevationWindow(dx_, p_.DX)) {
             return InstantEnd::Next;
         }
@@ -192,18 +176,15 @@ PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFract
     instant.DX = dx_;
     instant.PolarizationOffset = PolarizationOffset(home_.PolarizationAngle, dx_.PolarizationAngle);
     instant.RightAscension = moon.RightAscension;
-    const double rightAscensionHours = moon.RightAscension / TwoPi * 24.0 + 0.000347222;
-    const DegradationResult degradation = PathDegradation(
-        table_, distance_, dayFraction, rightAscensionHours, bandMHz_, p_.NoiseTemperature);
+    const DegradationResult degradation = MoonDegradation(
+        table_, distance_, dayFraction, moon.RightAscension, bandMHz_, p_.NoiseTemperature);
     instant.Degradation = degradation.Degradation;
     instant.SkyTemperature = degradation.SkyTemperature;
     instant.ActivityLetter =
         moon.Declination >= 0 ? ActivityWindowLetter(p_.Region, gha, moon.Declination) : ' ';
     instant.PhaseMark = LunarPhaseMark(moon.RightAscension, sunRightAscension);
-    // The Moon's topocentric place for the Home station, from its local hour angle.
-    const TopocentricResult topo =
-        TopocentricEquatorial(p_.Home.LatitudeRad, moon.RightAscension, gha - p_.Home.LongitudeRad,
-                              moon.Declination, distance_.DistanceKm, siderealHours);
+    const TopocentricResult topo = HomeTopocentric(p_.Home, moon.RightAscension, moon.Declination,
+                                                   gha, distance_.DistanceKm, siderealHours);
     instant.TopoDeclination = topo.Declination;
     instant.TopoGreenwichHourAngle = topo.GreenwichHourAngle;
 
@@ -214,13 +195,9 @@ PlanningWalk::InstantEnd PlanningWalk::FixedInstant(float utcHHMM, float dayFrac
     if (!GmtWindowPass(utcHHMM, gmtLow_, gmtHigh_)) {
         return InstantEnd::Next;
     }
-    double rightAscension = p_.ObjectRA;
-    double declination = p_.ObjectDec;
-    if (p_.SunSelected == 1) {
-        const SunEquatorial sun = SunPosition(dayCursor_, dayFraction);
-        rightAscension = sun.RightAscension;
-        declination = sun.Declination;
-    }
+    const EquatorialPlace place = FixedObjectPlace(p_, dayCursor_, dayFraction);
+    const double rightAscension = place.RightAscension;
+    const double declination = place.Declination;
     const double siderealHours = SiderealTime(dayCursor_, dayFraction);
     const double gha = GreenwichHourAngle(siderealHours, rightAscension);
 

@@ -6,7 +6,8 @@ set -eu
 PACKAGES="cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools libgl-dev
 libgtest-dev libgmock-dev libbenchmark-dev
-fonts-liberation2 fonts-comic-neue python3"
+fonts-liberation2 fonts-comic-neue python3
+dpkg-dev xvfb xauth"
 
 missing=""
 for package in $PACKAGES; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Checks the Qt Designer forms of the main window (ui/forms/frmInput.ui) and of the
-CALL3.TXT confirmation dialog (ui/forms/frmUpdate.ui):
+"""Checks the Qt Designer forms of the main window (ui/forms/frmInput.ui), of the
+CALL3.TXT confirmation dialog (ui/forms/frmUpdate.ui) and of the real-time window
+(ui/forms/frmRT.ui):
 
 - Qt 6's uic turns both files into C++ without an error or a warning, and that C++ compiles
   (syntax only, when g++ and the Qt 6 Widgets headers are there);
@@ -10,7 +11,10 @@ CALL3.TXT confirmation dialog (ui/forms/frmUpdate.ui):
   window's keyboard order with RUN as the default button;
 - the object names match the control table of the window model
   (ui/model/main_window_controls.cpp) one to one, apart from the four separator lines;
-- the dialog has its controls, captions and tooltips.
+- the dialog has its controls, captions and tooltips;
+- the real-time window has its title, size and background, and every label its position,
+  caption, tooltip, colour, font, alignment and start-hidden mark; the degradation box and
+  the map widget are there with their geometry.
 
 Standard library only.  Run from anywhere: python3 tools/check_forms.py
 uic is taken from $UIC, /usr/lib/qt6/libexec/uic or a Qt 6 uic on PATH.
@@ -255,6 +259,49 @@ UPDATE = {
     "cmdCancel": (PB, "CANCEL", "Press to Cancel Modification"),
 }
 
+# --- the real-time window ------------------------------------------------------------
+# The client area holds the map's 1277 x 640 at y 80, a little more than the 1274 x 719
+# the labels were laid out in.
+
+RT_SIZE = (1277, 720)
+SYSTEM, PURPLE, BLUE = "palette(button-text)", "rgb(192, 0, 192)", "rgb(0, 0, 192)"
+HIDDEN, UNDERLINED, CENTRED, LARGE = "hidden", "underlined", "centred", "18pt"
+
+# name: (geometry, caption, tooltip, text colour, marks)
+RT = {
+    "lblStation": ((16, 8, 57, 25), "Station", None, SYSTEM, {UNDERLINED}),
+    "lblAz": ((136, 8, 73, 25), "Azimuth", None, SYSTEM, {UNDERLINED}),
+    "lblEl": ((216, 8, 81, 25), "Elevation", None, SYSTEM, {UNDERLINED}),
+    "Label2": ((312, 8, 41, 25), "UTC:", None, PURPLE, {CENTRED}),
+    "lblTime": ((360, 8, 81, 25), "UTC Time", "Current UTC Time", PURPLE, set()),
+    "lblDate": ((464, 8, 137, 25), "UTC Date", "Current UTC Date", PURPLE, set()),
+    "lblDegredation": ((616, 8, 129, 25), "dB Degradation", None, SYSTEM, {UNDERLINED, HIDDEN}),
+    "lblPol": ((784, 8, 97, 25), "Polarization", None, SYSTEM, {UNDERLINED, HIDDEN}),
+    "lbComputerTime": ((888, 8, 121, 25), "Local. Time:", None, BLUE, {CENTRED}),
+    "lblLocalTime": ((1016, 8, 73, 25), "Loc Time", None, BLUE, set()),
+    "lblLocalDate": ((1104, 8, 129, 25), "Loc Date", None, BLUE, {CENTRED}),
+    "lblCallsignHome": ((16, 32, 89, 25), "Callsign H", "Home Station Callsign", SYSTEM,
+                        {HIDDEN}),
+    "lblUAZ": ((152, 32, 49, 25), "UAZ", None, SYSTEM, {HIDDEN}),
+    "lblUEL": ((232, 32, 41, 25), "UEL", None, SYSTEM, {HIDDEN}),
+    "lblCelestial": ((344, 32, 225, 41), "Celestial", "Object Chosen for Position Tracking",
+                     SYSTEM, {CENTRED, LARGE}),
+    "lblPolDeg": ((808, 32, 49, 25), "Deg", "Spatial polarity offset between stations", SYSTEM,
+                  {HIDDEN}),
+    "lblTopocentric": ((904, 32, 97, 25), "Topocentric",
+                       "Topocentric GHA and DEC for Home Station", BLUE, {HIDDEN}),
+    "lblGHA": ((1016, 32, 41, 25), "GHA", None, BLUE, {HIDDEN}),
+    "lblGHAT": ((1064, 32, 57, 25), "GHAT", None, SYSTEM, {HIDDEN}),
+    "lblDEC": ((1128, 32, 41, 25), "DEC", None, BLUE, {HIDDEN}),
+    "lblDECT": ((1176, 32, 57, 25), "DECT",
+                "Moon Declination from Home Station - RED indicates declination is moving south "
+                "(negative)", SYSTEM, {HIDDEN}),
+    "lblCallsignDX": ((16, 56, 129, 25), "Callsign DX", "DX Station Callsign", SYSTEM, {HIDDEN}),
+    "lblYAZ": ((152, 56, 49, 25), "YAZ", None, SYSTEM, {HIDDEN}),
+    "lblYEL": ((232, 56, 41, 25), "YEL", None, SYSTEM, {HIDDEN}),
+}
+DEGRADATION_TIP = "Approxiate Degredation From Lunar Distance and Background Sky Noise"
+
 
 # --- reading a form ------------------------------------------------------------------
 
@@ -344,7 +391,8 @@ def compile_headers(out, headers):
         for header, klass, base in headers:
             f.write("    { %s w; Ui::%s ui; ui.setupUi(&w); }\n" % (base, klass))
         f.write("}\n")
-    run = subprocess.run([compiler, "-std=c++17", "-fPIC", "-fsyntax-only", "-I", out]
+    # The project's root resolves the headers of promoted widgets (ui/qt/...).
+    run = subprocess.run([compiler, "-std=c++20", "-fPIC", "-fsyntax-only", "-I", out, "-I", ROOT]
                          + flags.stdout.split() + [source], capture_output=True, text=True)
     if run.returncode != 0:
         fail("the C++ of uic does not compile:\n" + run.stderr.strip())
@@ -550,18 +598,115 @@ def check_update():
         fail("frmUpdate.ui: tab order %r" % tabstops)
 
 
+def check_realtime():
+    path = os.path.join(FORMS, "frmRT.ui")
+    form = read_form(path)
+    if form is None:
+        return
+    top, top_name, klass, widgets, _, _ = form
+    if top_name != "frmRT" or klass != "frmRT":
+        fail("frmRT.ui: form class %s, top widget %s" % (klass, top_name))
+    props = top["props"]
+    if props.get("windowTitle") != "VELMORANT Real Time Data ":
+        fail("frmRT.ui: window title %r" % props.get("windowTitle"))
+    for key in ("minimumSize", "maximumSize"):
+        if props.get(key) != RT_SIZE:
+            fail("frmRT.ui: %s %r, want %r" % (key, props.get(key), RT_SIZE))
+    if props.get("geometry", (0, 0, 0, 0))[2:] != RT_SIZE:
+        fail("frmRT.ui: size %r, want %r" % (props.get("geometry"), RT_SIZE))
+    if top["class"] != "QWidget":
+        fail("frmRT.ui: top widget class %s" % top["class"])
+    if window_colour(top) != (0, 255, 255):
+        fail("frmRT.ui: window background %r, want (0, 255, 255)" % (window_colour(top),))
+    if 'bold 12pt "MS Sans Serif"' not in props.get("styleSheet", ""):
+        fail("frmRT.ui: the form's default font MS Sans Serif 12 pt bold is not set")
+
+    expected = set(RT) | {"picdB", "PicMap"}
+    for name in sorted(set(widgets) - expected):
+        fail("frmRT.ui: unexpected widget %s" % name)
+    for name, (geometry, text, tip, colour, marks) in RT.items():
+        w = widgets.get(name)
+        if w is None:
+            fail("frmRT.ui: %s is missing" % name)
+            continue
+        props = w["props"]
+        if w["class"] != LB:
+            fail("%s: class %s, want %s" % (name, w["class"], LB))
+        if props.get("geometry") != geometry:
+            fail("%s: geometry %r, want %r" % (name, props.get("geometry"), geometry))
+        if shown_text(w) != text:
+            fail("%s: shows %r, want %r" % (name, shown_text(w), text))
+        if props.get("toolTip") != tip:
+            fail("%s: tooltip %r, want %r" % (name, props.get("toolTip"), tip))
+        if props.get("textFormat") != "Qt::PlainText":
+            fail("%s: text format is not plain text" % name)
+        if props.get("wordWrap", False):
+            fail("%s: word wrap" % name)
+        want = "Qt::AlignHCenter" if CENTRED in marks else "Qt::AlignLeft"
+        if want not in props.get("alignment", ""):
+            fail("%s: alignment %r, want %s" % (name, props.get("alignment"), want))
+        if props.get("startsHidden", False) != (HIDDEN in marks):
+            fail("%s: startsHidden %r" % (name, props.get("startsHidden", False)))
+        sheet = props.get("styleSheet", "")
+        font = 'bold %s "MS Sans Serif"' % ("18pt" if LARGE in marks else "12pt")
+        if font not in sheet:
+            fail("%s: font %s not set" % (name, font))
+        if ("text-decoration: underline" in sheet) != (UNDERLINED in marks):
+            fail("%s: underlined %r, want %r" % (name, UNDERLINED not in marks,
+                                                 UNDERLINED in marks))
+        if "color: %s;" % colour not in sheet:
+            fail("%s: text colour is not %s" % (name, colour))
+
+    box = widgets.get("picdB")
+    if box is None:
+        fail("frmRT.ui: picdB is missing")
+    else:
+        props = box["props"]
+        if props.get("geometry") != (648, 32, 60, 24):
+            fail("picdB: geometry %r" % (props.get("geometry"),))
+        if props.get("toolTip") != DEGRADATION_TIP:
+            fail("picdB: tooltip %r" % props.get("toolTip"))
+        if props.get("startsHidden") is not True:
+            fail("picdB: does not start hidden")
+        sheet = props.get("styleSheet", "")
+        for part in ('bold 12pt "MS Sans Serif"', "background-color: rgb(0, 0, 0)"):
+            if part not in sheet:
+                fail("picdB: style sheet lacks %s" % part)
+        if box["class"] == LB and "Qt::AlignTop" not in props.get("alignment", ""):
+            fail("picdB: text not from the top-left corner")
+
+    picture = widgets.get("PicMap")
+    if picture is None:
+        fail("frmRT.ui: PicMap is missing")
+    else:
+        props = picture["props"]
+        if not picture["class"].endswith("WorldMapView"):
+            fail("PicMap: class %s, want WorldMapView" % picture["class"])
+        if props.get("geometry") != (0, 80, 1277, 640):
+            fail("PicMap: geometry %r" % (props.get("geometry"),))
+        if (props.get("frameShape"), props.get("frameShadow"), props.get("lineWidth")) != \
+                ("QFrame::Panel", "QFrame::Sunken", 2):
+            fail("PicMap: not a 2-pixel sunken panel")
+        x, y, width, height = props.get("geometry", (0, 0, 0, 0))
+        if x + width > RT_SIZE[0] or y + height > RT_SIZE[1]:
+            fail("PicMap: does not fit in the window")
+
+
 def main():
     compiled = check_uic([(os.path.join(FORMS, "frmInput.ui"), "frmInput", "QWidget"),
-                          (os.path.join(FORMS, "frmUpdate.ui"), "frmUpdate", "QDialog")])
+                          (os.path.join(FORMS, "frmUpdate.ui"), "frmUpdate", "QDialog"),
+                          (os.path.join(FORMS, "frmRT.ui"), "frmRT", "QWidget")])
     check_input()
     check_update()
+    check_realtime()
     for message in failures:
         print("FAIL " + message)
     if failures:
         print("forms: %d problem(s)" % len(failures))
         return 1
-    print("forms: frmInput.ui (%d controls) and frmUpdate.ui (%d controls) check out; "
-          "uic output %s" % (len(INPUT), len(UPDATE), compiled))
+    print("forms: frmInput.ui (%d controls), frmUpdate.ui (%d controls) and frmRT.ui "
+          "(%d controls) check out; uic output %s"
+          % (len(INPUT), len(UPDATE), len(RT) + 2, compiled))
     return 0
 
 

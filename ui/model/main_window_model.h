@@ -50,6 +50,11 @@ class MainWindowModel : public MainWindowControls {
     WindowHooks Hooks;
     // What a run reaches outside the window: its folder and report, the text editor.
     RunServices Run;
+    // The real-time window and QVAZEL.DAT.
+    RealTimeServices RealTime;
+    // The Moon's topocentric declination at the previous map update (its label turns red when
+    // the declination falls); kept for the whole life of the window.
+    double PreviousTopocentricDec = 0;
     // The station list CALL3.TXT and the confirmation dialog frmUpdate.
     StationServices Stations;
     // Record number of the last callsign search, shared by both stations (0: not found).
@@ -253,6 +258,10 @@ class MainWindowModel : public MainWindowControls {
     MessagePresenter& messages_;
     bool endRequested_ = false;
     PlanningRunResult::Kind lastPlanningOutcome_ = PlanningRunResult::Kind::Completed;
+    // One real-time pass: the labels every second, the map and QVAZEL.DAT once a minute.
+    void RealTimeRun();
+    // The UTC minute of the last map update (-1: none since the display started).
+    long long lastMapUpdateMinute_ = -1;
     // Set by STOP while a planning run walks its dates; the run ends at the next date.
     bool planningStopRequested_ = false;
 };

@@ -13,9 +13,7 @@ void MainWindowModel::cmdRUN_Click() {
     cboDayEnd_Click();
     RealTimeMode = cboOperation.text == "Real-Time" ? 1 : 0;
     if (RealTimeMode == 1) {
-        // The real-time display comes with its window; until then a real-time RUN only
-        // returns the window to idle.
-        cmdStop_Click();
+        RealTimeRun();
         return;
     }
     Show(cmdRUN, false);

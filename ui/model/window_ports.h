@@ -39,6 +39,21 @@ struct WindowHooks {
 };
 
 class ReportDestination;
+struct RealTimeFrame;
+struct MapUpdateFrame;
+
+// The real-time window frmRT and the az/el file for other programs.
+struct RealTimeServices {
+    // Shows the window (not modal) with the object's name.
+    std::function<void(const std::string& celestialCaption)> Open;
+    // The labels of a pass.
+    std::function<void(const RealTimeFrame& frame)> ShowPass;
+    // The once-a-minute map update: the map and the topocentric labels.
+    std::function<void(const MapUpdateFrame& frame)> ShowMapUpdate;
+    // Replaces QVAZEL.DAT with this line (CR LF added); false when it cannot be written, and the
+    // next update tries again.
+    std::function<bool(const std::string& line)> WriteAzEl;
+};
 class StationDialog;
 class TextFileStorage;
 

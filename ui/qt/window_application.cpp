@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QTime>
+
+#include "run/real_time_frame.h"
+#include "stations/text_file.h"
 
 #include "stations/station_list.h"
 
@@ -48,14 +52,40 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
         }
         QCoreApplication::exit(0);
     };
-    model_.Hooks.CloseOtherWindows = [this] { dialog_->hide(); };
+    model_.Hooks.CloseOtherWindows = [this] {
+        dialog_->hide();
+        realTime_->hide();
+    };
 
-    tmrWatch_.setInterval(1000);
-    QObject::connect(&tmrWatch_, &QTimer::timeout, [this] { model_.tmrWatch_Timer(); });
+    realTime_ = std::make_unique<RealTimeView>(folder_ / "WORLDMAP.PNG");
+    model_.RealTime.Open = [this](const std::string& caption) { realTime_->Open(caption); };
+    model_.RealTime.ShowPass = [this](const RealTimeFrame& frame) { realTime_->ShowPass(frame); };
+    model_.RealTime.ShowMapUpdate = [this](const MapUpdateFrame& frame) {
+        realTime_->ShowMapUpdate(frame);
+    };
+    // Other programs (a rotator controller) read this file at any moment: it is replaced whole.
+    model_.RealTime.WriteAzEl = [this](const std::string& line) {
+        return ReplaceTextFile(folder_ / "QVAZEL.DAT", line + "\r\n");
+    };
+    model_.Hooks.CloseRunFilesAndHideRealTime = [this] { realTime_->StopHide(); };
+    model_.Hooks.ClearRealTimeMap = [this] { realTime_->ClearMap(); };
+
+    tmrWatch_.setSingleShot(true);
+    tmrWatch_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&tmrWatch_, &QTimer::timeout, [this] {
+        ArmTimer();
+        model_.tmrWatch_Timer();
+    });
+}
+
+void WindowApplication::ArmTimer() {
+    // A few milliseconds past the second, so that the clock read by the pass has moved on.
+    const int untilNextSecond = 1000 - QTime::currentTime().msec();
+    tmrWatch_.start(untilNextSecond + 5);
 }
 
 bool WindowApplication::Start() {
-    tmrWatch_.start();
+    ArmTimer();
     model_.Form_Load();
     return !model_.EndRequested();
 }

@@ -12,6 +12,7 @@
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/message_box_presenter.h"
 #include "ui/qt/program_launcher.h"
+#include "ui/qt/real_time_view.h"
 #include "ui/qt/station_dialog_view.h"
 
 namespace velmorant {
@@ -33,11 +34,15 @@ class WindowApplication {
     MainWindowModel& Model() { return model_; }
     MainWindowView& View() { return *view_; }
     StationDialogView& Dialog() { return *dialog_; }
+    RealTimeView& RealTime() { return *realTime_; }
     // True once the window asked for the program to end.
     bool EndRequested() const { return model_.EndRequested(); }
 
   private:
     void Launch(const std::string& program, const std::string& file);
+    // Arms the one-second timer for just after the next whole second of the clock, so that the
+    // seconds shown never jump or repeat.
+    void ArmTimer();
 
     std::filesystem::path folder_;
     LaunchActions launch_;
@@ -49,6 +54,7 @@ class WindowApplication {
     MainWindowModel model_;
     std::unique_ptr<MainWindowView> view_;
     std::unique_ptr<StationDialogView> dialog_;
+    std::unique_ptr<RealTimeView> realTime_;
     QTimer tmrWatch_;
 };
 

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What one real-time pass hands to the real-time window frmRT, and what the once-a-minute map
+// update adds. Texts are UTF-8 and final: the window shows them as they are.
+
+namespace velmorant {
+
+// Colours the window sets on value labels and the degradation box.
+enum class TextColour {
+    SystemText,  // the platform's button-text colour, normally black
+    Red,         // RGB(255,0,0)
+    Orange,      // RGB(255,128,0)
+    Yellow,      // RGB(255,255,0)
+    Green        // RGB(0,255,0)
+};
+
+// The labels of frmRT after a pass (visibility and values).
+struct RealTimeFrame {
+    std::string CelestialCaption;  // lblCelestial: the object list's text ("(Other)" for custom)
+
+    bool ShowDegradation = false;   // lblDegredation and picdB: the Moon is tracked
+    bool ShowHome = false;          // lblCallsignHome, lblUAZ, lblUEL
+    bool ShowDX = false;            // lblCallsignDX, lblYAZ, lblYEL
+    bool ShowPolarization = false;  // lblPol and lblPolDeg: both stations and the Moon
+    bool ShowHeadings = false;      // lblStation, lblAz, lblEl: at least one station
+
+    std::string CallsignHome;  // lblCallsignHome ("" when Home is not displayed)
+    std::string CallsignDX;    // lblCallsignDX
+
+    std::string UtcTime;           // lblTime, "HH:MM:SS"
+    std::string UtcDate;           // lblDate, "MAR 2, 2016"
+    std::string PolarizationText;  // lblPolDeg, the offset right-aligned in 3 and "°"
+
+    std::string HomeAzimuth;    // lblUAZ, angle text (set when Home is displayed)
+    std::string HomeElevation;  // lblUEL
+    TextColour HomeElevationColour = TextColour::SystemText;
+    std::string DXAzimuth;    // lblYAZ
+    std::string DXElevation;  // lblYEL
+    TextColour DXElevationColour = TextColour::SystemText;
+
+    std::string LocalClockCaption;  // lbComputerTime: "Local Clock:" or "" when TimeDif is 0
+    std::string LocalTime;          // lblLocalTime, "HH:MM:SS" or ""
+    std::string LocalDate;          // lblLocalDate, date text or ""
+
+    std::string DegradationText;  // picdB: -r with one decimal right-aligned in 6 (Moon only)
+    TextColour DegradationColour = TextColour::Green;
+};
+
+// A point of the map's drawing area in pixels: column from the left, row from the top
+// (the drawing area is 1273 x 636).
+struct MapPixel {
+    int Column = 0;
+    int Row = 0;
+};
+
+// A station marked on the map: a circle of radius 2 around it and its callsign caption with its
+// top-left corner at the station. Coordinates in the centred map system (x right, y up).
+struct MapStation {
+    double X = 0;
+    double Y = 0;
+    std::string Caption;
+};
+
+// The once-a-minute map update.
+struct MapUpdateFrame {
+    std::vector<MapStation> Stations;    // Home first, then DX (the displayed ones)
+    std::vector<MapPixel> BelowHorizon;  // black dots where the object is below the horizon
+    bool ShowTopocentric = false;        // lblTopocentric, lblGHA, lblGHAT, lblDEC, lblDECT
+    std::string TopocentricGHA;          // lblGHAT, angle text
+    std::string TopocentricDec;          // lblDECT, angle text
+    TextColour TopocentricDecColour = TextColour::SystemText;
+    std::string AzElLine;  // the line of QVAZEL.DAT, without its line end
+};
+
+}  // namespace velmorant

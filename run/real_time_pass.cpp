@@ -1,0 +1,157 @@
+#include "run/real_time_pass.h"
+
+#include <cstdio>
+
+#include "core/numeric.h"
+#include "core/polarization.h"
+#include "core/sun.h"
+#include "run/instant_position.h"
+#include "run/leading_number.h"
+#include "run/report_text.h"
+
+namespace velmorant {
+
+namespace {
+
+std::string ClockText(int hour, int minute, int second) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, minute, second);
+    return text;
+}
+
+// The degradation box: -r with one decimal, r the degradation rounded to 0.1 dB.
+void SetDegradationBox(RealTimeFrame& frame, float degradationDb) {
+    const double rounded = RoundToStep(degradationDb, 10);
+    if (rounded > 6) {
+        frame.DegradationColour = TextColour::Red;
+    } else if (rounded > 4) {
+        frame.DegradationColour = TextColour::Orange;
+    } else if (rounded > 2) {
+        frame.DegradationColour = TextColour::Yellow;
+    } else {
+        frame.DegradationColour = TextColour::Green;
+    }
+    frame.DegradationText = RightAlign(FormatFixed(-rounded, 1), 6);
+}
+
+// The colour test reads the unrounded elevation: -0.04 degrees is shown as 0.0, in red.
+TextColour ElevationColour(const StationView& view) {
+    return view.ElevationSingle < 0 ? TextColour::Red : TextColour::SystemText;
+}
+
+}  // namespace
+
+std::string AngleText(double radians) {
+    return RightAlign(FormatFixed(RoundedDegrees(radians), 1), 5);
+}
+
+std::string DateText(int year, int month, int day) {
+    return std::string(MonthAbbrev(month)) + " " + std::to_string(day) + ", " +
+           std::to_string(year);
+}
+
+RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatureTable& table,
+                                const LocalDateTime& localNow) {
+    RealTimePassResult pass;
+    pass.Moon = params.CelestialIndex == 0;
+    pass.ObjectText = params.CelestialName;
+
+    // The current UTC minute is the run's date and its single instant.
+    pass.Utc = UtcNow(localNow, params.TimeDif);
+    const float dayCursor = DayNumber(pass.Utc.Year, pass.Utc.Month, pass.Utc.Day);
+    pass.DayNumber = dayCursor;
+    pass.DayFraction = DayFractionOf(pass.Utc.UtcHHMM);
+
+    if (pass.Moon) {
+        WarmUpMoonDistance(pass.Distance, dayCursor);
+        MoonNoonDistance(pass.Distance, dayCursor);
+        const double sunAt0h = SunPosition(dayCursor, 0.0).RightAscension;
+        const MoonEquatorial moon = MoonPosition(dayCursor, pass.DayFraction);
+        pass.RightAscension = moon.RightAscension;
+        pass.Declination = moon.Declination;
+        pass.SunRightAscension = SampledSunRightAscension(sunAt0h, pass.DayFraction);
+    } else {
+        const EquatorialPlace place = FixedObjectPlace(params, dayCursor, pass.DayFraction);
+        pass.RightAscension = place.RightAscension;
+        pass.Declination = place.Declination;
+    }
+    pass.SiderealTimeHours = SiderealTime(dayCursor, pass.DayFraction);
+    pass.GreenwichHourAngle = GreenwichHourAngle(pass.SiderealTimeHours, pass.RightAscension);
+
+    // Only the Moon is near enough for parallax.
+    const double distanceKm = pass.Distance.DistanceKm;
+    if (params.DisplayHome == 1) {
+        StationViewWithPolarization(pass.Home, params.Home, pass.RightAscension, pass.Declination,
+                                    pass.GreenwichHourAngle, pass.Moon, distanceKm);
+    }
+    if (params.DisplayDX == 1) {
+        StationViewWithPolarization(pass.DX, params.DX, pass.RightAscension, pass.Declination,
+                                    pass.GreenwichHourAngle, pass.Moon, distanceKm);
+    }
+    pass.PolarizationOffset =
+        PolarizationOffset(pass.Home.PolarizationAngle, pass.DX.PolarizationAngle);
+    if (pass.Moon) {
+        const DegradationResult degradation =
+            MoonDegradation(table, pass.Distance, pass.DayFraction, pass.RightAscension,
+                            LeadingNumber(params.Band), params.NoiseTemperature);
+        pass.Degradation = degradation.Degradation;
+        pass.SkyTemperature = degradation.SkyTemperature;
+    }
+
+    pass.Frame = RealTimeLabels(params, pass, localNow);
+    return pass;
+}
+
+RealTimeFrame RealTimeLabels(const RunParameters& params, const RealTimePassResult& pass,
+                             const LocalDateTime& localNow) {
+    RealTimeFrame frame;
+    const bool home = params.DisplayHome == 1;
+    const bool dx = params.DisplayDX == 1;
+    frame.CelestialCaption = params.CelestialName;
+    frame.ShowDegradation = pass.Moon;
+    frame.ShowHome = home;
+    frame.ShowDX = dx;
+    frame.ShowPolarization = home && dx && pass.Moon;
+    frame.ShowHeadings = home || dx;
+    frame.CallsignHome = home ? params.Home.Callsign : std::string();
+    frame.CallsignDX = dx ? params.DX.Callsign : std::string();
+
+    frame.UtcTime = pass.Utc.UtcClock;
+    frame.UtcDate = DateText(pass.Utc.Year, pass.Utc.Month, pass.Utc.Day);
+    frame.PolarizationText =
+        RightAlign(FormatFixed(pass.PolarizationOffset, 0), 3) + std::string(kDegreeSign);
+    if (home) {
+        frame.HomeAzimuth = AngleText(pass.Home.AzimuthSingle);
+        frame.HomeElevation = AngleText(pass.Home.ElevationSingle);
+        frame.HomeElevationColour = ElevationColour(pass.Home);
+    }
+    if (dx) {
+        frame.DXAzimuth = AngleText(pass.DX.AzimuthSingle);
+        frame.DXElevation = AngleText(pass.DX.ElevationSingle);
+        frame.DXElevationColour = ElevationColour(pass.DX);
+    }
+    // The computer's own clock is worth showing only when it is not on UTC.
+    if (params.TimeDif != 0) {
+        frame.LocalClockCaption = "Local Clock:";
+        frame.LocalTime = ClockText(localNow.Hour, localNow.Minute, localNow.Second);
+        frame.LocalDate = DateText(localNow.Year, localNow.Month, localNow.Day);
+    }
+    if (pass.Moon) {
+        SetDegradationBox(frame, pass.Degradation);
+    }
+    return frame;
+}
+
+bool MinuteUpdateDue(const RealTimePassResult& pass, bool realTimeFresh,
+                     long long& lastUpdateMinute) {
+    // The day number keeps the same clock minute of two dates apart.
+    const long long minute = static_cast<long long>(pass.DayNumber) * 1440 +
+                             static_cast<long long>(pass.Utc.Hour) * 60 + pass.Utc.Minute;
+    const bool due = realTimeFresh ? pass.Utc.Second != 1 : minute != lastUpdateMinute;
+    if (due) {
+        lastUpdateMinute = minute;
+    }
+    return due;
+}
+
+}  // namespace velmorant

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/degradation.h"
+#include "core/horizon.h"
+#include "core/moon.h"
+#include "run/clock.h"
+#include "run/real_time_frame.h"
+#include "run/run_parameters.h"
+#include "run/utc_now.h"
+
+// The real-time display: one pass per timer tick computes the current UTC minute for the
+// displayed stations and fills the labels of the real-time window; once a minute the map update
+// adds the below-horizon dots, the Moon's topocentric labels and the line of QVAZEL.DAT.
+// No drawing and no file is touched here: the window and the caller do that with the frames.
+
+namespace velmorant {
+
+// One pass: the labels and everything the minute's map update needs.
+struct RealTimePassResult {
+    RealTimeFrame Frame;
+
+    UtcInstant Utc;         // the UTC date and clock of the pass, seconds included
+    float DayNumber = 0;    // of the UTC date
+    float DayFraction = 0;  // of the UTC minute (the seconds play no part in the position)
+
+    bool Moon = false;       // the Moon is tracked: parallax, degradation, topocentric values
+    std::string ObjectText;  // the object list's text as it stands ("(Other)" for a custom one)
+
+    // The object's geocentric place at the instant, radians, and the sidereal time in hours.
+    double RightAscension = 0;
+    double Declination = 0;
+    double GreenwichHourAngle = 0;
+    double SiderealTimeHours = 0;
+    // Moon: the noon distances of the UTC date after the warm-up, and the Sun's right ascension
+    // as a Moon run samples it (no label shows it; it completes the instant).
+    MoonDistanceState Distance;
+    double SunRightAscension = 0;
+
+    // The stations' views; a station that is not displayed keeps a zero view.
+    StationView Home;
+    StationView DX;
+    float PolarizationOffset = 0;  // whole degrees
+    float Degradation = 0;         // dB, unrounded (Moon)
+    double SkyTemperature = 0;     // kelvin (Moon)
+};
+
+// One real-time pass for the computer's local time `localNow`: the UTC minute (from TimeDif)
+// becomes the run's date and its only instant; the Moon's tracker is warmed up over the 13 dates
+// before the UTC date. The instant is computed as a planning run computes it, but no filter
+// (time, azimuth, elevation) applies and no station is required.
+RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatureTable& table,
+                                const LocalDateTime& localNow);
+
+// The labels of the real-time window for a computed pass (RealTimePass sets them already): what
+// is shown for the object and the displayed stations, the UTC and local clocks (the local one
+// only when TimeDif is not 0), the angles, the polarization offset and, for the Moon, the
+// degradation box: the degradation r rounded to 0.1 dB, written as -r, red above 6, orange above
+// 4, yellow above 2, else green. An elevation below 0 is red even when it rounds to 0.0.
+RealTimeFrame RealTimeLabels(const RunParameters& params, const RealTimePassResult& pass,
+                             const LocalDateTime& localNow);
+
+// Whether this pass runs the map update, recording the UTC minute it serves in
+// `lastUpdateMinute` (day number * 1440 + minute of the day; start a display with -1). While the
+// display is fresh it runs on any second but 01 (so the first pass at second 01 leaves it to the
+// next one); otherwise on the first pass of every UTC minute not yet served, which is second 00
+// unless a late tick skipped it. The caller clears its fresh flag after an update.
+bool MinuteUpdateDue(const RealTimePassResult& pass, bool realTimeFresh,
+                     long long& lastUpdateMinute);
+
+// The map update of a pass: the displayed stations (Home first) in centred map coordinates with
+// their callsign captions, the below-horizon dots, and for the Moon (list position 0) its
+// topocentric labels for Home, the declination red when lower than at the previous update, which
+// `previousTopocentricDec` then becomes. The az/el line carries the Moon's topocentric hour angle
+// and declination for Home, and for any other object its geocentric ones; the Home azimuth and
+// elevation read 0.0 when Home is not displayed.
+MapUpdateFrame MapUpdate(const RunParameters& params, const RealTimePassResult& pass,
+                         double& previousTopocentricDec);
+
+// The pixels of the map from which an object at this Greenwich hour angle and declination
+// (radians) is below the horizon: a one-degree grid of 180 rows (-90 to +89 degrees) of 361
+// points (-180 to +180), stepped in single precision. A point at map coordinates (x, y) lies in
+// the pixel that contains it: column Int(636.5 + x), row Int(318 - y), held inside the
+// 1273 x 636 drawing area (the 180 degrees east column and the south pole row fall on its
+// outer edges).
+std::vector<MapPixel> BelowHorizonDots(double greenwichHourAngle, double declination);
+
+// Centred map coordinates of a point (radians, longitude west positive): x to the right
+// (east), y up, one unit per pixel.
+double MapX(double longitudeWestRad);
+double MapY(double latitudeRad);
+
+// The line of QVAZEL.DAT without its line end: the UTC clock, the Home azimuth and elevation,
+// the object's text, an hour angle and a declination (radians), joined by commas.
+std::string AzElLine(std::string_view utcClock, double homeAzimuth, double homeElevation,
+                     std::string_view objectText, double hourAngle, double declination);
+
+// An angle (radians) as the window shows it: degrees rounded to 0.1 half up, one decimal,
+// right-aligned in 5 columns (-3.04 degrees gives " -3.0").
+std::string AngleText(double radians);
+
+// A date as "MAR 2, 2016".
+std::string DateText(int year, int month, int day);
+
+}  // namespace velmorant

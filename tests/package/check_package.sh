@@ -1,0 +1,42 @@
+#!/bin/sh
+# Builds the Debian package from build/, installs it with apt, starts the installed program under
+# Xvfb in a fresh home folder, checks that it created the operator's folder with the data files
+# (the manual a valid PDF of several pages), then removes the package and checks the operator's
+# files stay. Needs root (apt); CI runs it after the test suites.
+set -eu
+cd "$(dirname "$0")/../.."
+
+fail() {
+    echo "package check: $*" >&2
+    exit 1
+}
+
+(cd build && cpack -G DEB >/dev/null)
+package=$(ls build/velmorant_*.deb | head -n 1)
+[ -f "$package" ] || fail "no package built"
+
+export DEBIAN_FRONTEND=noninteractive
+apt-get install -y -q "./$package" >/dev/null
+command -v velmorant >/dev/null || fail "velmorant is not on PATH after installing"
+[ -f /usr/share/applications/velmorant.desktop ] || fail "no desktop entry"
+
+home=$(mktemp -d)
+# The window opens and keeps running; after a few seconds it is ended.
+status=0
+HOME="$home" XDG_DATA_HOME= XDG_RUNTIME_DIR="$home" \
+    timeout 8 xvfb-run -a velmorant >/dev/null 2>&1 || status=$?
+[ "$status" -eq 124 ] || fail "the window did not stay open (exit status $status)"
+
+folder="$home/.local/share/VELMORANT/velmorant"
+for file in VELMORANT.DAT CALL3.TXT QVSKYTEMP.DAT WORLDMAP.PNG QVHELP.PDF; do
+    [ -f "$folder/$file" ] || fail "$file was not put into $folder"
+done
+head -c 5 "$folder/QVHELP.PDF" | grep -q '%PDF-' || fail "QVHELP.PDF is not a PDF"
+pages=$(grep -a -c '/Type /Page[^s]' "$folder/QVHELP.PDF" || true)
+[ "$pages" -ge 3 ] || fail "QVHELP.PDF has $pages pages"
+
+echo "changed by the operator" >> "$folder/CALL3.TXT"
+apt-get remove -y -q velmorant >/dev/null
+grep -q "changed by the operator" "$folder/CALL3.TXT" || fail "removing the package touched the operator's files"
+rm -rf "$home"
+echo "package check: installed, started, seeded $folder, removed; operator's files kept"

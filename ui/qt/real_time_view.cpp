@@ -1,0 +1,162 @@
+#include "ui/qt/real_time_view.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QVariant>
+#include <system_error>
+
+#include "ui/qt/world_map_view.h"
+#include "ui_frmRT.h"
+
+namespace velmorant {
+
+namespace {
+
+constexpr const char* kMapFileName = "WORLDMAP.PNG";
+
+QString Q(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The colour as a style sheet value; system text follows the palette of the label.
+QString SheetColour(TextColour colour) {
+    switch (colour) {
+        case TextColour::Red:
+            return QStringLiteral("rgb(255, 0, 0)");
+        case TextColour::Orange:
+            return QStringLiteral("rgb(255, 128, 0)");
+        case TextColour::Yellow:
+            return QStringLiteral("rgb(255, 255, 0)");
+        case TextColour::Green:
+            return QStringLiteral("rgb(0, 255, 0)");
+        case TextColour::SystemText:
+            break;
+    }
+    return QStringLiteral("palette(button-text)");
+}
+
+// The labels' fonts live in their style sheets, so their text colour does too: a palette set
+// beside a style sheet would not be used.
+void SetColour(QLabel* label, TextColour colour) {
+    static const QRegularExpression colourLine(QStringLiteral("(^|\\n)color:[^;]*;"));
+    QString sheet = label->styleSheet();
+    sheet.remove(colourLine);
+    sheet += QStringLiteral("\ncolor: ") + SheetColour(colour) + QLatin1Char(';');
+    if (sheet != label->styleSheet()) {
+        label->setStyleSheet(sheet);
+    }
+}
+
+void SetText(QLabel* label, const std::string& text) {
+    const QString shown = Q(text);
+    if (label->text() != shown) {
+        label->setText(shown);
+    }
+}
+
+}  // namespace
+
+RealTimeView::RealTimeView(const std::filesystem::path& mapPicture, QWidget* parent)
+    : QWidget(parent), form_(new Ui::frmRT) {
+    form_->setupUi(this);
+    // A window of its own beside the main window; closing it only hides it, the run goes on.
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(size());
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->property("startsHidden").toBool()) {
+            child->hide();
+        }
+    }
+    std::error_code error;
+    const std::filesystem::path file =
+        std::filesystem::is_directory(mapPicture, error) ? mapPicture / kMapFileName : mapPicture;
+    form_->PicMap->LoadBackground(QString::fromStdString(file.string()));
+}
+
+RealTimeView::~RealTimeView() {
+    delete form_;
+}
+
+void RealTimeView::Open(const std::string& celestialCaption) {
+    SetText(form_->lblCelestial, celestialCaption);
+    // Shown after a STOP or at the first run, so it comes up in front of the main window.
+    show();
+}
+
+void RealTimeView::ShowPass(const RealTimeFrame& frame) {
+    // The caption is set when the window opens; a frame without one leaves it.
+    if (!frame.CelestialCaption.empty()) {
+        SetText(form_->lblCelestial, frame.CelestialCaption);
+    }
+
+    form_->lblDegredation->setVisible(frame.ShowDegradation);
+    form_->picdB->setVisible(frame.ShowDegradation);
+    form_->lblCallsignHome->setVisible(frame.ShowHome);
+    form_->lblUAZ->setVisible(frame.ShowHome);
+    form_->lblUEL->setVisible(frame.ShowHome);
+    SetText(form_->lblCallsignHome, frame.CallsignHome);
+    form_->lblCallsignDX->setVisible(frame.ShowDX);
+    form_->lblYAZ->setVisible(frame.ShowDX);
+    form_->lblYEL->setVisible(frame.ShowDX);
+    SetText(form_->lblCallsignDX, frame.CallsignDX);
+    form_->lblPol->setVisible(frame.ShowPolarization);
+    form_->lblPolDeg->setVisible(frame.ShowPolarization);
+    form_->lblStation->setVisible(frame.ShowHeadings);
+    form_->lblAz->setVisible(frame.ShowHeadings);
+    form_->lblEl->setVisible(frame.ShowHeadings);
+
+    SetText(form_->lblTime, frame.UtcTime);
+    SetText(form_->lblDate, frame.UtcDate);
+    SetText(form_->lblPolDeg, frame.PolarizationText);
+    // A station that is not displayed keeps its last values under its hidden labels.
+    if (frame.ShowHome) {
+        SetColour(form_->lblUEL, frame.HomeElevationColour);
+        SetText(form_->lblUAZ, frame.HomeAzimuth);
+        SetText(form_->lblUEL, frame.HomeElevation);
+    }
+    if (frame.ShowDX) {
+        SetColour(form_->lblYEL, frame.DXElevationColour);
+        SetText(form_->lblYAZ, frame.DXAzimuth);
+        SetText(form_->lblYEL, frame.DXElevation);
+    }
+    SetText(form_->lbComputerTime, frame.LocalClockCaption);
+    SetText(form_->lblLocalTime, frame.LocalTime);
+    SetText(form_->lblLocalDate, frame.LocalDate);
+    if (frame.ShowDegradation) {
+        SetColour(form_->picdB, frame.DegradationColour);
+        SetText(form_->picdB, frame.DegradationText);
+    }
+}
+
+void RealTimeView::ShowMapUpdate(const MapUpdateFrame& frame) {
+    form_->PicMap->Show(frame);
+    for (QLabel* label :
+         {form_->lblTopocentric, form_->lblGHA, form_->lblGHAT, form_->lblDEC, form_->lblDECT}) {
+        label->setVisible(frame.ShowTopocentric);
+    }
+    if (frame.ShowTopocentric) {
+        SetColour(form_->lblDECT, frame.TopocentricDecColour);
+        SetText(form_->lblGHAT, frame.TopocentricGHA);
+        SetText(form_->lblDECT, frame.TopocentricDec);
+    }
+}
+
+void RealTimeView::StopHide() {
+    for (QLabel* label :
+         {form_->lblPolDeg, form_->lblPol, form_->lblCallsignHome, form_->lblCallsignDX,
+          form_->lblUAZ, form_->lblYAZ, form_->lblYEL, form_->lblUEL}) {
+        label->hide();
+    }
+    hide();
+}
+
+void RealTimeView::ClearMap() {
+    form_->PicMap->Clear();
+}
+
+WorldMapView& RealTimeView::Map() {
+    return *form_->PicMap;
+}
+
+}  // namespace velmorant

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+#include <string>
+
+#include "run/real_time_frame.h"
+
+namespace Ui {
+class frmRT;
+}
+
+class QLabel;
+
+namespace velmorant {
+
+class WorldMapView;
+
+// The real-time window frmRT: the labels of the form file, the degradation box and the world
+// map. It has no behaviour of its own; the real-time pass sets everything it shows.
+class RealTimeView : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `mapPicture` is the map's background picture file, or the program's folder that holds it
+    // as WORLDMAP.PNG; without a readable picture the map is a plain light cyan area. The
+    // window is a top-level window of its own even with a parent, and starts hidden.
+    explicit RealTimeView(const std::filesystem::path& mapPicture, QWidget* parent = nullptr);
+    ~RealTimeView() override;
+
+    // Shows the window without blocking the main window and puts the object's name in it.
+    void Open(const std::string& celestialCaption);
+
+    // Copies one pass into the labels and the degradation box: texts, colours, visibility.
+    void ShowPass(const RealTimeFrame& frame);
+
+    // Draws the map of a map update and sets the topocentric labels.
+    void ShowMapUpdate(const MapUpdateFrame& frame);
+
+    // The STOP command's part: hides the station rows and the polarization items, then the
+    // window. The other labels keep their state for the next run.
+    void StopHide();
+
+    // Removes the map drawing; the background picture stays.
+    void ClearMap();
+
+    WorldMapView& Map();
+
+  private:
+    Ui::frmRT* form_;
+};
+
+}  // namespace velmorant
