@@ -129,7 +129,7 @@ void StyleTables(QTextFrame* frame) {
     for (QTextFrame* child : frame->childFrames()) {
         if (auto* table = qobject_cast<QTextTable*>(child)) {
             QTextTableFormat format = table->format();
-            format.setBorder(0.75);
+            format.setBorder(1);
             format.setBorderBrush(QColor(150, 150, 150));
             format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
             format.setBorderCollapse(true);
@@ -137,7 +137,16 @@ void StyleTables(QTextFrame* frame) {
             format.setCellPadding(3);
             format.setTopMargin(4);
             format.setBottomMargin(8);
+            format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+            // The heading row is repeated when a table runs over onto the next page.
+            format.setHeaderRowCount(1);
             table->setFormat(format);
+            for (int column = 0; column < table->columns(); ++column) {
+                QTextTableCell cell = table->cellAt(0, column);
+                QTextCharFormat heading = cell.format();
+                heading.setBackground(QColor(232, 232, 232));
+                cell.setFormat(heading);
+            }
         }
         StyleTables(child);
     }
@@ -151,6 +160,9 @@ void StyleCode(QTextDocument& doc, const QFont& bodyFont) {
                                      QStringLiteral("DejaVu Sans Mono"),
                                      QStringLiteral("Courier New")});
     mono.setFontPointSize(bodyFont.pointSizeF() * 0.9);
+    // Report excerpts are 80 characters wide and must fit the text width.
+    QTextCharFormat codeBlock = mono;
+    codeBlock.setFontPointSize(bodyFont.pointSizeF() * 0.82);
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         if (block.blockFormat().hasProperty(QTextFormat::BlockCodeFence)) {
             QTextCursor cursor(block);
@@ -158,6 +170,9 @@ void StyleCode(QTextDocument& doc, const QFont& bodyFont) {
             format.setBackground(QColor(238, 238, 238));
             format.setLeftMargin(6);
             cursor.mergeBlockFormat(format);
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(codeBlock);
+            continue;
         }
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -189,23 +204,29 @@ void BreakBeforeChapters(QTextDocument& doc) {
 }
 
 // A heading left alone at the foot of a page moves to the next page, with the text it heads.
-// The document must be laid out in pages already.
-void KeepHeadingsWithText(QTextDocument& doc, double pageHeight) {
+// Only blocks of the main flow are looked at (not table cells, whose positions are relative to
+// their table); each round lays the whole document out again.
+void KeepHeadingsWithText(QTextDocument& doc, const QSizeF& page) {
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     auto pageOf = [&](const QTextBlock& block) {
-        return static_cast<int>(layout->blockBoundingRect(block).top() / pageHeight);
+        return static_cast<int>(layout->blockBoundingRect(block).top() / page.height());
     };
-    // Moving one heading shifts the pages after it; a few rounds settle every heading.
-    for (int round = 0; round < 10; ++round) {
+    auto inMainFlow = [&](const QTextBlock& block) {
+        return QTextCursor(block).currentFrame() == doc.rootFrame();
+    };
+    // Moving one heading shifts the pages after it, so one heading is moved per round.
+    for (int round = 0; round < 50; ++round) {
+        doc.setPageSize(QSizeF(page.width(), page.height() + 1));
+        doc.setPageSize(page);
         bool moved = false;
-        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock block = doc.begin(); block.isValid() && !moved; block = block.next()) {
             const QTextBlock next = block.next();
-            if (block.blockFormat().headingLevel() > 0 && next.isValid() &&
+            if (block.blockFormat().headingLevel() > 0 && next.isValid() && inMainFlow(block) &&
+                inMainFlow(next) &&
                 block.blockFormat().pageBreakPolicy() == QTextFormat::PageBreak_Auto &&
                 pageOf(next) > pageOf(block)) {
                 SetPageBreakBefore(block);
                 moved = true;
-                break;
             }
         }
         if (!moved) {
@@ -261,8 +282,7 @@ int main(int argc, char* argv[]) {
     StyleCode(doc, font);
     BreakBeforeChapters(doc);
     doc.setPageSize(area);
-    if (qEnvironmentVariableIsEmpty("NOKEEP"))
-        KeepHeadingsWithText(doc, area.height());
+    KeepHeadingsWithText(doc, area);
 
     QPainter painter;
     if (!painter.begin(&writer)) {
