@@ -300,7 +300,7 @@ void RealTimeViewTest::sunWithOneStationHidesDegradationAndPolarization() {
 
     MapUpdateFrame map;
     map.Stations = {Station(48.8, 11.6, "DL1ABC")};
-    map.BelowHorizon = DotScreen(75.0, 23.4);
+    map.BelowHorizon = DotScreen(-75.0, 23.4);
     view_->ShowMapUpdate(map);
     SaveScreenshot(view_.get(), "frmRT-sun");
 }
