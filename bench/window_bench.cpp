@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
+#include "run/real_time_pass.h"
+#include "run/run_parameters.h"
+#include "run/sky_temperature_file.h"
 #include "ui/qt/window_application.h"
 
 namespace fs = std::filesystem;
@@ -65,6 +68,27 @@ void BM_RunOneWeekAt15MinutesFromTheWindow(benchmark::State& state) {
         static_cast<double>(fs::file_size(data.path / "VELMORANT.TXT")) / 1000.0;
 }
 BENCHMARK(BM_RunOneWeekAt15MinutesFromTheWindow)->Unit(benchmark::kMillisecond);
+
+// The once-a-minute map update with its drawing: the dots computed and painted over the map.
+void BM_MapUpdateWithDrawing(benchmark::State& state) {
+    DataFolder data;
+    fs::copy_file(fs::path(VELMORANT_DATA) / "WORLDMAP.PNG", data.path / "WORLDMAP.PNG");
+    WindowApplication window(data.path, NoLaunch());
+    window.Start();
+    const RealTimePassResult pass = RealTimePass(
+        std::get<RunParameters>(GatherRunParameters(window.Model().Inputs())),
+        std::get<SkyTemperatureTable>(LoadSkyTemperatures(data.path / "QVSKYTEMP.DAT")),
+        LocalDateTime{2026, 12, 10, 12, 0, 0});
+    const RunParameters params =
+        std::get<RunParameters>(GatherRunParameters(window.Model().Inputs()));
+    double previousDec = 0;
+    for (auto _ : state) {
+        const MapUpdateFrame update = MapUpdate(params, pass, previousDec);
+        window.RealTime().ShowMapUpdate(update);
+        benchmark::DoNotOptimize(update.BelowHorizon.size());
+    }
+}
+BENCHMARK(BM_MapUpdateWithDrawing)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace velmorant::bench
