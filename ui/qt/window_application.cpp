@@ -6,6 +6,7 @@
 
 #include "run/real_time_frame.h"
 #include "stations/text_file.h"
+#include "ui/qt/working_folder.h"
 
 #include "stations/station_list.h"
 
@@ -57,7 +58,7 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
         realTime_->hide();
     };
 
-    realTime_ = std::make_unique<RealTimeView>(folder_ / "WORLDMAP.PNG");
+    realTime_ = std::make_unique<RealTimeView>(MapPicture());
     model_.RealTime.Open = [this](const std::string& caption) { realTime_->Open(caption); };
     model_.RealTime.ShowPass = [this](const RealTimeFrame& frame) { realTime_->ShowPass(frame); };
     model_.RealTime.ShowMapUpdate = [this](const MapUpdateFrame& frame) {
@@ -76,6 +77,22 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
         ArmTimer();
         model_.tmrWatch_Timer();
     });
+}
+
+std::filesystem::path WindowApplication::MapPicture() const {
+    // The map is program data, not the operator's: a copy in the working folder wins, otherwise
+    // the installed one is used where it lies.
+    std::error_code error;
+    const std::filesystem::path local = folder_ / "WORLDMAP.PNG";
+    if (std::filesystem::is_regular_file(local, error)) {
+        return local;
+    }
+    for (const auto& installed : StandardFolderCandidates().InstalledFolders) {
+        if (std::filesystem::is_regular_file(installed / "WORLDMAP.PNG", error)) {
+            return installed / "WORLDMAP.PNG";
+        }
+    }
+    return local;
 }
 
 void WindowApplication::ArmTimer() {

@@ -43,6 +43,8 @@ class WindowApplication {
     // Arms the one-second timer for just after the next whole second of the clock, so that the
     // seconds shown never jump or repeat.
     void ArmTimer();
+    // The world-map picture of the real-time window.
+    std::filesystem::path MapPicture() const;
 
     std::filesystem::path folder_;
     LaunchActions launch_;
