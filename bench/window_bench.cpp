@@ -90,6 +90,29 @@ void BM_MapUpdateWithDrawing(benchmark::State& state) {
 }
 BENCHMARK(BM_MapUpdateWithDrawing)->Unit(benchmark::kMillisecond);
 
+// The work of a real-time display over one minute: the first pass with its map update (as every
+// minute has one) and 59 further one-second passes, each repainting the labels. The sleeping in
+// between costs nothing, so this is the processor time of an idle display per minute.
+void BM_RealTimeDisplayMinute(benchmark::State& state) {
+    DataFolder data;
+    fs::copy_file(fs::path(VELMORANT_DATA) / "WORLDMAP.PNG", data.path / "WORLDMAP.PNG");
+    WindowApplication window(data.path, NoLaunch());
+    window.Start();
+    window.View().show();
+    MainWindowModel& model = window.Model();
+    model.ChooseItem("cboOperation", 1);
+    for (auto _ : state) {
+        model.Click("cmdStop");
+        model.Click("cmdRUN");  // a fresh display: the pass and the map update
+        QCoreApplication::processEvents();
+        for (int second = 1; second < 60; ++second) {
+            model.tmrWatch_Timer();
+            QCoreApplication::processEvents();
+        }
+    }
+}
+BENCHMARK(BM_RealTimeDisplayMinute)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace velmorant::bench
 
