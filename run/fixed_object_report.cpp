@@ -6,14 +6,6 @@
 
 namespace velmorant {
 
-namespace {
-
-std::string Angle(double radians) {
-    return RightAlign(FormatFixed(RoundedDegrees(radians), 1), 5);
-}
-
-}  // namespace
-
 void FixedObjectReport::StartDay(const FixedObjectReportDay& day) {
     day_ = day;
     lastLineDayFraction_ = 2;
@@ -58,10 +50,10 @@ bool FixedObjectReport::WriteInstant(const FixedObjectReportInstant& instant) {
 
     ReportLine line;
     line.Write(HhmmText(instant.UtcHHMM));
-    line.Tab(9).Write(Angle(instant.View.AzimuthSingle));
-    line.Tab(18).Write(Angle(instant.View.ElevationSingle));
+    line.Tab(9).Write(AngleText(instant.View.AzimuthSingle));
+    line.Tab(18).Write(AngleText(instant.View.ElevationSingle));
     if (params_.SunSelected == 1) {
-        line.Tab(26).Write(Angle(instant.Declination));
+        line.Tab(26).Write(AngleText(instant.Declination));
         const double hoursExact = instant.RightAscension * 24.0 / TwoPi + 0.000347222;
         const double hours = Int(hoursExact);
         const double minutes = Int((hoursExact - hours) * 60.0);

@@ -7,6 +7,7 @@
 #include "core/numeric.h"
 #include "run/instant_position.h"
 #include "run/real_time_pass.h"
+#include "run/report_text.h"
 
 namespace velmorant {
 

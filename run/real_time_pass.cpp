@@ -41,15 +41,6 @@ TextColour ElevationColour(const StationView& view) {
 
 }  // namespace
 
-std::string AngleText(double radians) {
-    return RightAlign(FormatFixed(RoundedDegrees(radians), 1), 5);
-}
-
-std::string DateText(int year, int month, int day) {
-    return std::string(MonthAbbrev(month)) + " " + std::to_string(day) + ", " +
-           std::to_string(year);
-}
-
 RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatureTable& table,
                                 const LocalDateTime& localNow) {
     RealTimePassResult pass;

@@ -9,6 +9,7 @@
 #include "core/moon.h"
 #include "run/clock.h"
 #include "run/real_time_frame.h"
+#include "run/report_text.h"
 #include "run/run_parameters.h"
 #include "run/utc_now.h"
 
@@ -97,12 +98,5 @@ double MapY(double latitudeRad);
 // the object's text, an hour angle and a declination (radians), joined by commas.
 std::string AzElLine(std::string_view utcClock, double homeAzimuth, double homeElevation,
                      std::string_view objectText, double hourAngle, double declination);
-
-// An angle (radians) as the window shows it: degrees rounded to 0.1 half up, one decimal,
-// right-aligned in 5 columns (-3.04 degrees gives " -3.0").
-std::string AngleText(double radians);
-
-// A date as "MAR 2, 2016".
-std::string DateText(int year, int month, int day);
 
 }  // namespace velmorant

@@ -1,5 +1,7 @@
 #include "run/report_text.h"
 
+#include "core/numeric.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -422,6 +424,15 @@ std::string DmsText(double degrees, bool latitude) {
         text += latitude ? "S" : "E";
     }
     return text;
+}
+
+std::string AngleText(double radians) {
+    return RightAlign(FormatFixed(RoundedDegrees(radians), 1), 5);
+}
+
+std::string DateText(int year, int month, int day) {
+    return std::string(MonthAbbrev(month)) + " " + std::to_string(day) + ", " +
+           std::to_string(year);
 }
 
 }  // namespace velmorant

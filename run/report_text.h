@@ -104,6 +104,13 @@ std::string HhmmText(double utcHHMM);
 // "JAN" ... "DEC" for months 1 to 12; an empty text for any other month.
 std::string_view MonthAbbrev(int month);
 
+// An angle (radians) as the reports and the windows show it: degrees rounded to 0.1 half up
+// (RoundedDegrees), one decimal, right-aligned in 5 columns (-3.04 degrees gives " -3.0").
+std::string AngleText(double radians);
+
+// A date as "MAR 2, 2016".
+std::string DateText(int year, int month, int day);
+
 // An angle as degrees, minutes and seconds in 15 columns: a 14-column template (4 spaces, the
 // degree sign, 3 spaces, an apostrophe, 3 spaces, a double quote, a space) overwritten by the
 // degrees (from column 1, at most 4 characters), minutes (from column 6, at most 3) and seconds

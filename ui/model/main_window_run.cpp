@@ -22,8 +22,7 @@ void MainWindowModel::cmdRUN_Click() {
     // The status line shows the date being computed; STOP ends the run at the next date.
     planningStopRequested_ = false;
     auto progress = [this](int year, int month, int day) {
-        PutText(txtDateCalc, "Computing " + std::string(MonthAbbrev(month)) + " " +
-                                 std::to_string(day) + ", " + std::to_string(year));
+        PutText(txtDateCalc, "Computing " + DateText(year, month, day));
         Show(txtDateCalc, true);
         if (Run.KeepResponsive) {
             Run.KeepResponsive();
