@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "environment_override.h"
+
 namespace velmorant {
 namespace {
 
@@ -47,26 +49,6 @@ void MakeFile(const QString& path, bool executable) {
     }
     QVERIFY(file.setPermissions(permissions));
 }
-
-class EnvironmentOverride {
-  public:
-    EnvironmentOverride(const char* name, const QByteArray& value)
-        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, value);
-    }
-    ~EnvironmentOverride() {
-        if (wasSet_) {
-            qputenv(name_, old_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    bool wasSet_;
-    QByteArray old_;
-};
 
 }  // namespace
 

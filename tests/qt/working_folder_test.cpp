@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "environment_override.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -70,27 +72,6 @@ QStringList Names(const std::vector<std::string>& names) {
     }
     return list;
 }
-
-// Restores an environment variable when the test ends.
-class EnvironmentOverride {
-  public:
-    EnvironmentOverride(const char* name, const QByteArray& value)
-        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, value);
-    }
-    ~EnvironmentOverride() {
-        if (wasSet_) {
-            qputenv(name_, old_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    bool wasSet_;
-    QByteArray old_;
-};
 
 }  // namespace
 

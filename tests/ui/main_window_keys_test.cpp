@@ -11,22 +11,6 @@
 namespace velmorant::testing_support {
 namespace {
 
-std::string CommentBlock() {
-    std::string block;
-    for (int i = 1; i <= 17; ++i) {
-        block += "// comment line " + std::to_string(i) + "\r\n";
-    }
-    return block;
-}
-
-// Stations on lines 18 to 21, the end line on 22.
-const std::string kList = CommentBlock() +
-                          "DL1ABC,JN58td,EME 2M 4x17el\r\n"
-                          "G4XYZ,IO91wm,70cm, dish 3m\r\n"
-                          "K1ABC,FN42,\r\n"
-                          "W1XYZ,FN31pq,1kW\r\n"
-                          "ZZZZZZ\r\n";
-
 using KeyHandler = void (MainWindowModel::*)(int&);
 
 constexpr int kBackspace = 8;

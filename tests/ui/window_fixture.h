@@ -51,6 +51,24 @@ class FakePresenter : public MessagePresenter {
     }
 };
 
+// Seventeen comment lines, as the top of a station list holds them.
+inline std::string CommentBlock() {
+    std::string block;
+    for (int i = 1; i <= 17; ++i) {
+        block += "// comment line " + std::to_string(i) + "\r\n";
+    }
+    return block;
+}
+
+// Stations on lines 18 to 21, the end line on 22.
+// A small station list for the station buttons.
+inline const std::string kList = CommentBlock() +
+                                 "DL1ABC,JN58td,EME 2M 4x17el\r\n"
+                                 "G4XYZ,IO91wm,70cm, dish 3m\r\n"
+                                 "K1ABC,FN42,\r\n"
+                                 "W1XYZ,FN31pq,1kW\r\n"
+                                 "ZZZZZZ\r\n";
+
 // The four lines the window writes with its initial contents.
 inline constexpr std::string_view kInitialFile =
     "1,\"\",\"\",\"00\",\"00\",\"00\",\"\",\"00\",\"00\",\"00\",\"\",\"-2\",\"90\"\r\n"
