@@ -12,10 +12,6 @@ std::optional<RunMessage> PlanningRefusal(const RunParameters& params) {
                           "Please check the Display box of the Home or the DX station, or both, "
                           "to select the positions to be calculated."};
     }
-    if (params.IncrementMinutes < 1) {
-        return RunMessage{"Input Required",
-                          "The Increment must be at least 1 minute.  Please correct it."};
-    }
     return std::nullopt;
 }
 

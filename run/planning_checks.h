@@ -7,8 +7,9 @@
 
 namespace velmorant {
 
-// Why a planning run must not start, or nothing: no object chosen, no station selected, or an
-// increment that would never advance the clock.
+// Why a planning run must not start, or nothing: no object chosen or no station selected. (The
+// ranges of the numbers, an increment that would never advance the clock among them, are
+// refused while the parameters are gathered.)
 std::optional<RunMessage> PlanningRefusal(const RunParameters& params);
 
 }  // namespace velmorant

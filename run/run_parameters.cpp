@@ -6,6 +6,7 @@
 #include "core/constants.h"
 #include "core/numeric.h"
 #include "core/station_geometry.h"
+#include "run/input_ranges.h"
 #include "run/leading_number.h"
 
 namespace velmorant {
@@ -62,7 +63,8 @@ std::int16_t RegionOfLongitude(double longitudeWest) {
     return 3;
 }
 
-// A 16-bit store that saturates instead of refusing, for fields the run replaces anyway.
+// A 16-bit store that saturates instead of refusing, for fields whose range is checked before or
+// that the run does not use.
 std::int16_t SaturatedInteger16(double value) {
     if (const auto stored = ToInteger16(value)) {
         return *stored;
@@ -70,33 +72,24 @@ std::int16_t SaturatedInteger16(double value) {
     return value < 0 ? INT16_MIN : INT16_MAX;
 }
 
-RunMessage FieldTooLarge(const std::string& field) {
-    return RunMessage{
-        "Input Required",
-        "The " + field + " does not fit the range -32768 to 32767.  Please correct it."};
-}
-
 }  // namespace
 
 std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& in) {
+    if (auto refusal = InputRangeRefusal(in)) {
+        return *refusal;
+    }
     RunParameters p;
 
     p.MaxDegradation = static_cast<float>(LeadingNumber(in.MaxDegradation));
 
     p.MonthStart = PositionPlusOne(in.MonthStartIndex);
     p.DayStart = PositionPlusOne(in.DayStartIndex);
-    const auto yearStart = ToInteger16(LeadingNumber(in.YearStart));
-    if (!yearStart) {
-        return FieldTooLarge("start year");
-    }
-    p.YearStart = *yearStart;
+    // Planning has refused years, increments and page lengths outside their ranges; Real-Time
+    // does not use them.
+    p.YearStart = SaturatedInteger16(LeadingNumber(in.YearStart));
     p.MonthEnd = PositionPlusOne(in.MonthEndIndex);
     p.DayEnd = PositionPlusOne(in.DayEndIndex);
-    const auto yearEnd = ToInteger16(LeadingNumber(in.YearEnd));
-    if (!yearEnd) {
-        return FieldTooLarge("end year");
-    }
-    p.YearEnd = *yearEnd;
+    p.YearEnd = SaturatedInteger16(LeadingNumber(in.YearEnd));
 
     p.DisplayHome = in.Home.DisplayChecked ? 1 : 0;
     p.DisplayDX = in.DX.DisplayChecked ? 1 : 0;
@@ -111,16 +104,8 @@ std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& 
     p.CelestialIndex = static_cast<std::int16_t>(in.CelestialIndex);
     p.ObjectName = in.EnterObject;
     p.NoiseTemperature = static_cast<float>(LeadingNumber(in.Noise));
-    const auto increment = ToInteger16(LeadingNumber(in.IncrementMinutes));
-    if (!increment) {
-        return FieldTooLarge("Increment in minutes");
-    }
-    p.IncrementMinutes = *increment;
-    const auto outputLines = ToInteger16(LeadingNumber(in.OutputLines));
-    if (!outputLines) {
-        return FieldTooLarge("Lines per output page");
-    }
-    p.OutputLines = *outputLines;
+    p.IncrementMinutes = SaturatedInteger16(LeadingNumber(in.IncrementMinutes));
+    p.OutputLines = SaturatedInteger16(LeadingNumber(in.OutputLines));
     p.Band = in.Band;
     p.TimeDif = static_cast<float>(LeadingNumber(in.TimeDif));
     p.Operation = PositionPlusOne(in.OperationIndex);

@@ -66,9 +66,8 @@ struct RunParameters {
     double DxDistance = 0;     // kilometres or miles, 0.1 resolution
 };
 
-// Reads the window snapshot into the parameters of a run. Nothing is validated except that the
-// 16-bit fields (years, increment, lines per page) must hold their numbers; such a refusal names
-// the field.
+// Reads the window snapshot into the parameters of a run. A number outside its range is refused
+// first (InputRangeRefusal), with a message that names the box.
 std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& inputs);
 
 }  // namespace velmorant

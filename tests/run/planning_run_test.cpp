@@ -44,6 +44,7 @@ RunParameters EveryInstantOfColdSky(int incrementMinutes, int outputLines, int d
     in.CelestialRAhours = "9";
     in.CelestialRAminutes = "30";
     in.CelestialDec = "+40";
+    in.Noise = "50";
     in.IncrementMinutes = std::to_string(incrementMinutes);
     in.OutputLines = std::to_string(outputLines);
     in.Band = "144";

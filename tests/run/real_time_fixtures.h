@@ -61,7 +61,12 @@ inline WindowInputs WithStations(WindowInputs in, bool home, bool dx) {
 }
 
 inline RunParameters Gathered(const WindowInputs& in) {
-    return std::get<RunParameters>(GatherRunParameters(in));
+    auto gathered = GatherRunParameters(in);
+    if (const auto* refusal = std::get_if<RunMessage>(&gathered)) {
+        ADD_FAILURE() << refusal->Title << ": " << refusal->Text;
+        return {};
+    }
+    return std::get<RunParameters>(gathered);
 }
 
 inline const SkyTemperatureTable& ShippedSky() {

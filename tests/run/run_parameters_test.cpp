@@ -30,6 +30,7 @@ WindowInputs StartingWindow() {
     in.UnitsIndex = 0;
     in.CelestialIndex = 0;
     in.CelestialText = "Moon";
+    in.Noise = "50";
     in.IncrementMinutes = "15";
     in.OutputLines = "22";
     in.Band = "144";
