@@ -130,6 +130,16 @@ std::variant<SkyTemperatureTable, SkyTemperatureError> ParseSkyTemperatures(std:
                                                            " field \"" + std::string(*fieldText) +
                                                            "\" is not a number"};
             }
+            // Beyond these the interpolation and the logarithms give infinities or values
+            // that are not numbers, which would reach the report.
+            // The keys run half an hour past 24 to close the circle.
+            const double highest = field == 0 ? 25.0 : 100000.0;
+            if (!(*value >= 0.0 && *value <= highest)) {
+                return SkyTemperatureError{record + 1,
+                                           "the " + std::string(OrdinalField(field)) + " field \"" +
+                                               std::string(*fieldText) + "\" lies outside " +
+                                               (field == 0 ? "0 to 25 hours" : "0 to 100000 K")};
+            }
             values[field] = *value;
         }
         const auto i = static_cast<std::size_t>(record);

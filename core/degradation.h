@@ -31,9 +31,10 @@ struct SkyTemperatureError {
 
 // Reads the first 50 records of the text of QVSKYTEMP.DAT: three free-format numbers each
 // (sign, digits, decimal point, exponent); a comma, blanks or a line end (CR, LF, CR LF) end a
-// field, and blanks or line ends next to a comma belong to it. Fewer than 50 records, or a
-// field that is not a number (an empty one between two commas included), is an error. Text
-// after the 150th number is not read.
+// field, and blanks or line ends next to a comma belong to it. Fewer than 50 records, a field
+// that is not a number (an empty one between two commas included), a right ascension outside
+// 0 to 25 hours or a temperature outside 0 to 100000 K is an error. Text after the 150th number
+// is not read.
 std::variant<SkyTemperatureTable, SkyTemperatureError> ParseSkyTemperatures(std::string_view text);
 
 struct DegradationResult {

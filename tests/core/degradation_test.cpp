@@ -73,9 +73,9 @@ TEST(ParseSkyTemperatures, FreeFormatFields) {
         EXPECT_EQ(table.T432, expected.T432) << text.substr(0, 40);
     }
     const SkyTemperatureTable signs =
-        Parse("+1.5e0,-2,.5\n" + TableText().substr(Record(0).size()));
+        Parse("+1.5e0,+2,.5\n" + TableText().substr(Record(0).size()));
     EXPECT_EQ(signs.RAHours[0], 1.5f);
-    EXPECT_EQ(signs.T144[0], static_cast<float>(-2 * 0.87));
+    EXPECT_EQ(signs.T144[0], static_cast<float>(2 * 0.87));
     EXPECT_EQ(signs.T432[0], static_cast<float>(0.5 * 0.83));
 }
 
@@ -98,6 +98,10 @@ TEST(ParseSkyTemperatures, NamesTheBadRecord) {
         {first30 + "15.0;200;18\r\n" + after31, 31, "the first field"},
         {"12x,1,2\r\n" + good.substr(Record(0).size()), 1, "the first field \"12x\""},
         {"1,2,nan\r\n" + good.substr(Record(0).size()), 1, "the third field"},
+        // Temperatures and right ascensions that would reach the report as inf or nan.
+        {first30 + "15.0,-1000,18\r\n" + after31, 31, "second field \"-1000\" lies outside 0"},
+        {first30 + "15.0,200,1e308\r\n" + after31, 31, "third field \"1e308\" lies outside"},
+        {first30 + "25.5,200,18\r\n" + after31, 31, "first field \"25.5\" lies outside 0 to 25"},
     };
     for (const BadTableCase& c : cases) {
         const auto parsed = ParseSkyTemperatures(c.text);
