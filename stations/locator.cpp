@@ -32,13 +32,7 @@ bool IsPoleText(const std::string& text) {
     return upper == "N POLE" || upper == "S POLE";
 }
 
-// The square digits; anything else counts as 0.
-int DigitValue(int code) {
-    return code >= '0' && code <= '9' ? code - '0' : 0;
-}
-
-// Positions 5 and 6 get 32 added to any code below 91. For letters that is lower case; digits
-// and other low codes are shifted as well ("58TD12" is shown as "58TDQR").
+// Positions 5 and 6 get 32 added to any code below 91: the subsquare letters in lower case.
 void ApplySubsquareRule(std::string& locator) {
     for (std::size_t i = 4; i < kLocatorLength; ++i) {
         const int code = CodeAt(locator, i);
@@ -64,8 +58,39 @@ void SplitDegrees(double angle, float& degrees, float& minutes, float& seconds) 
     seconds = static_cast<float>(std::floor(60.0 * (m - wholeMinutes) + 0.5));
 }
 
+// Blanks typed around a locator are not part of it.
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// An upper-cased locator of the Maidenhead form: 2, 4 or 6 characters, field letters A to R,
+// square digits, subsquare letters A to X. Anything else would put the station off the globe
+// (ZZ99ZZ at 170 N, 340 E) or somewhere it is not.
+bool IsMaidenhead(const std::string& text) {
+    if (text.size() != 2 && text.size() != 4 && text.size() != kLocatorLength) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool ok = i < 2   ? c >= 'A' && c <= 'R'
+                        : i < 4 ? c >= '0' && c <= '9'
+                                : c >= 'A' && c <= 'X';
+        if (!ok) {
+            return false;
+        }
+    }
+    return true;
+}
+
 LocatorOutcome LocatorToCoordinates(LocatorFields& fields) {
-    std::string text = UpperCase(fields.Locator);
+    std::string text = UpperCase(Trimmed(fields.Locator));
+    if (!IsMaidenhead(text)) {
+        return LocatorOutcome::Malformed;
+    }
     // A complete locator stands for the centre of its subsquare. A short one is filled up to
     // subsquare "MM" (and square "55"), and then gives that subsquare's south-west corner.
     double k = 0.5;
@@ -76,18 +101,11 @@ LocatorOutcome LocatorToCoordinates(LocatorFields& fields) {
         text += "55MM";
         k = 0.0;
     }
-    if (text.size() > kLocatorLength) {
-        text.erase(0, text.size() - kLocatorLength);
-    }
-    // One, three or five characters leave the formulas without a character they need.
-    if (text.size() != kLocatorLength) {
-        return LocatorOutcome::BadLength;
-    }
 
     const int c1 = CodeAt(text, 0);
     const int c2 = CodeAt(text, 1);
-    const int d3 = DigitValue(CodeAt(text, 2));
-    const int d4 = DigitValue(CodeAt(text, 3));
+    const int d3 = CodeAt(text, 2) - '0';
+    const int d4 = CodeAt(text, 3) - '0';
     const int c5 = CodeAt(text, 4);
     const int c6 = CodeAt(text, 5);
     // Fields are 20 x 10 degrees, squares 2 x 1, subsquares 5 x 2.5 minutes.
@@ -103,9 +121,10 @@ LocatorOutcome LocatorToCoordinates(LocatorFields& fields) {
     return LocatorOutcome::Converted;
 }
 
-// Single precision throughout, apart from the two subsquare products (double from the float
-// values): for a position on or very near a boundary the rounding decides the character, so
-// each step keeps its precision exactly.
+// The coordinates are added in single precision. E, A and their square parts E' and A' are
+// each computed in double from the single values and stored as singles; the two subsquare
+// products are formed in double from those singles. For a position on or very near a boundary
+// these roundings decide the character, so each step keeps its precision exactly.
 LocatorOutcome CoordinatesToLocator(LocatorFields& fields) {
     const float sum = fields.LatDeg + fields.LatMin + fields.LatSec + fields.LonDeg +
                       fields.LonMin + fields.LonSec;
@@ -148,12 +167,14 @@ LocatorOutcome CoordinatesToLocator(LocatorFields& fields) {
         lonW = 180.0f;
     }
 
-    const float e = (180.0f - lonW) / 20.0f;
-    const float a = (90.0f + lat) / 10.0f;
+    const float e = static_cast<float>((180.0 - static_cast<double>(lonW)) / 20.0);
+    const float a = static_cast<float>((90.0 + static_cast<double>(lat)) / 10.0);
     const float eFloor = std::floor(e);
     const float aFloor = std::floor(a);
-    const float eSquare = (e - eFloor) * 10.0f;
-    const float aSquare = (a - aFloor) * 10.0f;
+    const float eSquare =
+        static_cast<float>((static_cast<double>(e) - static_cast<double>(eFloor)) * 10.0);
+    const float aSquare =
+        static_cast<float>((static_cast<double>(a) - static_cast<double>(aFloor)) * 10.0);
     const double eSquareFraction =
         static_cast<double>(eSquare) - std::floor(static_cast<double>(eSquare));
     const double aSquareFraction =
@@ -193,9 +214,10 @@ LocatorMessage MessageFor(LocatorOutcome outcome) {
     switch (outcome) {
         case LocatorOutcome::MissingInput:
             return {"Enter either Coordinates or Locator", "Input Required"};
-        case LocatorOutcome::BadLength:
+        case LocatorOutcome::Malformed:
             return {
-                "A locator has 2, 4 or 6 characters (for example JN58td).  Please correct "
+                "A locator has 2, 4 or 6 characters: two field letters A to R, two square "
+                "digits and two subsquare letters A to X (for example JN58td).  Please correct "
                 "the locator.",
                 "Input Required"};
         case LocatorOutcome::OutOfRange:

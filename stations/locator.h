@@ -5,9 +5,9 @@
 // Maidenhead locators to and from latitude and longitude, and the work of a station's
 // calculation button. Latitude north positive; inside, longitude WEST positive.
 //
-// A locator is field (two letters), square (two digits) and subsquare (two letters), longitude
-// before latitude in each pair: "JN58td". Letters and digits are not range-checked: every
-// character's code enters the formulas as it is, so odd entries give odd but finite results.
+// A locator is field (two letters A to R), square (two digits) and subsquare (two letters A to
+// X), longitude before latitude in each pair: "JN58td". Either case is accepted; any other
+// entry is refused.
 
 namespace velmorant {
 
@@ -25,18 +25,18 @@ enum class LocatorOutcome {
     Converted,     // done (either direction)
     Pole,          // the coordinates are a pole: the locator is the pole text
     MissingInput,  // "Enter either Coordinates or Locator" ("Input Required"): nothing changed
-    BadLength,     // a locator of 1, 3 or 5 characters: nothing changed
+    Malformed,     // not a locator of 2, 4 or 6 characters of the Maidenhead form: nothing changed
     OutOfRange     // latitude beyond +/-90 or longitude beyond +/-180: nothing changed
 };
 
 // One conversion; the locator alone chooses the direction.
 //
-// A non-empty locator that is not a pole text becomes coordinates. It is upper-cased; two or
-// four characters are completed with "55MM" or "MM" and then give the south-west corner of
-// that subsquare, six characters its centre; of a longer entry only the last six characters
-// count. The locator is rewritten in its finished form (upper-case field, lower-case
-// subsquare) and all eight coordinate values are replaced: whole degrees, minutes and
-// seconds (rounded, never carried, so 60 can occur) with the hemisphere letters.
+// A non-empty locator that is not a pole text becomes coordinates. Blanks around it are dropped
+// and it is upper-cased; it must then be of the Maidenhead form (else Malformed). Two or four
+// characters are completed with "55MM" or "MM" and then give the south-west corner of that
+// subsquare, six characters its centre. The locator is rewritten in its finished form (upper-case
+// field, lower-case subsquare) and all eight coordinate values are replaced: whole degrees, minutes
+// and seconds (rounded, never carried, so 60 can occur) with the hemisphere letters.
 //
 // An empty locator or a pole text is computed from the coordinates; only the locator changes.
 // A fraction in either degree value makes both coordinates decimal degrees (minutes and

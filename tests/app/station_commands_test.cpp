@@ -54,9 +54,9 @@ TEST(LocatorCommand, ReproducesTheWorkedConversions) {
         {"33 51 0 S 151 12 0 E", "QF56od 33 51 15 S 151 12 30 E\n"},
         {"0 0 1 N 180 0 0 E", "AJ00aa 0 1 15 N 179 57 30 W\n"},
         {"90 0 0 N 10 0 0 E", "N POLE 90 0 0 N 10 0 0 E\n"},
-        // Cut to its last six characters, 58TD12 becomes 58TDQR on the first pass and, as every
-        // press converts twice, 58TDqr on the second.
-        {"JN58td12", "58TDqr 179 16 15 S 418 37 30 W\n"},
+        // On the line between subsquare rows q and r: the steps stored as singles are
+        // computed in double.
+        {"4 42 30 N 10 0 0 E", "JJ54aq 4 41 15 N 10 2 30 E\n"},
     };
     for (const auto& c : cases) {
         const CommandResult result = RunVelmorant(std::string("locator ") + c.arguments);
@@ -66,7 +66,8 @@ TEST(LocatorCommand, ReproducesTheWorkedConversions) {
 }
 
 TEST(LocatorCommand, MessagesExitWithTwo) {
-    for (const char* arguments : {"0 0 0 N 0 0 0 E", "JN5", "95 0 0 N 10 0 0 E", "1 2 3"}) {
+    for (const char* arguments :
+         {"0 0 0 N 0 0 0 E", "JN5", "JN58td12", "zz99zz", "95 0 0 N 10 0 0 E", "1 2 3"}) {
         EXPECT_EQ(RunVelmorant(std::string("locator ") + arguments).exitCode, 2) << arguments;
     }
 }
@@ -138,6 +139,11 @@ TEST(LookupCommandOutcomes, OnTheFixtures) {
          "commas\n",
          0},
         {"search", "K1ABCDEFGHIJKLM",
+         "Exact Match Found - Record # 10\n10\nK1ABCDEFGHIJKLM\nFN42aa\na 15-character "
+         "callsign\n",
+         0},
+        // Not in the list, but it shares its first 15 characters with a station that is.
+        {"search", "K1ABCDEFGHIJKLMN",
          "Closest callsign found.  Please check callsign, grid locator and station "
          "information.\n10\nK1ABCDEFGHIJKLM\nFN42aa\n\n",
          1},

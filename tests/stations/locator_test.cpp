@@ -72,7 +72,7 @@ TEST_P(CalculationButtonTest, Press) {
 constexpr LocatorOutcome kConverted = LocatorOutcome::Converted;
 constexpr LocatorOutcome kPole = LocatorOutcome::Pole;
 constexpr LocatorOutcome kMissing = LocatorOutcome::MissingInput;
-constexpr LocatorOutcome kBadLength = LocatorOutcome::BadLength;
+constexpr LocatorOutcome kMalformed = LocatorOutcome::Malformed;
 constexpr LocatorOutcome kOutOfRange = LocatorOutcome::OutOfRange;
 
 INSTANTIATE_TEST_SUITE_P(
@@ -126,28 +126,50 @@ INSTANTIATE_TEST_SUITE_P(
                   Any("fn"),
                   kConverted,
                   {"FN55mm", 45, 31, 15, "N", 68, 57, 30, "W"}},
-        // The first pass gives "58TDQR"; the second sees the shifted digits as letters and
-        // lowers them like any subsquare.
-        PressCase{"LastSixCharacters",
-                  Any("JN58td12"),
-                  kConverted,
-                  {"58TDqr", 179, 16, 15, "S", 418, 37, 30, "W"}},
-        PressCase{"EightCharactersEndingInALocator",
-                  Any("xxJN58td"),
-                  kConverted,
-                  {"JN58td", 48, 8, 45, "N", 11, 37, 30, "E"}},
-        PressCase{"OneCharacter", Any("j"), kBadLength, {"j", 12, 34, 56, "S", 100, 20, 30, "W"}},
+        // Blanks around a locator are dropped.
         PressCase{
-            "ThreeCharacters", Any("jn5"), kBadLength, {"jn5", 12, 34, 56, "S", 100, 20, 30, "W"}},
+            "Blanks", Any(" JN58td "), kConverted, {"JN58td", 48, 8, 45, "N", 11, 37, 30, "E"}},
+        // Anything but 2, 4 or 6 characters of the Maidenhead form is refused and changes
+        // nothing: an eight-character entry, letters past R or X, a letter for a digit.
+        PressCase{"EightCharacters",
+                  Any("JN58td12"),
+                  kMalformed,
+                  {"JN58td12", 12, 34, 56, "S", 100, 20, 30, "W"}},
+        PressCase{
+            "FieldPastR", Any("zz99zz"), kMalformed, {"zz99zz", 12, 34, 56, "S", 100, 20, 30, "W"}},
+        PressCase{"SubsquarePastX",
+                  Any("JN58ty"),
+                  kMalformed,
+                  {"JN58ty", 12, 34, 56, "S", 100, 20, 30, "W"}},
+        PressCase{"LetterForDigit",
+                  Any("JNx8td"),
+                  kMalformed,
+                  {"JNx8td", 12, 34, 56, "S", 100, 20, 30, "W"}},
+        // The largest letters of each pair: the north-east corner of the grid.
+        PressCase{"NorthEastCorner",
+                  Any("rr99xx"),
+                  kConverted,
+                  {"RR99xx", 89, 58, 45, "N", 179, 57, 30, "E"}},
+        PressCase{"OneCharacter", Any("j"), kMalformed, {"j", 12, 34, 56, "S", 100, 20, 30, "W"}},
+        PressCase{
+            "ThreeCharacters", Any("jn5"), kMalformed, {"jn5", 12, 34, 56, "S", 100, 20, 30, "W"}},
         PressCase{"FiveCharacters",
                   Any("jn58t"),
-                  kBadLength,
+                  kMalformed,
                   {"jn58t", 12, 34, 56, "S", 100, 20, 30, "W"}}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     CoordinateEntries, CalculationButtonTest,
     testing::Values(
+        // 4 42 30 N lies on the line between subsquare rows q and r: A = (90 + lat) / 10 is
+        // computed in double and rounded when stored, and so is A' = 10 (A - floor(A)); the
+        // product 24 x frac(A') then falls just below 17 (row q). In single precision
+        // throughout it would reach 17 (row r).
+        PressCase{"SubsquareRowBoundary",
+                  Fields("", 4, 42, 30, "N", 10, 0, 0, "E"),
+                  kConverted,
+                  {"JJ54aq", 4, 41, 15, "N", 10, 2, 30, "E"}},
         // A fraction in one degree value is enough: the longitude minutes are ignored too.
         PressCase{"OneDecimalDegree",
                   Fields("", 48, 8, 45, "N", 11.6f, 0, 0, "E"),
@@ -278,14 +300,6 @@ TEST(ConvertLocator, ShortLocatorsGiveTheSouthWestCornerOfSubsquareMm) {
     EXPECT_EQ(Show(two), (Shown{"JN55mm", 45, 30, 0, "N", 11, 0, 0, "E"}));
 }
 
-TEST(ConvertLocator, LongEntryKeepsItsLastSixCharacters) {
-    // "58TD12": field letters '5' and '8', squares 'T' and 'D' count as 0, subsquare codes
-    // of '1' and '2'; the subsquare rule then shifts the digits to 'Q' and 'R'.
-    LocatorFields fields = Any("JN58td12");
-    EXPECT_EQ(ConvertLocator(fields), kConverted);
-    EXPECT_EQ(Show(fields), (Shown{"58TDQR", 180, 36, 15, "S", 421, 17, 30, "W"}));
-}
-
 TEST(ConvertLocator, SubsquareCentresFallOnQuarterMinutes) {
     // A subsquare centre lies on a quarter minute of latitude and a half minute of longitude,
     // so the seconds come out exact; in double precision rounding never pushes them towards
@@ -306,8 +320,8 @@ TEST(MessageFor, TextsAndTitles) {
     const LocatorMessage missing = MessageFor(kMissing);
     EXPECT_EQ(missing.Text, "Enter either Coordinates or Locator");
     EXPECT_EQ(missing.Title, "Input Required");
-    EXPECT_EQ(MessageFor(kBadLength).Title, "Input Required");
-    EXPECT_NE(MessageFor(kBadLength).Text.find("JN58td"), std::string::npos);
+    EXPECT_EQ(MessageFor(kMalformed).Title, "Input Required");
+    EXPECT_NE(MessageFor(kMalformed).Text.find("JN58td"), std::string::npos);
     EXPECT_EQ(MessageFor(kOutOfRange).Title, "Input Required");
     EXPECT_FALSE(MessageFor(kOutOfRange).Text.empty());
     for (LocatorOutcome quiet : {kConverted, kPole}) {
