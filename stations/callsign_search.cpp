@@ -1,6 +1,7 @@
 #include "stations/callsign_search.h"
 
 #include <cstddef>
+#include <optional>
 
 #include "stations/line_reader.h"
 #include "stations/station_fields.h"
@@ -10,12 +11,17 @@ namespace velmorant {
 
 namespace {
 
-// Without a "*" the callsign is compared in full; 15 characters cover every real callsign.
-constexpr std::size_t kFullComparison = 15;
+// Without a "*" a callsign is found only by the whole of it; a different one that shares its
+// first 15 characters is offered as the closest match.
+constexpr std::size_t kClosestComparison = 15;
 
-std::size_t ComparisonLength(std::string_view callsign) {
+// The length of the prefix a "*" asks for, or nothing without one.
+std::optional<std::size_t> PrefixLength(std::string_view callsign) {
     const std::size_t star = RightTrimmed(callsign).find('*');
-    return star == std::string_view::npos ? kFullComparison : star;
+    if (star == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return star;
 }
 
 // The first `n` characters, or the whole text when it is shorter.
@@ -87,7 +93,9 @@ SearchResult SearchCallsign(std::string_view fileText, std::string_view callsign
     SearchResult result;
     StationRecord& record = result.Record;
     record.Callsign = std::string(callsign);
-    const std::size_t n = ComparisonLength(callsign);
+    const std::optional<std::size_t> prefix = PrefixLength(callsign);
+    // The first line that shares only the first 15 characters, kept for a closest match.
+    std::optional<StationRecord> closest;
 
     LineReader reader(fileText);
     int lineNumber = 0;
@@ -118,7 +126,21 @@ SearchResult SearchCallsign(std::string_view fileText, std::string_view callsign
             break;
         }
         lastCandidate = fields.Callsign;
-        if (Head(fields.Callsign, n) != Head(record.Callsign, n)) {
+        if (prefix) {
+            if (Head(fields.Callsign, *prefix) != Head(record.Callsign, *prefix)) {
+                continue;
+            }
+        } else if (fields.Callsign != record.Callsign) {
+            if (!closest && Head(fields.Callsign, kClosestComparison) ==
+                                Head(record.Callsign, kClosestComparison)) {
+                closest = StationRecord{std::string(fields.Callsign), {}, {}, lineNumber};
+                if (fields.HasSecondComma) {
+                    closest->Locator = DeliveredLocator(fields.Locator);
+                    if (fields.Locator.size() >= kShortestLocator) {
+                        closest->Notes = DeliveredNotes(fields.Rest);
+                    }
+                }
+            }
             continue;
         }
         // Taken over even if the line is passed over below: with a "*" the box then shows the
@@ -136,9 +158,16 @@ SearchResult SearchCallsign(std::string_view fileText, std::string_view callsign
     }
     record.RecordNumber = lineNumber;
 
-    // A callsign exactly as long as the compared part cannot be told from a longer one that
-    // shares it (a 15-character callsign, or a "*" prefix that is itself a callsign).
-    if (record.Callsign.size() == n) {
+    // A "*" prefix that is itself a callsign cannot be told from a longer one that shares it.
+    if (prefix && record.Callsign.size() == *prefix) {
+        result.Outcome = SearchOutcome::ClosestMatch;
+        return result;
+    }
+    // The whole callsign was not found (the scan went past every line without stopping on
+    // it), but one shares its first 15 characters.
+    const bool foundWhole = !prefix && !reachedEnd && record.Callsign == lastCandidate;
+    if (closest && !foundWhole) {
+        record = *closest;
         result.Outcome = SearchOutcome::ClosestMatch;
         return result;
     }

@@ -25,10 +25,12 @@ enum class SearchOutcome {
     // Record: the callsign, locator and notes of the neighbouring line, its line number (0 when
     // stepping above line 1, which leaves the found line in place).
     Browsed,
-    // Message kClosestMatchText; the status box keeps what it shows. The callsign was exactly
-    // as long as the part compared. Record: the callsign and locator the scan ended with (the
-    // locator may be empty or short), notes when the line was read to the end, and the number
-    // of the last line read (which is the end line when no line matched).
+    // Message kClosestMatchText; the status box keeps what it shows. Either a "*" prefix that
+    // is itself a callsign was found (Record: the callsign and locator the scan ended with,
+    // the locator possibly empty or short, notes when the line was read to the end, the number
+    // of the last line read, the end line when no line matched), or the whole callsign was not
+    // found but a line shares its first 15 characters (Record: that line's callsign, locator,
+    // notes when its locator is usable, and its number).
     ClosestMatch,
     // Message kNotFoundText; status box hidden and cleared. Record: the callsign as the scan
     // left it (the typed one unless a "*" took over a longer callsign), locator and notes empty,
@@ -54,12 +56,14 @@ struct SearchResult {
 // The search on the file's whole text, read once by the caller.
 //
 // `callsign` is looked up as given: the lookup button right-trims and upper-cases it first; the
-// search itself neither trims nor changes case. Without a "*" its first 15 characters are
-// compared with the text before each line's first comma (untrimmed, so "G4AB ," does not match
-// "G4AB"); with one, only the characters before the first "*" ("*" alone matches every line).
-// The first line that matches and has a usable locator (at least four characters) ends the scan;
-// a line without a comma, or a matching line without a second comma, ends it as well. A list
-// without an end line ends at the end of the text as if there were one.
+// search itself neither trims nor changes case. Without a "*" the whole callsign is compared
+// with the text before each line's first comma (untrimmed, so "G4AB ," does not match "G4AB");
+// with one, only the characters before the first "*" ("*" alone matches every line). The first
+// line that matches and has a usable locator (at least four characters) ends the scan; a line
+// without a comma, or a matching line without a second comma, ends it as well. A list without
+// an end line ends at the end of the text as if there were one. When the whole callsign is not
+// found, the first line whose callsign shares its first 15 characters (both are that long or
+// longer) is the closest match.
 //
 // `browse` asks, after a successful find, for the line above or below it instead; it is ignored
 // for every other outcome. Never reads beyond the end line; the text is walked at most once.

@@ -95,6 +95,52 @@ std::string EditStationList(std::string_view fileText, StationEdit edit, int rec
     return out;
 }
 
+namespace {
+
+constexpr std::size_t kLongestCallsign = 20;
+
+bool IsControl(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return code < 0x20 || code == 0x7F;
+}
+
+bool HasControl(std::string_view text) {
+    for (const char c : text) {
+        if (IsControl(c)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Characters of UTF-8 text: every byte that does not continue a character starts one.
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+}  // namespace
+
+std::optional<std::string> StationLineFault(std::string_view callsign, std::string_view locator,
+                                            std::string_view notes) {
+    if (callsign.empty() || CharacterCount(callsign) > kLongestCallsign ||
+        callsign.find(',') != std::string_view::npos || HasControl(callsign) ||
+        callsign.starts_with("//")) {
+        return "A callsign has 1 to 20 characters, without commas or control characters, and "
+               "does not start with //.  Please correct the callsign.";
+    }
+    if (locator.find(',') != std::string_view::npos || HasControl(locator)) {
+        return "A locator holds no commas or control characters.  Please correct the locator.";
+    }
+    if (notes.find_first_of("\r\n") != std::string_view::npos) {
+        return "The notes cannot hold a line break.  Please correct the notes.";
+    }
+    return std::nullopt;
+}
+
 std::string StationLine(std::string_view callsign, std::string_view locator,
                         std::string_view notes) {
     std::string line;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,5 +36,13 @@ std::string EditStationList(std::string_view fileText, StationEdit edit, int rec
 // ",EME,,,,", so the line reads "DL1ABC,JO62qm,,EME,,,,".
 std::string StationLine(std::string_view callsign, std::string_view locator,
                         std::string_view notes);
+
+// Why these fields cannot be written as one station line that reads back as the same station,
+// or nothing. A callsign has 1 to 20 characters (UTF-8 characters counted), no comma (it would
+// end the callsign early), no control character and no leading "//" (the line would read as a
+// comment); a locator holds no comma and no control character; notes may hold commas but no
+// line break (it would split the line). The text names the field and says what to correct.
+std::optional<std::string> StationLineFault(std::string_view callsign, std::string_view locator,
+                                            std::string_view notes);
 
 }  // namespace velmorant

@@ -86,21 +86,32 @@ TEST(SearchCallsign, StarEndsTheComparedPart) {
     ExpectSearches(Fixture("search"), cases);
 }
 
-TEST(SearchCallsign, FifteenCharactersAreAlwaysOnlyAClosestMatch) {
+TEST(SearchCallsign, LongCallsignsAreFoundWholeAndOfferedAsClosestByFifteenCharacters) {
     using enum SearchOutcome;
     const SearchCase cases[] = {
         {"K1ABCDEFGHIJKLM",
-         ClosestMatch,
+         ExactMatch,
          {"K1ABCDEFGHIJKLM", "FN42aa", "a 15-character callsign", 10}},
-        // Not in the file: the scan ends on the end line (14), no not-found message.
-        {"K1ABCDEFGHIJKLZ", ClosestMatch, {"K1ABCDEFGHIJKLZ", "", "", 14}},
-        // A longer callsign is compared on its first 15 characters and then takes over the
-        // file's 15-character one: again only a closest match.
+        // Shares 14 characters only: not even close.
+        {"K1ABCDEFGHIJKLZ", NotFound, {"K1ABCDEFGHIJKLZ", "", "", 0}},
+        // A longer callsign that is not in the file, but shares the first 15 characters of
+        // one that is: that one is offered as the closest match.
         {"K1ABCDEFGHIJKLMN",
          ClosestMatch,
          {"K1ABCDEFGHIJKLM", "FN42aa", "a 15-character callsign", 10}},
     };
     ExpectSearches(Fixture("search"), cases);
+
+    // Two portable callsigns that differ only in their 16th character.
+    const std::string portable =
+        "VK9X/DL1ABCDE/P1,OH29aa,first\r\nVK9X/DL1ABCDE/P2,OH29bb,second\r\nZZZZZZ\r\n";
+    const SearchCase whole[] = {
+        {"VK9X/DL1ABCDE/P2", ExactMatch, {"VK9X/DL1ABCDE/P2", "OH29bb", "second", 2}},
+        {"VK9X/DL1ABCDE/P1", ExactMatch, {"VK9X/DL1ABCDE/P1", "OH29aa", "first", 1}},
+        {"VK9X/DL1ABCDE/P3", ClosestMatch, {"VK9X/DL1ABCDE/P1", "OH29aa", "first", 1}},
+        {"VK9X/DL1ABCDE/P", ClosestMatch, {"VK9X/DL1ABCDE/P1", "OH29aa", "first", 1}},
+    };
+    ExpectSearches(portable, whole);
 }
 
 TEST(SearchCallsign, LinesWithTooFewCommasEndTheScan) {
@@ -125,8 +136,8 @@ TEST(SearchCallsign, ShortLocatorsAndTheEndOfTheList) {
     const std::string shortOnly = "DL3CC,JO3,x\r\nK1ABCDEFGHIJKLM,FN4,y\r\nZZZZZZ\r\n";
     const SearchCase cases[] = {
         {"DL3CC", NotFound, {"DL3CC", "", "", 0}},
-        // The closest-match message keeps the short locator the scan ended with.
-        {"K1ABCDEFGHIJKLM", ClosestMatch, {"K1ABCDEFGHIJKLM", "FN4", "", 3}},
+        // A closest match keeps the short locator of the line it offers.
+        {"K1ABCDEFGHIJKLMN", ClosestMatch, {"K1ABCDEFGHIJKLM", "FN4", "", 2}},
     };
     ExpectSearches(shortOnly, cases);
 
@@ -150,7 +161,6 @@ TEST(SearchCallsign, EveryLineEndAndNoEndLine) {
         {"DL1AA", ExactMatch, {"DL1AA", "JO62qm", "first", 2}},
         {"W1AW", ExactMatch, {"W1AW", "FN31pr", "second", 3}},
         {"XX9XX", NotFound, {"XX9XX", "", "", 0}},
-        {"K1ABCDEFGHIJKLZ", ClosestMatch, {"K1ABCDEFGHIJKLZ", "", "", 4}},
     };
     for (const std::string& text : texts) {
         SCOPED_TRACE(testing::PrintToString(text));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ class ScriptedDialog : public StationDialog {
   public:
     StationDialogAnswer ShowModal(const StationDialogRequest& request) override {
         requests.push_back(request);
+        if (whileOpen) {
+            whileOpen();
+        }
         StationDialogAnswer reply = answer;
         if (keepFields) {
             reply.Locator = request.Locator;
@@ -26,6 +30,8 @@ class ScriptedDialog : public StationDialog {
     StationDialogAnswer answer;
     bool keepFields = true;
     std::vector<StationDialogRequest> requests;
+    // Runs while the dialog is shown: someone else changes the list meanwhile.
+    std::function<void()> whileOpen;
 };
 
 class StationsTest : public WindowTest {
@@ -178,15 +184,115 @@ TEST_F(StationsTest, CancelAndIncompleteInputLeaveTheListUntouched) {
 }
 
 TEST_F(StationsTest, AClosestMatchIsOfferedAsANewStationNeverReplaced) {
-    // A callsign of 15 characters always ends with the closest-match message.
-    list.text = CommentBlock() + "ABCDEFGHIJKLMNO,JN58td,x\r\nZZZZZZ\r\n";
-    window.PutText(window.txtCallsignHome, "ABCDEFGHIJKLMNO");
+    // Two portable callsigns that differ only in their 16th character.
+    const std::string stored = "VK9X/DL1ABCDE/P1,JN58td,x\r\n";
+    list.text = CommentBlock() + stored + "ZZZZZZ\r\n";
+    window.PutText(window.txtCallsignHome, "VK9X/DL1ABCDE/P3");
     window.PutText(window.txtLocatorHome, "JO01aa");
     dialog.answer.Choice = StationDialogChoice::Delete;
     window.cmdAddHome_Click();
     ASSERT_EQ(dialog.requests.size(), 1u);
     EXPECT_FALSE(dialog.requests[0].ExistingStation);
     EXPECT_EQ(list.writes, 0) << "a delete is no answer to a new-station dialog";
+
+    window.PutText(window.txtCallsignHome, "VK9X/DL1ABCDE/P2");
+    window.PutText(window.txtLocatorHome, "JO01aa");
+    dialog.answer.Choice = StationDialogChoice::Replace;
+    window.cmdAddHome_Click();
+    ASSERT_EQ(dialog.requests.size(), 2u);
+    EXPECT_FALSE(dialog.requests[1].ExistingStation);
+    // The closest match left its notes in the row, and they go with the new station.
+    EXPECT_EQ(list.text, CommentBlock() + stored + "VK9X/DL1ABCDE/P2,JO01aa,x\r\nZZZZZZ\r\n");
+}
+
+// The list changes while the dialog is open (a second copy of the program, an edit by hand):
+// the edit finds the station again by its callsign, or changes nothing and says why.
+struct StaleListCase {
+    const char* name;
+    StationDialogChoice choice;
+    std::string changedList;  // the list as the other writer leaves it
+    std::string expected;     // the list after the answer
+    const char* message;      // the title shown last, or "" when none
+};
+
+TEST_F(StationsTest, AnEditAfterTheListChangedFindsTheStationAgainOrRefuses) {
+    const std::string others = "DL1ABC,JN58td,a\r\nG4XYZ,IO91wm,b\r\n";
+    const std::string w1 = "W1XYZ,FN31pq,c\r\n";
+    const std::string base = CommentBlock() + others + w1 + "ZZZZZZ\r\n";
+    // A station inserted above: W1XYZ moved down by one line.
+    const std::string inserted = CommentBlock() + others + "K1ABC,FN42aa,d\r\n" + w1 + "ZZZZZZ\r\n";
+    const std::string removed = CommentBlock() + others + "ZZZZZZ\r\n";
+    const StaleListCase cases[] = {
+        {"delete after an insert", StationDialogChoice::Delete, inserted,
+         CommentBlock() + others + "K1ABC,FN42aa,d\r\nZZZZZZ\r\n", ""},
+        {"replace after an insert", StationDialogChoice::Replace, inserted,
+         CommentBlock() + others + "K1ABC,FN42aa,d\r\nW1XYZ,FN31pr,c\r\nZZZZZZ\r\n", ""},
+        {"delete after it was deleted", StationDialogChoice::Delete, removed, removed,
+         "Station List Changed"},
+        {"replace after it was deleted", StationDialogChoice::Replace, removed, removed,
+         "Station List Changed"},
+    };
+    for (const StaleListCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        list.text = base;
+        messages.shown.clear();
+        Lookup("W1XYZ");
+        ASSERT_EQ(window.txtDateCalc.text, "Exact Match Found - Record # 20");
+        window.PutText(window.txtLocatorHome, "FN31pr");
+        dialog.keepFields = false;
+        dialog.answer = {c.choice, "FN31pr", "c"};
+        dialog.whileOpen = [&] { list.text = c.changedList; };
+        window.cmdAddHome_Click();
+        EXPECT_EQ(list.text, c.expected);
+        EXPECT_EQ(messages.shown.empty() ? "" : messages.shown.back().title, c.message);
+    }
+
+    // A new station that another writer stored meanwhile is not added a second time.
+    list.text = base;
+    messages.shown.clear();
+    window.PutText(window.txtCallsignHome, "F5ABC");
+    window.PutText(window.txtLocatorHome, "JN18eu");
+    const std::string added = CommentBlock() + "F5ABC,JN18eu,x\r\n" + others + w1 + "ZZZZZZ\r\n";
+    dialog.answer = {StationDialogChoice::Replace, "JN18eu", "y"};
+    dialog.whileOpen = [&] { list.text = added; };
+    window.cmdAddHome_Click();
+    EXPECT_EQ(list.text, added);
+    EXPECT_EQ(messages.shown.back().title, "Station List Changed");
+}
+
+TEST_F(StationsTest, FieldsThatWouldNotReadBackAreRefusedBeforeAnythingIsWritten) {
+    struct FaultCase {
+        std::string callsign, locator, notes;  // as the dialog returns them
+    };
+    const FaultCase cases[] = {
+        {"DL1,ABC", "JN58td", "x"},                // the comma would end the callsign
+        {"//DL1ABC", "JN58td", "x"},               // it would read as a comment line
+        {"DL1\tABC", "JN58td", "x"},               // a control character
+        {"VK9X/DL1ABCDEFGHIJ/P1", "JN58td", "x"},  // 21 characters
+        {"DL1ABC", "JN58td", "two\r\nlines"},      // the line would split
+        {"DL1ABC", "JN58td", "x\ny"},
+        {"DL1ABC", "JN,8td", "x"},
+    };
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(c.callsign + " " + c.locator + " " + c.notes);
+        list.text = kList;
+        messages.shown.clear();
+        window.PutText(window.txtCallsignHome, c.callsign);
+        window.PutText(window.txtLocatorHome, "JN58td");
+        dialog.keepFields = false;
+        dialog.answer = {StationDialogChoice::Replace, c.locator, c.notes};
+        window.cmdAddHome_Click();
+        EXPECT_EQ(list.writes, 0);
+        EXPECT_EQ(list.text, kList);
+        ASSERT_FALSE(messages.shown.empty());
+        EXPECT_EQ(messages.shown.back().title, "Input Required");
+    }
+    // A callsign of 20 characters is still a callsign.
+    window.PutText(window.txtCallsignHome, "VK9X/DL1ABCDEFGHI/P1");
+    window.PutText(window.txtLocatorHome, "JN58td");
+    dialog.answer = {StationDialogChoice::Replace, "JN58td", "x"};
+    window.cmdAddHome_Click();
+    EXPECT_EQ(list.writes, 1);
 }
 
 TEST_F(StationsTest, AFailedRewriteSaysSoAndKeepsTheList) {

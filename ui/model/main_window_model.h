@@ -3,6 +3,7 @@
 #include "run/perform_planning_run.h"
 #include "run/window_inputs.h"
 #include "stations/callsign_search.h"
+#include "stations/station_list_edit.h"
 #include "stations/station_record.h"
 #include "ui/model/controls.h"
 #include "ui/model/defaults_file.h"
@@ -232,6 +233,12 @@ class MainWindowModel : public MainWindowControls {
     // Stores, replaces or deletes the station after the operator confirms it; the three texts
     // come back as the window should show them.
     void UpdateStationList(std::string& callsign, std::string& locator, std::string& notes);
+    // After the confirmation: under the list's lock, reads CALL3.TXT again, finds the callsign
+    // by its whole text and writes `edit` with `newLine`; refuses with a message when the list
+    // is busy, cannot be read or written, or no longer agrees with `existing` (whether the
+    // station was in it when the dialog opened). True when the list was rewritten.
+    bool RewriteStationList(StationEdit edit, bool existing, const std::string& callsign,
+                            const std::string& newLine);
     bool StationListMissing();
 
     void Changed(const void* control);

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -189,7 +190,7 @@ void MainWindowModel::CalculateLocator(const StationRow& row) {
     if (!message.Text.empty()) {
         messages_.ShowMessage(message.Text, message.Title);
     }
-    if (outcome == LocatorOutcome::BadLength || outcome == LocatorOutcome::OutOfRange) {
+    if (outcome == LocatorOutcome::Malformed || outcome == LocatorOutcome::OutOfRange) {
         return;  // a refused entry changes nothing
     }
     PutText(row.LatDeg, WholeNumberText(fields.LatDeg));
@@ -233,6 +234,48 @@ void MainWindowModel::AddStation(const StationRow& row) {
     }
 }
 
+bool MainWindowModel::RewriteStationList(StationEdit edit, bool existing,
+                                         const std::string& callsign, const std::string& newLine) {
+    // Another copy of the program may be rewriting the list: take turns.
+    const std::unique_ptr<StorageLock> lock = Stations.List->Lock();
+    if (!lock) {
+        messages_.ShowMessage("The file " + Stations.List->Location() +
+                                  " is being changed by another copy of the program.  Nothing "
+                                  "was changed; please try again in a moment.",
+                              "File Busy");
+        return false;
+    }
+    const auto text = Stations.List->ReadAll();
+    if (!text) {
+        messages_.ShowMessage(
+            "The file " + Stations.List->Location() + " could not be read.  It was left as it was.",
+            "File Not Saved");
+        return false;
+    }
+    // The list may have changed while the dialog was open (by hand, or by another copy of the
+    // program): the station is found again by its whole callsign, and only that line changes.
+    const SearchResult again = SearchCallsign(*text, callsign, BrowseRequest::None);
+    const bool stillThere = again.Outcome == SearchOutcome::ExactMatch &&
+                            again.Record.Callsign == callsign && again.Record.RecordNumber > 0;
+    if (stillThere != existing) {
+        messages_.ShowMessage("The file " + Stations.List->Location() +
+                                  " changed while the station was shown: " + callsign +
+                                  (existing ? " is no longer in it." : " is in it now.") +
+                                  "  Nothing was changed; please look the station up again.",
+                              "Station List Changed");
+        return false;
+    }
+    const std::string edited =
+        EditStationList(*text, edit, again.Record.RecordNumber, callsign, newLine);
+    if (!Stations.List->Replace(edited)) {
+        messages_.ShowMessage("The file " + Stations.List->Location() +
+                                  " could not be written.  It was left as it was.",
+                              "File Not Saved");
+        return false;
+    }
+    return true;
+}
+
 void MainWindowModel::UpdateStationList(std::string& callsign, std::string& locator,
                                         std::string& notes) {
     std::string locatorToStore = locator;
@@ -252,6 +295,12 @@ void MainWindowModel::UpdateStationList(std::string& callsign, std::string& loca
     if (!complete) {
         messages_.ShowMessage(kIncompleteText, "Incomplete Callsign");
         locator.clear();
+        end();
+        return;
+    }
+    // Nothing that would not read back as this station is offered for writing.
+    if (const auto fault = StationLineFault(callsign, locator, notes)) {
+        messages_.ShowMessage(*fault, "Input Required");
         end();
         return;
     }
@@ -322,16 +371,13 @@ void MainWindowModel::UpdateStationList(std::string& callsign, std::string& loca
         end();
         return;
     }
-
-    const auto text = Stations.List->ReadAll();
-    const std::string edited =
-        text ? EditStationList(*text, edit, record.RecordNumber, callsign,
-                               StationLine(callsign, locatorToStore, notesToStore))
-             : std::string();
-    if (!text || !Stations.List->Replace(edited)) {
-        messages_.ShowMessage("The file " + Stations.List->Location() +
-                                  " could not be written.  It was left as it was.",
-                              "File Not Saved");
+    if (const auto fault = StationLineFault(callsign, locatorToStore, notesToStore)) {
+        messages_.ShowMessage(*fault, "Input Required");
+        end();
+        return;
+    }
+    if (!RewriteStationList(edit, existing, callsign,
+                            StationLine(callsign, locatorToStore, notesToStore))) {
         end();
         return;
     }

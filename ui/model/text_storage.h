@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,13 @@
 // Tests pass a fake; the program passes FileTextStorage.
 
 namespace velmorant {
+
+// Held while a file is read and rewritten, so that two copies of the program take turns;
+// released when destroyed.
+class StorageLock {
+  public:
+    virtual ~StorageLock() = default;
+};
 
 class TextFileStorage {
   public:
@@ -21,6 +29,9 @@ class TextFileStorage {
     virtual bool Replace(std::string_view text) = 0;
     // The file's name as the operator should read it in a message.
     virtual std::string Location() const = 0;
+    // Takes the file's lock for one read and rewrite, waiting a moment while another program
+    // holds it; null when it stays busy. Without an override there is nobody to take turns with.
+    virtual std::unique_ptr<StorageLock> Lock() { return std::make_unique<StorageLock>(); }
 };
 
 // A file on disk, replaced atomically (a temporary file beside it, then a rename).
