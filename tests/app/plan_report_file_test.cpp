@@ -100,6 +100,35 @@ TEST_F(PlanReportFile, AFullDiskLeavesTheEarlierReportAndSaysWhy) {
     EXPECT_EQ(Names(work_), files_);
 }
 
+TEST_F(PlanReportFile, AReadOnlyReportIsRefusedAndKeepsItsMode) {
+    // The owner took the write permission away to keep the report: it is kept, by root too.
+    const fs::path report = work_ / "VELMORANT.TXT";
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
+    fs::permissions(report, readOnly);
+    const fs::path stderrFile = root_ / "stderr";
+    EXPECT_EQ(ExitStatus(PlanCommand(work_, "2016-03-14", "60") + " 2>" +
+                         ShellQuote(stderrFile.string())),
+              2);
+    EXPECT_EQ(ReadFile(stderrFile), "File Not Created: The report " + report.string() +
+                                        " cannot be created: The file is read-only.\n");
+    EXPECT_EQ(fs::status(report).permissions() & fs::perms::mask, readOnly);
+    fs::permissions(report, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadFile(report), earlier_);
+    EXPECT_EQ(Names(work_), files_);
+}
+
+TEST_F(PlanReportFile, AReportThatIsALinkIsWrittenThrough) {
+    // VELMORANT.TXT pointing into another folder: the report lands there and the link stays.
+    fs::create_directories(root_ / "reports");
+    fs::remove(work_ / "VELMORANT.TXT");
+    fs::create_symlink("../reports/plan.txt", work_ / "VELMORANT.TXT");
+    ASSERT_EQ(ExitStatus(PlanCommand(work_, "2016-03-14", "60")), 0);
+    EXPECT_TRUE(fs::is_symlink(work_ / "VELMORANT.TXT"));
+    EXPECT_NE(ReadFile(root_ / "reports" / "plan.txt").find("\r\n"), std::string::npos);
+    EXPECT_EQ(Names(root_ / "reports"), std::set<std::string>{"plan.txt"});
+    EXPECT_EQ(Names(work_), files_);
+}
+
 TEST_F(PlanReportFile, TwoRunsAtOnceLeaveOneWholeReport) {
     // The two reports alone, each in a folder of its own.
     std::string expected[2];
