@@ -28,9 +28,12 @@ void BM_PlanningRunToFile(benchmark::State& state) {
                       ("velmorant-bench-" + std::to_string(::getpid()) + ".TXT");
     std::uintmax_t bytes = 0;
     for (auto _ : state) {
-        auto sink = CreateReportFile(file);
-        RunPlanning(params, table, *sink);
-        sink->Close();
+        ReportFileSink sink(file);
+        RunPlanning(params, table, sink);
+        if (!sink.Keep().Written()) {
+            state.SkipWithError("the report could not be written");
+            break;
+        }
         bytes = std::filesystem::file_size(file);
     }
     std::filesystem::remove(file);

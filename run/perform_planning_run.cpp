@@ -36,25 +36,44 @@ PlanningRunResult PerformPlanningRun(const WindowInputs& inputs,
 
     ReportSink* sink = report.Open();
     if (sink == nullptr) {
-        return Refused(RunMessage{"File Not Created", "The report " + report.Name() +
-                                                          " cannot be created.  Make sure the "
-                                                          "folder can be written to."});
+        return Refused(RunMessage{
+            "File Not Created",
+            "The report " + report.Name() + " cannot be created: " + report.Keep().Reason + "."});
     }
+    // Whatever ends the run early, the report begun is not left half made in place of the
+    // earlier one.
+    struct DiscardUnlessDone {
+        ReportDestination& report;
+        bool done = false;
+        ~DiscardUnlessDone() {
+            if (!done) {
+                report.Discard();
+            }
+        }
+    } guard{report};
     const PlanningEnd end =
         RunPlanning(params, std::get<SkyTemperatureTable>(table), *sink, progress);
-    const bool written = report.Close();
 
     PlanningRunResult result;
     result.TextEditor = params.TextEditor;
     if (end == PlanningEnd::OneStationOnly) {
+        // Refused at the first header: the earlier report stays.
+        report.Discard();
+        guard.done = true;
         result.Outcome = PlanningRunResult::Kind::OneStationOnly;
         result.Message = RunMessage{kDisplaySelectionTitle, kOneStationOnlyText};
+        return result;
+    }
+    // A stopped run keeps the dates finished so far, as a completed one keeps them all.
+    const WriteResult written = report.Keep();
+    guard.done = true;
+    if (!written.Written()) {
+        result.Outcome = PlanningRunResult::Kind::Refused;
+        result.Message =
+            RunMessage{"File Not Written", "The report " + report.Name() +
+                                               " could not be written: " + written.Reason + "."};
     } else if (end == PlanningEnd::Stopped) {
         result.Outcome = PlanningRunResult::Kind::Stopped;
-    } else if (!written) {
-        result.Outcome = PlanningRunResult::Kind::Refused;
-        result.Message = RunMessage{"File Not Written", "The report " + report.Name() +
-                                                            " could not be written completely."};
     }
     return result;
 }

@@ -12,9 +12,10 @@ namespace velmorant {
 
 struct PlanningRunResult {
     enum class Kind {
-        Completed,       // the report is written and closed: open it in the text editor
-        Refused,         // the run did not start (or its report could not be made): show Message
-        OneStationOnly,  // abandoned at the first header: show Message, no editor
+        Completed,       // the report is written and in place: open it in the text editor
+        Refused,         // the run did not start, or its report could not be written (the
+                         // earlier report is then left as it was): show Message
+        OneStationOnly,  // abandoned at the first header, earlier report kept: show Message
         Stopped          // stopped by the operator: the report holds the dates finished so far
     };
     Kind Outcome = Kind::Completed;
@@ -23,8 +24,9 @@ struct PlanningRunResult {
 };
 
 // One planning run from the window's contents: gathers the parameters, checks them, reads the
-// sky temperatures from `folder`, creates the report and walks the dates. The report is closed
-// before this returns, whatever the outcome.
+// sky temperatures from `folder`, begins the report and walks the dates. Before this returns the
+// new report has either taken the place of the earlier one (completed or stopped) or been
+// discarded, leaving the earlier one byte for byte (refused, abandoned, or not written).
 PlanningRunResult PerformPlanningRun(const WindowInputs& inputs,
                                      const std::filesystem::path& folder, ReportDestination& report,
                                      const PlanningProgress& progress = {});

@@ -2,9 +2,12 @@
 
 namespace velmorant {
 
-StreamReportSink::~StreamReportSink() {
-    Close();
-}
+namespace {
+
+// A year at one-minute steps is some 40 MB of report: write it in large blocks.
+constexpr std::size_t kReportBuffer = std::size_t{1} << 20;
+
+}  // namespace
 
 void StreamReportSink::WriteLine(std::string_view line) {
     if (stream_ == nullptr) {
@@ -23,21 +26,10 @@ bool StreamReportSink::Close() {
     if (std::fflush(stream_) != 0) {
         failed_ = true;
     }
-    if (stream_ != stdout && std::fclose(stream_) != 0) {
-        failed_ = true;
-    }
     stream_ = nullptr;
     return !failed_;
 }
 
-std::unique_ptr<StreamReportSink> CreateReportFile(const std::filesystem::path& file) {
-    std::FILE* stream = std::fopen(file.string().c_str(), "wb");
-    if (stream == nullptr) {
-        return nullptr;
-    }
-    // A year at one-minute steps is some 40 MB of report: write it in large blocks.
-    std::setvbuf(stream, nullptr, _IOFBF, 1 << 20);
-    return std::make_unique<StreamReportSink>(stream);
-}
+ReportFileSink::ReportFileSink(const std::filesystem::path& file) : file_(file, kReportBuffer) {}
 
 }  // namespace velmorant

@@ -2,25 +2,27 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
+#include <string_view>
 
 #include "run/report_sink.h"
+#include "stations/file_replacement.h"
+#include "stations/write_result.h"
 
 namespace velmorant {
 
 inline constexpr const char* kReportFileName = "VELMORANT.TXT";
 
-// A report written to a file (or to standard output), each line ended by CR LF.
+// A report written to standard output, each line ended by CR LF.
 class StreamReportSink : public ReportSink {
   public:
-    // Takes ownership of the stream unless it is stdout.
+    // The stream stays open and is not owned (standard output).
     explicit StreamReportSink(std::FILE* stream) : stream_(stream) {}
-    ~StreamReportSink() override;
+    ~StreamReportSink() override { Close(); }
     StreamReportSink(const StreamReportSink&) = delete;
     StreamReportSink& operator=(const StreamReportSink&) = delete;
 
     void WriteLine(std::string_view line) override;
-    // Flushes and closes; false when anything could not be written.
+    // Flushes; false when anything could not be written.
     bool Close();
 
   private:
@@ -28,7 +30,26 @@ class StreamReportSink : public ReportSink {
     bool failed_ = false;
 };
 
-// Creates (or replaces) the report file; null when it cannot be created.
-std::unique_ptr<StreamReportSink> CreateReportFile(const std::filesystem::path& file);
+// A report file, each line ended by CR LF, written beside the report it replaces and put in its
+// place only by Keep: until then (and for good after Discard) the earlier report stays as it was.
+class ReportFileSink : public ReportSink {
+  public:
+    // Begins the new report; IsOpen() is false when it cannot be begun, and Keep() says why.
+    explicit ReportFileSink(const std::filesystem::path& file);
+
+    bool IsOpen() const { return file_.IsOpen(); }
+    void WriteLine(std::string_view line) override {
+        file_.Write(line);
+        file_.Write("\r\n");
+    }
+    // Puts the report in place of the earlier one; why not, when that failed (the earlier one is
+    // then left whole).
+    WriteResult Keep() { return file_.Commit(); }
+    // Drops the new report.
+    void Discard() { file_.Abandon(); }
+
+  private:
+    FileReplacement file_;
+};
 
 }  // namespace velmorant

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "stations/file_replacement.h"
+
 namespace velmorant {
 
 std::optional<std::string> ReadTextFile(const std::filesystem::path& file) {
@@ -27,30 +29,14 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& file) {
     return text;
 }
 
+WriteResult WriteTextFile(const std::filesystem::path& file, std::string_view text) {
+    FileReplacement replacement(file);
+    replacement.Write(text);
+    return replacement.Commit();
+}
+
 bool ReplaceTextFile(const std::filesystem::path& file, std::string_view text) {
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    std::error_code error;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;  // nothing was created, so nothing is removed
-        }
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary, error);
-            return false;
-        }
-    }
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    return WriteTextFile(file, text).Written();
 }
 
 }  // namespace velmorant

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "stations/write_result.h"
+
 // Whole-file reading and atomic replacement of the program's small text files. Bytes are passed
 // through untouched: no line-end translation, no encoding.
 
@@ -13,13 +15,14 @@ namespace velmorant {
 // The file's bytes, or nothing when it is missing, is not a regular file or cannot be read.
 std::optional<std::string> ReadTextFile(const std::filesystem::path& file);
 
-// Replaces the file's contents with `text`, so that a failure at any point never leaves it half
-// written: the text goes to `<file>.tmp` beside it, which is flushed and closed and then renamed
-// over the file. True when done. False when anything fails; the file is then left exactly as it
-// was and the temporary file is removed (a directory or an unwritable file that already stands
-// under the temporary name is not ours and is left alone; the write then fails). A temporary
-// file left by an earlier interrupted write is overwritten. The new file gets the default
-// permissions of a new file, not those of the old one.
+// Replaces the file's contents with `text` through a FileReplacement: a unique temporary file
+// beside it, synced to the disk and renamed over it, so that a reader sees the old text or the
+// new one and a failure at any point leaves the file exactly as it was, with no temporary file
+// behind. A symbolic link is written through (it stays a link), the permission bits are kept and
+// a file without the owner's write bit is refused. The result says why it failed.
+WriteResult WriteTextFile(const std::filesystem::path& file, std::string_view text);
+
+// WriteTextFile for callers that only need to know whether it worked.
 bool ReplaceTextFile(const std::filesystem::path& file, std::string_view text);
 
 }  // namespace velmorant

@@ -100,15 +100,20 @@ class ProgramLauncherTest : public QObject {
         QTest::newRow("blanks belong to the program's name")
             << "{tools}/Reader 8.0/Acro Rd32"
             << "QVHELP.PDF" << true << true << program << "{tools}/Reader 8.0/Acro Rd32";
-        QTest::newRow("a relative path starts in the working folder")
-            << "bin/editor"
-            << "VELMORANT.TXT" << true << true << program << "{work}/bin/editor";
         QTest::newRow("a bare name is looked for on PATH")
             << "velmorant-test-editor"
             << "VELMORANT.TXT" << true << true << program << pathFolder_ + "/velmorant-test-editor";
-        QTest::newRow("a bare name may lie in the working folder")
+        // A program file lying in the working folder (dropped there, or named by a settings file
+        // received from someone else) is never started.
+        QTest::newRow("a bare name only in the working folder is not run")
             << "local-editor"
-            << "VELMORANT.TXT" << true << true << program << "{work}/local-editor";
+            << "VELMORANT.TXT" << true << true << desktop << "";
+        QTest::newRow("a relative path into the working folder is not run")
+            << "bin/editor"
+            << "VELMORANT.TXT" << true << true << desktop << "";
+        QTest::newRow("a relative path out of the working folder is not run")
+            << "../tools/editor"
+            << "VELMORANT.TXT" << true << true << desktop << "";
         QTest::newRow("$NAME is expanded")
             << "$VELMORANT_TEST_TOOLS/editor"
             << "VELMORANT.TXT" << true << true << program << "{tools}/editor";
@@ -198,7 +203,9 @@ class ProgramLauncherTest : public QObject {
         QTest::newRow("expanded") << "${VELMORANT_TEST_TOOLS}/editor"
                                   << "{tools}/editor";
         QTest::newRow("relative") << "bin/editor"
-                                  << "{work}/bin/editor";
+                                  << "";
+        QTest::newRow("dot-relative") << "./local-editor"
+                                      << "";
         QTest::newRow("not a program") << "{tools}/notes.txt"
                                        << "";
         QTest::newRow("blanks only") << "   "
@@ -208,7 +215,20 @@ class ProgramLauncherTest : public QObject {
     void findProgramExpandsAndResolves() {
         QFETCH(QString, programPath);
         QFETCH(QString, found);
-        QCOMPARE(FindProgram(Expand(programPath), workingFolder_), Expand(found));
+        QCOMPARE(FindProgram(Expand(programPath)), Expand(found));
+    }
+
+    void relativeFoldersOnPathAreNotSearched() {
+        // "." or a relative folder on PATH would name the working folder again when the program
+        // runs there.
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(workingFolder_));
+        {
+            EnvironmentOverride path("PATH", "::.:bin");
+            QCOMPARE(FindProgram("local-editor"), QString());
+            QCOMPARE(FindProgram("editor"), QString());
+        }
+        QVERIFY(QDir::setCurrent(current));
     }
 
     void theRealActionsAreBothThere() {

@@ -1,11 +1,18 @@
 #include "stations/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <atomic>
+#include <csignal>
 #include <filesystem>
 #include <random>
+#include <set>
 #include <string>
 #include <system_error>
+#include <thread>
+
+#include "stations/file_replacement.h"
 
 namespace velmorant {
 namespace {
@@ -26,6 +33,14 @@ class TextFileTest : public ::testing::Test {
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
     }
+    // The names in a folder, to see that nothing was left beside a file.
+    static std::set<std::string> Names(const fs::path& folder) {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
     fs::path folder_;
 };
 
@@ -38,6 +53,10 @@ std::string AllBytes() {
     return text;
 }
 
+fs::perms Mode(const fs::path& file) {
+    return fs::status(file).permissions() & fs::perms::mask;
+}
+
 TEST_F(TextFileTest, WritesAndReadsBackEveryByte) {
     const fs::path file = folder_ / "CALL3.TXT";
     ASSERT_TRUE(ReplaceTextFile(file, AllBytes()));
@@ -47,8 +66,7 @@ TEST_F(TextFileTest, WritesAndReadsBackEveryByte) {
     ASSERT_TRUE(ReplaceTextFile(file, ""));
     EXPECT_EQ(ReadTextFile(file), "");
     // Nothing is left beside it.
-    EXPECT_FALSE(fs::exists(folder_ / "CALL3.TXT.tmp"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+    EXPECT_EQ(Names(folder_), std::set<std::string>{"CALL3.TXT"});
 }
 
 TEST_F(TextFileTest, ReadsNothingFromAMissingFileOrAFolder) {
@@ -56,38 +74,190 @@ TEST_F(TextFileTest, ReadsNothingFromAMissingFileOrAFolder) {
     EXPECT_EQ(ReadTextFile(folder_), std::nullopt);
 }
 
-TEST_F(TextFileTest, AFailedWriteLeavesTheFileWhole) {
+// Lowers the file-size limit of this process for its lifetime, as a nearly full disk would:
+// writes past it fail with EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = old_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST_F(TextFileTest, AFailedWriteLeavesTheFileWholeAndSaysWhy) {
     const fs::path file = folder_ / "CALL3.TXT";
     ASSERT_TRUE(ReplaceTextFile(file, AllBytes()));
-    // A folder under the temporary name cannot be opened for writing, not even by root.
-    fs::create_directory(folder_ / "CALL3.TXT.tmp");
-    EXPECT_FALSE(ReplaceTextFile(file, "the new text\r\n"));
+    WriteResult result;
+    {
+        FileSizeLimit limit(4096);
+        result = WriteTextFile(file, std::string(100000, 'x'));
+    }
+    EXPECT_EQ(result.Outcome, WriteResult::Kind::Failed);
+    EXPECT_EQ(result.Reason, "File too large");
     EXPECT_EQ(ReadTextFile(file), AllBytes());
-    // The folder was not ours: it stays.
-    EXPECT_TRUE(fs::is_directory(folder_ / "CALL3.TXT.tmp"));
+    EXPECT_EQ(Names(folder_), std::set<std::string>{"CALL3.TXT"});
 }
 
-TEST_F(TextFileTest, AFailedRenameLeavesNoTemporaryFile) {
-    // A non-empty folder where the file should be: the temporary file is written but cannot
-    // take its place.
+TEST_F(TextFileTest, AFolderInThePlaceOfTheFileIsRefused) {
     const fs::path file = folder_ / "CALL3.TXT";
     fs::create_directories(file / "inside");
-    EXPECT_FALSE(ReplaceTextFile(file, "text\r\n"));
+    const WriteResult result = WriteTextFile(file, "text\r\n");
+    EXPECT_EQ(result.Outcome, WriteResult::Kind::Failed);
+    EXPECT_EQ(result.Reason, "Is a directory");
     EXPECT_TRUE(fs::is_directory(file / "inside"));
-    EXPECT_FALSE(fs::exists(folder_ / "CALL3.TXT.tmp"));
+    EXPECT_EQ(Names(folder_), std::set<std::string>{"CALL3.TXT"});
 }
 
 TEST_F(TextFileTest, AMissingFolderIsAFailure) {
+    const WriteResult result = WriteTextFile(folder_ / "missing" / "CALL3.TXT", "text\r\n");
+    EXPECT_EQ(result.Reason, "No such file or directory");
     EXPECT_FALSE(ReplaceTextFile(folder_ / "missing" / "CALL3.TXT", "text\r\n"));
     EXPECT_FALSE(fs::exists(folder_ / "missing"));
 }
 
-TEST_F(TextFileTest, ALeftoverTemporaryFileIsOverwritten) {
+TEST_F(TextFileTest, OtherFilesBesideItAreLeftAlone) {
+    // Leftovers of the fixed temporary name of earlier versions, and a name like our own
+    // temporary files: none of them is ours, none stands in the way.
     const fs::path file = folder_ / "CALL3.TXT";
-    ASSERT_TRUE(ReplaceTextFile(folder_ / "CALL3.TXT.tmp", "a long leftover of an earlier write"));
+    fs::create_directory(folder_ / "CALL3.TXT.tmp");
+    ASSERT_TRUE(ReplaceTextFile(folder_ / "CALL3.TXT.AbC123", "someone else's"));
     ASSERT_TRUE(ReplaceTextFile(file, "new\r\n"));
     EXPECT_EQ(ReadTextFile(file), "new\r\n");
-    EXPECT_FALSE(fs::exists(folder_ / "CALL3.TXT.tmp"));
+    EXPECT_TRUE(fs::is_directory(folder_ / "CALL3.TXT.tmp"));
+    EXPECT_EQ(ReadTextFile(folder_ / "CALL3.TXT.AbC123"), "someone else's");
+    EXPECT_EQ(Names(folder_).size(), 3u);
+}
+
+TEST_F(TextFileTest, KeepsThePermissionBitsAndRefusesAReadOnlyFile) {
+    // Only the owner's write bit decides, so that root is refused like anyone else.
+    struct Case {
+        fs::perms mode;
+        bool written;
+    };
+    using P = fs::perms;
+    const Case cases[] = {
+        {P::owner_read | P::owner_write, true},
+        {P::owner_read | P::owner_write | P::group_read | P::others_read, true},
+        {P::owner_all | P::group_read | P::group_exec, true},
+        {P::owner_write, true},
+        {P::owner_read | P::group_read | P::others_read, false},
+        {P::owner_read | P::group_write | P::others_write, false},
+        {P::none, false},
+    };
+    const fs::path file = folder_ / "VELMORANT.DAT";
+    for (const Case& c : cases) {
+        const auto mode = static_cast<unsigned>(c.mode);
+        SCOPED_TRACE(mode);
+        fs::remove(file);
+        ASSERT_TRUE(ReplaceTextFile(file, "old\r\n"));
+        fs::permissions(file, c.mode);
+        const WriteResult result = WriteTextFile(file, "new\r\n");
+        EXPECT_EQ(Mode(file), c.mode);
+        EXPECT_EQ(Names(folder_), std::set<std::string>{"VELMORANT.DAT"});
+        fs::permissions(file, P::owner_read | P::owner_write);
+        if (c.written) {
+            EXPECT_TRUE(result.Written()) << result.Reason;
+            EXPECT_EQ(ReadTextFile(file), "new\r\n");
+        } else {
+            EXPECT_EQ(result.Outcome, WriteResult::Kind::ReadOnly);
+            EXPECT_EQ(result.Reason, kReadOnlyReason);
+            EXPECT_EQ(ReadTextFile(file), "old\r\n");
+        }
+    }
+}
+
+TEST_F(TextFileTest, WritesThroughSymbolicLinks) {
+    // The file lives elsewhere; the folder holds links to it: a relative one, an absolute one
+    // and a link to a link. Each stays a link, and the temporary file goes beside the file.
+    fs::create_directories(folder_ / "elsewhere");
+    const fs::path target = folder_ / "elsewhere" / "QVAZEL.DAT";
+    ASSERT_TRUE(ReplaceTextFile(target, "old\r\n"));
+    fs::create_directories(folder_ / "links");
+    fs::create_symlink("../elsewhere/QVAZEL.DAT", folder_ / "links" / "relative");
+    fs::create_symlink(target, folder_ / "links" / "absolute");
+    fs::create_symlink("relative", folder_ / "links" / "chained");
+    for (const char* name : {"relative", "absolute", "chained"}) {
+        SCOPED_TRACE(name);
+        const fs::path link = folder_ / "links" / name;
+        ASSERT_TRUE(ReplaceTextFile(link, std::string(name) + "\r\n"));
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(ReadTextFile(target), std::string(name) + "\r\n");
+    }
+    EXPECT_EQ(Names(folder_ / "elsewhere"), std::set<std::string>{"QVAZEL.DAT"});
+    EXPECT_EQ(Names(folder_ / "links").size(), 3u);
+
+    // A link to a file not yet there creates the file; a loop of links is a failure.
+    fs::create_symlink("new.txt", folder_ / "links" / "dangling");
+    ASSERT_TRUE(ReplaceTextFile(folder_ / "links" / "dangling", "new\r\n"));
+    EXPECT_TRUE(fs::is_symlink(folder_ / "links" / "dangling"));
+    EXPECT_EQ(ReadTextFile(folder_ / "links" / "new.txt"), "new\r\n");
+    fs::create_symlink("loop", folder_ / "links" / "loop");
+    EXPECT_EQ(WriteTextFile(folder_ / "links" / "loop", "x").Outcome, WriteResult::Kind::Failed);
+}
+
+TEST_F(TextFileTest, AnAbandonedReplacementLeavesNothing) {
+    const fs::path file = folder_ / "VELMORANT.TXT";
+    ASSERT_TRUE(ReplaceTextFile(file, "the earlier report\r\n"));
+    {
+        FileReplacement replacement(file);
+        ASSERT_TRUE(replacement.IsOpen());
+        replacement.Write("half a report");
+        EXPECT_EQ(Names(folder_).size(), 2u);
+        EXPECT_EQ(replacement.TemporaryFile().parent_path(), folder_);
+    }
+    EXPECT_EQ(ReadTextFile(file), "the earlier report\r\n");
+    EXPECT_EQ(Names(folder_), std::set<std::string>{"VELMORANT.TXT"});
+}
+
+TEST_F(TextFileTest, ReadersNeverSeeAPartFileWhileTwoWritersRace) {
+    // Two writers replace one file with texts of different lengths for about a second while a
+    // reader keeps reading it: it must always find one of the two texts whole.
+    const fs::path file = folder_ / "QVAZEL.DAT";
+    const std::string texts[2] = {std::string(150000, 'a') + "\r\n", std::string(70000, 'b')};
+    ASSERT_TRUE(ReplaceTextFile(file, texts[0]));
+    std::atomic<bool> stop{false};
+    std::atomic<int> failedWrites{0};
+    std::atomic<int> writes{0};
+    auto writer = [&](const std::string& text) {
+        while (!stop) {
+            if (!ReplaceTextFile(file, text)) {
+                ++failedWrites;
+            }
+            ++writes;
+        }
+    };
+    std::thread first(writer, texts[0]);
+    std::thread second(writer, texts[1]);
+    int reads = 0;
+    int torn = 0;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (std::chrono::steady_clock::now() < end) {
+        const auto text = ReadTextFile(file);
+        if (!text || (*text != texts[0] && *text != texts[1])) {
+            ++torn;
+        }
+        ++reads;
+    }
+    stop = true;
+    first.join();
+    second.join();
+    EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+    EXPECT_EQ(failedWrites, 0) << "of " << writes << " writes";
+    EXPECT_GT(writes, 2);
+    EXPECT_EQ(Names(folder_), std::set<std::string>{"QVAZEL.DAT"});
 }
 
 }  // namespace

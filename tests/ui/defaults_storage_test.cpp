@@ -45,15 +45,22 @@ TEST_F(FileStorage, ReplacesTheWholeTextByteForByte) {
     ASSERT_TRUE(storage.Replace("1,\"a\"\r\n2\r"));
     EXPECT_EQ(storage.ReadAll(), "1,\"a\"\r\n2\r");
     EXPECT_FALSE(fs::exists(folder / "VELMORANT.DAT.tmp"));
+    EXPECT_EQ(storage.FailureReason(), "");
 }
 
-TEST_F(FileStorage, AFailedReplaceLeavesTheOldFileWhole) {
+TEST_F(FileStorage, AFailedReplaceLeavesTheOldFileWholeAndSaysWhy) {
     WriteFile("old\r\n");
-    // A folder where the temporary file belongs makes the write fail.
-    fs::create_directory(folder / "VELMORANT.DAT.tmp");
+    // A file its owner made read-only is refused, for root as well.
+    fs::permissions(folder / "VELMORANT.DAT", fs::perms::owner_read);
     FileDefaultsStorage storage(folder);
     EXPECT_FALSE(storage.Replace("new\r\n"));
+    EXPECT_EQ(storage.FailureReason(), "The file is read-only");
+    fs::permissions(folder / "VELMORANT.DAT", fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(storage.ReadAll(), "old\r\n");
+    // A missing folder: the system's words.
+    FileDefaultsStorage elsewhere(folder / "missing");
+    EXPECT_FALSE(elsewhere.Replace("new\r\n"));
+    EXPECT_EQ(elsewhere.FailureReason(), "No such file or directory");
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ def compute(args, velmorant_dat, sky_dir):
     try:
         lines = run.run()
     except BothStationsRefused:
-        return ScenarioResult(2, stderr_key="Display Selection", report_any=True)
+        return ScenarioResult(2, stderr_key="Display Selection")
     return ScenarioResult(0, report="".join(line + "\r\n" for line in lines))
 
 

@@ -16,7 +16,9 @@ std::optional<std::string> FileTextStorage::ReadAll() const {
 }
 
 bool FileTextStorage::Replace(std::string_view text) {
-    return ReplaceTextFile(file_, text);
+    const WriteResult result = WriteTextFile(file_, text);
+    failureReason_ = result.Reason;
+    return result.Written();
 }
 
 }  // namespace velmorant

@@ -27,6 +27,10 @@ class TextFileStorage {
     virtual std::optional<std::string> ReadAll() const = 0;
     // Replaces the file's whole text. On failure returns false and leaves the old file whole.
     virtual bool Replace(std::string_view text) = 0;
+    // Why the last Replace failed, to follow "could not be written: " in a message (e.g. "No
+    // space left on device", "The file is read-only"); empty when it did not fail or the storage
+    // cannot tell.
+    virtual std::string FailureReason() const { return {}; }
     // The file's name as the operator should read it in a message.
     virtual std::string Location() const = 0;
     // Takes the file's lock for one read and rewrite, waiting a moment while another program
@@ -34,17 +38,20 @@ class TextFileStorage {
     virtual std::unique_ptr<StorageLock> Lock() { return std::make_unique<StorageLock>(); }
 };
 
-// A file on disk, replaced atomically (a temporary file beside it, then a rename).
+// A file on disk, replaced atomically by WriteTextFile (a unique temporary file beside it, synced,
+// then renamed over it; links written through, permissions kept, a read-only file refused).
 class FileTextStorage : public TextFileStorage {
   public:
     explicit FileTextStorage(std::filesystem::path file) : file_(std::move(file)) {}
     bool Exists() const override;
     std::optional<std::string> ReadAll() const override;
     bool Replace(std::string_view text) override;
+    std::string FailureReason() const override { return failureReason_; }
     std::string Location() const override { return file_.string(); }
 
   private:
     std::filesystem::path file_;
+    std::string failureReason_;
 };
 
 }  // namespace velmorant

@@ -34,6 +34,20 @@ bool HasFolder(const QString& path) {
 #endif
 }
 
+// The folders of PATH that do not depend on the current folder: an empty or relative entry
+// ("." among them) would name the working folder again.
+QStringList AbsolutePathFolders() {
+    QStringList folders;
+    const QStringList entries =
+        qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    for (const QString& entry : entries) {
+        if (QDir::isAbsolutePath(entry)) {
+            folders.append(entry);
+        }
+    }
+    return folders;
+}
+
 QString ExecutableFile(const QFileInfo& file) {
     return file.isFile() && file.isExecutable() ? file.absoluteFilePath() : QString();
 }
@@ -50,26 +64,30 @@ LaunchActions DesktopLaunchActions() {
     return actions;
 }
 
-QString FindProgram(const QString& programPath, const QString& workingFolder) {
+QString FindProgram(const QString& programPath) {
     const QString expanded =
         QString::fromStdString(ExpandEnvironment(programPath.toStdString(), QtEnvironment));
     if (expanded.trimmed().isEmpty()) {
         return {};
     }
+
+    // Only the operator's PATH or a full path decides what runs: a program file dropped into the
+    // working folder, or a VELMORANT.DAT received from someone else naming one there, must not.
     if (!HasFolder(expanded)) {
-        const QString onPath = QStandardPaths::findExecutable(expanded);
-        if (!onPath.isEmpty()) {
-            return QFileInfo(onPath).absoluteFilePath();
-        }
+        // An empty list would make Qt search the whole PATH after all.
+        const QStringList folders = AbsolutePathFolders();
+        const QString onPath =
+            folders.isEmpty() ? QString() : QStandardPaths::findExecutable(expanded, folders);
+        return onPath.isEmpty() ? QString() : QFileInfo(onPath).absoluteFilePath();
     }
     const QFileInfo file(expanded);
-    return ExecutableFile(file.isAbsolute() ? file : QFileInfo(QDir(workingFolder), expanded));
+    return file.isAbsolute() ? ExecutableFile(file) : QString();
 }
 
 LaunchResult OpenWithProgram(const QString& programPath, const QString& file,
                              const QString& workingFolder, const LaunchActions& actions) {
     LaunchResult result;
-    const QString program = FindProgram(programPath, workingFolder);
+    const QString program = FindProgram(programPath);
     if (!program.isEmpty() && actions.StartProcess &&
         actions.StartProcess(program, QStringList{file}, workingFolder)) {
         result.How = LaunchResult::Kind::Program;

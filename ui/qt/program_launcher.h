@@ -43,9 +43,10 @@ struct LaunchResult {
 
 // The executable file a program path names, as an absolute path; empty when there is none.
 // %NAME%, $NAME and ${NAME} are expanded from the environment first. The whole path names one
-// program, blanks included. A bare name is looked for on PATH and then in the working folder;
-// a path with a folder in it is taken relative to the working folder.
-QString FindProgram(const QString& programPath, const QString& workingFolder);
+// program, blanks included. A bare name is looked for in the absolute folders of PATH only, never
+// in the working folder; an absolute path is taken as it is; a relative path with a folder in it
+// names no program (the working folder is never searched).
+QString FindProgram(const QString& programPath);
 
 // Opens `file` (relative to `workingFolder`, or absolute) with the program at `programPath`:
 // the program gets the file as its one argument and `workingFolder` as its current folder, with

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+
+#include <sys/types.h>
+
+#include "stations/write_result.h"
+
+namespace velmorant {
+
+// A file written anew under a unique temporary name beside the file it replaces, and renamed over
+// it only once every byte is on the disk. Readers of the file (another copy of the program, a
+// rotator controller reading QVAZEL.DAT) see the old contents or the new ones, never a part; two
+// writers at once never share a temporary file, and the later rename wins.
+//
+// The file replaced is the one a symbolic link finally names (the link stays a link); it keeps
+// its permission bits (and, where the system allows, its owner and group). A file without the
+// owner's write bit is refused before anything is written, by the mode alone, so that it is
+// refused for root as well. POSIX only.
+class FileReplacement {
+  public:
+    // Creates the temporary file; `bufferBytes` is the size of the write buffer (a planning
+    // report runs to tens of megabytes and wants large blocks). When the file cannot be begun
+    // (read-only target, unwritable or missing folder) IsOpen() is false and Commit() says why.
+    explicit FileReplacement(const std::filesystem::path& target,
+                             std::size_t bufferBytes = std::size_t{1} << 16);
+    // Abandons the replacement unless it was committed.
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    bool IsOpen() const { return stream_ != nullptr; }
+
+    // Appends bytes. After the first failure (a full disk) the rest is skipped: Commit reports it.
+    void Write(std::string_view bytes) {
+        if (stream_ != nullptr && failure_.Written() &&
+            std::fwrite(bytes.data(), 1, bytes.size(), stream_) != bytes.size()) {
+            WriteFailed();
+        }
+    }
+
+    // Flushes, syncs the data to the disk, gives the new file the old one's permissions and
+    // renames it over the target, then syncs the folder. On any failure the temporary file is
+    // removed and the target is left exactly as it was. Once only.
+    WriteResult Commit();
+    // Removes the temporary file; the target stays as it was.
+    void Abandon();
+
+    // The file that is replaced: the target itself, or the file its symbolic links lead to.
+    const std::filesystem::path& Target() const { return target_; }
+    // The temporary file beside it (empty when none was created).
+    const std::filesystem::path& TemporaryFile() const { return temporary_; }
+
+  private:
+    void WriteFailed();
+    // Reads the target's mode and owner; a reason when it must not (or cannot) be replaced.
+    bool InspectTarget();
+    void Fail(int error);
+
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    std::FILE* stream_ = nullptr;
+    WriteResult failure_;
+    bool targetExists_ = false;
+    mode_t targetMode_ = 0;
+    uid_t targetOwner_ = 0;
+    gid_t targetGroup_ = 0;
+};
+
+}  // namespace velmorant

@@ -1,0 +1,163 @@
+// `velmorant plan` writing VELMORANT.TXT on a disk that fills up, and two runs at once in one
+// folder: the earlier report is replaced whole or not at all, and no temporary file stays.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::string ShellQuote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+std::set<std::string> Names(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// The exit status of a shell command line, -1 when it did not exit normally.
+int ExitStatus(const std::string& command) {
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// `velmorant plan` in `folder` over some days at one-minute steps: hundreds of kilobytes of
+// report, with the increment's text making two runs' reports differ.
+std::string PlanCommand(const fs::path& folder, const std::string& lastDay,
+                        const std::string& increment) {
+    return ShellQuote(VELMORANT_EXECUTABLE) + " plan --start 2016-03-14 --end " + lastDay +
+           " --set txtIncrementMinutes=" + increment + " --dir " + ShellQuote(folder.string());
+}
+
+class PlanReportFile : public testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        root_ = fs::temp_directory_path() / (std::string("velmorant-report-") + info->name() + "-" +
+                                             std::to_string(::getpid()));
+        fs::remove_all(root_);
+        work_ = root_ / "work";
+        fs::create_directories(work_);
+        for (const char* name : {"VELMORANT.DAT", "QVSKYTEMP.DAT"}) {
+            fs::copy_file(fs::path(VELMORANT_DATA) / name, work_ / name);
+        }
+        WriteFile(work_ / "VELMORANT.TXT", earlier_);
+    }
+    void TearDown() override {
+        if (!HasFailure()) {
+            fs::remove_all(root_);
+        }
+    }
+
+    const std::string earlier_ = "an earlier report\r\n";
+    const std::set<std::string> files_ = {"QVSKYTEMP.DAT", "VELMORANT.DAT", "VELMORANT.TXT"};
+    fs::path root_;
+    fs::path work_;
+};
+
+TEST_F(PlanReportFile, AFullDiskLeavesTheEarlierReportAndSaysWhy) {
+    // A file-size limit of 64 blocks makes the report's writes fail with EFBIG, as a full disk
+    // fails them with ENOSPC; the signal the limit raises is ignored so that the write fails.
+    const fs::path stderrFile = root_ / "stderr";
+    const std::string command =
+        "sh -c " +
+        ShellQuote("trap '' XFSZ; ulimit -f 64; exec " + PlanCommand(work_, "2016-03-17", "1")) +
+        " 2>" + ShellQuote(stderrFile.string());
+    EXPECT_EQ(ExitStatus(command), 2) << command;
+    EXPECT_EQ(ReadFile(stderrFile), "File Not Written: The report " +
+                                        (work_ / "VELMORANT.TXT").string() +
+                                        " could not be written: File too large.\n");
+    EXPECT_EQ(ReadFile(work_ / "VELMORANT.TXT"), earlier_);
+    EXPECT_EQ(Names(work_), files_);
+}
+
+TEST_F(PlanReportFile, AReadOnlyReportIsRefusedAndKeepsItsMode) {
+    // The owner took the write permission away to keep the report: it is kept, by root too.
+    const fs::path report = work_ / "VELMORANT.TXT";
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
+    fs::permissions(report, readOnly);
+    const fs::path stderrFile = root_ / "stderr";
+    EXPECT_EQ(ExitStatus(PlanCommand(work_, "2016-03-14", "60") + " 2>" +
+                         ShellQuote(stderrFile.string())),
+              2);
+    EXPECT_EQ(ReadFile(stderrFile), "File Not Created: The report " + report.string() +
+                                        " cannot be created: The file is read-only.\n");
+    EXPECT_EQ(fs::status(report).permissions() & fs::perms::mask, readOnly);
+    fs::permissions(report, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadFile(report), earlier_);
+    EXPECT_EQ(Names(work_), files_);
+}
+
+TEST_F(PlanReportFile, AReportThatIsALinkIsWrittenThrough) {
+    // VELMORANT.TXT pointing into another folder: the report lands there and the link stays.
+    fs::create_directories(root_ / "reports");
+    fs::remove(work_ / "VELMORANT.TXT");
+    fs::create_symlink("../reports/plan.txt", work_ / "VELMORANT.TXT");
+    ASSERT_EQ(ExitStatus(PlanCommand(work_, "2016-03-14", "60")), 0);
+    EXPECT_TRUE(fs::is_symlink(work_ / "VELMORANT.TXT"));
+    EXPECT_NE(ReadFile(root_ / "reports" / "plan.txt").find("\r\n"), std::string::npos);
+    EXPECT_EQ(Names(root_ / "reports"), std::set<std::string>{"plan.txt"});
+    EXPECT_EQ(Names(work_), files_);
+}
+
+TEST_F(PlanReportFile, TwoRunsAtOnceLeaveOneWholeReport) {
+    // The two reports alone, each in a folder of its own.
+    std::string expected[2];
+    const std::string increments[2] = {"1", "2"};
+    for (int i = 0; i < 2; ++i) {
+        const fs::path alone = root_ / ("alone" + increments[i]);
+        fs::create_directories(alone);
+        for (const char* name : {"VELMORANT.DAT", "QVSKYTEMP.DAT"}) {
+            fs::copy_file(work_ / name, alone / name);
+        }
+        ASSERT_EQ(ExitStatus(PlanCommand(alone, "2016-04-13", increments[i])), 0);
+        expected[i] = ReadFile(alone / "VELMORANT.TXT");
+    }
+    ASSERT_NE(expected[0], expected[1]);
+
+    // Then both at once in one folder, three times over.
+    for (int round = 0; round < 3; ++round) {
+        const std::string both =
+            PlanCommand(work_, "2016-04-13", increments[0]) + " & a=$!; " +
+            PlanCommand(work_, "2016-04-13", increments[1]) +
+            " & b=$!; wait $a; ra=$?; wait $b; rb=$?; [ $ra -eq 0 ] && [ $rb -eq 0 ]";
+        const std::string command = "sh -c " + ShellQuote(both);
+        EXPECT_EQ(ExitStatus(command), 0) << command;
+        const std::string report = ReadFile(work_ / "VELMORANT.TXT");
+        EXPECT_TRUE(report == expected[0] || report == expected[1])
+            << "a report of " << report.size() << " bytes, neither of " << expected[0].size()
+            << " nor of " << expected[1].size();
+        EXPECT_EQ(Names(work_), files_);
+    }
+}
+
+}  // namespace
