@@ -3,11 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "stations/file_lock.h"
+#include "stations/text_file.h"
 #include "ui/model/station_dialog.h"
+#include "ui/model/text_storage.h"
 #include "window_fixture.h"
 
 namespace velmorant::testing_support {
@@ -258,6 +265,59 @@ TEST_F(StationsTest, AnEditAfterTheListChangedFindsTheStationAgainOrRefuses) {
     window.cmdAddHome_Click();
     EXPECT_EQ(list.text, added);
     EXPECT_EQ(messages.shown.back().title, "Station List Changed");
+}
+
+// The same on a real CALL3.TXT: another writer changes the file on disk while the dialog is
+// open, and another copy of the program holds the list's lock.
+class StationFileTest : public StationsTest {
+  protected:
+    StationFileTest()
+        : folder(std::filesystem::temp_directory_path() /
+                 ("velmorant_stations_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name())),
+          file(folder / "CALL3.TXT"),
+          storage(file) {
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        window.Stations.List = &storage;
+    }
+    ~StationFileTest() override { std::filesystem::remove_all(folder); }
+
+    std::filesystem::path folder;
+    std::filesystem::path file;
+    FileTextStorage storage;
+};
+
+TEST_F(StationFileTest, TheStationIsFoundAgainInTheFileAsItIsNow) {
+    const std::string others = "DL1ABC,JN58td,a\r\nG4XYZ,IO91wm,b\r\n";
+    ASSERT_TRUE(
+        WriteTextFile(file, CommentBlock() + others + "W1XYZ,FN31pq,c\r\nZZZZZZ\r\n").Written());
+    Lookup("W1XYZ");
+    ASSERT_EQ(window.txtDateCalc.text, "Exact Match Found - Record # 20");
+    dialog.answer.Choice = StationDialogChoice::Delete;
+    const std::string changed =
+        CommentBlock() + others + "K1ABC,FN42aa,d\r\nW1XYZ,FN31pq,c\r\nZZZZZZ\r\n";
+    dialog.whileOpen = [&] { ASSERT_TRUE(WriteTextFile(file, changed).Written()); };
+    window.cmdAddHome_Click();
+    EXPECT_EQ(ReadTextFile(file), CommentBlock() + others + "K1ABC,FN42aa,d\r\nZZZZZZ\r\n");
+}
+
+TEST_F(StationFileTest, ABusyListIsLeftAloneWithAMessage) {
+    ASSERT_TRUE(WriteTextFile(file, kList).Written());
+    Lookup("G4XYZ");
+    dialog.answer.Choice = StationDialogChoice::Delete;
+    std::optional<FileLock> otherCopy;
+    dialog.whileOpen = [&] { otherCopy = FileLock::Acquire(file); };
+    window.cmdAddHome_Click();
+    ASSERT_TRUE(otherCopy.has_value());
+    EXPECT_EQ(messages.shown.back().title, "File Busy");
+    EXPECT_EQ(ReadTextFile(file), kList);
+
+    // Once the other copy is done, the same edit goes through.
+    otherCopy.reset();
+    dialog.whileOpen = nullptr;
+    window.cmdAddHome_Click();
+    EXPECT_EQ(ReadTextFile(file)->find("G4XYZ"), std::string::npos);
 }
 
 TEST_F(StationsTest, FieldsThatWouldNotReadBackAreRefusedBeforeAnythingIsWritten) {

@@ -314,6 +314,7 @@ void MainWindowModel::cmdSET_Click() {
     }
     if (!storage_.Replace(FormatDefaults(record))) {
         messages_.ShowMessage("The defaults could not be written to " + storage_.Location() +
+                                  FailureSuffix(storage_) +
                                   ".  The file keeps its previous contents.",
                               "File Not Saved");
     }

@@ -268,8 +268,8 @@ bool MainWindowModel::RewriteStationList(StationEdit edit, bool existing,
     const std::string edited =
         EditStationList(*text, edit, again.Record.RecordNumber, callsign, newLine);
     if (!Stations.List->Replace(edited)) {
-        messages_.ShowMessage("The file " + Stations.List->Location() +
-                                  " could not be written.  It was left as it was.",
+        messages_.ShowMessage("The file " + Stations.List->Location() + " could not be written" +
+                                  FailureSuffix(*Stations.List) + ".  It was left as it was.",
                               "File Not Saved");
         return false;
     }

@@ -38,6 +38,10 @@ class TextFileStorage {
     virtual std::unique_ptr<StorageLock> Lock() { return std::make_unique<StorageLock>(); }
 };
 
+// ": " and the reason of the last failed Replace, to follow "could not be written" in a message;
+// empty when the storage cannot tell.
+std::string FailureSuffix(const TextFileStorage& storage);
+
 // A file on disk, replaced atomically by WriteTextFile (a unique temporary file beside it, synced,
 // then renamed over it; links written through, permissions kept, a read-only file refused).
 class FileTextStorage : public TextFileStorage {
@@ -48,6 +52,8 @@ class FileTextStorage : public TextFileStorage {
     bool Replace(std::string_view text) override;
     std::string FailureReason() const override { return failureReason_; }
     std::string Location() const override { return file_.string(); }
+    // The lock file beside it (`<file>.lock`), waited for up to two seconds.
+    std::unique_ptr<StorageLock> Lock() override;
 
   private:
     std::filesystem::path file_;
