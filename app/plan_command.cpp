@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "run/input_ranges.h"
 #include "run/report_destination.h"
 #include "ui/model/defaults_storage.h"
 #include "ui/model/local_clock.h"
@@ -40,8 +41,7 @@ bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-// A date written YYYY-MM-DD (the year with 1 to 5 digits) that exists on the calendar, with a
-// year from 1 to 32767.
+// A date written YYYY-MM-DD that exists on the calendar, in the years a run may cover.
 std::optional<CalendarDate> ParseDate(const std::string& text) {
     const auto firstDash = text.find('-');
     const auto secondDash = text.find('-', firstDash == std::string::npos ? 0 : firstDash + 1);
@@ -60,7 +60,8 @@ std::optional<CalendarDate> ParseDate(const std::string& text) {
         return std::nullopt;
     }
     static constexpr int Lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (date.year < 1 || date.year > 32767 || date.month < 1 || date.month > 12 || date.day < 1) {
+    if (date.year < kFirstYear || date.year > kLastYear || date.month < 1 || date.month > 12 ||
+        date.day < 1) {
         return std::nullopt;
     }
     const int length = Lengths[date.month - 1] + (date.month == 2 && IsLeapYear(date.year));
@@ -93,8 +94,8 @@ std::variant<PlanOptions, std::string> ParseOptions(std::span<const std::string>
         if (option == "--start" || option == "--end") {
             const auto date = ParseDate(value);
             if (!date) {
-                return "the date " + value +
-                       " is not a date YYYY-MM-DD with a year from 1 to 32767";
+                return "the date " + value + " is not a date YYYY-MM-DD with a year from " +
+                       std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
             }
             (option == "--start" ? start : end) = date;
         } else if (option == "--dir") {

@@ -11,6 +11,8 @@ namespace velmorant {
 namespace {
 
 constexpr double kUnbounded = std::numeric_limits<double>::max();
+constexpr const char* kYearBounds = "a whole number from 1900 to 2100";
+static_assert(kFirstYear == 1900 && kLastYear == 2100, "kYearBounds states the years");
 
 // One number box and the closed range its number must lie in.
 struct Range {
@@ -89,8 +91,8 @@ std::optional<RunMessage> StationRefusal(const std::string& station, const Stati
 
 std::optional<RunMessage> DateRefusal(const WindowInputs& in) {
     if (auto refusal = FirstOutOfRange({
-            {&in.YearStart, 1900, 2100, "start year", "a whole number from 1900 to 2100", true},
-            {&in.YearEnd, 1900, 2100, "end year", "a whole number from 1900 to 2100", true},
+            {&in.YearStart, kFirstYear, kLastYear, "start year", kYearBounds, true},
+            {&in.YearEnd, kFirstYear, kLastYear, "end year", kYearBounds, true},
         })) {
         return refusal;
     }

@@ -12,6 +12,11 @@
 
 namespace velmorant {
 
+// The years a run may cover. The day numbers are exact from 1900-03-01 to 2100-02-28 (every
+// fourth year a leap year) and one day off in the two months at either end.
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 2100;
+
 // The first value of the snapshot that lies outside its range (or is not finite), in the
 // window's order, as an "Input Required" message naming the box; nothing when every value the
 // run will use is in range. Only the values the chosen mode uses are checked: the dates, the

@@ -160,4 +160,41 @@ TEST_F(PlanReportFile, TwoRunsAtOnceLeaveOneWholeReport) {
     }
 }
 
+TEST_F(PlanReportFile, ValuesOutOfRangeAreRefusedAndKeepTheEarlierReport) {
+    struct Case {
+        std::string arguments;    // after "plan"
+        std::string stderrStart;  // what the refusal begins with
+        std::string skyRecord = {};  // replaces the first record of QVSKYTEMP.DAT when not empty
+    };
+    const Case cases[] = {
+        {"--start 2016-03-14 --set txtYearStart=abcd", "Input Required: The start year"},
+        {"--start 2016-03-14 --set txtYearEnd=", "Input Required: The end year"},
+        {"--start 2016-03-14 --set txtYearStart=NaN", "Input Required: The start year"},
+        {"--start 0001-01-01 --end 32767-12-31", "velmorant plan: the date 0001-01-01"},
+        {"--start 2016-03-14 --set txtLatDegHome=999", "Input Required: The Home latitude"},
+        {"--start 2016-03-14 --set txtNoise=-195", "Input Required: The receiver noise"},
+        {"--start 2016-03-14 --set txtNoise=4e38", "Input Required: The receiver noise"},
+        {"--start 2016-03-14 --set cboCelestial=Cassiopeia\\ A --set txtLonDegHome=1e308",
+         "Input Required: The Home longitude"},
+        {"--start 2016-03-14 --set txtIncrementMinutes=1441", "Input Required: The Increment"},
+        {"--start 2016-03-14", "File Damaged: The file", "0.0,-1000,16"},
+        {"--start 2016-03-14", "File Damaged: The file", "0.0,1e308,16"},
+    };
+    const std::string sky = ReadFile(work_ / "QVSKYTEMP.DAT");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments + " " + c.skyRecord);
+        WriteFile(work_ / "QVSKYTEMP.DAT",
+                  c.skyRecord.empty() ? sky : c.skyRecord + sky.substr(sky.find('\r')));
+        const fs::path stderrFile = root_ / "stderr";
+        EXPECT_EQ(ExitStatus(ShellQuote(VELMORANT_EXECUTABLE) + " plan " + c.arguments + " --dir " +
+                             ShellQuote(work_.string()) + " 2>" + ShellQuote(stderrFile.string())),
+                  2);
+        const std::string printed = ReadFile(stderrFile);
+        EXPECT_TRUE(printed.starts_with(c.stderrStart)) << printed;
+        EXPECT_EQ(printed.find("nan"), std::string::npos);
+        EXPECT_EQ(ReadFile(work_ / "VELMORANT.TXT"), earlier_);
+        EXPECT_EQ(Names(work_), files_);
+    }
+}
+
 }  // namespace
