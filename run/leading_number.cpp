@@ -1,5 +1,6 @@
 #include "run/leading_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -11,6 +12,36 @@ namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// Whether a number written as digits, an optional "." with digits and an optional exponent
+// ("e", sign, digits), which is too large or too small for a double, is too large: its decimal
+// order of magnitude (that of its first non-zero digit) is then positive.
+bool BeyondTheLargest(std::string_view number) {
+    const std::size_t e = number.find('e');
+    const std::string_view mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::size_t at = e + 1;
+        const bool negative = at < number.size() && number[at] == '-';
+        if (at < number.size() && (number[at] == '-' || number[at] == '+')) {
+            ++at;
+        }
+        for (; at < number.size(); ++at) {
+            // Saturates: any exponent of more than a million decides alone.
+            exponent = std::min(exponent * 10 + (number[at] - '0'), 1'000'000'000LL);
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstNonZero = mantissa.find_first_not_of("0.");
+    if (firstNonZero == std::string_view::npos) {
+        return false;  // zero (not reached: zero is never out of range)
+    }
+    const long long magnitude = firstNonZero < point
+                                    ? static_cast<long long>(point - firstNonZero) - 1
+                                    : -static_cast<long long>(firstNonZero - point);
+    return magnitude + exponent > 0;
 }
 
 }  // namespace
@@ -70,9 +101,8 @@ double LeadingNumber(std::string_view text) {
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        // from_chars leaves value untouched: tell overflow from underflow by the exponent sign.
-        const bool tiny = number.find("e-") != std::string::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        // from_chars leaves value untouched: tell overflow from underflow by the magnitude.
+        value = BeyondTheLargest(number) ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (error != std::errc()) {
         return 0.0;
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace velmorant {
 namespace {
@@ -30,9 +31,17 @@ INSTANTIATE_TEST_SUITE_P(
                     LeadingNumberCase{"12,5", 12.0}, LeadingNumberCase{"-", 0.0},
                     LeadingNumberCase{".", 0.0}));
 
-TEST(LeadingNumber, HugeExponentReadsAsInfinity) {
+TEST(LeadingNumber, BeyondADoubleReadsAsInfinityOrZeroByItsSize) {
     EXPECT_TRUE(std::isinf(LeadingNumber("1e999")));
     EXPECT_EQ(LeadingNumber("1e-999"), 0.0);
+    // The size, not the exponent's sign, decides: many digits can outweigh either.
+    const std::string zeros(400, '0');
+    EXPECT_EQ(LeadingNumber("0." + zeros + "1"), 0.0);
+    EXPECT_TRUE(std::isinf(LeadingNumber("1" + zeros + "e-5")));
+    EXPECT_EQ(LeadingNumber("-0.000" + zeros + "7e+3"), 0.0);
+    EXPECT_TRUE(std::isinf(LeadingNumber("-" + zeros + "12" + zeros + ".5")));
+    EXPECT_TRUE(LeadingNumber("-" + zeros + "12" + zeros + ".5") < 0);
+    EXPECT_TRUE(std::isinf(LeadingNumber("0.5e99999999999999999999")));
 }
 
 }  // namespace
