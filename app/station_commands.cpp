@@ -132,7 +132,7 @@ int RunLookupCommand(std::span<const std::string> args) {
               << form.txtCallsignHome.text << '\n'
               << form.txtLocatorHome.text << '\n'
               << form.txtNotesHome.text << '\n';
-    return form.txtDateCalc.text.starts_with("Exact") ? 0 : 1;
+    return form.StatusShowsFind() ? 0 : 1;
 }
 
 }  // namespace velmorant

@@ -28,10 +28,6 @@ const MainWindowControls& Initial() {
     return initial;
 }
 
-using TextMember = TextBox MainWindowControls::*;
-using ComboMember = ComboBox MainWindowControls::*;
-using CheckMember = CheckBox MainWindowControls::*;
-
 void LoadText(MainWindowModel& window, TextMember box, const std::optional<std::string>& value) {
     window.PutText(window.*box, value ? *value : (Initial().*box).text);
 }
@@ -65,74 +61,28 @@ std::string IntegerText(int number) {
     return std::to_string(number);
 }
 
-// The controls of one station row, so that Home and DX load alike.
-struct StationRow {
-    CheckMember display;
-    void (MainWindowModel::*displayClick)();
-    TextMember callsign;
-    TextMember latDeg, latMin, latSec;
-    ComboMember latDir;
-    TextMember lonDeg, lonMin, lonSec;
-    ComboMember lonDir;
-    TextMember above, below;
-};
-
 using W = MainWindowControls;
-const StationRow kHomeRow{&W::chkDisplayHome,  &MainWindowModel::chkDisplayHome_Click,
-                          &W::txtCallsignHome, &W::txtLatDegHome,
-                          &W::txtLatMinHome,   &W::txtLatSecHome,
-                          &W::cboLatDirHome,   &W::txtLonDegHome,
-                          &W::txtLonMinHome,   &W::txtLonSecHome,
-                          &W::cboLonDirHome,   &W::txtAboveHome,
-                          &W::txtBelowHome};
-const StationRow kDxRow{&W::chkDisplayDX,  &MainWindowModel::chkDisplayDX_Click,
-                        &W::txtCallsignDX, &W::txtLatDegDX,
-                        &W::txtLatMinDX,   &W::txtLatSecDX,
-                        &W::cboLatDirDX,   &W::txtLonDegDX,
-                        &W::txtLonMinDX,   &W::txtLonSecDX,
-                        &W::cboLonDirDX,   &W::txtAboveDX,
-                        &W::txtBelowDX};
 
 void LoadDisplayAndCallsign(MainWindowModel& window, const StationRow& row,
                             const StationDefaults& station) {
-    LoadCheck(window, row.display, station.Display, row.displayClick);
-    LoadText(window, row.callsign, station.Callsign);
+    LoadCheck(
+        window, row.Display, station.Display,
+        row.Home ? &MainWindowModel::chkDisplayHome_Click : &MainWindowModel::chkDisplayDX_Click);
+    LoadText(window, row.Callsign, station.Callsign);
 }
 
 void LoadCoordinates(MainWindowModel& window, const StationRow& row,
                      const StationDefaults& station) {
-    LoadText(window, row.latDeg, station.LatDeg);
-    LoadText(window, row.latMin, station.LatMin);
-    LoadText(window, row.latSec, station.LatSec);
-    LoadComboText(window, row.latDir, station.LatDir);
-    LoadText(window, row.lonDeg, station.LonDeg);
-    LoadText(window, row.lonMin, station.LonMin);
-    LoadText(window, row.lonSec, station.LonSec);
-    LoadComboText(window, row.lonDir, station.LonDir);
-    LoadText(window, row.above, station.Above);
-    LoadText(window, row.below, station.Below);
-}
-
-StationDefaults CollectStation(const CheckBox& display, const TextBox& callsign,
-                               const TextBox& locator, const TextBox& latDeg, const TextBox& latMin,
-                               const TextBox& latSec, const ComboBox& latDir, const TextBox& lonDeg,
-                               const TextBox& lonMin, const TextBox& lonSec, const ComboBox& lonDir,
-                               const TextBox& above, const TextBox& below) {
-    StationDefaults station;
-    station.Display = display.checked ? 1 : 0;
-    station.Callsign = callsign.text;
-    station.Locator = locator.text;
-    station.LatDeg = latDeg.text;
-    station.LatMin = latMin.text;
-    station.LatSec = latSec.text;
-    station.LatDir = latDir.text;
-    station.LonDeg = lonDeg.text;
-    station.LonMin = lonMin.text;
-    station.LonSec = lonSec.text;
-    station.LonDir = lonDir.text;
-    station.Above = above.text;
-    station.Below = below.text;
-    return station;
+    LoadText(window, row.LatDeg, station.LatDeg);
+    LoadText(window, row.LatMin, station.LatMin);
+    LoadText(window, row.LatSec, station.LatSec);
+    LoadComboText(window, row.LatDir, station.LatDir);
+    LoadText(window, row.LonDeg, station.LonDeg);
+    LoadText(window, row.LonMin, station.LonMin);
+    LoadText(window, row.LonSec, station.LonSec);
+    LoadComboText(window, row.LonDir, station.LonDir);
+    LoadText(window, row.Above, station.Above);
+    LoadText(window, row.Below, station.Below);
 }
 
 // "line 3", "lines 1 and 4", "lines 1, 2 and 4".
@@ -229,8 +179,8 @@ void MainWindowModel::LoadDefaults(const DefaultsRecord& r, LoadKind kind) {
     LoadSelection(*this, &W::cboOperation, r.OperationIndex);
     LoadSelection(*this, &W::cboUnits, r.UnitsIndex);
     LoadCoordinates(*this, kHomeRow, r.Home);
-    LoadDisplayAndCallsign(*this, kDxRow, r.DX);
-    LoadCoordinates(*this, kDxRow, r.DX);
+    LoadDisplayAndCallsign(*this, kDXRow, r.DX);
+    LoadCoordinates(*this, kDXRow, r.DX);
     LoadObject(r, kind);
     LoadText(*this, &W::txtIncrementMinutes, r.IncrementMinutes);
     LoadText(*this, &W::txtOutputLines, AsText(r.OutputLines, &IntegerText));
@@ -247,13 +197,8 @@ void MainWindowModel::LoadDefaults(const DefaultsRecord& r, LoadKind kind) {
 
 DefaultsRecord MainWindowModel::CollectDefaults() const {
     DefaultsRecord r;
-    r.Home =
-        CollectStation(chkDisplayHome, txtCallsignHome, txtLocatorHome, txtLatDegHome,
-                       txtLatMinHome, txtLatSecHome, cboLatDirHome, txtLonDegHome, txtLonMinHome,
-                       txtLonSecHome, cboLonDirHome, txtAboveHome, txtBelowHome);
-    r.DX = CollectStation(chkDisplayDX, txtCallsignDX, txtLocatorDX, txtLatDegDX, txtLatMinDX,
-                          txtLatSecDX, cboLatDirDX, txtLonDegDX, txtLonMinDX, txtLonSecDX,
-                          cboLonDirDX, txtAboveDX, txtBelowDX);
+    r.Home = DefaultsOf(*this, kHomeRow);
+    r.DX = DefaultsOf(*this, kDXRow);
     r.CelestialIndex = cboCelestial.selectedIndex;
     r.ObjectName = txtEnterObject.text;
     r.RAhours = txtCelestialRAhours.text;

@@ -6,10 +6,6 @@ namespace velmorant {
 
 namespace {
 
-const void* AddressIn(const MainWindowControls& controls, const ControlMember& member) {
-    return std::visit([&](auto pointer) -> const void* { return &(controls.*pointer); }, member);
-}
-
 std::string Quote(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
@@ -30,7 +26,13 @@ MutableControl Lookup(MainWindowControls& controls, std::string_view name) {
 
 MainWindowModel::MainWindowModel(const Clock& clock, DefaultsStorage& storage,
                                  MessagePresenter& messages)
-    : clock_(clock), storage_(storage), messages_(messages) {}
+    : clock_(clock),
+      storage_(storage),
+      messages_(messages),
+      writer_(*this, Hooks, [this](const TextBox& box) { RunChangeHandler(box); }),
+      stations_(WindowContext{*this, writer_, messages_, Hooks, [this] { RequestEnd(); },
+                              [this] { return endRequested_; }},
+                Stations, FoundRecordNumber) {}
 
 ControlView MainWindowModel::FindControl(std::string_view name) const {
     const ControlEntry* entry = FindControlEntry(name);
@@ -42,83 +44,10 @@ ControlView MainWindowModel::FindControl(std::string_view name) const {
                       entry->member);
 }
 
-void MainWindowModel::Changed(const void* control) {
-    if (!Hooks.ControlChanged) {
-        return;
-    }
-    for (const ControlEntry& entry : ControlTable()) {
-        if (AddressIn(*this, entry.member) == control) {
-            Hooks.ControlChanged(entry.name);
-            return;
-        }
-    }
-}
-
 void MainWindowModel::RequestEnd() {
     endRequested_ = true;
     if (Hooks.EndProgram) {
         Hooks.EndProgram();
-    }
-}
-
-// --- Changes made by code ---
-
-void MainWindowModel::PutText(TextBox& box, std::string_view text) {
-    if (box.text == text) {
-        return;
-    }
-    box.text = text;
-    Changed(&box);
-    RunChangeHandler(box);
-}
-
-void MainWindowModel::PutComboText(ComboBox& box, std::string_view text) {
-    int index = -1;
-    for (std::size_t i = 0; i < box.items.size(); ++i) {
-        if (box.items[i] == text) {
-            index = static_cast<int>(i);
-            break;
-        }
-    }
-    if (box.text == text && box.selectedIndex == index) {
-        return;
-    }
-    box.text = text;
-    box.selectedIndex = index;
-    Changed(&box);
-}
-
-void MainWindowModel::SelectItem(ComboBox& box, int index) {
-    if (index < -1 || index >= static_cast<int>(box.items.size())) {
-        return;
-    }
-    const std::string text = index < 0 ? std::string() : box.items[static_cast<std::size_t>(index)];
-    if (box.selectedIndex == index && box.text == text) {
-        return;
-    }
-    box.selectedIndex = index;
-    box.text = text;
-    Changed(&box);
-}
-
-void MainWindowModel::SetCheck(CheckBox& box, bool checked) {
-    if (box.checked != checked) {
-        box.checked = checked;
-        Changed(&box);
-    }
-}
-
-void MainWindowModel::SetCaption(Label& label, std::string_view caption) {
-    if (label.caption != caption) {
-        label.caption = caption;
-        Changed(&label);
-    }
-}
-
-void MainWindowModel::SetCaption(Button& button, std::string_view caption) {
-    if (button.caption != caption) {
-        button.caption = caption;
-        Changed(&button);
     }
 }
 
@@ -281,33 +210,6 @@ ActionResult MainWindowModel::ApplySetting(std::string_view control, std::string
 
 // --- The run's view of the window ---
 
-namespace {
-
-StationInputs StationOf(const CheckBox& display, const TextBox& callsign, const TextBox& locator,
-                        const TextBox& notes, const TextBox& latDeg, const TextBox& latMin,
-                        const TextBox& latSec, const ComboBox& latDir, const TextBox& lonDeg,
-                        const TextBox& lonMin, const TextBox& lonSec, const ComboBox& lonDir,
-                        const TextBox& above, const TextBox& below) {
-    StationInputs station;
-    station.DisplayChecked = display.checked;
-    station.Callsign = callsign.text;
-    station.Locator = locator.text;
-    station.Notes = notes.text;
-    station.LatDeg = latDeg.text;
-    station.LatMin = latMin.text;
-    station.LatSec = latSec.text;
-    station.LatDir = latDir.text;
-    station.LonDeg = lonDeg.text;
-    station.LonMin = lonMin.text;
-    station.LonSec = lonSec.text;
-    station.LonDir = lonDir.text;
-    station.Above = above.text;
-    station.Below = below.text;
-    return station;
-}
-
-}  // namespace
-
 WindowInputs MainWindowModel::Inputs() const {
     WindowInputs in;
     in.OperationIndex = cboOperation.selectedIndex;
@@ -317,12 +219,8 @@ WindowInputs MainWindowModel::Inputs() const {
     in.MonthEndIndex = cboMonthEnd.selectedIndex;
     in.DayEndIndex = cboDayEnd.selectedIndex;
     in.YearEnd = txtYearEnd.text;
-    in.Home = StationOf(chkDisplayHome, txtCallsignHome, txtLocatorHome, txtNotesHome,
-                        txtLatDegHome, txtLatMinHome, txtLatSecHome, cboLatDirHome, txtLonDegHome,
-                        txtLonMinHome, txtLonSecHome, cboLonDirHome, txtAboveHome, txtBelowHome);
-    in.DX = StationOf(chkDisplayDX, txtCallsignDX, txtLocatorDX, txtNotesDX, txtLatDegDX,
-                      txtLatMinDX, txtLatSecDX, cboLatDirDX, txtLonDegDX, txtLonMinDX, txtLonSecDX,
-                      cboLonDirDX, txtAboveDX, txtBelowDX);
+    in.Home = InputsOf(*this, kHomeRow);
+    in.DX = InputsOf(*this, kDXRow);
     in.UnitsIndex = cboUnits.selectedIndex;
     in.CelestialIndex = cboCelestial.selectedIndex;
     in.CelestialText = cboCelestial.text;

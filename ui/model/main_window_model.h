@@ -9,7 +9,10 @@
 #include "ui/model/defaults_file.h"
 #include "ui/model/defaults_storage.h"
 #include "ui/model/main_window_controls.h"
+#include "ui/model/station_row.h"
+#include "ui/model/station_workflow.h"
 #include "ui/model/window_ports.h"
+#include "ui/model/window_writer.h"
 
 #include <cstdint>
 #include <optional>
@@ -185,63 +188,29 @@ class MainWindowModel : public MainWindowControls {
 
     // --- Changes made by code, for handlers built on this model. Each tells the view. ---
 
-    // Puts a text into a box as code does; its change handler runs when the text changes.
-    void PutText(TextBox& box, std::string_view text);
-    // Sets a combo box's text; an item with exactly that text becomes the chosen one.
-    void PutComboText(ComboBox& box, std::string_view text);
-    // Makes item `index` the chosen one without running the list's handler; -1 chooses none
-    // and clears the text; any other index outside the list changes nothing.
-    void SelectItem(ComboBox& box, int index);
-    // Check state, captions and visibility; no handler runs.
-    void SetCheck(CheckBox& box, bool checked);
-    void SetCaption(Label& label, std::string_view caption);
-    void SetCaption(Button& button, std::string_view caption);
+    // The window's writer (see WindowWriter): puts a text into a box as code does, its change
+    // handler running when the text changes; sets list texts and choices, check states,
+    // captions and visibility, with no handler.
+    void PutText(TextBox& box, std::string_view text) { writer_.PutText(box, text); }
+    void PutComboText(ComboBox& box, std::string_view text) { writer_.PutComboText(box, text); }
+    void SelectItem(ComboBox& box, int index) { writer_.SelectItem(box, index); }
+    void SetCheck(CheckBox& box, bool checked) { writer_.SetCheck(box, checked); }
+    void SetCaption(Label& label, std::string_view caption) { writer_.SetCaption(label, caption); }
+    void SetCaption(Button& button, std::string_view caption) {
+        writer_.SetCaption(button, caption);
+    }
     template <typename Control>
     void Show(Control& control, bool visible) {
-        if (control.visible != visible) {
-            control.visible = visible;
-            Changed(&control);
-        }
+        writer_.Show(control, visible);
     }
+    // Whether the status line shows the find of a callsign search (an exact match or a browsed
+    // station), as the search wrote it.
+    bool StatusShowsFind() const { return stations_.StatusShowsFind(); }
 
   private:
     enum class LoadKind { StartUp, Restart };
 
-    // The controls of one station row, for the station buttons.
-    struct StationRow {
-        TextBox& Callsign;
-        TextBox& Locator;
-        TextBox& Notes;
-        TextBox& LatDeg;
-        TextBox& LatMin;
-        TextBox& LatSec;
-        ComboBox& LatDir;
-        TextBox& LonDeg;
-        TextBox& LonMin;
-        TextBox& LonSec;
-        ComboBox& LonDir;
-        bool Home;
-    };
-    StationRow HomeRow();
-    StationRow DXRow();
-    void LookupStation(const StationRow& row);
-    void CalculateLocator(const StationRow& row);
-    void AddStation(const StationRow& row);
-    // The callsign search with its effects on the window; nothing when CALL3.TXT is missing (the
-    // program then ends). `browse` is false for the editor's plain searches.
-    std::optional<SearchOutcome> SearchStationList(StationRecord& record, bool browse);
-    // Stores, replaces or deletes the station after the operator confirms it; the three texts
-    // come back as the window should show them.
-    void UpdateStationList(std::string& callsign, std::string& locator, std::string& notes);
-    // After the confirmation: under the list's lock, reads CALL3.TXT again, finds the callsign
-    // by its whole text and writes `edit` with `newLine`; refuses with a message when the list
-    // is busy, cannot be read or written, or no longer agrees with `existing` (whether the
-    // station was in it when the dialog opened). True when the list was rewritten.
-    bool RewriteStationList(StationEdit edit, bool existing, const std::string& callsign,
-                            const std::string& newLine);
-    bool StationListMissing();
-
-    void Changed(const void* control);
+    void Changed(const void* control) { writer_.Changed(control); }
     void RequestEnd();
     void RunChangeHandler(const TextBox& box);
     void RunClickHandler(const ComboBox& box);
@@ -271,6 +240,9 @@ class MainWindowModel : public MainWindowControls {
     long long lastMapUpdateMinute_ = -1;
     // Set by STOP while a planning run walks its dates; the run ends at the next date.
     bool planningStopRequested_ = false;
+
+    WindowWriter writer_;
+    StationWorkflow stations_;
 };
 
 }  // namespace velmorant

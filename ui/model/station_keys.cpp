@@ -1,12 +1,12 @@
 // The keyboard automation of the station boxes: with cboEsc on "Y" the operator looks a
 // callsign up, browses the station list and completes a locator without leaving the keyboard,
-// and the boxes bring typed letters into the usual case.
+// and the boxes bring typed letters into the usual case. (The model checks cboEsc.)
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "ui/model/main_window_model.h"
+#include "ui/model/station_workflow.h"
 
 namespace velmorant {
 
@@ -61,21 +61,17 @@ std::string WithCharacter(std::string_view utf8Text, int key) {
     return text;
 }
 
-bool Active(const MainWindowModel& window) {
-    return window.cboEsc.text == "Y";
-}
+}  // namespace
 
-using ButtonHandler = void (MainWindowModel::*)();
-
-// One key in a callsign box; `lookup` is the station's lookup button.
-void CallsignKey(MainWindowModel& window, TextBox& callsign, std::string_view boxName,
-                 ButtonHandler lookup, int& key) {
-    window.PutText(window.txtSearch, "");
-    // The brackets browse only right after a successful lookup; the status line says so.
-    const bool browsable = window.txtDateCalc.text.starts_with("Exact");
-    if (browsable && (key == '[' || key == ']')) {
-        window.PutText(window.txtSearch, key == '[' ? "[[[[[" : "]]]]]");
-        (window.*lookup)();
+void StationWorkflow::CallsignKey(const StationRow& row, int& key) {
+    MainWindowControls& w = window_.Controls;
+    WindowWriter& writer = window_.Writer;
+    TextBox& callsign = Box(row.Callsign);
+    writer.PutText(w.txtSearch, "");
+    // The brackets browse only right after a successful lookup, while the status line says so.
+    if (StatusShowsFind() && (key == '[' || key == ']')) {
+        writer.PutText(w.txtSearch, key == '[' ? "[[[[[" : "]]]]]");
+        Lookup(row);
         key = kDiscarded;
     } else {
         if (key == '[' || key == ']') {
@@ -83,7 +79,7 @@ void CallsignKey(MainWindowModel& window, TextBox& callsign, std::string_view bo
         }
         // Backspace empties the box; the key itself then reaches the empty box.
         if (key == kBackspace || key > 'z') {
-            window.PutText(callsign, "");
+            writer.PutText(callsign, "");
         }
         // A full box takes nothing more, ESC included: the lookup is then up to the button.
         if (CharacterCount(callsign.text) == kCallsignLimit) {
@@ -95,26 +91,27 @@ void CallsignKey(MainWindowModel& window, TextBox& callsign, std::string_view bo
             if (key > '`') {
                 key -= 32;  // capitals
             }
-            window.PutText(callsign, WithCharacter(callsign.text, key));
+            writer.PutText(callsign, WithCharacter(callsign.text, key));
             key = kAlreadyAppended;
         }
         if (key == kEscape) {
-            (window.*lookup)();
+            Lookup(row);
         }
     }
-    if (window.Hooks.MoveFocus) {
-        window.Hooks.MoveFocus(boxName);
+    if (window_.Hooks.MoveFocus) {
+        window_.Hooks.MoveFocus(row.CallsignBox);
     }
 }
 
-// One key in a locator box; `calculate` is the station's calculation button.
-void LocatorKey(MainWindowModel& window, TextBox& locator, ButtonHandler calculate, int& key) {
+void StationWorkflow::LocatorKey(const StationRow& row, int& key) {
+    WindowWriter& writer = window_.Writer;
+    TextBox& locator = Box(row.Locator);
     if (key == kBackspace || key > 'z') {
-        window.PutText(locator, "");
+        writer.PutText(locator, "");
     }
     // ESC comes before the length limit, so a complete locator can still be calculated.
     if (key == kEscape) {
-        (window.*calculate)();
+        CalculateLocator(row);
     }
     if (CharacterCount(locator.text) == kLocatorLimit) {
         key = kDiscarded;
@@ -129,36 +126,8 @@ void LocatorKey(MainWindowModel& window, TextBox& locator, ButtonHandler calcula
                 key += 32;
             }
         }
-        window.PutText(locator, WithCharacter(locator.text, key));
+        writer.PutText(locator, WithCharacter(locator.text, key));
         key = kAlreadyAppended;
-    }
-}
-
-}  // namespace
-
-void MainWindowModel::txtCallsignHome_KeyPress(int& key) {
-    if (Active(*this)) {
-        CallsignKey(*this, txtCallsignHome, "txtCallsignHome",
-                    &MainWindowModel::cmdHomeLookup_Click, key);
-    }
-}
-
-void MainWindowModel::txtCallsignDX_KeyPress(int& key) {
-    if (Active(*this)) {
-        CallsignKey(*this, txtCallsignDX, "txtCallsignDX", &MainWindowModel::cmdDXLookup_Click,
-                    key);
-    }
-}
-
-void MainWindowModel::txtLocatorHome_KeyPress(int& key) {
-    if (Active(*this)) {
-        LocatorKey(*this, txtLocatorHome, &MainWindowModel::cmdLocatorHomeCalc_Click, key);
-    }
-}
-
-void MainWindowModel::txtLocatorDX_KeyPress(int& key) {
-    if (Active(*this)) {
-        LocatorKey(*this, txtLocatorDX, &MainWindowModel::cmdLocatorDXCalc_Click, key);
     }
 }
 

@@ -1,0 +1,176 @@
+// The station buttons: callsign lookup in CALL3.TXT and the locator calculation. The add button
+// lives in station_list_update.cpp, the keys in station_keys.cpp.
+
+#include "ui/model/station_workflow.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "run/leading_number.h"
+#include "stations/locator.h"
+#include "stations/station_fields.h"
+#include "ui/model/display_text.h"
+#include "ui/model/text_storage.h"
+
+namespace velmorant {
+
+namespace {
+
+constexpr const char* kMissingFileText =
+    "The file is not where expected.  Make sure all the VELMORANT files are in the same location "
+    "as VELMORANT.EXE!";
+
+// The status text of a search: the text and the record number with one leading blank.
+std::string StatusText(const char* text, int recordNumber) {
+    return std::string(text) + " " + std::to_string(recordNumber);
+}
+
+// A number box's text after the calculation: the integer part (floor) as a plain whole number.
+std::string WholeNumberText(float value) {
+    const double whole = std::floor(static_cast<double>(value));
+    if (whole == 0 || !std::isfinite(whole)) {
+        return "0";
+    }
+    char buffer[400];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0).ptr;
+    return std::string(buffer, end);
+}
+
+}  // namespace
+
+bool StationWorkflow::StatusShowsFind() const {
+    return statusWritten_ && window_.Controls.txtDateCalc.text == *statusWritten_;
+}
+
+bool StationWorkflow::ListMissing() {
+    if (services_.List != nullptr && services_.List->Exists()) {
+        return false;
+    }
+    window_.Messages.ShowMessage(kMissingFileText, "File Not Found");
+    window_.RequestEnd();
+    return true;
+}
+
+std::optional<SearchOutcome> StationWorkflow::Search(StationRecord& record, bool browse) {
+    if (ListMissing()) {
+        return std::nullopt;
+    }
+    const auto text = services_.List->ReadAll();
+    if (!text) {
+        window_.Messages.ShowMessage(kMissingFileText, "File Not Found");
+        window_.RequestEnd();
+        return std::nullopt;
+    }
+    MainWindowControls& w = window_.Controls;
+    WindowWriter& writer = window_.Writer;
+    BrowseRequest request = BrowseRequest::None;
+    if (browse && w.txtSearch.text == "[[[[[") {
+        request = BrowseRequest::Previous;
+    } else if (browse && w.txtSearch.text == "]]]]]") {
+        request = BrowseRequest::Next;
+    }
+    const SearchResult result = SearchCallsign(*text, record.Callsign, request);
+    record.Callsign = DisplayText(result.Record.Callsign);
+    record.Locator = DisplayText(result.Record.Locator);
+    record.Notes = DisplayText(result.Record.Notes);
+    record.RecordNumber = result.Record.RecordNumber;
+    if (result.BrowseCompleted) {
+        writer.PutText(w.txtSearch, "");
+    }
+    switch (result.Outcome) {
+        case SearchOutcome::ExactMatch:
+        case SearchOutcome::Browsed:
+            statusWritten_ = StatusText(
+                result.Outcome == SearchOutcome::ExactMatch ? kExactMatchStatus : kBrowsedStatus,
+                record.RecordNumber);
+            writer.PutText(w.txtDateCalc, *statusWritten_);
+            writer.Show(w.txtDateCalc, true);
+            break;
+        case SearchOutcome::ClosestMatch:
+            window_.Messages.ShowMessage(kClosestMatchText, kCallsignSearchTitle);
+            break;
+        case SearchOutcome::NotFound:
+            statusWritten_.reset();
+            writer.Show(w.txtDateCalc, false);
+            writer.PutText(w.txtDateCalc, "");
+            window_.Messages.ShowMessage(kNotFoundText, kCallsignSearchTitle);
+            record.RecordNumber = 0;
+            break;
+        case SearchOutcome::Silent:
+        case SearchOutcome::BrowseStopped:
+            break;
+    }
+    return result.Outcome;
+}
+
+void StationWorkflow::Lookup(const StationRow& row) {
+    if (window_.Hooks.ClearRealTimeMap) {
+        window_.Hooks.ClearRealTimeMap();
+    }
+    WindowWriter& writer = window_.Writer;
+    const std::string callsign = LookupUpperCase(RightTrimmed(Box(row.Callsign).text));
+    writer.PutText(Box(row.Callsign), callsign);
+    writer.Show(Box(row.Notes), false);
+
+    StationRecord record;
+    record.Callsign = callsign;
+    record.RecordNumber = found_;
+    if (!Search(record, true)) {
+        return;
+    }
+    found_ = record.RecordNumber;
+    writer.PutText(Box(row.Callsign), record.Callsign);
+    writer.PutText(Box(row.Locator), record.Locator);
+
+    // A closest match or a silent search leaves the status of an earlier find standing, and
+    // then fills the row as that find did.
+    if (StatusShowsFind()) {
+        CalculateLocator(row);
+        writer.Show(Box(row.Notes), true);
+        writer.PutText(Box(row.Notes), record.Notes);
+    } else {
+        writer.Show(Box(row.Notes), false);
+        writer.PutText(Box(row.Notes), "");
+        writer.Show(window_.Controls.txtDateCalc, false);
+        writer.PutText(window_.Controls.txtDateCalc, "");
+    }
+}
+
+void StationWorkflow::CalculateLocator(const StationRow& row) {
+    // A pole text is not a locator: the calculation starts from the coordinates then.
+    LocatorFields fields;
+    fields.Locator = Box(row.Locator).text;
+    fields.LatDeg = static_cast<float>(LeadingNumber(Box(row.LatDeg).text));
+    fields.LatMin = static_cast<float>(LeadingNumber(Box(row.LatMin).text));
+    fields.LatSec = static_cast<float>(LeadingNumber(Box(row.LatSec).text));
+    fields.LatDir = Box(row.LatDir).text;
+    fields.LonDeg = static_cast<float>(LeadingNumber(Box(row.LonDeg).text));
+    fields.LonMin = static_cast<float>(LeadingNumber(Box(row.LonMin).text));
+    fields.LonSec = static_cast<float>(LeadingNumber(Box(row.LonSec).text));
+    fields.LonDir = Box(row.LonDir).text;
+
+    const LocatorOutcome outcome = CalculateStationLocator(fields);
+    const LocatorMessage message = MessageFor(outcome);
+    if (!message.Text.empty()) {
+        window_.Messages.ShowMessage(message.Text, message.Title);
+    }
+    if (outcome == LocatorOutcome::Malformed || outcome == LocatorOutcome::OutOfRange) {
+        return;  // a refused entry changes nothing
+    }
+    WindowWriter& writer = window_.Writer;
+    writer.PutText(Box(row.LatDeg), WholeNumberText(fields.LatDeg));
+    writer.PutText(Box(row.LatMin), WholeNumberText(fields.LatMin));
+    writer.PutText(Box(row.LatSec), WholeNumberText(fields.LatSec));
+    writer.PutText(Box(row.LonDeg), WholeNumberText(fields.LonDeg));
+    writer.PutText(Box(row.LonMin), WholeNumberText(fields.LonMin));
+    writer.PutText(Box(row.LonSec), WholeNumberText(fields.LonSec));
+    if (outcome == LocatorOutcome::MissingInput) {
+        return;  // only the number boxes are rewritten
+    }
+    writer.PutComboText(Box(row.LatDir), fields.LatDir);
+    writer.PutComboText(Box(row.LonDir), fields.LonDir);
+    writer.PutText(Box(row.Locator), fields.Locator);
+}
+
+}  // namespace velmorant

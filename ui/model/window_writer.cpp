@@ -1,0 +1,84 @@
+#include "ui/model/window_writer.h"
+
+#include <cstddef>
+#include <string>
+
+namespace velmorant {
+
+void WindowWriter::Changed(const void* control) const {
+    if (!hooks_.ControlChanged) {
+        return;
+    }
+    const MainWindowControls& controls = controls_;
+    for (const ControlEntry& entry : ControlTable()) {
+        const void* address = std::visit(
+            [&](auto member) -> const void* { return &(controls.*member); }, entry.member);
+        if (address == control) {
+            hooks_.ControlChanged(entry.name);
+            return;
+        }
+    }
+}
+
+void WindowWriter::PutText(TextBox& box, std::string_view text) {
+    if (box.text == text) {
+        return;
+    }
+    box.text = text;
+    Changed(&box);
+    if (textChanged_) {
+        textChanged_(box);
+    }
+}
+
+void WindowWriter::PutComboText(ComboBox& box, std::string_view text) {
+    int index = -1;
+    for (std::size_t i = 0; i < box.items.size(); ++i) {
+        if (box.items[i] == text) {
+            index = static_cast<int>(i);
+            break;
+        }
+    }
+    if (box.text == text && box.selectedIndex == index) {
+        return;
+    }
+    box.text = text;
+    box.selectedIndex = index;
+    Changed(&box);
+}
+
+void WindowWriter::SelectItem(ComboBox& box, int index) {
+    if (index < -1 || index >= static_cast<int>(box.items.size())) {
+        return;
+    }
+    const std::string text = index < 0 ? std::string() : box.items[static_cast<std::size_t>(index)];
+    if (box.selectedIndex == index && box.text == text) {
+        return;
+    }
+    box.selectedIndex = index;
+    box.text = text;
+    Changed(&box);
+}
+
+void WindowWriter::SetCheck(CheckBox& box, bool checked) {
+    if (box.checked != checked) {
+        box.checked = checked;
+        Changed(&box);
+    }
+}
+
+void WindowWriter::SetCaption(Label& label, std::string_view caption) {
+    if (label.caption != caption) {
+        label.caption = caption;
+        Changed(&label);
+    }
+}
+
+void WindowWriter::SetCaption(Button& button, std::string_view caption) {
+    if (button.caption != caption) {
+        button.caption = caption;
+        Changed(&button);
+    }
+}
+
+}  // namespace velmorant
