@@ -534,7 +534,8 @@ def check_input():
 
     if os.path.exists(MODEL_TABLE):
         with open(MODEL_TABLE, encoding="utf-8") as f:
-            model = set(re.findall(r"VELMORANT_CONTROL\((\w+)\),", f.read()))
+            model = set(
+                re.findall(r"^\s+VELMORANT_(?:CONTROL|HANDLED)\((\w+)[,)]", f.read(), re.M))
         lines = {"Line1", "Line2", "Line3", "Line4"}
         for name in sorted(model - set(widgets)):
             fail("frmInput.ui: the window model's control %s has no widget" % name)

@@ -1,5 +1,6 @@
 #include "ui/model/main_window_controls.h"
 
+#include "ui/model/main_window_model.h"
 #include "ui/model/object_presets.h"
 
 #include <algorithm>
@@ -29,22 +30,30 @@ std::vector<std::string> CelestialListItems() {
 
 namespace {
 
-// Writing each name once keeps the table's names and the members from drifting apart.
+// Writing each name once keeps the table's names and the members from drifting apart. The
+// handlers are named after the control and the event (cmdRUN_Click, txtAZMIN_Change), so the
+// name gives the handler too.
 #define VELMORANT_CONTROL(name)          \
     ControlEntry {                       \
 #name, &MainWindowControls::name \
     }
+#define VELMORANT_HANDLED(control, event, handler)                                     \
+    ControlEntry {                                                                     \
+        .name = #control, .member = &MainWindowControls::control, .event = &M::handler \
+    }
+
+using M = MainWindowModel;
 
 const std::array kControls{
     VELMORANT_CONTROL(lblTitle),
     VELMORANT_CONTROL(lblStartDate),
-    VELMORANT_CONTROL(cboMonthStart),
-    VELMORANT_CONTROL(cboDayStart),
-    VELMORANT_CONTROL(txtYearStart),
+    VELMORANT_HANDLED(cboMonthStart, choose, cboMonthStart_Click),
+    VELMORANT_HANDLED(cboDayStart, choose, cboDayStart_Click),
+    VELMORANT_HANDLED(txtYearStart, click, txtYearStart_Click),
     VELMORANT_CONTROL(lblEndDate),
-    VELMORANT_CONTROL(cboMonthEnd),
-    VELMORANT_CONTROL(cboDayEnd),
-    VELMORANT_CONTROL(txtYearEnd),
+    VELMORANT_HANDLED(cboMonthEnd, choose, cboMonthEnd_Click),
+    VELMORANT_HANDLED(cboDayEnd, choose, cboDayEnd_Click),
+    VELMORANT_HANDLED(txtYearEnd, click, txtYearEnd_Click),
     VELMORANT_CONTROL(txtDateCalc),
     VELMORANT_CONTROL(lbLatitude),
     VELMORANT_CONTROL(lblLongitude),
@@ -63,13 +72,13 @@ const std::array kControls{
     VELMORANT_CONTROL(lblLonDir),
     VELMORANT_CONTROL(lblAboveDeg),
     VELMORANT_CONTROL(lblBelowDeg),
-    VELMORANT_CONTROL(chkDisplayHome),
+    VELMORANT_HANDLED(chkDisplayHome, choose, chkDisplayHome_Click),
     VELMORANT_CONTROL(lblHome),
-    VELMORANT_CONTROL(txtCallsignHome),
-    VELMORANT_CONTROL(cmdHomeLookup),
-    VELMORANT_CONTROL(txtLocatorHome),
-    VELMORANT_CONTROL(cmdLocatorHomeCalc),
-    VELMORANT_CONTROL(cmdAddHome),
+    VELMORANT_HANDLED(txtCallsignHome, key, txtCallsignHome_KeyPress),
+    VELMORANT_HANDLED(cmdHomeLookup, click, cmdHomeLookup_Click),
+    VELMORANT_HANDLED(txtLocatorHome, key, txtLocatorHome_KeyPress),
+    VELMORANT_HANDLED(cmdLocatorHomeCalc, click, cmdLocatorHomeCalc_Click),
+    VELMORANT_HANDLED(cmdAddHome, click, cmdAddHome_Click),
     VELMORANT_CONTROL(txtLatDegHome),
     VELMORANT_CONTROL(txtLatMinHome),
     VELMORANT_CONTROL(txtLatSecHome),
@@ -81,13 +90,13 @@ const std::array kControls{
     VELMORANT_CONTROL(txtAboveHome),
     VELMORANT_CONTROL(txtBelowHome),
     VELMORANT_CONTROL(txtNotesHome),
-    VELMORANT_CONTROL(chkDisplayDX),
+    VELMORANT_HANDLED(chkDisplayDX, choose, chkDisplayDX_Click),
     VELMORANT_CONTROL(lblDXSTN),
-    VELMORANT_CONTROL(txtCallsignDX),
-    VELMORANT_CONTROL(cmdDXLookup),
-    VELMORANT_CONTROL(txtLocatorDX),
-    VELMORANT_CONTROL(cmdLocatorDXCalc),
-    VELMORANT_CONTROL(cmdAddDX),
+    VELMORANT_HANDLED(txtCallsignDX, key, txtCallsignDX_KeyPress),
+    VELMORANT_HANDLED(cmdDXLookup, click, cmdDXLookup_Click),
+    VELMORANT_HANDLED(txtLocatorDX, key, txtLocatorDX_KeyPress),
+    VELMORANT_HANDLED(cmdLocatorDXCalc, click, cmdLocatorDXCalc_Click),
+    VELMORANT_HANDLED(cmdAddDX, click, cmdAddDX_Click),
     VELMORANT_CONTROL(txtLatDegDX),
     VELMORANT_CONTROL(txtLatMinDX),
     VELMORANT_CONTROL(txtLatSecDX),
@@ -99,16 +108,16 @@ const std::array kControls{
     VELMORANT_CONTROL(txtAboveDX),
     VELMORANT_CONTROL(txtBelowDX),
     VELMORANT_CONTROL(txtNotesDX),
-    VELMORANT_CONTROL(lblAzRange),
-    VELMORANT_CONTROL(txtAZMAX),
-    VELMORANT_CONTROL(txtAZMIN),
+    VELMORANT_HANDLED(lblAzRange, click, lblAzRange_Click),
+    VELMORANT_HANDLED(txtAZMAX, change, txtAZMAX_Change),
+    VELMORANT_HANDLED(txtAZMIN, change, txtAZMIN_Change),
     VELMORANT_CONTROL(txtGMTMIN),
     VELMORANT_CONTROL(txtGMTMAX),
     VELMORANT_CONTROL(lblObject),
     VELMORANT_CONTROL(lblObjectRA),
     VELMORANT_CONTROL(lblObjectDeclination),
     VELMORANT_CONTROL(lblOutput),
-    VELMORANT_CONTROL(cboCelestial),
+    VELMORANT_HANDLED(cboCelestial, choose, cboCelestial_Click),
     VELMORANT_CONTROL(txtEnterObject),
     VELMORANT_CONTROL(txtCelestialRAhours),
     VELMORANT_CONTROL(lblObjectHours),
@@ -127,7 +136,7 @@ const std::array kControls{
     VELMORANT_CONTROL(lblMaxDegradation),
     VELMORANT_CONTROL(txtMaxDegradation),
     VELMORANT_CONTROL(lblTimeDif),
-    VELMORANT_CONTROL(txtTimeDif),
+    VELMORANT_HANDLED(txtTimeDif, change, txtTimeDif_Change),
     VELMORANT_CONTROL(lblLines),
     VELMORANT_CONTROL(txtOutputLines),
     VELMORANT_CONTROL(lblRegion),
@@ -136,15 +145,15 @@ const std::array kControls{
     VELMORANT_CONTROL(cboUnits),
     VELMORANT_CONTROL(lbBand),
     VELMORANT_CONTROL(cboBand),
-    VELMORANT_CONTROL(lblTextEditor),
+    VELMORANT_HANDLED(lblTextEditor, click, lblTextEditor_Click),
     VELMORANT_CONTROL(txtTextEditor),
     VELMORANT_CONTROL(txtAdobeReader),
-    VELMORANT_CONTROL(cmdRUN),
-    VELMORANT_CONTROL(cmdStop),
-    VELMORANT_CONTROL(cmdSET),
-    VELMORANT_CONTROL(cmdRESTART),
-    VELMORANT_CONTROL(cmdHELP),
-    VELMORANT_CONTROL(cmdEXIT),
+    VELMORANT_HANDLED(cmdRUN, click, cmdRUN_Click),
+    VELMORANT_HANDLED(cmdStop, click, cmdStop_Click),
+    VELMORANT_HANDLED(cmdSET, click, cmdSET_Click),
+    VELMORANT_HANDLED(cmdRESTART, click, cmdRESTART_Click),
+    VELMORANT_HANDLED(cmdHELP, click, cmdHELP_Click),
+    VELMORANT_HANDLED(cmdEXIT, click, cmdEXIT_Click),
     VELMORANT_CONTROL(txtSearch),
     VELMORANT_CONTROL(txtReplace),
     VELMORANT_CONTROL(txtDelete),
@@ -152,11 +161,23 @@ const std::array kControls{
 };
 
 #undef VELMORANT_CONTROL
+#undef VELMORANT_HANDLED
 
 }  // namespace
 
 std::span<const ControlEntry> ControlTable() {
     return kControls;
+}
+
+const ControlEntry* FindControlEntry(const MainWindowControls& controls, const void* control) {
+    for (const ControlEntry& entry : kControls) {
+        const void* address = std::visit(
+            [&](auto member) -> const void* { return &(controls.*member); }, entry.member);
+        if (address == control) {
+            return &entry;
+        }
+    }
+    return nullptr;
 }
 
 const ControlEntry* FindControlEntry(std::string_view name) {

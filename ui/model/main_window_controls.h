@@ -168,15 +168,27 @@ using ControlMember = std::variant<TextBox MainWindowControls::*, ComboBox MainW
                                    CheckBox MainWindowControls::*, Label MainWindowControls::*,
                                    Button MainWindowControls::*>;
 
+class MainWindowModel;
+using WindowAction = void (MainWindowModel::*)();
+using WindowKeyAction = void (MainWindowModel::*)(int& key);
+
+// A control, its name and its event handlers (null where it has none).
 struct ControlEntry {
     std::string_view name;
     ControlMember member;
+    WindowAction click = nullptr;   // a mouse click: buttons, clickable labels, the year boxes
+    WindowAction choose = nullptr;  // an item chosen from a list, a box checked or unchecked
+    WindowAction change = nullptr;  // the text of a box changed
+    WindowKeyAction key = nullptr;  // a key typed into a box, before the box inserts it
 };
 
-// Every control of the window with its name, in the order of the window's rows.
+// Every control of the window with its name and handlers, in the order of the window's rows.
 std::span<const ControlEntry> ControlTable();
 
 // The entry of the control with this exact name, or nullptr.
 const ControlEntry* FindControlEntry(std::string_view name);
+
+// The entry of the control at this address within `controls`, or nullptr.
+const ControlEntry* FindControlEntry(const MainWindowControls& controls, const void* control);
 
 }  // namespace velmorant

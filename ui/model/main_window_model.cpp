@@ -53,36 +53,23 @@ void MainWindowModel::RequestEnd() {
 
 // --- Handlers by control ---
 
-void MainWindowModel::RunChangeHandler(const TextBox& box) {
-    if (&box == &txtAZMIN) {
-        txtAZMIN_Change();
-    } else if (&box == &txtAZMAX) {
-        txtAZMAX_Change();
-    } else if (&box == &txtTimeDif) {
-        txtTimeDif_Change();
+void MainWindowModel::RunHandler(const void* control, WindowAction ControlEntry::*event) {
+    const ControlEntry* entry = FindControlEntry(*this, control);
+    if (entry != nullptr && entry->*event != nullptr) {
+        (this->*(entry->*event))();
     }
+}
+
+void MainWindowModel::RunChangeHandler(const TextBox& box) {
+    RunHandler(&box, &ControlEntry::change);
 }
 
 void MainWindowModel::RunClickHandler(const ComboBox& box) {
-    if (&box == &cboMonthStart) {
-        cboMonthStart_Click();
-    } else if (&box == &cboDayStart) {
-        cboDayStart_Click();
-    } else if (&box == &cboMonthEnd) {
-        cboMonthEnd_Click();
-    } else if (&box == &cboDayEnd) {
-        cboDayEnd_Click();
-    } else if (&box == &cboCelestial) {
-        cboCelestial_Click();
-    }
+    RunHandler(&box, &ControlEntry::choose);
 }
 
 void MainWindowModel::RunCheckHandler(const CheckBox& box) {
-    if (&box == &chkDisplayHome) {
-        chkDisplayHome_Click();
-    } else if (&box == &chkDisplayDX) {
-        chkDisplayDX_Click();
-    }
+    RunHandler(&box, &ControlEntry::choose);
 }
 
 // --- Operator actions ---
@@ -146,41 +133,20 @@ ActionResult MainWindowModel::SetChecked(std::string_view control, bool checked)
 }
 
 ActionResult MainWindowModel::Click(std::string_view control) {
-    if (control == "txtYearStart") {
-        txtYearStart_Click();
-    } else if (control == "txtYearEnd") {
-        txtYearEnd_Click();
-    } else if (control == "lblTextEditor") {
-        lblTextEditor_Click();
-    } else if (control == "lblAzRange") {
-        lblAzRange_Click();
-    } else if (control == "cmdSET") {
-        cmdSET_Click();
-    } else if (control == "cmdRESTART") {
-        cmdRESTART_Click();
-    } else if (control == "cmdHELP") {
-        cmdHELP_Click();
-    } else if (control == "cmdEXIT") {
-        cmdEXIT_Click();
-    } else if (control == "cmdStop") {
-        cmdStop_Click();
-    } else if (control == "cmdRUN") {
-        cmdRUN_Click();
-    } else if (control == "cmdHomeLookup") {
-        cmdHomeLookup_Click();
-    } else if (control == "cmdDXLookup") {
-        cmdDXLookup_Click();
-    } else if (control == "cmdLocatorHomeCalc") {
-        cmdLocatorHomeCalc_Click();
-    } else if (control == "cmdLocatorDXCalc") {
-        cmdLocatorDXCalc_Click();
-    } else if (control == "cmdAddHome") {
-        cmdAddHome_Click();
-    } else if (control == "cmdAddDX") {
-        cmdAddDX_Click();
-    } else {
+    const ControlEntry* entry = FindControlEntry(control);
+    if (entry == nullptr || entry->click == nullptr) {
         return ActionResult::Refused(Quote(control) + " has no click action here.");
     }
+    (this->*(entry->click))();
+    return ActionResult::Done();
+}
+
+ActionResult MainWindowModel::KeyPress(std::string_view control, int& key) {
+    const ControlEntry* entry = FindControlEntry(control);
+    if (entry == nullptr || entry->key == nullptr) {
+        return ActionResult::Refused(Quote(control) + " has no key handler.");
+    }
+    (this->*(entry->key))(key);
     return ActionResult::Done();
 }
 

@@ -96,9 +96,12 @@ class MainWindowModel : public MainWindowControls {
     ActionResult ChooseItem(std::string_view control, int index);
     // Checking or unchecking a box; its click handler runs when the state changes.
     ActionResult SetChecked(std::string_view control, bool checked);
-    // Clicking a control that reacts to a click here: the year boxes, the two toggle labels,
-    // cmdSET, cmdRESTART, cmdStop.
+    // Clicking a control that reacts to a click (its table entry has a click handler): the
+    // buttons, the two toggle labels and the year boxes.
     ActionResult Click(std::string_view control);
+    // A key typed into a box with a key handler (the callsign and locator boxes): `key` comes
+    // back as the box should receive it (see txtCallsignHome_KeyPress).
+    ActionResult KeyPress(std::string_view control, int& key);
     // The headless `--set NAME=TEXT`: a text box takes TEXT as typed; a combo box chooses the
     // item whose text equals TEXT (running its handler), else takes TEXT typed; a check box
     // takes "1" or "0".
@@ -212,6 +215,8 @@ class MainWindowModel : public MainWindowControls {
 
     void Changed(const void* control) { writer_.Changed(control); }
     void RequestEnd();
+    // Runs the handler of `event` in the table entry of the control at this address, if any.
+    void RunHandler(const void* control, WindowAction ControlEntry::*event);
     void RunChangeHandler(const TextBox& box);
     void RunClickHandler(const ComboBox& box);
     void RunCheckHandler(const CheckBox& box);

@@ -9,14 +9,8 @@ void WindowWriter::Changed(const void* control) const {
     if (!hooks_.ControlChanged) {
         return;
     }
-    const MainWindowControls& controls = controls_;
-    for (const ControlEntry& entry : ControlTable()) {
-        const void* address = std::visit(
-            [&](auto member) -> const void* { return &(controls.*member); }, entry.member);
-        if (address == control) {
-            hooks_.ControlChanged(entry.name);
-            return;
-        }
+    if (const ControlEntry* entry = FindControlEntry(controls_, control)) {
+        hooks_.ControlChanged(entry->name);
     }
 }
 

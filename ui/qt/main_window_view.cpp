@@ -24,16 +24,18 @@ std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
-// The clickable labels and the year boxes react to a mouse click.
+// Controls other than buttons that react to a mouse click: the clickable labels, the year
+// boxes. (Buttons are clicked through their own signal.)
 bool IsClickTarget(const std::string& name) {
-    return name == "lblTextEditor" || name == "lblAzRange" || name == "txtYearStart" ||
-           name == "txtYearEnd";
+    const ControlEntry* entry = FindControlEntry(name);
+    return entry != nullptr && entry->click != nullptr &&
+           !std::holds_alternative<Button MainWindowControls::*>(entry->member);
 }
 
-// The callsign and locator boxes hand their keys to the ESC-key automation first.
+// Boxes that hand their keys to a handler first (the ESC-key automation).
 bool HasKeyHandler(const std::string& name) {
-    return name == "txtCallsignHome" || name == "txtCallsignDX" || name == "txtLocatorHome" ||
-           name == "txtLocatorDX";
+    const ControlEntry* entry = FindControlEntry(name);
+    return entry != nullptr && entry->key != nullptr;
 }
 
 }  // namespace
@@ -197,15 +199,7 @@ bool MainWindowView::HandleKey(const std::string& name, QKeyEvent* event) {
         return false;  // arrows, Tab, Enter: the box's own business
     }
     const int original = code;
-    if (name == "txtCallsignHome") {
-        model_.txtCallsignHome_KeyPress(code);
-    } else if (name == "txtCallsignDX") {
-        model_.txtCallsignDX_KeyPress(code);
-    } else if (name == "txtLocatorHome") {
-        model_.txtLocatorHome_KeyPress(code);
-    } else {
-        model_.txtLocatorDX_KeyPress(code);
-    }
+    model_.KeyPress(name, code);
     // 0 discards the key, 10 means the handler has put the character in itself.
     if (code == 0 || code == 10) {
         return true;
