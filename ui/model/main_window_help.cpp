@@ -19,7 +19,7 @@ void MainWindowModel::OpenHelpManual() {
     // The manual belongs with the program's files: without it the installation is incomplete,
     // as with a missing station list or defaults file.
     if (!Help.FileExists || !Help.FileExists(kHelpManualFileName)) {
-        ShowMissingFileAndEnd();
+        ShowMissingFileAndEnd(Context());
         return;
     }
     // The reader path is passed as the operator typed it, blanks included.

@@ -30,9 +30,19 @@ MainWindowModel::MainWindowModel(const Clock& clock, DefaultsStorage& storage,
       storage_(storage),
       messages_(messages),
       writer_(*this, Hooks, [this](const TextBox& box) { RunChangeHandler(box); }),
-      stations_(WindowContext{*this, writer_, messages_, Hooks, [this] { RequestEnd(); },
-                              [this] { return endRequested_; }},
-                Stations, FoundRecordNumber) {}
+      stations_(Context(), Stations, FoundRecordNumber),
+      defaults_(Context(), storage_, SavedObjectName) {}
+
+WindowContext MainWindowModel::Context() {
+    return WindowContext{
+        *this,
+        writer_,
+        messages_,
+        Hooks,
+        [this] { RequestEnd(); },
+        [this] { return endRequested_; },
+        [this](const void* control) { RunHandler(control, &ControlEntry::choose); }};
+}
 
 ControlView MainWindowModel::FindControl(std::string_view name) const {
     const ControlEntry* entry = FindControlEntry(name);

@@ -9,6 +9,7 @@
 #include "ui/model/defaults_file.h"
 #include "ui/model/defaults_storage.h"
 #include "ui/model/main_window_controls.h"
+#include "ui/model/saved_defaults.h"
 #include "ui/model/station_row.h"
 #include "ui/model/station_workflow.h"
 #include "ui/model/window_ports.h"
@@ -211,10 +212,10 @@ class MainWindowModel : public MainWindowControls {
     bool StatusShowsFind() const { return stations_.StatusShowsFind(); }
 
   private:
-    enum class LoadKind { StartUp, Restart };
-
     void Changed(const void* control) { writer_.Changed(control); }
     void RequestEnd();
+    // What the workflows work with.
+    WindowContext Context();
     // Runs the handler of `event` in the table entry of the control at this address, if any.
     void RunHandler(const void* control, WindowAction ControlEntry::*event);
     void RunChangeHandler(const TextBox& box);
@@ -224,15 +225,6 @@ class MainWindowModel : public MainWindowControls {
     // Date checks.
     bool StartDateSteps();
     void CopyStartToEnd(bool copyDayOnlyWhenChosen);
-
-    // Defaults.
-    bool ReadDefaultsFile(ParsedDefaults& parsed);
-    void LoadDefaults(const DefaultsRecord& record, LoadKind kind);
-    void LoadObject(const DefaultsRecord& record, LoadKind kind);
-    void ShowObjectCoordinates(bool visible);
-    DefaultsRecord CollectDefaults() const;
-    void ReportDamage(const std::vector<int>& lines);
-    void ShowMissingFileAndEnd();
 
     const Clock& clock_;
     DefaultsStorage& storage_;
@@ -248,6 +240,7 @@ class MainWindowModel : public MainWindowControls {
 
     WindowWriter writer_;
     StationWorkflow stations_;
+    SavedDefaults defaults_;
 };
 
 }  // namespace velmorant

@@ -2,19 +2,9 @@
 
 #include "ui/model/main_window_model.h"
 #include "ui/model/object_presets.h"
+#include "ui/model/saved_defaults.h"
 
 namespace velmorant {
-
-void MainWindowModel::ShowObjectCoordinates(bool visible) {
-    Show(txtCelestialRAhours, visible);
-    Show(txtCelestialRAminutes, visible);
-    Show(txtCelestialDec, visible);
-    Show(lblObjectRA, visible);
-    Show(lblObjectHours, visible);
-    Show(lblObjectMin, visible);
-    Show(lblObjectDeclination, visible);
-    Show(lblObjectDegrees, visible);
-}
 
 void MainWindowModel::cboCelestial_Click() {
     if (Hooks.ClearRealTimeMap) {
@@ -29,9 +19,9 @@ void MainWindowModel::cboCelestial_Click() {
     const ObjectPreset* preset = FindObjectPreset(chosen);
     if (preset != nullptr && preset->kind == ObjectKind::Computed) {
         // The boxes keep their texts for when a fixed object is chosen again.
-        ShowObjectCoordinates(false);
+        ShowObjectCoordinates(*this, writer_, false);
     } else {
-        ShowObjectCoordinates(true);
+        ShowObjectCoordinates(*this, writer_, true);
         if (preset != nullptr && preset->kind == ObjectKind::Fixed) {
             PutText(txtCelestialRAhours, preset->raHours);
             PutText(txtCelestialRAminutes, preset->raMinutes);

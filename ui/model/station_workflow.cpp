@@ -16,10 +16,6 @@ namespace velmorant {
 
 namespace {
 
-constexpr const char* kMissingFileText =
-    "The file is not where expected.  Make sure all the VELMORANT files are in the same location "
-    "as VELMORANT.EXE!";
-
 // The status text of a search: the text and the record number with one leading blank.
 std::string StatusText(const char* text, int recordNumber) {
     return std::string(text) + " " + std::to_string(recordNumber);
@@ -47,8 +43,7 @@ bool StationWorkflow::ListMissing() {
     if (services_.List != nullptr && services_.List->Exists()) {
         return false;
     }
-    window_.Messages.ShowMessage(kMissingFileText, "File Not Found");
-    window_.RequestEnd();
+    ShowMissingFileAndEnd(window_);
     return true;
 }
 
@@ -58,8 +53,7 @@ std::optional<SearchOutcome> StationWorkflow::Search(StationRecord& record, bool
     }
     const auto text = services_.List->ReadAll();
     if (!text) {
-        window_.Messages.ShowMessage(kMissingFileText, "File Not Found");
-        window_.RequestEnd();
+        ShowMissingFileAndEnd(window_);
         return std::nullopt;
     }
     MainWindowControls& w = window_.Controls;

@@ -17,6 +17,13 @@ struct WindowContext {
     const WindowHooks& Hooks;
     std::function<void()> RequestEnd;
     std::function<bool()> EndRequested;
+    // Runs the choose handler of a control (a list's item chosen, a box checked), as the window
+    // does when the operator makes that choice.
+    std::function<void(const void* control)> Choose;
 };
+
+// One of the program's own files (CALL3.TXT, VELMORANT.DAT, QVHELP.PDF) is missing: the message
+// that says so, and then the end of the program, since the installation is incomplete.
+void ShowMissingFileAndEnd(const WindowContext& window);
 
 }  // namespace velmorant
