@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "core/utf8.h"
 #include "run/report_text.h"
 
 namespace velmorant {
@@ -24,16 +25,9 @@ std::string BandText(std::string_view band) {
 }
 
 std::string FirstCharacters(std::string_view utf8Text, int count) {
-    std::size_t end = 0;
-    int characters = 0;
-    while (end < utf8Text.size()) {
-        const bool starts = (static_cast<unsigned char>(utf8Text[end]) & 0xC0) != 0x80;
-        if (starts && characters++ == count) {
-            break;
-        }
-        ++end;
-    }
-    return std::string(utf8Text.substr(0, end));
+    // A negative count, as a huge size, keeps the whole text.
+    return std::string(
+        utf8Text.substr(0, LeadingCharactersLength(utf8Text, static_cast<std::size_t>(count))));
 }
 
 }  // namespace velmorant
