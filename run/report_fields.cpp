@@ -1,7 +1,8 @@
 #include "run/report_fields.h"
 
-#include <charconv>
+#include <optional>
 
+#include "core/decimal.h"
 #include "core/utf8.h"
 #include "run/report_text.h"
 
@@ -15,13 +16,11 @@ std::string BandText(std::string_view band) {
     while (!trimmed.empty() && trimmed.back() == ' ') {
         trimmed.remove_suffix(1);
     }
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
-    if (trimmed.empty() || error != std::errc() || end != trimmed.data() + trimmed.size()) {
+    const std::optional<double> value = WholeTextNumber(trimmed);
+    if (!value) {
         return std::string(band);
     }
-    return FormatWhole(value);
+    return FormatWhole(*value);
 }
 
 std::string FirstCharacters(std::string_view utf8Text, int count) {
