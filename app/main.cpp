@@ -9,11 +9,13 @@
 #include "app/plan_command.h"
 #include "app/station_commands.h"
 #include "app/window_command.h"
+#include "velmorant/version.h"
 
 namespace {
 
 void PrintUsage(std::FILE* stream) {
-    std::fputs("VELMORANT Version 3.0\n\n", stream);
+    std::fprintf(stream, "VELMORANT Version %.*s\n\n", static_cast<int>(velmorant::kVersion.size()),
+                 velmorant::kVersion.data());
     std::fputs(velmorant::PlanUsage(), stream);
     std::fputs("\n", stream);
     std::fputs(velmorant::LocatorUsage(), stream);

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/calendar.h"
 #include "run/input_ranges.h"
 #include "run/report_destination.h"
 #include "ui/model/defaults_storage.h"
@@ -37,10 +38,6 @@ class StandardErrorMessages : public MessagePresenter {
     }
 };
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 // A date written YYYY-MM-DD that exists on the calendar, in the years a run may cover.
 std::optional<CalendarDate> ParseDate(const std::string& text) {
     const auto firstDash = text.find('-');
@@ -59,13 +56,11 @@ std::optional<CalendarDate> ParseDate(const std::string& text) {
         !number(secondDash + 1, text.size(), date.day)) {
         return std::nullopt;
     }
-    static constexpr int Lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (date.year < kFirstYear || date.year > kLastYear || date.month < 1 || date.month > 12 ||
         date.day < 1) {
         return std::nullopt;
     }
-    const int length = Lengths[date.month - 1] + (date.month == 2 && IsLeapYear(date.year));
-    if (date.day > length) {
+    if (date.day > DaysInMonth(date.year, date.month)) {
         return std::nullopt;
     }
     return date;

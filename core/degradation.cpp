@@ -1,11 +1,10 @@
 #include "core/degradation.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <optional>
-#include <system_error>
 
+#include "core/decimal.h"
 #include "core/numeric.h"
 
 namespace velmorant {
@@ -76,31 +75,6 @@ class FieldReader {
     std::size_t pos_ = 0;
 };
 
-// A decimal number: optional sign, digits with an optional point, optional exponent.
-std::optional<double> ParseNumber(std::string_view field) {
-    if (!field.empty() && field.front() == '+') {
-        field.remove_prefix(1);
-        if (!field.empty() && field.front() == '-') {
-            return std::nullopt;
-        }
-    }
-    if (field.empty()) {
-        return std::nullopt;
-    }
-    // Accept only what starts like a decimal number (no "inf" or "nan").
-    const char first = field.front() == '-' && field.size() > 1 ? field[1] : field.front();
-    if (!(first == '.' || (first >= '0' && first <= '9'))) {
-        return std::nullopt;
-    }
-    double value = 0;
-    const char* end = field.data() + field.size();
-    const auto [ptr, ec] = std::from_chars(field.data(), end, value, std::chars_format::general);
-    if (ec != std::errc() || ptr != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 const char* OrdinalField(int field) {
     static constexpr const char* kNames[FieldsPerRecord] = {"first", "second", "third"};
     return kNames[field];
@@ -124,7 +98,7 @@ std::variant<SkyTemperatureTable, SkyTemperatureError> ParseSkyTemperatures(std:
                                               std::string(OrdinalField(field - 1)) + " number)";
                 return SkyTemperatureError{record + 1, fault};
             }
-            const std::optional<double> value = ParseNumber(*fieldText);
+            const std::optional<double> value = StrictDecimal(*fieldText);
             if (!value) {
                 return SkyTemperatureError{record + 1, "the " + std::string(OrdinalField(field)) +
                                                            " field \"" + std::string(*fieldText) +

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/angles.h"
 #include "core/constants.h"
 #include "core/numeric.h"
 
@@ -45,24 +46,17 @@ double SiderealTime(double dayNumber, double dayFraction) {
     // Days from the epoch, held as a Single.
     const float d0 = static_cast<float>(dayNumber - Epoch1950DayNumber);
     const double a = d0 * SiderealGainHoursPerDay;
-    const double g = SiderealTimeAtEpochHours + (a - Int(a / 24) * 24) +
+    const double g = SiderealTimeAtEpochHours + WrapPeriodByFloor(a, 24) +
                      dayFraction * SiderealDaysPerSolarDay * 24;
     // Only the sine of the node is used, so it needs no reduction to one turn.
     const double node =
         (NodeAtEpochDegrees - (d0 + dayFraction) * NodeMotionDegreesPerDay) * DegToRad;
     const double hours = g + NutationAmplitudeHours * std::sin(node);
-    return hours - Int(hours / 24) * 24;
+    return WrapPeriodByFloor(hours, 24);
 }
 
 double GreenwichHourAngle(double siderealTimeHours, double rightAscension) {
-    double gha = siderealTimeHours * RadiansPerHour - rightAscension;
-    if (gha < 0) {
-        gha += TwoPi;
-    }
-    if (gha > TwoPi) {
-        gha -= TwoPi;
-    }
-    return gha;
+    return WrapTwoPiClosed(siderealTimeHours * RadiansPerHour - rightAscension);
 }
 
 bool HorizonPosition(StationView& view, double latitudeRad, double longitudeWestRad,
@@ -94,10 +88,7 @@ bool HorizonPosition(StationView& view, double latitudeRad, double longitudeWest
         sinDec / (cosPhi * std::cos(h)) - (sinPhi / cosPhi) * (std::sin(h) / std::cos(h));
     const double s2 = sinPhi * sinDec + cosPhi * cosDec * cosH;
     const double sinA = sinH * cosDec / std::sqrt(1 - s2 * s2);
-    double A = ArcTan2(sinA, cosA);
-    if (A <= 0) {
-        A += TwoPi;
-    }
+    double A = WrapTwoPiAboveZero(ArcTan2(sinA, cosA));
 
     if (parallax) {
         // Azimuth counted from south, zenith distance.
@@ -110,6 +101,8 @@ bool HorizonPosition(StationView& view, double latitudeRad, double longitudeWest
         const double p = ArcTan2(std::sin(x), std::sqrt(1 - std::sin(x) * std::sin(x)));
         const double AsTopo = As + rho * p * std::sin(gamma) * std::sin(As) / std::sin(z);
         const double zTopo = z + rho * p * std::sin(z - gamma * std::cos(As));
+        // Only the upper end is brought back, not with WrapTwoPiOpen: an azimuth the parallax
+        // pushes just west of north, below 0, has always been kept as it is.
         A = AsTopo + Pi;
         if (A >= TwoPi) {
             A -= TwoPi;

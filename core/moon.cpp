@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/angles.h"
 #include "core/constants.h"
 #include "core/numeric.h"
 
@@ -223,14 +224,7 @@ MoonEquatorial MoonPosition(double dayNumber, double dayFraction) {
     const double cosDec = std::cos(m.Declination);
     const double x = cosB * cosL / cosDec;
     const double y = (cosB * sinL * CosObliquity - sinB * SinObliquity) / cosDec;
-    double ra = ArcTan2(y, x);
-    if (ra < 0) {
-        ra += TwoPi;
-    }
-    if (ra > TwoPi) {
-        ra -= TwoPi;
-    }
-    m.RightAscension = ra;
+    m.RightAscension = WrapTwoPiClosed(ArcTan2(y, x));
     return m;
 }
 

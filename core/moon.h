@@ -29,6 +29,8 @@ struct FundamentalArgs {
 // Mean arguments for the instant (dayNumber, integer-valued; dayFraction of the UT day in
 // [0, 1)): t = (dayNumber - 53997.5) + dayFraction, T = t / 36525 + 1, and each argument
 // RevolutionsToRadians(a + b * t) with its epoch value a (revolutions) and daily motion b.
+// Linear in t: the omitted secular terms stay below an arc second within this century and
+// the next.
 FundamentalArgs FundamentalArguments(double dayNumber, double dayFraction);
 
 // Geocentric ecliptic and equatorial position of the Moon, radians. RightAscension in
@@ -64,7 +66,9 @@ struct MoonDistanceState {
 // DistanceKm = Single(EarthRadii * 6378.16), SemiDiameterArcmin = 936.74867 / EarthRadii.
 // Tracker: a distance not smaller than the previous one marks "P", a smaller one "A"; a change
 // of mark restarts DaysSinceTurn, which then counts this date as 1. The first date of a run
-// (previous distance 0) is always "P".
+// (previous distance 0) is always "P". The series stops at terms of 0.0011 Earth radii (7 km),
+// so the distance is good to a few tens of kilometres (about 0.01 dB of path loss); the Single
+// stores add less than 0.05 km.
 void MoonNoonDistance(MoonDistanceState& state, double dayNumber);
 
 }  // namespace velmorant

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <system_error>
 
+#include "core/angles.h"
 #include "core/constants.h"
 
 namespace velmorant {
@@ -74,7 +75,7 @@ std::string_view DayOfWeekName(double dayNumber) {
 }
 
 double RevolutionsToRadians(double revolutions) {
-    return (revolutions - Int(revolutions)) * TwoPi;
+    return WrapPeriodByFloor(revolutions, 1) * TwoPi;
 }
 
 float RoundedDegrees(double radians) {

@@ -9,6 +9,7 @@ namespace velmorant {
 // stored as a Single. azimuth and elevation: the station's Single horizon coordinates in
 // radians (evaluated in double); latitude in radians. When sin(azimuth) * cos(latitude) is 0
 // the angle is +90, -90 or 0 by the sign of the numerator (not the 89 the floor would give).
+// The floor makes it up to one degree low; the Single inputs add nothing visible.
 float PolarizationAngle(float azimuth, float elevation, double latitudeRad);
 
 // Home minus DX (whole degrees) folded by half a turn when it is 90 or more either way, into

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/angles.h"
 #include "core/constants.h"
 #include "core/numeric.h"
 
@@ -80,14 +81,8 @@ TopocentricResult TopocentricEquatorial(double latitudeRad, double rightAscensio
     TopocentricResult result;
     result.RightAscension = rightAscension - deltaRa;
     result.Declination = declination - deltaDec;
-    double gha = TwoPi * siderealTimeHours / 24 - result.RightAscension;
-    if (gha < 0) {
-        gha += TwoPi;
-    }
-    if (gha >= TwoPi) {
-        gha -= TwoPi;
-    }
-    result.GreenwichHourAngle = gha;
+    result.GreenwichHourAngle =
+        WrapTwoPiOpen(TwoPi * siderealTimeHours / 24 - result.RightAscension);
     return result;
 }
 

@@ -15,7 +15,8 @@ struct StationDistanceResult {
 // Haversine distance between Home and DX (radians, latitude north positive, longitude west
 // positive) with 111.12 km per degree of great circle, rounded half up to 0.1 km. units: 0
 // (or less) kilometres, "KM"; above 0 miles, "MI": the rounded km * 3 / 5, not rounded again.
-// Antipodal stations give half a great circle, 20001.6 km.
+// Antipodal stations give half a great circle, 20001.6 km. On a sphere: the distance along
+// the ellipsoid differs by up to about 0.5 %.
 StationDistanceResult StationDistance(double homeLatitudeRad, double homeLongitudeRad,
                                       double dxLatitudeRad, double dxLongitudeRad, int units);
 
@@ -31,7 +32,9 @@ struct TopocentricResult {
 // the Greenwich sidereal time (hours). First-order parallax corrections; the auxiliary angle
 // q = Atn(tan phi' / cos H) is +/-pi/2 (sign of tan phi', 0 when that is 0) if cos H is 0, and
 // on the equator (sin q = 0) the declination correction takes its limit
-// -p * rho * cos H * sin dec. The hour angle returned is TwoPi * ST / 24 - ra'.
+// -p * rho * cos H * sin dec. The hour angle returned is TwoPi * ST / 24 - ra'. First-order
+// corrections of a parallax of up to one degree leave second-order errors of about half an arc
+// minute; the noon distance adds up to about half an arc minute more.
 TopocentricResult TopocentricEquatorial(double latitudeRad, double rightAscension,
                                         double localHourAngle, double declination,
                                         double distanceKm, double siderealTimeHours);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/angles.h"
 #include "core/constants.h"
 #include "core/moon.h"
 #include "core/numeric.h"
@@ -51,27 +52,14 @@ SunEquatorial SunPosition(double dayNumber, double dayFraction) {
     const double cosDec = std::cos(sun.Declination);
     const double x = std::cos(sun.Longitude) / cosDec;
     const double y = sinL * CosObliquity / cosDec;
-    double ra = ArcTan2(y, x);
-    ra = ra - Int(ra / TwoPi) * TwoPi;
-    if (ra < 0) {
-        ra += TwoPi;
-    }
-    if (ra > TwoPi) {
-        ra -= TwoPi;
-    }
-    sun.RightAscension = ra;
+    sun.RightAscension = WrapTwoPiClosed(WrapPeriodByFloor(ArcTan2(y, x), TwoPi));
     return sun;
 }
 
 double SampledSunRightAscension(double sunRightAscensionAt0h, double dayFraction) {
-    double ra = sunRightAscensionAt0h + SunRightAscensionPerDay * dayFraction;
-    if (ra > TwoPi) {
-        ra -= TwoPi;
-    }
-    if (ra < 0) {
-        ra += TwoPi;
-    }
-    return ra;
+    // The two ends are tested the other way round here, which gives the same result for every
+    // angle: a turn taken off never leaves it below 0, a turn added never above TwoPi.
+    return WrapTwoPiClosed(sunRightAscensionAt0h + SunRightAscensionPerDay * dayFraction);
 }
 
 std::string_view LunarPhaseMark(double moonRightAscension, double sunRightAscension) {

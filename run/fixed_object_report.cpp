@@ -3,6 +3,7 @@
 #include "core/constants.h"
 #include "core/numeric.h"
 #include "run/report_fields.h"
+#include "velmorant/version.h"
 
 namespace velmorant {
 
@@ -94,7 +95,7 @@ bool FixedObjectReport::WriteHeader() {
 
     ReportLine third;
     third.Write("JD:").Write(NumberItem(day_.DayCursor + DayNumberJulianDate));
-    third.Tab(25).Write("(Prepared by VELMORANT V3.0)");
+    third.Tab(25).Write("(Prepared by VELMORANT V").Write(kVersion).Write(")");
     third.Tab(68).Write("(QTH:").Write(shown.Locator).Write(")");
     pager_.Write(third);
 

@@ -4,6 +4,7 @@
 #include "core/numeric.h"
 #include "run/leading_number.h"
 #include "run/report_fields.h"
+#include "velmorant/version.h"
 
 namespace velmorant {
 
@@ -136,7 +137,7 @@ void MoonReport::WriteHeader() {
     ReportLine second;
     second.Write(DayOfWeekName(day_.DayCursor));
     second.Tab(15).Write(DmsText(shown.Longitude, false));
-    second.Tab(31).Write("(PREPARED BY VELMORANT V3.0)");
+    second.Tab(31).Write("(PREPARED BY VELMORANT V").Write(kVersion).Write(")");
     second.Tab(61).Write(day_.Distance.TurnMark);
     second.Tab(63).Write(FormatDays(day_.Distance.DaysSinceTurn));
     second.Tab(71).Write(FormatTwoDecimals(RoundToStep(day_.Distance.SemiDiameterArcmin, 100)));

@@ -1,6 +1,7 @@
 #include "run/planning_run.h"
 
 #include "core/activity_window.h"
+#include "core/calendar.h"
 #include "core/horizon.h"
 #include "core/moon.h"
 #include "core/numeric.h"
@@ -12,7 +13,6 @@
 #include "run/leading_number.h"
 #include "run/moon_report.h"
 #include "run/report_pager.h"
-#include "run/utc_now.h"
 #include "run/window_filters.h"
 
 namespace velmorant {
@@ -81,9 +81,7 @@ class PlanningWalk {
 
 PlanningEnd PlanningWalk::Run() {
     const bool moon = p_.CelestialIndex == 0;
-    int year = p_.YearStart;
-    int month = p_.MonthStart;
-    int day = p_.DayStart;
+    CalendarDate date{p_.YearStart, p_.MonthStart, p_.DayStart};
     dayCursor_ = p_.StartDayNumber;
 
     if (moon) {
@@ -91,15 +89,17 @@ PlanningEnd PlanningWalk::Run() {
     }
 
     for (;;) {
-        if (progress_ && !progress_(year, month, day)) {
+        if (progress_ && !progress_(date.year, date.month, date.day)) {
             return PlanningEnd::Stopped;
         }
         if (moon) {
             MoonNoonDistance(distance_, dayCursor_);
             sunRightAscensionAt0h_ = SunPosition(dayCursor_, 0.0).RightAscension;
-            moonReport_.StartDay(MoonReportDay{dayCursor_, year, month, day, distance_});
+            moonReport_.StartDay(
+                MoonReportDay{dayCursor_, date.year, date.month, date.day, distance_});
         } else {
-            fixedReport_.StartDay(FixedObjectReportDay{dayCursor_, year, month, day});
+            fixedReport_.StartDay(
+                FixedObjectReportDay{dayCursor_, date.year, date.month, date.day});
         }
 
         // A planning day always runs from 0000 to 2400; the typed time window is a filter.
@@ -136,7 +136,7 @@ PlanningEnd PlanningWalk::Run() {
             }
         }
         dayCursor_ += 1.0f;
-        StepCalendarDay(year, month, day, 1);
+        date = NextDay(date);
         // Removes any drift of the single-precision day counter.
         dayCursor_ = static_cast<float>(RoundToStep(dayCursor_, 10));
         if (dayCursor_ - p_.EndDayNumber > 0.5f) {

@@ -1,7 +1,9 @@
 #include "run/report_fields.h"
 
-#include <charconv>
+#include <optional>
 
+#include "core/decimal.h"
+#include "core/utf8.h"
 #include "run/report_text.h"
 
 namespace velmorant {
@@ -14,26 +16,17 @@ std::string BandText(std::string_view band) {
     while (!trimmed.empty() && trimmed.back() == ' ') {
         trimmed.remove_suffix(1);
     }
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
-    if (trimmed.empty() || error != std::errc() || end != trimmed.data() + trimmed.size()) {
+    const std::optional<double> value = WholeTextNumber(trimmed);
+    if (!value) {
         return std::string(band);
     }
-    return FormatWhole(value);
+    return FormatWhole(*value);
 }
 
 std::string FirstCharacters(std::string_view utf8Text, int count) {
-    std::size_t end = 0;
-    int characters = 0;
-    while (end < utf8Text.size()) {
-        const bool starts = (static_cast<unsigned char>(utf8Text[end]) & 0xC0) != 0x80;
-        if (starts && characters++ == count) {
-            break;
-        }
-        ++end;
-    }
-    return std::string(utf8Text.substr(0, end));
+    // A negative count, as a huge size, keeps the whole text.
+    return std::string(
+        utf8Text.substr(0, LeadingCharactersLength(utf8Text, static_cast<std::size_t>(count))));
 }
 
 }  // namespace velmorant

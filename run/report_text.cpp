@@ -1,6 +1,7 @@
 #include "run/report_text.h"
 
 #include "core/numeric.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -199,15 +200,16 @@ void Overwrite(std::array<std::string, N>& cells, std::size_t first, std::string
     std::size_t cell = first;
     std::size_t i = 0;
     while (i < text.size() && cell < N && cell < first + limit) {
-        std::size_t length = 1;
-        while (i + length < text.size() &&
-               (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
-            ++length;
-        }
+        const std::size_t length = CharacterLengthAt(text, i);
         cells[cell] = std::string(text.substr(i, length));
         i += length;
         ++cell;
     }
+}
+
+// Columns a UTF-8 text takes in the report: one per character.
+int Columns(std::string_view utf8Text) {
+    return static_cast<int>(CharacterCount(utf8Text));
 }
 
 // A whole number as a number text: a space standing for the sign when it is not negative.
@@ -217,12 +219,6 @@ std::string SignedWholeText(double whole) {
 }
 
 }  // namespace
-
-int CodePointCount(std::string_view utf8Text) {
-    return static_cast<int>(std::count_if(utf8Text.begin(), utf8Text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
 
 ReportLine::ReportLine() : lines_(1) {
     lines_.back().reserve(96);
@@ -236,12 +232,12 @@ void ReportLine::Clear() {
 
 ReportLine& ReportLine::Write(std::string_view utf8Text) {
     lines_.back().append(utf8Text);
-    currentColumns_ += CodePointCount(utf8Text);
+    currentColumns_ += Columns(utf8Text);
     return *this;
 }
 
 ReportLine& ReportLine::WriteRightAligned(std::string_view utf8Text, int width) {
-    const int columns = CodePointCount(utf8Text);
+    const int columns = Columns(utf8Text);
     if (columns < width) {
         lines_.back().append(static_cast<std::size_t>(width - columns), ' ');
         currentColumns_ += width - columns;
@@ -294,7 +290,7 @@ std::string FormatDays(double value) {
 }
 
 std::string RightAlign(std::string_view utf8Text, int width) {
-    const int padding = std::max(width - CodePointCount(utf8Text), 0);
+    const int padding = std::max(width - Columns(utf8Text), 0);
     return std::string(static_cast<std::size_t>(padding), ' ') + std::string(utf8Text);
 }
 

@@ -18,10 +18,6 @@ namespace velmorant {
 // The degree sign in UTF-8 (one column).
 inline constexpr std::string_view kDegreeSign = "\xC2\xB0";
 
-// Number of code points of a UTF-8 text (continuation bytes are not counted), which is the
-// number of columns it takes in the report.
-int CodePointCount(std::string_view utf8Text);
-
 // One logical report line built from items written back to back. Tab(n) moves to column n:
 // spaces up to column n-1 when the next character would land before n, nothing when it lands
 // exactly on n, and when it would land after n the physical line is ended and the next one starts

@@ -18,7 +18,4 @@ struct UtcInstant {
 // whole minutes with ties to even); the date rolls over across midnight as on a calendar.
 UtcInstant UtcNow(const LocalDateTime& local, float timeDifHours);
 
-// The calendar date one day after (or before, with a negative step) the given one.
-void StepCalendarDay(int& year, int& month, int& day, int step);
-
 }  // namespace velmorant

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "core/utf8.h"
 #include "stations/station_fields.h"
 #include "stations/station_list.h"
 
@@ -111,15 +112,6 @@ bool HasControl(std::string_view text) {
         }
     }
     return false;
-}
-
-// Characters of UTF-8 text: every byte that does not continue a character starts one.
-std::size_t CharacterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (const char c : text) {
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    return count;
 }
 
 }  // namespace

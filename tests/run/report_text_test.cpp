@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/utf8.h"
+
 #include <limits>
 #include <ostream>
 #include <string>
@@ -166,7 +168,7 @@ class DmsTextTest : public testing::TestWithParam<DmsCase> {};
 TEST_P(DmsTextTest, FillsTheTemplate) {
     const std::string text = DmsText(GetParam().degrees, GetParam().latitude);
     EXPECT_EQ(text, GetParam().expected);
-    EXPECT_EQ(CodePointCount(text), 15);
+    EXPECT_EQ(CharacterCount(text), 15U);
     EXPECT_EQ(text.size(), 16U);  // UTF-8: the degree sign takes two bytes
 }
 

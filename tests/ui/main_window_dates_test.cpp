@@ -36,7 +36,7 @@ TEST_F(DateFields, StartAtToday) {
     ExpectEnd(2, 9, "2016");
     EXPECT_EQ(window.cboDayStart.text, "10");
     EXPECT_EQ(window.cboMonthEnd.text, "Mar");
-    EXPECT_EQ(window.StartDate, CalendarDayCount(2016, 3, 10));
+    EXPECT_EQ(window.StartDate, DaysSince1970(2016, 3, 10));
     EXPECT_EQ(window.EndDate, window.StartDate);
 }
 
@@ -66,7 +66,7 @@ TEST_F(DateFields, ADayIsCutBackToItsMonth) {
 TEST_F(DateFields, AStartAfterTheEndIsCopiedIntoTheEnd) {
     Choose("cboMonthStart", 4);  // 10 May 2016
     ExpectEnd(4, 9, "2016");
-    EXPECT_EQ(window.EndDate, CalendarDayCount(2016, 5, 10));
+    EXPECT_EQ(window.EndDate, DaysSince1970(2016, 5, 10));
 }
 
 TEST_F(DateFields, AnEndBeforeTheStartMovesTheEndYearOn) {

@@ -1,11 +1,10 @@
 #include "ui/model/defaults_file.h"
 
+#include "core/decimal.h"
 #include "core/numeric.h"
 #include "ui/model/stored_numbers.h"
 
-#include <charconv>
 #include <cmath>
-#include <system_error>
 
 namespace velmorant {
 
@@ -76,22 +75,6 @@ std::vector<std::string> SplitFields(std::string_view line) {
     return fields;
 }
 
-// A plain decimal number filling the whole field.
-std::optional<double> NumberField(std::string_view field) {
-    if (!field.empty() && field.front() == '+') {
-        field.remove_prefix(1);
-    }
-    if (field.empty()) {
-        return std::nullopt;
-    }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (error != std::errc() || end != field.data() + field.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // The fields of one line, read in the order of the line's table. Each reader leaves its target
 // empty and marks the line damaged when the field is missing or unreadable.
 class LineReader {
@@ -139,9 +122,11 @@ class LineReader {
     }
 
   private:
+    // A plain decimal number filling the whole field; the file has always taken "+-5" as -5.
     std::optional<double> Number() {
         const std::size_t index = next_++;
-        return index < fields_.size() ? NumberField(fields_[index]) : std::nullopt;
+        return index < fields_.size() ? StrictDecimal(fields_[index], PlusBeforeMinus::Accepted)
+                                      : std::nullopt;
     }
 
     std::vector<std::string> fields_;

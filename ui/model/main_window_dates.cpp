@@ -48,7 +48,7 @@ bool MainWindowModel::StartDateSteps() {
     StartMonth = static_cast<std::int16_t>(month);
     StartDay = static_cast<std::int16_t>(day);
     StartYear = *year;
-    StartDate = CalendarDayCount(*year, month, day);
+    StartDate = DaysSince1970(*year, month, day);
     return true;
 }
 
@@ -75,7 +75,7 @@ void MainWindowModel::cboDayStart_Click() {
     EndMonth = static_cast<std::int16_t>(endMonth);
     EndDay = static_cast<std::int16_t>(endDay);
     EndYear = *endYear;
-    EndDate = CalendarDayCount(*endYear, endMonth, endDay);
+    EndDate = DaysSince1970(*endYear, endMonth, endDay);
     if (StartDate > EndDate) {
         CopyStartToEnd(false);
     }
@@ -99,13 +99,13 @@ void MainWindowModel::cboDayEnd_Click() {
     EndMonth = *month;
     EndDay = static_cast<std::int16_t>(day);
     EndYear = *endYear;
-    EndDate = CalendarDayCount(*endYear, cboMonthEnd.selectedIndex + 1, day);
-    StartDate = CalendarDayCount(*startYear, cboMonthStart.selectedIndex + 1,
-                                 cboDayStart.selectedIndex + 1);
+    EndDate = DaysSince1970(*endYear, cboMonthEnd.selectedIndex + 1, day);
+    StartDate =
+        DaysSince1970(*startYear, cboMonthStart.selectedIndex + 1, cboDayStart.selectedIndex + 1);
     // An end before the start is taken to mean the same day of the next year.
     if (StartDate > EndDate && *endYear < std::numeric_limits<std::int16_t>::max()) {
         EndYear = static_cast<std::int16_t>(*endYear + 1);
-        EndDate = CalendarDayCount(EndYear, cboMonthEnd.selectedIndex + 1, day);
+        EndDate = DaysSince1970(EndYear, cboMonthEnd.selectedIndex + 1, day);
         PutText(txtYearEnd, std::to_string(EndYear));
     }
 }

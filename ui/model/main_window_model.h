@@ -69,7 +69,7 @@ class MainWindowModel : public MainWindowControls {
     std::int16_t RealTimeMode = 0;   // 1 while a real-time display is running
     std::int16_t RealTimeFresh = 0;  // 1 until the first map update after start-up or STOP
     std::string SavedObjectName;     // custom object name last loaded or saved
-    // The dates as the date checks last read them; dates are day counts (CalendarDayCount).
+    // The dates as the date checks last read them; dates are day counts (DaysSince1970).
     std::int16_t StartMonth = 0, StartDay = 0, StartYear = 0;
     std::int16_t EndMonth = 0, EndDay = 0, EndYear = 0;
     std::int64_t StartDate = 0, EndDate = 0;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/utf8.h"
 #include "ui/model/station_workflow.h"
 
 namespace velmorant {
@@ -23,17 +24,6 @@ constexpr std::size_t kLocatorLimit = 6;
 // Characters of the field and square; the subsquare letters follow.
 constexpr std::size_t kLocatorSquareLength = 4;
 
-// Characters, not bytes: the boxes hold UTF-8.
-std::size_t CharacterCount(std::string_view utf8Text) {
-    std::size_t count = 0;
-    for (const char c : utf8Text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            ++count;
-        }
-    }
-    return count;
-}
-
 // The text with one more character. A code that names no character (a surrogate, or beyond
 // Unicode: the case shift can produce one from a private-use character) is appended as the
 // replacement character, so the box always holds valid UTF-8.
@@ -43,21 +33,7 @@ std::string WithCharacter(std::string_view utf8Text, int key) {
         code = 0xFFFD;
     }
     std::string text(utf8Text);
-    if (code < 0x80) {
-        text.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        text.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-        text.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        text.push_back(static_cast<char>(0xF0 | (code >> 18)));
-        text.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-        text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
+    AppendCodePoint(text, code);
     return text;
 }
 

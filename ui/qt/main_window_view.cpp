@@ -11,6 +11,7 @@
 
 #include "ui/model/main_window_model.h"
 #include "ui_frmInput.h"
+#include "velmorant/version.h"
 
 namespace velmorant {
 
@@ -43,6 +44,9 @@ bool HasKeyHandler(const std::string& name) {
 MainWindowView::MainWindowView(MainWindowModel& model, QWidget* parent)
     : QWidget(parent), model_(model), form_(new Ui::frmInput) {
     form_->setupUi(this);
+    // The form's title is "VELMORANT Version"; the number comes from the build.
+    setWindowTitle(windowTitle() + ' ' +
+                   QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
     setFixedSize(size());
     for (QWidget* child : findChildren<QWidget*>()) {
         if (!child->objectName().isEmpty()) {

@@ -1,0 +1,62 @@
+#include "core/decimal.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+namespace velmorant {
+namespace {
+
+struct DecimalCase {
+    std::string_view text;
+    std::optional<double> strict;         // StrictDecimal, "+-" refused
+    std::optional<double> plusThenMinus;  // StrictDecimal, "+-" accepted
+    std::optional<double> wholeText;      // WholeTextNumber
+};
+
+void PrintTo(const DecimalCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
+constexpr std::optional<double> None = std::nullopt;
+
+class Decimal : public ::testing::TestWithParam<DecimalCase> {};
+
+TEST_P(Decimal, ReadsTheWholeField) {
+    const DecimalCase& c = GetParam();
+    EXPECT_EQ(StrictDecimal(c.text), c.strict);
+    EXPECT_EQ(StrictDecimal(c.text, PlusBeforeMinus::Accepted), c.plusThenMinus);
+    EXPECT_EQ(WholeTextNumber(c.text), c.wholeText);
+}
+
+constexpr double Inf = HUGE_VAL;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Decimal,
+    ::testing::Values(DecimalCase{"12", 12, 12, 12}, DecimalCase{"-12.5", -12.5, -12.5, -12.5},
+                      DecimalCase{"+7", 7, 7, None}, DecimalCase{".5", 0.5, 0.5, 0.5},
+                      DecimalCase{"-.5", -0.5, -0.5, -0.5}, DecimalCase{"5.", 5, 5, 5},
+                      DecimalCase{"1e3", 1000, 1000, 1000}, DecimalCase{"2.5E-1", 0.25, 0.25, 0.25},
+                      DecimalCase{"+-5", None, -5, None}, DecimalCase{"+--5", None, None, None},
+                      DecimalCase{"-+5", None, None, None}, DecimalCase{"--5", None, None, None},
+                      DecimalCase{"", None, None, None}, DecimalCase{"+", None, None, None},
+                      DecimalCase{"-", None, None, None}, DecimalCase{".", None, None, None},
+                      DecimalCase{" 5", None, None, None}, DecimalCase{"5 ", None, None, None},
+                      DecimalCase{"5x", None, None, None}, DecimalCase{"0x10", None, None, None},
+                      DecimalCase{"1e", None, None, None}, DecimalCase{"1e999", None, None, None},
+                      DecimalCase{"inf", None, None, Inf},
+                      DecimalCase{"-Infinity", None, None, -Inf},
+                      DecimalCase{"+inf", None, None, None}));
+
+TEST(Decimal, NotANumberOnlyAsAWholeText) {
+    EXPECT_EQ(StrictDecimal("nan"), None);
+    EXPECT_EQ(StrictDecimal("nan", PlusBeforeMinus::Accepted), None);
+    ASSERT_TRUE(WholeTextNumber("nan").has_value());
+    EXPECT_TRUE(std::isnan(*WholeTextNumber("nan")));
+}
+
+}  // namespace
+}  // namespace velmorant
