@@ -13,7 +13,7 @@ namespace {
 
 RunParameters RealTimeMoon() {
     RunParameters params = MoonYear(1);
-    params.Operation = 2;
+    params.Operation = RunOperation::RealTime;
     return params;
 }
 

@@ -53,7 +53,7 @@ bool FixedObjectReport::WriteInstant(const FixedObjectReportInstant& instant) {
     line.Write(HhmmText(instant.UtcHHMM));
     line.Tab(9).Write(AngleText(instant.View.AzimuthSingle));
     line.Tab(18).Write(AngleText(instant.View.ElevationSingle));
-    if (params_.SunSelected == 1) {
+    if (params_.SunSelected) {
         line.Tab(26).Write(AngleText(instant.Declination));
         const double hoursExact = instant.RightAscension * 24.0 / TwoPi + 0.000347222;
         const double hours = Int(hoursExact);
@@ -75,10 +75,10 @@ void FixedObjectReport::EndDay() {
 
 bool FixedObjectReport::WriteHeader() {
     printedToday_ = true;
-    if (params_.DisplayHome == 1 && params_.DisplayDX == 1) {
+    if (params_.DisplayHome && params_.DisplayDX) {
         return false;
     }
-    const StationSite& shown = params_.DisplayHome == 1 ? params_.Home : params_.DX;
+    const StationSite& shown = params_.DisplayHome ? params_.Home : params_.DX;
 
     ReportLine first;
     first.Write(MonthAbbrev(day_.Month)).Write(RightAlign(FormatWhole(day_.Day), 3)).Write(",");
@@ -105,7 +105,7 @@ bool FixedObjectReport::WriteHeader() {
     ReportLine sixth;
     fifth.Write("UTC").Tab(7).Write(" AZIMUTH    ELEV  ");
     sixth.Write("====").Tab(7).Write(" =======    ====  ");
-    if (params_.SunSelected == 1) {
+    if (params_.SunSelected) {
         fifth.Write("   DEC    RT ASCN");
         sixth.Write("  =====   =======");
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "run/leading_number.h"
+#include "run/run_choices.h"
 
 namespace velmorant {
 
@@ -110,7 +111,7 @@ std::optional<RunMessage> DateRefusal(const WindowInputs& in) {
 }  // namespace
 
 std::optional<RunMessage> InputRangeRefusal(const WindowInputs& in) {
-    const bool realTime = in.OperationIndex == 1;
+    const bool realTime = RunOperationAt(in.OperationIndex) == RunOperation::RealTime;
     if (!realTime) {
         if (auto refusal = DateRefusal(in)) {
             return refusal;
@@ -123,7 +124,7 @@ std::optional<RunMessage> InputRangeRefusal(const WindowInputs& in) {
         return refusal;
     }
     // Any object but the Moon is placed by its right ascension and declination.
-    if (in.CelestialIndex != 0) {
+    if (CelestialObjectAt(in.CelestialIndex) != CelestialObject::Moon) {
         if (auto refusal = FirstOutOfRange({
                 {&in.CelestialRAhours, 0, 24, "right ascension hours", "between 0 and 24"},
                 {&in.CelestialRAminutes, 0, 60, "right ascension minutes", "between 0 and 60"},

@@ -22,7 +22,7 @@ void WarmUpMoonDistance(MoonDistanceState& state, float startDayNumber) {
 }
 
 EquatorialPlace FixedObjectPlace(const RunParameters& params, float dayCursor, float dayFraction) {
-    if (params.SunSelected == 1) {
+    if (params.SunSelected) {
         const SunEquatorial sun = SunPosition(dayCursor, dayFraction);
         return EquatorialPlace{sun.RightAscension, sun.Declination};
     }

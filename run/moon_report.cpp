@@ -80,7 +80,7 @@ bool MoonReport::WriteInstant(const MoonReportInstant& instant) {
     line.Clear();
     line.Write(HhmmText(instant.UtcHHMM)).Tab(7).Write(instant.PhaseMark);
     line.Tab(17).Write(std::string_view(&instant.ActivityLetter, 1));
-    if (params_.BothStations == "Y") {
+    if (params_.BothStations) {
         WriteAngle(line.Tab(20), instant.Home.AzimuthSingle);
         WriteAngle(line.Tab(28), instant.Home.ElevationSingle);
         WriteAngle(line.Tab(36), instant.TopoDeclination).Write("  ");
@@ -88,7 +88,7 @@ bool MoonReport::WriteInstant(const MoonReportInstant& instant) {
         WriteAngle(line.Tab(50), instant.DX.ElevationSingle);
         WriteNumber(line.Tab(56), instant.PolarizationOffset, 0, 3);
     } else {
-        const StationView& view = params_.DisplayHome == 1 ? instant.Home : instant.DX;
+        const StationView& view = params_.DisplayHome ? instant.Home : instant.DX;
         WriteAngle(line.Tab(20), view.AzimuthSingle);
         WriteAngle(line.Tab(28), view.ElevationSingle);
         WriteAngle(line.Tab(37), instant.TopoGreenwichHourAngle);
@@ -118,10 +118,10 @@ void MoonReport::EndDay() {
 
 void MoonReport::WriteHeader() {
     printedToday_ = true;
-    const bool both = params_.BothStations == "Y";
-    const StationSite& shown = params_.DisplayDX == 1 ? params_.DX : params_.Home;
+    const bool both = params_.BothStations;
+    const StationSite& shown = params_.DisplayDX ? params_.DX : params_.Home;
     double range = day_.Distance.DistanceKm;
-    if (params_.Units > 0) {
+    if (params_.Units == DistanceUnit::Miles) {
         range = range * 3.0 / 5.0;
     }
 

@@ -3,11 +3,11 @@
 namespace velmorant {
 
 std::optional<RunMessage> PlanningRefusal(const RunParameters& params) {
-    if (params.CelestialIndex < 0 || params.CelestialIndex > 8) {
+    if (!params.Object) {
         return RunMessage{"Input Required",
                           "Please select a Celestial Object for Tracking from the Object list."};
     }
-    if (params.DisplayHome != 1 && params.DisplayDX != 1) {
+    if (!params.DisplayHome && !params.DisplayDX) {
         return RunMessage{"Display Selection",
                           "Please check the Display box of the Home or the DX station, or both, "
                           "to select the positions to be calculated."};

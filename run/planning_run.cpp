@@ -80,7 +80,7 @@ class PlanningWalk {
 };
 
 PlanningEnd PlanningWalk::Run() {
-    const bool moon = p_.CelestialIndex == 0;
+    const bool moon = p_.IsMoon();
     CalendarDate date{p_.YearStart, p_.MonthStart, p_.DayStart};
     dayCursor_ = p_.StartDayNumber;
 
@@ -151,7 +151,7 @@ PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFract
     const double siderealHours = SiderealTime(dayCursor_, dayFraction);
     const double gha = GreenwichHourAngle(siderealHours, moon.RightAscension);
 
-    if (p_.DisplayHome == 1) {
+    if (p_.DisplayHome) {
         StationViewWithPolarization(home_, p_.Home, moon.RightAscension, moon.Declination, gha,
                                     true, distance_.DistanceKm);
         if (!GmtWindowPass(utcHHMM, gmtLow_, gmtHigh_) ||
@@ -161,7 +161,7 @@ PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFract
             return InstantEnd::Next;
         }
     }
-    if (p_.DisplayDX == 1) {
+    if (p_.DisplayDX) {
         StationViewWithPolarization(dx_, p_.DX, moon.RightAscension, moon.Declination, gha, true,
                                     distance_.DistanceKm);
         if (!WithinElevationWindow(dx_, p_.DX)) {
@@ -201,7 +201,7 @@ PlanningWalk::InstantEnd PlanningWalk::FixedInstant(float utcHHMM, float dayFrac
     const double siderealHours = SiderealTime(dayCursor_, dayFraction);
     const double gha = GreenwichHourAngle(siderealHours, rightAscension);
 
-    const bool atHome = p_.DisplayHome == 1;
+    const bool atHome = p_.DisplayHome;
     const StationSite& site = atHome ? p_.Home : p_.DX;
     StationView& view = atHome ? home_ : dx_;
     HorizonPosition(view, site.LatitudeRad, site.LongitudeRad, rightAscension, declination, gha,

@@ -87,12 +87,12 @@ std::string AzElLine(std::string_view utcClock, double homeAzimuth, double homeE
 MapUpdateFrame MapUpdate(const RunParameters& params, const RealTimePassResult& pass,
                          double& previousTopocentricDec) {
     MapUpdateFrame update;
-    if (params.DisplayHome == 1) {
+    if (params.DisplayHome) {
         update.Stations.push_back(MapStation{MapX(params.Home.LongitudeRad),
                                              MapY(params.Home.LatitudeRad),
                                              pass.Frame.CallsignHome});
     }
-    if (params.DisplayDX == 1) {
+    if (params.DisplayDX) {
         update.Stations.push_back(MapStation{MapX(params.DX.LongitudeRad),
                                              MapY(params.DX.LatitudeRad), pass.Frame.CallsignDX});
     }

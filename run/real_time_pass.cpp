@@ -44,7 +44,7 @@ TextColour ElevationColour(const StationView& view) {
 RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatureTable& table,
                                 const LocalDateTime& localNow) {
     RealTimePassResult pass;
-    pass.Moon = params.CelestialIndex == 0;
+    pass.Moon = params.IsMoon();
     pass.ObjectText = params.CelestialName;
 
     // The current UTC minute is the run's date and its single instant.
@@ -71,11 +71,11 @@ RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatur
 
     // Only the Moon is near enough for parallax.
     const double distanceKm = pass.Distance.DistanceKm;
-    if (params.DisplayHome == 1) {
+    if (params.DisplayHome) {
         StationViewWithPolarization(pass.Home, params.Home, pass.RightAscension, pass.Declination,
                                     pass.GreenwichHourAngle, pass.Moon, distanceKm);
     }
-    if (params.DisplayDX == 1) {
+    if (params.DisplayDX) {
         StationViewWithPolarization(pass.DX, params.DX, pass.RightAscension, pass.Declination,
                                     pass.GreenwichHourAngle, pass.Moon, distanceKm);
     }
@@ -96,8 +96,8 @@ RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatur
 RealTimeFrame RealTimeLabels(const RunParameters& params, const RealTimePassResult& pass,
                              const LocalDateTime& localNow) {
     RealTimeFrame frame;
-    const bool home = params.DisplayHome == 1;
-    const bool dx = params.DisplayDX == 1;
+    const bool home = params.DisplayHome;
+    const bool dx = params.DisplayDX;
     frame.CelestialCaption = params.CelestialName;
     frame.ShowDegradation = pass.Moon;
     frame.ShowHome = home;

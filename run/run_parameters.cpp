@@ -18,9 +18,9 @@ constexpr const char* DefaultTextEditor = "C:\\WINDOWS\\notepad.exe";
 constexpr const char* DefaultAdobeReader =
     "C:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRd32.exe";
 
-// A list position (0-based, -1 for none) plus one, as the 16-bit fields hold it.
-std::int16_t PositionPlusOne(int index) {
-    return static_cast<std::int16_t>(index + 1);
+// A list position (0-based, -1 for none) plus one: month and day numbers from their lists.
+int PositionPlusOne(int index) {
+    return index + 1;
 }
 
 // Signed degrees from the three number boxes and the direction letter: only the exact positive
@@ -53,7 +53,7 @@ void SetRadians(StationSite& site) {
 }
 
 // The IARU region that holds a west-positive longitude in degrees.
-std::int16_t RegionOfLongitude(double longitudeWest) {
+int RegionOfLongitude(double longitudeWest) {
     if (longitudeWest > -80.0 && longitudeWest <= 40.0) {
         return 1;
     }
@@ -91,9 +91,9 @@ std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& 
     p.DayEnd = PositionPlusOne(in.DayEndIndex);
     p.YearEnd = SaturatedInteger16(LeadingNumber(in.YearEnd));
 
-    p.DisplayHome = in.Home.DisplayChecked ? 1 : 0;
-    p.DisplayDX = in.DX.DisplayChecked ? 1 : 0;
-    p.Units = static_cast<std::int16_t>(in.UnitsIndex);
+    p.DisplayHome = in.Home.DisplayChecked;
+    p.DisplayDX = in.DX.DisplayChecked;
+    p.Units = DistanceUnitAt(in.UnitsIndex);
 
     p.Home = ReadStation(in.Home);
     // The Home row is held in single precision.
@@ -101,18 +101,14 @@ std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& 
     p.Home.Longitude = static_cast<float>(p.Home.Longitude);
     p.DX = ReadStation(in.DX);
 
-    p.CelestialIndex = static_cast<std::int16_t>(in.CelestialIndex);
+    p.Object = CelestialObjectAt(in.CelestialIndex);
     p.ObjectName = in.EnterObject;
     p.NoiseTemperature = static_cast<float>(LeadingNumber(in.Noise));
     p.IncrementMinutes = SaturatedInteger16(LeadingNumber(in.IncrementMinutes));
     p.OutputLines = SaturatedInteger16(LeadingNumber(in.OutputLines));
     p.Band = in.Band;
     p.TimeDif = static_cast<float>(LeadingNumber(in.TimeDif));
-    p.Operation = PositionPlusOne(in.OperationIndex);
-    p.Celestial = PositionPlusOne(in.CelestialIndex);
-    if (p.Celestial > 2) {
-        p.Celestial = 2;
-    }
+    p.Operation = RunOperationAt(in.OperationIndex);
     p.CelestialName = in.CelestialText;
     p.TextEditor = in.TextEditor.empty() ? DefaultTextEditor : in.TextEditor;
     p.AdobeReader = in.AdobeReader.empty() ? DefaultAdobeReader : in.AdobeReader;
@@ -144,25 +140,28 @@ std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& 
     SetRadians(p.Home);
     SetRadians(p.DX);
 
-    if (p.Celestial == 2) {
+    if (p.IsFixedObject()) {
         const double hours = LeadingNumber(in.CelestialRAhours);
         const double minutes = LeadingNumber(in.CelestialRAminutes);
         p.ObjectRA = static_cast<float>((hours + minutes / 60.0) * TwoPi / 24.0);
         p.ObjectDec = static_cast<float>(LeadingNumber(in.CelestialDec) * TwoPi / 360.0);
         p.ObjectCaption = in.CelestialRAhours + " H " + in.CelestialRAminutes + " M, " +
                           in.CelestialDec + "\u00B0";
-        p.SunSelected = p.CelestialName == "Sun" ? 1 : 0;
-        if (p.SunSelected == 1) {
+        // The list's text decides, as it always did; the window keeps text and position together.
+        p.SunSelected = p.CelestialName == "Sun";
+        if (p.SunSelected) {
             p.ObjectCaption.clear();
         }
     }
 
-    p.BothStations = p.DisplayHome + p.DisplayDX >= 2 ? "Y" : "N";
+    p.BothStations = p.DisplayHome && p.DisplayDX;
 
-    const StationDistanceResult distance = StationDistance(
-        p.Home.LatitudeRad, p.Home.LongitudeRad, p.DX.LatitudeRad, p.DX.LongitudeRad, p.Units);
+    const bool miles = p.Units == DistanceUnit::Miles;
+    const StationDistanceResult distance =
+        StationDistance(p.Home.LatitudeRad, p.Home.LongitudeRad, p.DX.LatitudeRad,
+                        p.DX.LongitudeRad, miles ? 1 : 0);
     p.DxDistance = distance.Distance;
-    p.UnitsLabel = p.Units > 0 ? "MI" : "KM";
+    p.UnitsLabel = miles ? "MI" : "KM";
     return p;
 }
 

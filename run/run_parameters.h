@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 
+#include "run/run_choices.h"
 #include "run/run_message.h"
 #include "run/window_inputs.h"
 
@@ -29,41 +31,60 @@ struct StationSite {
 };
 
 struct RunParameters {
-    std::int16_t Operation = 0;  // 1 Planning, 2 Real-Time
-    std::int16_t DayStart = 0, MonthStart = 0, YearStart = 0;
-    std::int16_t DayEnd = 0, MonthEnd = 0, YearEnd = 0;
-    float StartDayNumber = 0;
-    float EndDayNumber = 0;
-    std::int16_t DisplayHome = 0;  // 1 when the Home display box is checked
-    std::int16_t DisplayDX = 0;
-    std::string BothStations;  // "Y" or "N"
-    std::int16_t Units = 0;    // 0 kilometres, 1 miles
-    std::string UnitsLabel;    // "KM" or "MI"
+    std::optional<RunOperation> Operation;  // nothing when no operation is chosen
+    // The first and the last date. Day 1..31 and month 1..12 come from their lists (0 when none
+    // is chosen; Planning refuses that).
+    int DayStart = 0, MonthStart = 0;
+    // 16 bits: the typed year rounded half to even and saturated, as the year box always stored
+    // it (Planning refuses years outside 1900..2100).
+    std::int16_t YearStart = 0;
+    int DayEnd = 0, MonthEnd = 0;
+    std::int16_t YearEnd = 0;   // 16 bits, rounded half to even and saturated, as YearStart
+    float StartDayNumber = 0;   // DayNumber() of the first date (2000-01-01 is 53997)
+    float EndDayNumber = 0;     // the same for the last date
+    bool DisplayHome = false;   // the Home row's display box is checked
+    bool DisplayDX = false;     // the DX row's display box is checked
+    bool BothStations = false;  // both display boxes are checked
+    DistanceUnit Units = DistanceUnit::Kilometres;  // miles from list position 1 on, else km
+    std::string UnitsLabel;                         // "KM" or "MI", as the reports print it
     StationSite Home;
     StationSite DX;
-    std::int16_t CelestialIndex = 0;  // 0 Moon, 1 Sun, 2..7 built-in objects, 8 (Other)
-    std::int16_t Celestial = 0;       // 1 Moon, 2 any other object
-    std::string CelestialName;        // the object list's displayed text
-    std::string ObjectName;           // the custom object name box
-    float ObjectRA = 0;               // radians, only for Celestial 2
-    float ObjectDec = 0;              // radians, only for Celestial 2
-    std::string ObjectCaption;        // "23 H 21 M, +58.6°", empty for the Sun
-    std::int16_t SunSelected = 0;
+    std::optional<CelestialObject> Object;  // nothing when no object is chosen
+    std::string CelestialName;              // the object list's displayed text
+    std::string ObjectName;                 // the custom object name box
+    float ObjectRA = 0;                     // radians, only for an object other than the Moon
+    float ObjectDec = 0;                    // radians, north positive, as ObjectRA
+    std::string ObjectCaption;              // "23 H 21 M, +58.6°", empty for the Sun
+    // The object list shows the text "Sun" (and an object other than the Moon is chosen): the
+    // position is the Sun's, computed for each instant, not ObjectRA/ObjectDec.
+    bool SunSelected = false;
     float NoiseTemperature = 0;  // kelvin
+    // Minutes between report lines. 16 bits: the typed text rounded half to even and saturated,
+    // as the box always stored it (Planning refuses anything outside 1..1440).
     std::int16_t IncrementMinutes = 0;
-    std::int16_t OutputLines = 0;  // lines per page, 0 = no paging
-    std::string Band;              // MHz as shown: "50", "144", "220", "432", "1296"
-    std::int16_t Region = 0;       // IARU region 1..3 from the Home longitude
-    float TimeDif = 0;             // hours, computer clock minus UTC
-    std::string TextEditor;
-    std::string AdobeReader;
+    // Lines per report page, 0 = no paging. 16 bits, rounded half to even and saturated, as
+    // IncrementMinutes (Planning refuses anything outside 0..32767).
+    std::int16_t OutputLines = 0;
+    std::string Band;                    // MHz as shown: "50", "144", "220", "432", "1296"
+    int Region = 0;                      // IARU region 1..3 from the Home longitude
+    float TimeDif = 0;                   // hours, computer clock minus UTC
+    std::string TextEditor;              // program that opens a text report (a fallback when empty)
+    std::string AdobeReader;             // program that opens a PDF (a fallback when empty)
     float AzMin = 0, AzMax = 0;          // degrees: easternmost and westernmost azimuth wanted
     float AzMinRad = 0, AzMaxRad = 0;    // the same in radians
     std::string GmtMinText, GmtMaxText;  // the time window as typed, "HHMM"
-    float GmtMin = 0;
+    float GmtMin = 0;                    // HHMM, start of the time window (0 for the whole day)
+    // HHMM, end of the time window (2400 for the whole day). 16 bits: the typed text rounded
+    // half to even and saturated, as the box always stored it.
     std::int16_t GmtMax = 0;
     float MaxDegradation = 0;  // dB, 0 = no limit
-    double DxDistance = 0;     // kilometres or miles, 0.1 resolution
+    double DxDistance = 0;     // kilometres or miles (as Units), 0.1 resolution
+
+    // The Moon is chosen: parallax, distance, degradation and the Moon report.
+    bool IsMoon() const { return Object == CelestialObject::Moon; }
+    // An object other than the Moon is chosen (the Sun included): placed without parallax and
+    // written by the fixed-object report.
+    bool IsFixedObject() const { return Object.has_value() && !IsMoon(); }
 };
 
 // Reads the window snapshot into the parameters of a run. A number outside its range is refused

@@ -48,8 +48,8 @@ StationView View(double azimuthDegrees, double elevationDegrees) {
 
 RunParameters BothStationsOnMarch5() {
     RunParameters p;
-    p.DisplayHome = p.DisplayDX = 1;
-    p.BothStations = "Y";
+    p.DisplayHome = p.DisplayDX = true;
+    p.BothStations = true;
     p.UnitsLabel = "KM";
     p.Band = "144";
     p.IncrementMinutes = 15;
@@ -85,8 +85,8 @@ TEST(HandExcerpts, MoonDayHeaderForBothStations) {
 
 TEST(HandExcerpts, MoonLinesForOneAndBothStations) {
     RunParameters oneStation = BothStationsOnMarch5();
-    oneStation.DisplayDX = 0;
-    oneStation.BothStations = "N";
+    oneStation.DisplayDX = false;
+    oneStation.BothStations = false;
     MoonReportInstant first;
     first.UtcHHMM = 1345;
     first.PhaseMark = "NM";
@@ -125,8 +125,8 @@ TEST(HandExcerpts, MoonLinesForOneAndBothStations) {
 
 TEST(HandExcerpts, SunHeaderAndLine) {
     RunParameters p;
-    p.DisplayHome = 1;
-    p.SunSelected = 1;
+    p.DisplayHome = true;
+    p.SunSelected = true;
     p.CelestialName = "Sun";
     p.IncrementMinutes = 15;
     p.Home.Callsign = "DL1ABC";

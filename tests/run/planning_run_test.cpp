@@ -121,7 +121,7 @@ TEST(RunPlanning, APageBreakRepeatsTheHeaderBeforeThePendingLine) {
 
 TEST(RunPlanning, AFixedObjectForBothStationsIsAbandonedBeforeAnyOutput) {
     RunParameters params = EveryInstantOfColdSky(60, 0, 1);
-    params.DisplayDX = 1;
+    params.DisplayDX = true;
     CollectingSink sink;
     EXPECT_EQ(RunPlanning(params, FlatSky(), sink), PlanningEnd::OneStationOnly);
     EXPECT_TRUE(sink.lines.empty());

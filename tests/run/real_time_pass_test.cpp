@@ -266,7 +266,7 @@ TEST(RealTimePass, NoFilterAndNoStationAreRequired) {
     EXPECT_EQ(pass.DX.Azimuth, 0.0);
     EXPECT_EQ(pass.Frame.DegradationText, "  -4.2");  // moon-home-only 1200
 
-    params.DisplayHome = 1;
+    params.DisplayHome = true;
     const RealTimePassResult home = RealTimePass(params, ShippedSky(), At(2016, 3, 16, 1, 0, 0));
     EXPECT_EQ(home.Frame.HomeAzimuth, "297.3");  // moon-both-callsigns 0100, below the horizon
     EXPECT_EQ(home.Frame.HomeElevation, " -0.4");

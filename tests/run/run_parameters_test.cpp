@@ -103,14 +103,14 @@ TEST(GatherRunParameters, BothStationsAndDistanceInEitherUnit) {
     WindowInputs in = StartingWindow();
     in.DX.LonDeg = "90";
     RunParameters p = Gather(in);
-    EXPECT_EQ(p.BothStations, "Y");
+    EXPECT_TRUE(p.BothStations);
     EXPECT_DOUBLE_EQ(p.DxDistance, 10000.8);
     EXPECT_EQ(p.UnitsLabel, "KM");
 
     in.UnitsIndex = 1;
     in.DX.DisplayChecked = false;
     p = Gather(in);
-    EXPECT_EQ(p.BothStations, "N");
+    EXPECT_FALSE(p.BothStations);
     EXPECT_DOUBLE_EQ(p.DxDistance, 10000.8 * 3 / 5);
     EXPECT_EQ(p.UnitsLabel, "MI");
 }
@@ -123,17 +123,69 @@ TEST(GatherRunParameters, FixedObjectCoordinatesAndCaption) {
     in.CelestialRAminutes = "21";
     in.CelestialDec = "+58.6";
     RunParameters p = Gather(in);
-    EXPECT_EQ(p.Celestial, 2);
+    EXPECT_EQ(p.Object, CelestialObject::CassiopeiaA);
+    EXPECT_FALSE(p.IsMoon());
+    EXPECT_TRUE(p.IsFixedObject());
     EXPECT_EQ(p.ObjectCaption, "23 H 21 M, +58.6\u00B0");
     EXPECT_FLOAT_EQ(p.ObjectRA, static_cast<float>((23 + 21 / 60.0) * TwoPi / 24));
     EXPECT_FLOAT_EQ(p.ObjectDec, static_cast<float>(58.6 * TwoPi / 360));
-    EXPECT_EQ(p.SunSelected, 0);
+    EXPECT_FALSE(p.SunSelected);
 
     in.CelestialIndex = 1;
     in.CelestialText = "Sun";
     p = Gather(in);
-    EXPECT_EQ(p.SunSelected, 1);
+    EXPECT_EQ(p.Object, CelestialObject::Sun);
+    EXPECT_TRUE(p.SunSelected);
     EXPECT_EQ(p.ObjectCaption, "");
+}
+
+TEST(GatherRunParameters, TheMoonOrNoObjectLeavesTheFixedPlaceEmpty) {
+    WindowInputs in = StartingWindow();
+    in.CelestialRAhours = "23";
+    in.CelestialRAminutes = "21";
+    in.CelestialDec = "+58.6";
+    RunParameters p = Gather(in);
+    EXPECT_EQ(p.Object, CelestialObject::Moon);
+    EXPECT_TRUE(p.IsMoon());
+    EXPECT_FALSE(p.IsFixedObject());
+    EXPECT_EQ(p.ObjectRA, 0.0f);
+    EXPECT_EQ(p.ObjectCaption, "");
+
+    in.CelestialIndex = -1;
+    in.CelestialText = "Sun";
+    p = Gather(in);
+    EXPECT_FALSE(p.Object.has_value());
+    EXPECT_FALSE(p.IsMoon());
+    EXPECT_FALSE(p.IsFixedObject());
+    EXPECT_FALSE(p.SunSelected);
+    EXPECT_EQ(p.ObjectRA, 0.0f);
+    EXPECT_EQ(p.ObjectCaption, "");
+}
+
+TEST(GatherRunParameters, OperationAndDisplayChoices) {
+    WindowInputs in = StartingWindow();
+    RunParameters p = Gather(in);
+    EXPECT_EQ(p.Operation, RunOperation::Planning);
+    EXPECT_TRUE(p.DisplayHome);
+    EXPECT_TRUE(p.DisplayDX);
+    EXPECT_EQ(p.Units, DistanceUnit::Kilometres);
+
+    in.OperationIndex = -1;
+    in.Home.DisplayChecked = false;
+    in.UnitsIndex = -1;
+    p = Gather(in);
+    EXPECT_FALSE(p.Operation.has_value());
+    EXPECT_FALSE(p.DisplayHome);
+    EXPECT_TRUE(p.DisplayDX);
+    EXPECT_FALSE(p.BothStations);
+    EXPECT_EQ(p.Units, DistanceUnit::Kilometres);
+    EXPECT_EQ(p.UnitsLabel, "KM");
+
+    in.OperationIndex = 1;
+    in.UnitsIndex = 1;
+    p = Gather(in);
+    EXPECT_EQ(p.Operation, RunOperation::RealTime);
+    EXPECT_EQ(p.Units, DistanceUnit::Miles);
 }
 
 TEST(GatherRunParameters, NumbersBeyondSixteenBitsAreRefusedByName) {

@@ -95,6 +95,20 @@ TEST_F(WindowTest, ChoosingAnObjectStopsARun) {
     EXPECT_EQ(runStops, 1);
 }
 
+TEST_F(WindowTest, RealTimeWithoutAnObjectAsksForOne) {
+    StartWith(testing_support::kInitialFile);
+    ASSERT_EQ(window.cboCelestial.selectedIndex, -1);
+    Set("cboOperation", "Real-Time");
+    Set("txtNoise", "50");
+    window.cmdRUN_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Input Required");
+    EXPECT_EQ(messages.shown[0].text,
+              "Please select a Celestial Object for Tracking from the Object list.");
+    EXPECT_FALSE(window.RunInProgress());
+    EXPECT_EQ(window.cmdRUN.caption, "RUN");
+}
+
 TEST_F(WindowTest, ATypedObjectNameRunsNoHandler) {
     ASSERT_TRUE(window.ApplySetting("cboCelestial", "cassiopeia a").ok);
     EXPECT_EQ(window.cboCelestial.selectedIndex, -1);

@@ -36,7 +36,7 @@ void MainWindowModel::RealTimeRun() {
         return;
     }
     const RunParameters& params = std::get<RunParameters>(gathered);
-    if (params.CelestialIndex < 0) {
+    if (!params.Object) {
         refuse(RunMessage{"Input Required",
                           "Please select a Celestial Object for Tracking from the Object list."});
         return;
