@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs the Debian packages the build and the tests need, when they are missing.
+# Installs the Debian packages the build and the tests need, when they are missing (clang and its
+# runtime libraries for the fuzz targets, scripts/fuzz.sh).
 # Safe to run again: packages already present are left alone.
 set -eu
 
@@ -7,7 +8,8 @@ PACKAGES="cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools libgl-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 fonts-liberation2 fonts-comic-neue python3
-dpkg-dev xvfb xauth"
+dpkg-dev xvfb xauth
+clang libclang-rt-14-dev"
 
 missing=""
 for package in $PACKAGES; do
