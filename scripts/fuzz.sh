@@ -50,6 +50,10 @@ for name in $selected; do
     crashes="$build/crashes/$name"
     mkdir -p "$corpus" "$crashes"
     cp -n tests/fuzz/corpus/"$name"/* "$corpus"/
+    # The inputs of earlier findings are seeds too, so every run checks they stay mended.
+    for finding in tests/fuzz/findings/"$name"-*; do
+        [ -e "$finding" ] && cp -n "$finding" "$corpus"/
+    done
     echo "fuzz: $name for $seconds s"
     if ! "$build/tests/fuzz/${name}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
         -artifact_prefix="$crashes/" "$@" "$corpus"; then

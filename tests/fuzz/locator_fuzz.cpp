@@ -53,6 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                      fields.LonMin, fields.LonSec}) {
                     FUZZ_REQUIRE(std::isfinite(number) && number >= 0);
                 }
+                // A locator lies on the globe.
+                FUZZ_REQUIRE(fields.LatDeg <= 90 && fields.LonDeg <= 180);
                 FUZZ_REQUIRE(fields.LatDir == "N" || fields.LatDir == "S");
                 FUZZ_REQUIRE(fields.LonDir == "E" || fields.LonDir == "W");
             }
@@ -61,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_REQUIRE(fields.Locator == "N POLE" || fields.Locator == "S POLE");
             break;
         case LocatorOutcome::MissingInput:
-        case LocatorOutcome::BadLength:
+        case LocatorOutcome::Malformed:
         case LocatorOutcome::OutOfRange:
             FUZZ_REQUIRE(Same(fields, given));  // a message, and nothing changed
             break;
