@@ -13,7 +13,7 @@
 
 #include "core/calendar.h"
 #include "run/input_ranges.h"
-#include "run/report_destination.h"
+#include "run/report/report_destination.h"
 #include "ui/model/defaults_storage.h"
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"

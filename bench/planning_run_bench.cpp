@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "bench/bench_fixtures.h"
-#include "run/planning_run.h"
-#include "run/report_file.h"
+#include "run/planning/planning_run.h"
+#include "run/report/report_file.h"
 
 namespace velmorant::bench {
 namespace {

@@ -6,7 +6,8 @@
 
 #include "bench/bench_fixtures.h"
 #include "core/constants.h"
-#include "run/real_time_pass.h"
+#include "run/realtime/real_time_map.h"
+#include "run/realtime/real_time_pass.h"
 
 namespace velmorant::bench {
 namespace {

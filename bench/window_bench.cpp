@@ -7,7 +7,8 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
-#include "run/real_time_pass.h"
+#include "run/realtime/real_time_map.h"
+#include "run/realtime/real_time_pass.h"
 #include "run/run_parameters.h"
 #include "run/sky_temperature_file.h"
 #include "ui/qt/window_application.h"

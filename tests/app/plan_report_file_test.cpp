@@ -162,8 +162,8 @@ TEST_F(PlanReportFile, TwoRunsAtOnceLeaveOneWholeReport) {
 
 TEST_F(PlanReportFile, ValuesOutOfRangeAreRefusedAndKeepTheEarlierReport) {
     struct Case {
-        std::string arguments;    // after "plan"
-        std::string stderrStart;  // what the refusal begins with
+        std::string arguments;       // after "plan"
+        std::string stderrStart;     // what the refusal begins with
         std::string skyRecord = {};  // replaces the first record of QVSKYTEMP.DAT when not empty
     };
     const Case cases[] = {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/constants.h"
-#include "run/fixed_object_report.h"
-#include "run/moon_report.h"
+#include "run/report/fixed_object_report.h"
+#include "run/report/moon_report.h"
 
 namespace velmorant {
 namespace {

@@ -1,4 +1,4 @@
-#include "run/planning_checks.h"
+#include "run/planning/planning_checks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "run/planning_run.h"
+#include "run/planning/planning_run.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,8 @@
 
 #include "core/constants.h"
 #include "core/numeric.h"
-#include "run/real_time_pass.h"
+#include "run/realtime/real_time_map.h"
+#include "run/realtime/real_time_pass.h"
 #include "tests/run/real_time_fixtures.h"
 
 namespace velmorant {

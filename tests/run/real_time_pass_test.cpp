@@ -1,4 +1,4 @@
-#include "run/real_time_pass.h"
+#include "run/realtime/real_time_pass.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "run/report_text.h"
+#include "run/report/report_text.h"
 
 #include <gtest/gtest.h>
 

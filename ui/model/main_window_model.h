@@ -1,6 +1,6 @@
 #pragma once
 
-#include "run/perform_planning_run.h"
+#include "run/planning/perform_planning_run.h"
 #include "run/window_inputs.h"
 #include "stations/callsign_search.h"
 #include "stations/station_list_edit.h"

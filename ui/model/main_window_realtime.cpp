@@ -2,8 +2,9 @@
 
 #include <variant>
 
-#include "run/real_time_frame.h"
-#include "run/real_time_pass.h"
+#include "run/realtime/real_time_frame.h"
+#include "run/realtime/real_time_map.h"
+#include "run/realtime/real_time_pass.h"
 #include "run/run_parameters.h"
 #include "run/sky_temperature_file.h"
 #include "ui/model/main_window_model.h"

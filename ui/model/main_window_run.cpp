@@ -1,8 +1,8 @@
 // RUN: what the window does around a planning run.
 
-#include "run/perform_planning_run.h"
-#include "run/report_file.h"
-#include "run/report_text.h"
+#include "run/planning/perform_planning_run.h"
+#include "run/report/report_file.h"
+#include "run/report/report_text.h"
 #include "ui/model/main_window_model.h"
 
 namespace velmorant {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "run/real_time_frame.h"
+#include "run/realtime/real_time_frame.h"
 
 namespace Ui {
 class frmRT;

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QTime>
 
-#include "run/real_time_frame.h"
+#include "run/realtime/real_time_frame.h"
 #include "stations/text_file.h"
 #include "ui/qt/working_folder.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "run/report_destination.h"
+#include "run/report/report_destination.h"
 #include "ui/model/defaults_storage.h"
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QString>
 
-#include "run/real_time_frame.h"
+#include "run/realtime/real_time_frame.h"
 
 namespace velmorant {
 

@@ -1,10 +1,10 @@
-#include "run/report_fields.h"
+#include "run/report/report_fields.h"
 
 #include <optional>
 
 #include "core/decimal.h"
 #include "core/utf8.h"
-#include "run/report_text.h"
+#include "run/report/report_text.h"
 
 namespace velmorant {
 

@@ -1,4 +1,4 @@
-#include "run/report_destination.h"
+#include "run/report/report_destination.h"
 
 #include <cerrno>
 #include <cstdio>

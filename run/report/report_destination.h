@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "run/report_file.h"
+#include "run/report/report_file.h"
 #include "stations/write_result.h"
 
 namespace velmorant {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/horizon.h"
-#include "run/report_pager.h"
+#include "run/report/report_pager.h"
 #include "run/run_parameters.h"
 
 // The planning report for any object but the Moon: positions for one station, a header per day

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "run/report_sink.h"
+#include "run/report/report_sink.h"
 #include "stations/file_replacement.h"
 #include "stations/write_result.h"
 

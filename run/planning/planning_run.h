@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "core/degradation.h"
-#include "run/report_sink.h"
+#include "run/report/report_sink.h"
 #include "run/run_parameters.h"
 
 // The planning pass of a run: every date from the start to the end date, every instant of each

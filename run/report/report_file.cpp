@@ -1,4 +1,4 @@
-#include "run/report_file.h"
+#include "run/report/report_file.h"
 
 namespace velmorant {
 

@@ -1,10 +1,10 @@
-#include "run/perform_planning_run.h"
+#include "run/planning/perform_planning_run.h"
 
 #include <variant>
 
-#include "run/fixed_object_report.h"
-#include "run/planning_checks.h"
-#include "run/planning_run.h"
+#include "run/planning/planning_checks.h"
+#include "run/planning/planning_run.h"
+#include "run/report/fixed_object_report.h"
 #include "run/run_parameters.h"
 #include "run/sky_temperature_file.h"
 

@@ -1,4 +1,4 @@
-#include "run/report_text.h"
+#include "run/report/report_text.h"
 
 #include "core/numeric.h"
 #include "core/utf8.h"

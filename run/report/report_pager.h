@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "run/report_sink.h"
-#include "run/report_text.h"
+#include "run/report/report_sink.h"
+#include "run/report/report_text.h"
 
 namespace velmorant {
 

@@ -1,9 +1,9 @@
-#include "run/moon_report.h"
+#include "run/report/moon_report.h"
 
 #include "core/constants.h"
 #include "core/numeric.h"
 #include "run/leading_number.h"
-#include "run/report_fields.h"
+#include "run/report/report_fields.h"
 #include "velmorant/version.h"
 
 namespace velmorant {

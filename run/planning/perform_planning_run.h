@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "run/planning_run.h"
-#include "run/report_destination.h"
+#include "run/planning/planning_run.h"
+#include "run/report/report_destination.h"
 #include "run/run_message.h"
 #include "run/window_inputs.h"
 

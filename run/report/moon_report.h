@@ -5,7 +5,7 @@
 
 #include "core/horizon.h"
 #include "core/moon.h"
-#include "run/report_pager.h"
+#include "run/report/report_pager.h"
 #include "run/run_parameters.h"
 
 // The planning report for the Moon: a header per day and page, one line per qualifying instant.

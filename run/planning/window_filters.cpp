@@ -1,4 +1,4 @@
-#include "run/window_filters.h"
+#include "run/planning/window_filters.h"
 
 #include "core/constants.h"
 #include "run/leading_number.h"

@@ -1,4 +1,4 @@
-#include "run/planning_run.h"
+#include "run/planning/planning_run.h"
 
 #include "core/activity_window.h"
 #include "core/calendar.h"
@@ -8,12 +8,12 @@
 #include "core/polarization.h"
 #include "core/station_geometry.h"
 #include "core/sun.h"
-#include "run/fixed_object_report.h"
 #include "run/instant_position.h"
 #include "run/leading_number.h"
-#include "run/moon_report.h"
-#include "run/report_pager.h"
-#include "run/window_filters.h"
+#include "run/planning/window_filters.h"
+#include "run/report/fixed_object_report.h"
+#include "run/report/moon_report.h"
+#include "run/report/report_pager.h"
 
 namespace velmorant {
 

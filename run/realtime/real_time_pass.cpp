@@ -1,4 +1,4 @@
-#include "run/real_time_pass.h"
+#include "run/realtime/real_time_pass.h"
 
 #include <cstdio>
 
@@ -7,7 +7,7 @@
 #include "core/sun.h"
 #include "run/instant_position.h"
 #include "run/leading_number.h"
-#include "run/report_text.h"
+#include "run/report/report_text.h"
 
 namespace velmorant {
 

@@ -1,8 +1,8 @@
-#include "run/fixed_object_report.h"
+#include "run/report/fixed_object_report.h"
 
 #include "core/constants.h"
 #include "core/numeric.h"
-#include "run/report_fields.h"
+#include "run/report/report_fields.h"
 #include "velmorant/version.h"
 
 namespace velmorant {

@@ -6,8 +6,8 @@
 #include "core/constants.h"
 #include "core/numeric.h"
 #include "run/instant_position.h"
-#include "run/real_time_pass.h"
-#include "run/report_text.h"
+#include "run/realtime/real_time_map.h"
+#include "run/report/report_text.h"
 
 namespace velmorant {
 

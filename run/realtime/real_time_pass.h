@@ -8,8 +8,8 @@
 #include "core/horizon.h"
 #include "core/moon.h"
 #include "run/clock.h"
-#include "run/real_time_frame.h"
-#include "run/report_text.h"
+#include "run/realtime/real_time_frame.h"
+#include "run/report/report_text.h"
 #include "run/run_parameters.h"
 #include "run/utc_now.h"
 
@@ -71,32 +71,5 @@ RealTimeFrame RealTimeLabels(const RunParameters& params, const RealTimePassResu
 // unless a late tick skipped it. The caller clears its fresh flag after an update.
 bool MinuteUpdateDue(const RealTimePassResult& pass, bool realTimeFresh,
                      long long& lastUpdateMinute);
-
-// The map update of a pass: the displayed stations (Home first) in centred map coordinates with
-// their callsign captions, the below-horizon dots, and for the Moon (list position 0) its
-// topocentric labels for Home, the declination red when lower than at the previous update, which
-// `previousTopocentricDec` then becomes. The az/el line carries the Moon's topocentric hour angle
-// and declination for Home, and for any other object its geocentric ones; the Home azimuth and
-// elevation read 0.0 when Home is not displayed.
-MapUpdateFrame MapUpdate(const RunParameters& params, const RealTimePassResult& pass,
-                         double& previousTopocentricDec);
-
-// The pixels of the map from which an object at this Greenwich hour angle and declination
-// (radians) is below the horizon: a one-degree grid of 180 rows (-90 to +89 degrees) of 361
-// points (-180 to +180), stepped in single precision. A point at map coordinates (x, y) lies in
-// the pixel that contains it: column Int(636.5 + x), row Int(318 - y), held inside the
-// 1273 x 636 drawing area (the 180 degrees east column and the south pole row fall on its
-// outer edges).
-std::vector<MapPixel> BelowHorizonDots(double greenwichHourAngle, double declination);
-
-// Centred map coordinates of a point (radians, longitude west positive): x to the right
-// (east), y up, one unit per pixel.
-double MapX(double longitudeWestRad);
-double MapY(double latitudeRad);
-
-// The line of QVAZEL.DAT without its line end: the UTC clock, the Home azimuth and elevation,
-// the object's text, an hour angle and a declination (radians), joined by commas.
-std::string AzElLine(std::string_view utcClock, double homeAzimuth, double homeElevation,
-                     std::string_view objectText, double hourAngle, double declination);
 
 }  // namespace velmorant
