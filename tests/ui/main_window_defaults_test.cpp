@@ -81,7 +81,7 @@ TEST_F(WindowTest, StartUpPutsTheSavedValuesIntoTheControls) {
     EXPECT_FALSE(window.txtGMTMIN.visible);
     EXPECT_EQ(window.AzMin, 90.0f);
     EXPECT_EQ(window.AzMax, 270.5f);
-    EXPECT_EQ(window.RealTimeFresh, 1);
+    EXPECT_TRUE(window.RealTimeFresh);
     EXPECT_FALSE(window.EndRequested());
 }
 

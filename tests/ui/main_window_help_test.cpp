@@ -96,21 +96,21 @@ TEST_F(WindowTest, TheTimerIsIdleOutsideRealTime) {
     EXPECT_TRUE(changed.empty());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(runStops, 0);
-    EXPECT_EQ(window.RealTimeMode, 0);
+    EXPECT_FALSE(window.RealTimeMode);
 }
 
 TEST_F(WindowTest, TheTimerRunsRunWhileRealTimeIsActive) {
     for (const char* operation : {"Real-Time", "Planning"}) {
         window.Form_Load();
         Set("cboOperation", operation);
-        window.RealTimeMode = 1;
+        window.RealTimeMode = true;
         changed.clear();
         window.tmrWatch_Timer();
         EXPECT_NE(std::find(changed.begin(), changed.end(), "cmdRUN"), changed.end())
             << operation << ": RUN showed that it ran";
     }
     // RUN re-reads the list: a switch to Planning ends the real-time display.
-    EXPECT_EQ(window.RealTimeMode, 0);
+    EXPECT_FALSE(window.RealTimeMode);
 }
 
 }  // namespace

@@ -197,8 +197,8 @@ TEST_F(WindowTest, StopRestoresTheIdleWindowAndEndsTheRun) {
     PretendRunning();
     window.Show(window.txtDateCalc, true);
     window.cmdStop_Click();
-    EXPECT_EQ(window.RealTimeMode, 0);
-    EXPECT_EQ(window.RealTimeFresh, 1);
+    EXPECT_FALSE(window.RealTimeMode);
+    EXPECT_TRUE(window.RealTimeFresh);
     EXPECT_TRUE(window.cmdRUN.visible);
     EXPECT_FALSE(window.cmdStop.visible);
     EXPECT_FALSE(window.txtDateCalc.visible);

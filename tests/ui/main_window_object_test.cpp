@@ -90,7 +90,7 @@ TEST_F(WindowTest, ChoosingAnObjectStopsARun) {
     PretendRunning();
     ASSERT_TRUE(window.ChooseItem("cboCelestial", 0).ok);
     EXPECT_FALSE(window.RunInProgress());
-    EXPECT_EQ(window.RealTimeMode, 0);
+    EXPECT_FALSE(window.RealTimeMode);
     EXPECT_EQ(window.cmdRUN.caption, "RUN");
     EXPECT_EQ(runStops, 1);
 }

@@ -95,8 +95,8 @@ class WindowTest : public ::testing::Test {
 
     // Puts the window into the running state as RUN does.
     void PretendRunning() {
-        window.RealTimeMode = 1;
-        window.RealTimeFresh = 0;
+        window.RealTimeMode = true;
+        window.RealTimeFresh = false;
         window.Show(window.cmdRUN, false);
         window.Show(window.cmdStop, true);
         window.SetCaption(window.cmdRUN, "RUNNING");

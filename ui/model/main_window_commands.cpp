@@ -1,4 +1,4 @@
-// The small handlers of the main window: STOP, the display boxes, the azimuth limits and the
+// The small handlers of the main window: the display boxes, the azimuth limits and the
 // two toggle labels.
 
 #include "run/leading_number.h"
@@ -6,19 +6,6 @@
 #include "ui/model/stored_numbers.h"
 
 namespace velmorant {
-
-void MainWindowModel::cmdStop_Click() {
-    RealTimeFresh = 1;
-    RealTimeMode = 0;               // the timer stops calling RUN
-    planningStopRequested_ = true;  // a planning run in progress ends at its next date
-    if (Hooks.CloseRunFilesAndHideRealTime) {
-        Hooks.CloseRunFilesAndHideRealTime();
-    }
-    Show(cmdRUN, true);
-    Show(cmdStop, false);
-    Show(txtDateCalc, false);
-    SetCaption(cmdRUN, "RUN");
-}
 
 void MainWindowModel::chkDisplayHome_Click() {
     if (chkDisplayHome.checked) {

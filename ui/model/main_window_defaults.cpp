@@ -11,7 +11,7 @@ void MainWindowModel::Form_Load() {
     // The one-second timer belongs to the view, which starts it with the window.
     Show(txtDateCalc, false);
     PutText(txtDateCalc, "");
-    RealTimeFresh = 1;
+    RealTimeFresh = true;
     PutText(txtSearch, "");
     std::vector<int> damaged;
     if (!defaults_.Load(SavedDefaults::LoadKind::StartUp, damaged)) {

@@ -41,7 +41,7 @@ void MainWindowModel::Form_QueryUnload() {
 
 void MainWindowModel::tmrWatch_Timer() {
     // Between real-time passes the timer is idle; a planning run never needs it.
-    if (RealTimeMode == 1) {
+    if (RealTimeMode) {
         cmdRUN_Click();
     }
 }

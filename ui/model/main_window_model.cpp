@@ -31,7 +31,10 @@ MainWindowModel::MainWindowModel(const Clock& clock, DefaultsStorage& storage,
       messages_(messages),
       writer_(*this, Hooks, [this](const TextBox& box) { RunChangeHandler(box); }),
       stations_(Context(), Stations, FoundRecordNumber),
-      defaults_(Context(), storage_, SavedObjectName) {}
+      defaults_(Context(), storage_, SavedObjectName),
+      planning_(Context(), Run),
+      realTime_(Context(), Run, RealTime, clock_,
+                RealTimeState{RealTimeFresh, PreviousTopocentricDec}) {}
 
 WindowContext MainWindowModel::Context() {
     return WindowContext{
@@ -41,7 +44,9 @@ WindowContext MainWindowModel::Context() {
         Hooks,
         [this] { RequestEnd(); },
         [this] { return endRequested_; },
-        [this](const void* control) { RunHandler(control, &ControlEntry::choose); }};
+        [this](const void* control) { RunHandler(control, &ControlEntry::choose); },
+        [this] { return Inputs(); },
+        [this] { cmdStop_Click(); }};
 }
 
 ControlView MainWindowModel::FindControl(std::string_view name) const {

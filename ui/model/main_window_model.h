@@ -9,6 +9,8 @@
 #include "ui/model/defaults_file.h"
 #include "ui/model/defaults_storage.h"
 #include "ui/model/main_window_controls.h"
+#include "ui/model/planning_session.h"
+#include "ui/model/real_time_session.h"
 #include "ui/model/saved_defaults.h"
 #include "ui/model/station_row.h"
 #include "ui/model/station_workflow.h"
@@ -66,9 +68,9 @@ class MainWindowModel : public MainWindowControls {
     int FoundRecordNumber = 0;
 
     // Window-level state that outlives a run.
-    std::int16_t RealTimeMode = 0;   // 1 while a real-time display is running
-    std::int16_t RealTimeFresh = 0;  // 1 until the first map update after start-up or STOP
-    std::string SavedObjectName;     // custom object name last loaded or saved
+    bool RealTimeMode = false;    // while a real-time display is running
+    bool RealTimeFresh = false;   // until the first map update after start-up or STOP
+    std::string SavedObjectName;  // custom object name last loaded or saved
     // The dates as the date checks last read them; dates are day counts (DaysSince1970).
     std::int16_t StartMonth = 0, StartDay = 0, StartYear = 0;
     std::int16_t EndMonth = 0, EndDay = 0, EndYear = 0;
@@ -231,16 +233,12 @@ class MainWindowModel : public MainWindowControls {
     MessagePresenter& messages_;
     bool endRequested_ = false;
     PlanningRunResult::Kind lastPlanningOutcome_ = PlanningRunResult::Kind::Completed;
-    // One real-time pass: the labels every second, the map and QVAZEL.DAT once a minute.
-    void RealTimeRun();
-    // The UTC minute of the last map update (-1: none since the display started).
-    long long lastMapUpdateMinute_ = -1;
-    // Set by STOP while a planning run walks its dates; the run ends at the next date.
-    bool planningStopRequested_ = false;
 
     WindowWriter writer_;
     StationWorkflow stations_;
     SavedDefaults defaults_;
+    PlanningSession planning_;
+    RealTimeSession realTime_;
 };
 
 }  // namespace velmorant

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "run/window_inputs.h"
 #include "ui/model/main_window_controls.h"
 #include "ui/model/window_ports.h"
 #include "ui/model/window_writer.h"
@@ -20,6 +21,10 @@ struct WindowContext {
     // Runs the choose handler of a control (a list's item chosen, a box checked), as the window
     // does when the operator makes that choice.
     std::function<void(const void* control)> Choose;
+    // The window's contents as a run reads them.
+    std::function<WindowInputs()> Inputs;
+    // STOP: the idle window, every run ended.
+    std::function<void()> Stop;
 };
 
 // One of the program's own files (CALL3.TXT, VELMORANT.DAT, QVHELP.PDF) is missing: the message

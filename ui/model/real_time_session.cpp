@@ -1,4 +1,4 @@
-// RUN in Real-Time: one pass a second while the display runs (the timer presses RUN again).
+#include "ui/model/real_time_session.h"
 
 #include <variant>
 
@@ -7,31 +7,32 @@
 #include "run/realtime/real_time_pass.h"
 #include "run/run_parameters.h"
 #include "run/sky_temperature_file.h"
-#include "ui/model/main_window_model.h"
 
 namespace velmorant {
 
-void MainWindowModel::RealTimeRun() {
+void RealTimeSession::Pass() {
+    MainWindowControls& w = window_.Controls;
+    WindowWriter& writer = window_.Writer;
     // A real-time display never restricts by azimuth or time.
-    PutText(txtGMTMIN, "0000");
-    PutText(txtGMTMAX, "2400");
-    PutText(txtAZMIN, "0");
-    PutText(txtAZMAX, "360");
-    if (RealTimeFresh == 1) {
+    writer.PutText(w.txtGMTMIN, "0000");
+    writer.PutText(w.txtGMTMAX, "2400");
+    writer.PutText(w.txtAZMIN, "0");
+    writer.PutText(w.txtAZMAX, "360");
+    if (state_.Fresh) {
         lastMapUpdateMinute_ = -1;
-        if (RealTime.Open) {
-            RealTime.Open(cboCelestial.text);
+        if (display_.Open) {
+            display_.Open(w.cboCelestial.text);
         }
     }
-    Show(cmdRUN, false);
-    Show(cmdStop, true);
+    writer.Show(w.cmdRUN, false);
+    writer.Show(w.cmdStop, true);
 
     // A pass that cannot be made stops the display with its message (once, not every second).
     auto refuse = [this](const RunMessage& message) {
-        cmdStop_Click();
-        messages_.ShowMessage(message.Text, message.Title);
+        window_.Stop();
+        window_.Messages.ShowMessage(message.Text, message.Title);
     };
-    auto gathered = GatherRunParameters(Inputs());
+    auto gathered = GatherRunParameters(window_.Inputs());
     if (const auto* message = std::get_if<RunMessage>(&gathered)) {
         refuse(*message);
         return;
@@ -42,7 +43,7 @@ void MainWindowModel::RealTimeRun() {
                           "Please select a Celestial Object for Tracking from the Object list."});
         return;
     }
-    auto table = LoadSkyTemperatures(Run.Folder / kSkyTemperatureFileName);
+    auto table = LoadSkyTemperatures(run_.Folder / kSkyTemperatureFileName);
     if (const auto* message = std::get_if<RunMessage>(&table)) {
         refuse(*message);
         return;
@@ -50,23 +51,23 @@ void MainWindowModel::RealTimeRun() {
 
     const RealTimePassResult pass =
         RealTimePass(params, std::get<SkyTemperatureTable>(table), clock_.Now());
-    if (RealTime.ShowPass) {
-        RealTime.ShowPass(pass.Frame);
+    if (display_.ShowPass) {
+        display_.ShowPass(pass.Frame);
     }
 
     // The map, the topocentric labels and QVAZEL.DAT: right after the display starts, then on
     // the first pass of every UTC minute.
-    if (MinuteUpdateDue(pass, RealTimeFresh == 1, lastMapUpdateMinute_)) {
-        const MapUpdateFrame update = MapUpdate(params, pass, PreviousTopocentricDec);
-        if (RealTime.ShowMapUpdate) {
-            RealTime.ShowMapUpdate(update);
+    if (MinuteUpdateDue(pass, state_.Fresh, lastMapUpdateMinute_)) {
+        const MapUpdateFrame update = MapUpdate(params, pass, state_.PreviousTopocentricDec);
+        if (display_.ShowMapUpdate) {
+            display_.ShowMapUpdate(update);
         }
-        if (RealTime.WriteAzEl) {
-            RealTime.WriteAzEl(update.AzElLine);
+        if (display_.WriteAzEl) {
+            display_.WriteAzEl(update.AzElLine);
         }
-        RealTimeFresh = 0;
+        state_.Fresh = false;
     }
-    Show(txtDateCalc, false);
+    writer.Show(w.txtDateCalc, false);
 }
 
 }  // namespace velmorant

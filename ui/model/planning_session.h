@@ -1,0 +1,30 @@
+#pragma once
+
+#include "run/planning/perform_planning_run.h"
+#include "ui/model/window_context.h"
+#include "ui/model/window_ports.h"
+
+// RUN in Planning: the run from the window's contents, the date being computed in the status
+// line, STOP taken between dates, and the end of the run (the report opened in the text editor,
+// or the message of a refused run).
+
+namespace velmorant {
+
+class PlanningSession {
+  public:
+    PlanningSession(WindowContext window, const RunServices& run)
+        : window_(std::move(window)), run_(run) {}
+
+    // The whole run, inside this call; returns how it ended. STOP (RequestStop, from the
+    // window's responsiveness hook) ends it at the next date.
+    PlanningRunResult::Kind Run();
+    // STOP while a run walks its dates.
+    void RequestStop() { stopRequested_ = true; }
+
+  private:
+    WindowContext window_;
+    const RunServices& run_;
+    bool stopRequested_ = false;
+};
+
+}  // namespace velmorant

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "run/clock.h"
+#include "ui/model/window_context.h"
+#include "ui/model/window_ports.h"
+
+// The real-time display: started by RUN in Real-Time, one pass a second while it runs (the
+// timer presses RUN again), the map and QVAZEL.DAT once a minute, ended by STOP.
+
+namespace velmorant {
+
+// What the display keeps from one pass to the next that the window owns.
+struct RealTimeState {
+    bool& Fresh;                     // true until the first map update after start-up or STOP
+    double& PreviousTopocentricDec;  // radians, at the previous map update
+};
+
+class RealTimeSession {
+  public:
+    RealTimeSession(WindowContext window, const RunServices& run, const RealTimeServices& display,
+                    const Clock& clock, RealTimeState state)
+        : window_(std::move(window)), run_(run), display_(display), clock_(clock), state_(state) {}
+
+    // One pass: the range texts reset, the window opened when the display is fresh, the labels
+    // of the current UTC minute, and when due the map update and QVAZEL.DAT. A pass that cannot
+    // be made (a value out of range, no object, no sky-temperature table) stops the display
+    // with its message.
+    void Pass();
+
+  private:
+    WindowContext window_;
+    const RunServices& run_;
+    const RealTimeServices& display_;
+    const Clock& clock_;
+    RealTimeState state_;
+    // The UTC minute of the last map update (-1: none since the display started).
+    long long lastMapUpdateMinute_ = -1;
+};
+
+}  // namespace velmorant
