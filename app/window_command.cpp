@@ -1,8 +1,9 @@
 #include "app/window_command.h"
 
-#include <QApplication>
 #include <filesystem>
 #include <system_error>
+
+#include <QApplication>
 
 #include "ui/qt/window_application.h"
 #include "ui/qt/working_folder.h"

@@ -1,11 +1,12 @@
 // A whole planning run written to a file: its time against the engine alone, and its peak memory,
 // which must not grow with the date range (the report is streamed, nothing is kept per instant).
 
-#include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
+
+#include <benchmark/benchmark.h>
 
 #include "bench/bench_fixtures.h"
 #include "run/planning/planning_run.h"

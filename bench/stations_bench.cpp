@@ -1,11 +1,11 @@
 // The station list at 10000 stations: a lookup of the last station (the whole list scanned), a
 // browse step from it, an Add rewrite of the list and the atomic write of the result.
 
-#include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
+
+#include <benchmark/benchmark.h>
 
 #include "stations/callsign_search.h"
 #include "stations/station_list_edit.h"

@@ -1,11 +1,11 @@
 // The window: start-up to a shown window with the default files, and a planning RUN of one
 // week at 15 minutes pressed in the window. Runs on the offscreen platform.
 
-#include <benchmark/benchmark.h>
+#include <filesystem>
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <filesystem>
+#include <benchmark/benchmark.h>
 
 #include "run/realtime/real_time_map.h"
 #include "run/realtime/real_time_pass.h"

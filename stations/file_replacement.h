@@ -1,11 +1,11 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
-
-#include <sys/types.h>
 
 #include "stations/write_result.h"
 

@@ -1,12 +1,13 @@
 // The once-a-minute map update of the real-time display and the line of QVAZEL.DAT.
 
+#include "run/realtime/real_time_map.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "core/constants.h"
 #include "core/numeric.h"
 #include "run/instant_position.h"
-#include "run/realtime/real_time_map.h"
 #include "run/report/report_text.h"
 
 namespace velmorant {

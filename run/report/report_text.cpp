@@ -1,8 +1,5 @@
 #include "run/report/report_text.h"
 
-#include "core/numeric.h"
-#include "core/utf8.h"
-
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -10,6 +7,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+
+#include "core/numeric.h"
+#include "core/utf8.h"
 
 namespace velmorant {
 

@@ -1,9 +1,7 @@
 // `velmorant plan` writing VELMORANT.TXT on a disk that fills up, and two runs at once in one
 // folder: the earlier report is replaced whole or not at all, and no temporary file stays.
 
-#include <gtest/gtest.h>
 #include <sys/wait.h>
-
 #include <unistd.h>
 
 #include <cstdlib>
@@ -12,6 +10,8 @@
 #include <set>
 #include <sstream>
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 

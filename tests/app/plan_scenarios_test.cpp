@@ -2,9 +2,7 @@
 // the expected one byte for byte. The expected reports were computed independently from the
 // written rules (see tests/data/plan/README.md).
 
-#include <gtest/gtest.h>
 #include <sys/wait.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +15,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 

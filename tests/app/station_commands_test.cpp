@@ -1,6 +1,5 @@
 // `velmorant locator` and `velmorant lookup` as an operator runs them.
 
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +9,8 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 

@@ -1,8 +1,8 @@
 #include "core/activity_window.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 #include "core/constants.h"
 

@@ -1,8 +1,8 @@
 #include "core/angles.h"
 
-#include <gtest/gtest.h>
-
 #include <ostream>
+
+#include <gtest/gtest.h>
 
 #include "core/constants.h"
 

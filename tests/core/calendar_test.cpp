@@ -1,10 +1,10 @@
 #include "core/calendar.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <ostream>
 #include <utility>
+
+#include <gtest/gtest.h>
 
 namespace velmorant {
 

@@ -1,11 +1,11 @@
 #include "core/decimal.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <optional>
 #include <ostream>
 #include <string_view>
+
+#include <gtest/gtest.h>
 
 namespace velmorant {
 namespace {

@@ -1,10 +1,10 @@
 #include "core/degradation.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdio>
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace velmorant {
 namespace {

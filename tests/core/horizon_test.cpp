@@ -1,9 +1,9 @@
 #include "core/horizon.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <numbers>
+
+#include <gtest/gtest.h>
 
 #include "core/constants.h"
 #include "core/numeric.h"

@@ -1,9 +1,9 @@
 #include "core/numeric.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
+
+#include <gtest/gtest.h>
 
 #include "core/constants.h"
 

@@ -1,8 +1,8 @@
 #include "core/polarization.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 #include "core/constants.h"
 

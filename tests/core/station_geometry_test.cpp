@@ -1,9 +1,9 @@
 #include "core/station_geometry.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <numbers>
+
+#include <gtest/gtest.h>
 
 #include "core/constants.h"
 

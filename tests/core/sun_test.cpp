@@ -1,10 +1,10 @@
 #include "core/sun.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <numbers>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "core/constants.h"
 #include "core/numeric.h"

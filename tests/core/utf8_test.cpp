@@ -1,9 +1,9 @@
 #include "core/utf8.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <string_view>
+
+#include <gtest/gtest.h>
 
 namespace velmorant {
 namespace {

@@ -2,6 +2,10 @@
 // object names, driven with clicks and keys on the offscreen platform. Screenshots of the windows
 // are saved under build/screenshots/.
 
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,9 +18,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-#include <filesystem>
-#include <fstream>
-#include <memory>
 
 #include "ui/qt/station_dialog_view.h"
 #include "ui/qt/window_application.h"

@@ -1,12 +1,12 @@
 #include "ui/qt/message_box_presenter.h"
 
+#include <string>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
-
-#include <string>
 
 namespace velmorant {
 namespace {

@@ -1,6 +1,10 @@
 // The real-time display from the window: RUN with Real-Time shows frmRT, writes QVAZEL.DAT with
 // the current minute's Home position, and STOP, the hour difference or another object end it.
 
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -8,9 +12,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <filesystem>
-#include <fstream>
-#include <memory>
 
 #include "ui/qt/window_application.h"
 

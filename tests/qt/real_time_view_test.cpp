@@ -2,16 +2,18 @@
 // pass sets, the degradation box, the world map with its stations and dots, STOP. Screenshots
 // of the window are saved under build/screenshots/.
 
+#include "ui/qt/real_time_view.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <algorithm>
-#include <cmath>
-#include <filesystem>
 
-#include "ui/qt/real_time_view.h"
 #include "ui/qt/window_application.h"
 #include "ui/qt/world_map_view.h"
 

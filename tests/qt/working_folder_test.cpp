@@ -1,16 +1,16 @@
 #include "ui/qt/working_folder.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "environment_override.h"
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
 
 namespace velmorant {
 namespace {

@@ -1,12 +1,12 @@
 // The report writers against excerpts worked out by hand from the layout rules
 // (tests/data/plan/hand/README.md gives the values and the working).
 
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/constants.h"
 #include "run/report/fixed_object_report.h"

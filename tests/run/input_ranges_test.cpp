@@ -1,10 +1,10 @@
 #include "run/input_ranges.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <string>
 #include <variant>
+
+#include <gtest/gtest.h>
 
 #include "run/run_parameters.h"
 

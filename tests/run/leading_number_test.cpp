@@ -1,9 +1,9 @@
 #include "run/leading_number.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace velmorant {
 namespace {

@@ -1,10 +1,10 @@
 #include "run/planning/planning_run.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <variant>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "run/run_parameters.h"
 

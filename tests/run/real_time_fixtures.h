@@ -1,10 +1,10 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <string>
 #include <variant>
+
+#include <gtest/gtest.h>
 
 #include "core/degradation.h"
 #include "run/clock.h"

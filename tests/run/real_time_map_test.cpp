@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include "run/realtime/real_time_map.h"
 
 #include <algorithm>
 #include <set>
@@ -6,9 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "core/constants.h"
 #include "core/numeric.h"
-#include "run/realtime/real_time_map.h"
 #include "run/realtime/real_time_pass.h"
 #include "tests/run/real_time_fixtures.h"
 

@@ -1,12 +1,12 @@
 #include "run/realtime/real_time_pass.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/constants.h"
 #include "core/numeric.h"

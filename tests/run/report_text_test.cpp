@@ -1,13 +1,13 @@
 #include "run/report/report_text.h"
 
-#include <gtest/gtest.h>
-
-#include "core/utf8.h"
-
 #include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/utf8.h"
 
 namespace velmorant {
 namespace {

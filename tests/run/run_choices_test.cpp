@@ -1,8 +1,8 @@
 #include "run/run_choices.h"
 
-#include <gtest/gtest.h>
-
 #include <optional>
+
+#include <gtest/gtest.h>
 
 namespace velmorant {
 namespace {

@@ -1,8 +1,8 @@
 #include "run/run_parameters.h"
 
-#include <gtest/gtest.h>
-
 #include <variant>
+
+#include <gtest/gtest.h>
 
 #include "core/constants.h"
 

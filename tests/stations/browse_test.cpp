@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <span>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "station_fixtures.h"
 #include "stations/callsign_search.h"

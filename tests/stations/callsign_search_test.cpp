@@ -1,9 +1,9 @@
 #include "stations/callsign_search.h"
 
-#include <gtest/gtest.h>
-
 #include <span>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "station_fixtures.h"
 

@@ -1,6 +1,5 @@
 #include "stations/file_lock.h"
 
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,6 +10,8 @@
 #include <string>
 #include <system_error>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 namespace velmorant {
 namespace {

@@ -1,11 +1,11 @@
 #include "stations/locator.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <ostream>
 #include <string>
 #include <utility>
+
+#include <gtest/gtest.h>
 
 namespace velmorant {
 namespace {

@@ -1,12 +1,12 @@
 // The CALL3.TXT shipped in data/: its form, and that every station in it can be looked up.
 
-#include <gtest/gtest.h>
-
 #include <cctype>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "stations/callsign_search.h"
 #include "stations/station_fields.h"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <ostream>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "stations/station_record.h"
 #include "stations/text_file.h"

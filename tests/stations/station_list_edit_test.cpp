@@ -1,11 +1,11 @@
 #include "stations/station_list_edit.h"
 
-#include <gtest/gtest.h>
-
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "station_fixtures.h"
 #include "stations/callsign_search.h"

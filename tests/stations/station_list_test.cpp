@@ -1,10 +1,10 @@
 #include "stations/station_list.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace velmorant {
 namespace {

@@ -1,6 +1,5 @@
 #include "stations/text_file.h"
 
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <atomic>
@@ -11,6 +10,8 @@
 #include <string>
 #include <system_error>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "stations/file_replacement.h"
 

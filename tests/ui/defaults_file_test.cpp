@@ -1,14 +1,15 @@
 #include "ui/model/defaults_file.h"
-#include "core/numeric.h"
-#include "ui/model/stored_numbers.h"
-#include "window_fixture.h"
-
-#include <gtest/gtest.h>
 
 #include <cctype>
 #include <cmath>
 #include <limits>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/numeric.h"
+#include "ui/model/stored_numbers.h"
+#include "window_fixture.h"
 
 namespace velmorant {
 namespace {

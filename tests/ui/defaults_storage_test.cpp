@@ -1,11 +1,11 @@
 #include "ui/model/defaults_storage.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace velmorant {
 namespace {

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include "ui/model/date_rules.h"
 #include "ui/model/main_window_model.h"
 #include "window_fixture.h"
-
-#include <gtest/gtest.h>
 
 namespace velmorant {
 namespace {

@@ -1,10 +1,10 @@
-#include "ui/model/defaults_file.h"
-#include "ui/model/main_window_model.h"
-#include "window_fixture.h"
+#include <string>
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include "ui/model/defaults_file.h"
+#include "ui/model/main_window_model.h"
+#include "window_fixture.h"
 
 namespace velmorant {
 namespace {

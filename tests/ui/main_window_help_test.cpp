@@ -1,10 +1,10 @@
 // HELP, EXIT, the closing of the window and the one-second timer.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "window_fixture.h"
 

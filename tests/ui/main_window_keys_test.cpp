@@ -1,10 +1,10 @@
 // The keyboard automation of the station boxes: lookup and calculation by ESC, browsing with
 // the brackets, the case of typed letters and the length limits.
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "window_fixture.h"
 

@@ -1,12 +1,13 @@
 #include "ui/model/main_window_model.h"
-#include "window_fixture.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <string>
 #include <type_traits>
+
+#include <gtest/gtest.h>
+
+#include "window_fixture.h"
 
 namespace velmorant {
 namespace {

@@ -1,8 +1,6 @@
 // The station buttons through the window model: lookup, browse, locator calculation and the add
 // button with a fake confirmation dialog.
 
-#include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,6 +8,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "stations/file_lock.h"
 #include "stations/text_file.h"

@@ -1,11 +1,11 @@
 #include "ui/model/program_path.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace velmorant {
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ui/model/main_window_model.h"
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include "ui/model/main_window_model.h"
 
 // Fakes for the window's ports and a fixture holding a window built on them.
 

@@ -7,6 +7,10 @@
 // written, relative to the manual. An image found nowhere is replaced by a short note in the PDF:
 // a missing screenshot never fails the build. The pages are A4 with margins and page numbers.
 
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QDir>
@@ -27,10 +31,6 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <QUrl>
-
-#include <algorithm>
-#include <cstdio>
-#include <vector>
 
 namespace {
 

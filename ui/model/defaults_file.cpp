@@ -1,10 +1,10 @@
 #include "ui/model/defaults_file.h"
 
+#include <cmath>
+
 #include "core/decimal.h"
 #include "core/numeric.h"
 #include "ui/model/stored_numbers.h"
-
-#include <cmath>
 
 namespace velmorant {
 

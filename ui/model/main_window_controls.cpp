@@ -1,10 +1,10 @@
 #include "ui/model/main_window_controls.h"
 
-#include "ui/model/main_window_model.h"
-#include "ui/model/object_presets.h"
-
 #include <algorithm>
 #include <array>
+
+#include "ui/model/main_window_model.h"
+#include "ui/model/object_presets.h"
 
 namespace velmorant {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ui/model/controls.h"
-
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
+
+#include "ui/model/controls.h"
 
 // Every control of the main window with its contents at start, before the saved defaults are
 // loaded. Members carry the names the rest of the system (and the window's layout file) uses,

@@ -4,15 +4,15 @@
 // A year (or a typed day or month) that does not fit a 16-bit integer cannot be checked: the
 // check then leaves every date control as it is, and the run refuses the value later.
 
+#include <limits>
+#include <optional>
+#include <string>
+
 #include "core/numeric.h"
 #include "run/leading_number.h"
 #include "ui/model/date_rules.h"
 #include "ui/model/main_window_model.h"
 #include "ui/model/stored_numbers.h"
-
-#include <limits>
-#include <optional>
-#include <string>
 
 namespace velmorant {
 

@@ -1,5 +1,13 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
 #include "run/planning/perform_planning_run.h"
 #include "run/window_inputs.h"
 #include "stations/callsign_search.h"
@@ -16,14 +24,6 @@
 #include "ui/model/station_workflow.h"
 #include "ui/model/window_ports.h"
 #include "ui/model/window_writer.h"
-
-#include <cstdint>
-#include <optional>
-#include <string>
-#include <string_view>
-#include <utility>
-#include <variant>
-#include <vector>
 
 // The behaviour of the main window frmInput, without any toolkit. The controls are public
 // members named as the window names them; the operator's actions and the window's event

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "run/clock.h"
-#include "ui/model/date_rules.h"
-
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
+
+#include "run/clock.h"
+#include "ui/model/date_rules.h"
 
 // What the main window needs from outside itself, kept small so that the Qt view, the headless
 // command and the tests each supply their own.

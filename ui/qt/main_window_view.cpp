@@ -1,5 +1,7 @@
 #include "ui/qt/main_window_view.h"
 
+#include <variant>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -7,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <variant>
 
 #include "ui/model/main_window_model.h"
 #include "ui_frmInput.h"

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+
+#include <QWidget>
 
 namespace Ui {
 class frmInput;

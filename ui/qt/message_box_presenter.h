@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ui/model/window_ports.h"
+#include <string_view>
 
 #include <QPointer>
 #include <QWidget>
 
-#include <string_view>
+#include "ui/model/window_ports.h"
 
 namespace velmorant {
 

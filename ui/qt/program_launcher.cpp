@@ -1,6 +1,8 @@
 #include "ui/qt/program_launcher.h"
 
-#include "ui/model/program_path.h"
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include <QDesktopServices>
 #include <QDir>
@@ -8,9 +10,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include <optional>
-#include <string>
-#include <string_view>
+#include "ui/model/program_path.h"
 
 namespace velmorant {
 

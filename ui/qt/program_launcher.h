@@ -1,10 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-
-#include <functional>
 
 // Opening a file in the operator's program: the text editor with the report, the PDF reader
 // with the manual. The program paths are the operator's settings and often still the Windows

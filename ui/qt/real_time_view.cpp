@@ -1,9 +1,10 @@
 #include "ui/qt/real_time_view.h"
 
+#include <system_error>
+
 #include <QLabel>
 #include <QRegularExpression>
 #include <QVariant>
-#include <system_error>
 
 #include "ui/qt/world_map_view.h"
 #include "ui_frmRT.h"

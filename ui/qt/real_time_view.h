@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QWidget>
 #include <filesystem>
 #include <string>
+
+#include <QWidget>
 
 #include "run/realtime/real_time_frame.h"
 

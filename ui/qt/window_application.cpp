@@ -5,10 +5,9 @@
 #include <QTime>
 
 #include "run/realtime/real_time_frame.h"
+#include "stations/station_list.h"
 #include "stations/text_file.h"
 #include "ui/qt/working_folder.h"
-
-#include "stations/station_list.h"
 
 namespace velmorant {
 

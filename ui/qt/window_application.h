@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QTimer>
 #include <filesystem>
 #include <memory>
+
+#include <QTimer>
 
 #include "run/report/report_destination.h"
 #include "ui/model/defaults_storage.h"

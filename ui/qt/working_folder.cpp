@@ -1,12 +1,12 @@
 #include "ui/qt/working_folder.h"
 
+#include <system_error>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
-
-#include <system_error>
 
 namespace velmorant {
 

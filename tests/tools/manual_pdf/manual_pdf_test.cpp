@@ -1,18 +1,18 @@
 // velmorant_manual_pdf on small manuals: a valid, paged PDF, with a missing screenshot as well.
 
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <QColor>
-#include <QImage>
-#include <QString>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
