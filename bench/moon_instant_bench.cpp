@@ -31,12 +31,12 @@ double MoonInstant(EngineState& s, float dayNumber, float dayFraction, double su
     const double sunRa = SampledSunRightAscension(sunAt0h, dayFraction);
     const double sidereal = SiderealTime(dayNumber, dayFraction);
     const double gha = GreenwichHourAngle(sidereal, moon.RightAscension);
-    HorizonPosition(s.home, p.Home.LatitudeRad, p.Home.LongitudeRad, moon.RightAscension,
-                    moon.Declination, gha, true, s.distance.DistanceKm);
+    HorizonPosition(s.home, {p.Home.LatitudeRad, p.Home.LongitudeRad},
+                    {moon.RightAscension, moon.Declination}, gha, s.distance.DistanceKm);
     s.home.PolarizationAngle =
         PolarizationAngle(s.home.AzimuthSingle, s.home.ElevationSingle, p.Home.LatitudeRad);
-    HorizonPosition(s.dx, p.DX.LatitudeRad, p.DX.LongitudeRad, moon.RightAscension,
-                    moon.Declination, gha, true, s.distance.DistanceKm);
+    HorizonPosition(s.dx, {p.DX.LatitudeRad, p.DX.LongitudeRad},
+                    {moon.RightAscension, moon.Declination}, gha, s.distance.DistanceKm);
     s.dx.PolarizationAngle =
         PolarizationAngle(s.dx.AzimuthSingle, s.dx.ElevationSingle, p.DX.LatitudeRad);
     const float offset = PolarizationOffset(s.home.PolarizationAngle, s.dx.PolarizationAngle);

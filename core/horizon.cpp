@@ -59,19 +59,19 @@ double GreenwichHourAngle(double siderealTimeHours, double rightAscension) {
     return WrapTwoPiClosed(siderealTimeHours * RadiansPerHour - rightAscension);
 }
 
-bool HorizonPosition(StationView& view, double latitudeRad, double longitudeWestRad,
-                     [[maybe_unused]] double rightAscension, double declination,
-                     double greenwichHourAngle, bool parallax, double distanceKm) {
+bool HorizonPosition(StationView& view, const GeoSite& site, const EquatorialPlace& place,
+                     double greenwichHourAngle, std::optional<double> parallaxDistanceKm) {
     // The right ascension enters only through the hour angle.
+    const double declination = place.Declination;
     const double limit = LatitudeLimitDegrees * DegToRad;
-    const double phi = std::clamp(latitudeRad, -limit, limit);
+    const double phi = std::clamp(site.LatitudeRad, -limit, limit);
     const double sinPhi = std::sin(phi);
     const double cosPhi = std::cos(phi);
     const double sinDec = std::sin(declination);
     const double cosDec = std::cos(declination);
 
     // The negative of the local hour angle; only its sine and cosine are used.
-    const double H = longitudeWestRad - greenwichHourAngle;
+    const double H = site.LongitudeWestRad - greenwichHourAngle;
     const double cosH = std::cos(H);
     const double sinH = std::sin(H);
 
@@ -90,14 +90,14 @@ bool HorizonPosition(StationView& view, double latitudeRad, double longitudeWest
     const double sinA = sinH * cosDec / std::sqrt(1 - s2 * s2);
     double A = WrapTwoPiAboveZero(ArcTan2(sinA, cosA));
 
-    if (parallax) {
+    if (parallaxDistanceKm) {
         // Azimuth counted from south, zenith distance.
         const double As = A - Pi;
         const double z = Pi / 2 - h;
         const double gamma = VerticalAngle(phi);
         const double rho = GeocentricRadius(phi);
         // Horizontal parallax of the Moon at the noon distance.
-        const double x = EarthRadiusKm / distanceKm;
+        const double x = EarthRadiusKm / *parallaxDistanceKm;
         const double p = ArcTan2(std::sin(x), std::sqrt(1 - std::sin(x) * std::sin(x)));
         const double AsTopo = As + rho * p * std::sin(gamma) * std::sin(As) / std::sin(z);
         const double zTopo = z + rho * p * std::sin(z - gamma * std::cos(As));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 // Sidereal time, Greenwich hour angle and horizon coordinates of the tracked object for one
 // station. Latitudes north positive, longitudes WEST positive, azimuth from north through east.
 
@@ -12,6 +14,18 @@ struct StationView {
     float AzimuthSingle = 0;      // Azimuth rounded to float: every display and filter uses it
     float ElevationSingle = 0;    // Elevation rounded to float
     float PolarizationAngle = 0;  // whole degrees, see polarization.h
+};
+
+// A station on the Earth, radians: latitude north positive, longitude WEST positive.
+struct GeoSite {
+    double LatitudeRad = 0;
+    double LongitudeWestRad = 0;
+};
+
+// Geocentric right ascension and declination, radians.
+struct EquatorialPlace {
+    double RightAscension = 0;
+    double Declination = 0;
 };
 
 // Greenwich sidereal time in hours, [0, 24), at the instant (day number, fraction of the UT
@@ -27,11 +41,11 @@ double SiderealTime(double dayNumber, double dayFraction);
 // of its own worth naming: 0.2617994 rad/h is pi/12 to within 0.1 arc second a day.
 double GreenwichHourAngle(double siderealTimeHours, double rightAscension);
 
-// Azimuth (from north through east) and elevation of the object (dec, gha in radians; ra is
-// not needed, it is in the hour angle) for a station at latitude (radians, north positive;
-// clamped to +/-89.9999 degrees) and longitude (radians, WEST positive). The sine of the
-// elevation and its cosine are held as Singles. With parallax (the Moon) the result is
-// topocentric for a Moon at distanceKm (the noon distance, > 0); no refraction.
+// Azimuth (from north through east) and elevation of the object at `place` (its declination
+// counts; the right ascension is already in the Greenwich hour angle gha, radians) for a station
+// at `site` (its latitude clamped to +/-89.9999 degrees). The sine of the elevation and its
+// cosine are held as Singles. With a parallax distance (the Moon: its noon distance in km, > 0)
+// the result is topocentric; without one, geocentric. No refraction.
 // Returns false, leaving view unchanged, when the Single cosine of the elevation is 0 (the
 // object in the zenith). Without parallax an object exactly on the meridian, north or
 // south, gets TwoPi. With parallax an azimuth pushed just west of north stays a hair below 0.
@@ -40,8 +54,7 @@ double GreenwichHourAngle(double siderealTimeHours, double rightAscension);
 // except near the zenith, where it is ill-defined). The parallax is first order with the noon
 // distance, good to about an arc minute (the true distance drifts by up to about 0.8 % in half
 // a day). Without refraction an object on the horizon is shown about half a degree low.
-bool HorizonPosition(StationView& view, double latitudeRad, double longitudeWestRad,
-                     double rightAscension, double declination, double greenwichHourAngle,
-                     bool parallax, double distanceKm);
+bool HorizonPosition(StationView& view, const GeoSite& site, const EquatorialPlace& place,
+                     double greenwichHourAngle, std::optional<double> parallaxDistanceKm);
 
 }  // namespace velmorant

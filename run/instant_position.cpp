@@ -29,11 +29,14 @@ EquatorialPlace FixedObjectPlace(const RunParameters& params, float dayCursor, f
     return EquatorialPlace{params.ObjectRA, params.ObjectDec};
 }
 
-void StationViewWithPolarization(StationView& view, const StationSite& site, double rightAscension,
-                                 double declination, double greenwichHourAngle, bool parallax,
-                                 double distanceKm) {
-    HorizonPosition(view, site.LatitudeRad, site.LongitudeRad, rightAscension, declination,
-                    greenwichHourAngle, parallax, distanceKm);
+GeoSite GeoSiteOf(const StationSite& site) {
+    return GeoSite{site.LatitudeRad, site.LongitudeRad};
+}
+
+void StationViewWithPolarization(StationView& view, const StationSite& site,
+                                 const EquatorialPlace& place, double greenwichHourAngle,
+                                 std::optional<double> parallaxDistanceKm) {
+    HorizonPosition(view, GeoSiteOf(site), place, greenwichHourAngle, parallaxDistanceKm);
     view.PolarizationAngle =
         PolarizationAngle(view.AzimuthSingle, view.ElevationSingle, site.LatitudeRad);
 }

@@ -19,22 +19,19 @@ float DayFractionOf(float hhmm);
 // and day count.
 void WarmUpMoonDistance(MoonDistanceState& state, float startDayNumber);
 
-// Geocentric right ascension and declination, radians.
-struct EquatorialPlace {
-    double RightAscension = 0;
-    double Declination = 0;
-};
-
 // Where an object other than the Moon stands at the instant: the Sun's computed place when the
 // Sun is selected, the object's fixed right ascension and declination otherwise.
 EquatorialPlace FixedObjectPlace(const RunParameters& params, float dayCursor, float dayFraction);
 
-// Horizon position of the object for one station and the station's polarization angle. With
-// parallax (the Moon) the position is topocentric for the noon distance. A zenith instant leaves
-// the view as it was (see HorizonPosition).
-void StationViewWithPolarization(StationView& view, const StationSite& site, double rightAscension,
-                                 double declination, double greenwichHourAngle, bool parallax,
-                                 double distanceKm);
+// The station's place on the Earth for the engine.
+GeoSite GeoSiteOf(const StationSite& site);
+
+// Horizon position of the object for one station and the station's polarization angle. With a
+// parallax distance (the Moon's noon distance, km) the position is topocentric. A zenith instant
+// leaves the view as it was (see HorizonPosition).
+void StationViewWithPolarization(StationView& view, const StationSite& site,
+                                 const EquatorialPlace& place, double greenwichHourAngle,
+                                 std::optional<double> parallaxDistanceKm);
 
 // Path degradation and sky temperature of a Moon instant, from the Moon's geocentric right
 // ascension (radians) and the date's noon distances.

@@ -152,8 +152,8 @@ PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFract
     const double gha = GreenwichHourAngle(siderealHours, moon.RightAscension);
 
     if (p_.DisplayHome) {
-        StationViewWithPolarization(home_, p_.Home, moon.RightAscension, moon.Declination, gha,
-                                    true, distance_.DistanceKm);
+        StationViewWithPolarization(home_, p_.Home, {moon.RightAscension, moon.Declination}, gha,
+                                    distance_.DistanceKm);
         if (!GmtWindowPass(utcHHMM, gmtLow_, gmtHigh_) ||
             !AzimuthWindowPass(home_.AzimuthSingle, p_.AzMinRad, p_.AzMaxRad, moon.Declination,
                                p_.Home.LatitudeRad) ||
@@ -162,7 +162,7 @@ PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFract
         }
     }
     if (p_.DisplayDX) {
-        StationViewWithPolarization(dx_, p_.DX, moon.RightAscension, moon.Declination, gha, true,
+        StationViewWithPolarization(dx_, p_.DX, {moon.RightAscension, moon.Declination}, gha,
                                     distance_.DistanceKm);
         if (!WithinElevationWindow(dx_, p_.DX)) {
             return InstantEnd::Next;
@@ -204,8 +204,7 @@ PlanningWalk::InstantEnd PlanningWalk::FixedInstant(float utcHHMM, float dayFrac
     const bool atHome = p_.DisplayHome;
     const StationSite& site = atHome ? p_.Home : p_.DX;
     StationView& view = atHome ? home_ : dx_;
-    HorizonPosition(view, site.LatitudeRad, site.LongitudeRad, rightAscension, declination, gha,
-                    false, 0.0);
+    HorizonPosition(view, GeoSiteOf(site), place, gha, std::nullopt);
     if (!AzimuthWindowPass(view.AzimuthSingle, p_.AzMinRad, p_.AzMaxRad, declination,
                            p_.Home.LatitudeRad) ||
         view.ElevationSingle < site.AboveRad || view.ElevationSingle > site.BelowRad) {

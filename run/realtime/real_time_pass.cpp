@@ -70,14 +70,15 @@ RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatur
     pass.GreenwichHourAngle = GreenwichHourAngle(pass.SiderealTimeHours, pass.RightAscension);
 
     // Only the Moon is near enough for parallax.
-    const double distanceKm = pass.Distance.DistanceKm;
+    const std::optional<double> parallaxKm =
+        pass.Moon ? std::optional<double>(pass.Distance.DistanceKm) : std::nullopt;
+    const EquatorialPlace place{pass.RightAscension, pass.Declination};
     if (params.DisplayHome) {
-        StationViewWithPolarization(pass.Home, params.Home, pass.RightAscension, pass.Declination,
-                                    pass.GreenwichHourAngle, pass.Moon, distanceKm);
+        StationViewWithPolarization(pass.Home, params.Home, place, pass.GreenwichHourAngle,
+                                    parallaxKm);
     }
     if (params.DisplayDX) {
-        StationViewWithPolarization(pass.DX, params.DX, pass.RightAscension, pass.Declination,
-                                    pass.GreenwichHourAngle, pass.Moon, distanceKm);
+        StationViewWithPolarization(pass.DX, params.DX, place, pass.GreenwichHourAngle, parallaxKm);
     }
     pass.PolarizationOffset =
         PolarizationOffset(pass.Home.PolarizationAngle, pass.DX.PolarizationAngle);

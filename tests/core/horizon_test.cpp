@@ -80,8 +80,8 @@ TEST(HorizonPosition, AgreesWithTheTextbookFormulasWithoutParallax) {
                 const double objectGha = longitudeWest + localHourAngle;
                 StationView view;
                 view.PolarizationAngle = 42;
-                ASSERT_TRUE(HorizonPosition(view, latitude, longitudeWest, 0, declination,
-                                            objectGha, false, 384400));
+                ASSERT_TRUE(HorizonPosition(view, {latitude, longitudeWest}, {0, declination},
+                                            objectGha, std::nullopt));
                 const Horizon expected = ExpectedHorizon(latitude, declination, localHourAngle);
                 const double where[] = {latitudeDeg, declinationDeg, localHourAngle};
                 // Sine and cosine of the elevation are Singles: about 1e-7 of accuracy.
@@ -119,9 +119,9 @@ TEST(HorizonPosition, AzimuthNearTheMeridian) {
     const double longitudeWest = -0.3;
     for (const MeridianCase& c : cases) {
         StationView view;
-        ASSERT_TRUE(HorizonPosition(view, c.latitudeDeg * DegToRad, longitudeWest, 0,
-                                    c.declinationDeg * DegToRad, longitudeWest + c.hourAngleOffset,
-                                    false, 384400));
+        ASSERT_TRUE(HorizonPosition(view, {c.latitudeDeg * DegToRad, longitudeWest},
+                                    {0, c.declinationDeg * DegToRad},
+                                    longitudeWest + c.hourAngleOffset, std::nullopt));
         const double azimuthDeg = view.Azimuth * RadToDeg;
         EXPECT_GE(azimuthDeg, c.minAzimuthDeg) << c.latitudeDeg << ' ' << c.declinationDeg;
         EXPECT_LE(azimuthDeg, c.maxAzimuthDeg) << c.latitudeDeg << ' ' << c.declinationDeg;
@@ -134,7 +134,7 @@ TEST(HorizonPosition, ZenithLeavesTheViewUnchanged) {
     view.Elevation = 0.5;
     view.AzimuthSingle = 1.25f;
     view.ElevationSingle = 0.5f;
-    EXPECT_FALSE(HorizonPosition(view, 30 * DegToRad, 0.2, 0, 30 * DegToRad, 0.2, true, 384400));
+    EXPECT_FALSE(HorizonPosition(view, {30 * DegToRad, 0.2}, {0, 30 * DegToRad}, 0.2, 384400));
     EXPECT_EQ(view.Azimuth, 1.25);
     EXPECT_EQ(view.Elevation, 0.5);
     EXPECT_EQ(view.AzimuthSingle, 1.25f);
@@ -143,7 +143,7 @@ TEST(HorizonPosition, ZenithLeavesTheViewUnchanged) {
 
 TEST(HorizonPosition, StationAtAPoleIsHeldJustOffIt) {
     StationView view;
-    ASSERT_TRUE(HorizonPosition(view, Pi / 2, 0, 0, 20 * DegToRad, 1.0, false, 384400));
+    ASSERT_TRUE(HorizonPosition(view, {Pi / 2, 0}, {0, 20 * DegToRad}, 1.0, std::nullopt));
     EXPECT_TRUE(std::isfinite(view.Azimuth));
     EXPECT_NEAR(view.Elevation, 20 * DegToRad, 1e-5);
 }
@@ -154,14 +154,14 @@ TEST(HorizonPosition, MoonParallaxLowersTheHorizon) {
     const double gha = longitudeWest + Pi / 2;
     StationView geocentric;
     StationView topocentric;
-    ASSERT_TRUE(HorizonPosition(geocentric, 0, longitudeWest, 0, 0, gha, false, 384400));
-    ASSERT_TRUE(HorizonPosition(topocentric, 0, longitudeWest, 0, 0, gha, true, 384400));
+    ASSERT_TRUE(HorizonPosition(geocentric, {0, longitudeWest}, {0, 0}, gha, std::nullopt));
+    ASSERT_TRUE(HorizonPosition(topocentric, {0, longitudeWest}, {0, 0}, gha, 384400));
     EXPECT_NEAR(geocentric.Elevation, 0, 1e-7);
     EXPECT_NEAR((geocentric.Elevation - topocentric.Elevation) * RadToDeg, 0.95, 0.005);
     EXPECT_NEAR(topocentric.Azimuth, geocentric.Azimuth, 1e-6);
     // Nearer Moon, larger parallax: about 1.03 degrees at 356410 km.
     StationView perigee;
-    ASSERT_TRUE(HorizonPosition(perigee, 0, longitudeWest, 0, 0, gha, true, 356410));
+    ASSERT_TRUE(HorizonPosition(perigee, {0, longitudeWest}, {0, 0}, gha, 356410));
     EXPECT_NEAR((geocentric.Elevation - perigee.Elevation) * RadToDeg, 1.025, 0.005);
 }
 
@@ -172,8 +172,8 @@ TEST(HorizonPosition, ParallaxGrowsTowardTheHorizon) {
         StationView geocentric;
         StationView topocentric;
         const double declination = declinationDeg * DegToRad;
-        ASSERT_TRUE(HorizonPosition(geocentric, latitude, 0, 0, declination, 0, false, 384400));
-        ASSERT_TRUE(HorizonPosition(topocentric, latitude, 0, 0, declination, 0, true, 384400));
+        ASSERT_TRUE(HorizonPosition(geocentric, {latitude, 0}, {0, declination}, 0, std::nullopt));
+        ASSERT_TRUE(HorizonPosition(topocentric, {latitude, 0}, {0, declination}, 0, 384400));
         const double drop = geocentric.Elevation - topocentric.Elevation;
         EXPECT_GT(drop, previousDrop) << declinationDeg;
         EXPECT_LT(drop * RadToDeg, 0.96) << declinationDeg;
