@@ -15,7 +15,8 @@ constexpr double J2000DayNumber = 53997.5;
 constexpr double DaysPerJulianCentury = 36525.0;
 
 // Longitude perturbation of the Moon, arc seconds. The terms are summed in this order; the
-// four terms in l + 16 Ls - 18 L2 are the Venus inequality, two of them growing with T.
+// four terms in l + 16 Ls - 18 L2 are the Venus inequality, two of them growing with T. One
+// series, one term a line: long by nature, and split it would hide the summing order.
 double MoonLongitudeSeries(const FundamentalArgs& a) {
     const double l = a.l;
     const double g = a.g;

@@ -72,6 +72,43 @@ std::int16_t SaturatedInteger16(double value) {
     return value < 0 ? INT16_MIN : INT16_MAX;
 }
 
+// The Home azimuth window (degrees and radians) and the UTC time window.
+void ReadWindows(const WindowInputs& in, RunParameters& p) {
+    p.AzMax = static_cast<float>(LeadingNumber(in.AzMax));
+    p.AzMin = static_cast<float>(LeadingNumber(in.AzMin));
+    p.AzMaxRad = static_cast<float>(p.AzMax * Pi / 180.0);
+    p.AzMinRad = static_cast<float>(p.AzMin * Pi / 180.0);
+    p.GmtMinText = in.GmtMin;
+    p.GmtMaxText = in.GmtMax;
+
+    // A window across midnight or an empty one becomes the whole day here; the per-instant test
+    // still honours the typed texts.
+    const double gmtLow = LeadingNumber(p.GmtMinText);
+    const double gmtHigh = LeadingNumber(p.GmtMaxText);
+    if (gmtLow < gmtHigh) {
+        p.GmtMin = static_cast<float>(gmtLow);
+        p.GmtMax = SaturatedInteger16(gmtHigh);
+    } else {
+        p.GmtMin = 0;
+        p.GmtMax = 2400;
+    }
+}
+
+// The right ascension, declination and caption of an object other than the Moon.
+void ReadFixedObject(const WindowInputs& in, RunParameters& p) {
+    const double hours = LeadingNumber(in.CelestialRAhours);
+    const double minutes = LeadingNumber(in.CelestialRAminutes);
+    p.ObjectRA = static_cast<float>((hours + minutes / 60.0) * TwoPi / 24.0);
+    p.ObjectDec = static_cast<float>(LeadingNumber(in.CelestialDec) * TwoPi / 360.0);
+    p.ObjectCaption =
+        in.CelestialRAhours + " H " + in.CelestialRAminutes + " M, " + in.CelestialDec + "\u00B0";
+    // The list's text decides, as it always did; the window keeps text and position together.
+    p.SunSelected = p.CelestialName == "Sun";
+    if (p.SunSelected) {
+        p.ObjectCaption.clear();
+    }
+}
+
 }  // namespace
 
 std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& in) {
@@ -113,24 +150,7 @@ std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& 
     p.TextEditor = in.TextEditor.empty() ? DefaultTextEditor : in.TextEditor;
     p.AdobeReader = in.AdobeReader.empty() ? DefaultAdobeReader : in.AdobeReader;
 
-    p.AzMax = static_cast<float>(LeadingNumber(in.AzMax));
-    p.AzMin = static_cast<float>(LeadingNumber(in.AzMin));
-    p.AzMaxRad = static_cast<float>(p.AzMax * Pi / 180.0);
-    p.AzMinRad = static_cast<float>(p.AzMin * Pi / 180.0);
-    p.GmtMinText = in.GmtMin;
-    p.GmtMaxText = in.GmtMax;
-
-    // A window across midnight or an empty one becomes the whole day here; the per-instant test
-    // still honours the typed texts.
-    const double gmtLow = LeadingNumber(p.GmtMinText);
-    const double gmtHigh = LeadingNumber(p.GmtMaxText);
-    if (gmtLow < gmtHigh) {
-        p.GmtMin = static_cast<float>(gmtLow);
-        p.GmtMax = SaturatedInteger16(gmtHigh);
-    } else {
-        p.GmtMin = 0;
-        p.GmtMax = 2400;
-    }
+    ReadWindows(in, p);
 
     p.StartDayNumber = DayNumber(p.YearStart, p.MonthStart, p.DayStart);
     p.EndDayNumber = DayNumber(p.YearEnd, p.MonthEnd, p.DayEnd);
@@ -141,17 +161,7 @@ std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& 
     SetRadians(p.DX);
 
     if (p.IsFixedObject()) {
-        const double hours = LeadingNumber(in.CelestialRAhours);
-        const double minutes = LeadingNumber(in.CelestialRAminutes);
-        p.ObjectRA = static_cast<float>((hours + minutes / 60.0) * TwoPi / 24.0);
-        p.ObjectDec = static_cast<float>(LeadingNumber(in.CelestialDec) * TwoPi / 360.0);
-        p.ObjectCaption = in.CelestialRAhours + " H " + in.CelestialRAminutes + " M, " +
-                          in.CelestialDec + "\u00B0";
-        // The list's text decides, as it always did; the window keeps text and position together.
-        p.SunSelected = p.CelestialName == "Sun";
-        if (p.SunSelected) {
-            p.ObjectCaption.clear();
-        }
+        ReadFixedObject(in, p);
     }
 
     p.BothStations = p.DisplayHome && p.DisplayDX;

@@ -116,6 +116,8 @@ void MoonReport::EndDay() {
     printedToday_ = false;
 }
 
+// The day header's six lines, column by column as the report lays them out: long because the
+// layout is a table written out, not because it decides much.
 void MoonReport::WriteHeader() {
     printedToday_ = true;
     const bool both = params_.BothStations;

@@ -2,6 +2,7 @@
 // replaced or deleted in CALL3.TXT.
 
 #include <memory>
+#include <optional>
 
 #include "stations/station_fields.h"
 #include "ui/model/station_dialog.h"
@@ -24,7 +25,53 @@ constexpr const char* kDefaultNotes = ",EME,,,,";
 // The comment lines on top of CALL3.TXT, which the dialog's station number leaves out.
 constexpr int kCommentLines = 17;
 
+// What the dialog's first button does: it replaces a station in the list and adds one that is
+// not; Delete acts only on a station in the list; nothing for Cancel.
+std::optional<StationEdit> EditFor(StationDialogChoice choice, bool existing) {
+    switch (choice) {
+        case StationDialogChoice::Replace:
+            return existing ? StationEdit::Replace : StationEdit::Add;
+        case StationDialogChoice::Delete:
+            return existing ? std::optional<StationEdit>(StationEdit::Delete) : std::nullopt;
+        case StationDialogChoice::Cancel:
+            break;
+    }
+    return std::nullopt;
+}
+
+// The dialog for a station at `recordNumber` of the list (0: a new station) with the locator
+// and notes it offers for storing.
+StationDialogRequest DialogRequest(const std::string& callsign, int recordNumber,
+                                   const StationTexts& offered) {
+    const bool existing = recordNumber > 0;
+    StationDialogRequest request;
+    request.Callsign = callsign;
+    request.RecordNumber = std::to_string(existing ? recordNumber - kCommentLines : -kCommentLines);
+    request.ExistingStation = existing;
+    request.Explanation = existing ? kExistingStationText : kNewStationText;
+    request.ReplaceCaption = existing ? "REPLACE" : "ADD NEW";
+    request.Locator = offered.Locator;
+    request.Notes = offered.Notes;
+    return request;
+}
+
 }  // namespace
+
+StationTexts StationWorkflow::RowShowing(const std::string& callsign,
+                                         const StationTexts& searched) const {
+    // The search emptied the returned locator and notes: take them from the station row that
+    // shows this callsign (the Home box compared right-trimmed, the DX box as it is).
+    const MainWindowControls& w = window_.Controls;
+    if (RightTrimmed(w.txtCallsignHome.text) == callsign) {
+        return {callsign, w.txtLocatorHome.text,
+                w.txtNotesHome.text.empty() ? kDefaultNotes : w.txtNotesHome.text};
+    }
+    if (w.txtCallsignDX.text == callsign) {
+        return {callsign, w.txtLocatorDX.text,
+                w.txtNotesDX.text.empty() ? kDefaultNotes : w.txtNotesDX.text};
+    }
+    return searched;
+}
 
 void StationWorkflow::Add(const StationRow& row) {
     WindowWriter& writer = window_.Writer;
@@ -52,6 +99,23 @@ void StationWorkflow::Add(const StationRow& row) {
     }
 }
 
+bool StationWorkflow::Storable(StationTexts& station) {
+    const std::string& callsign = station.Callsign;
+    const bool complete = RightTrimmed(station.Locator).size() >= 6 && callsign.size() >= 3 &&
+                          callsign < "ZZZZZZ" && callsign.find('*') == std::string::npos;
+    if (!complete) {
+        window_.Messages.ShowMessage(kIncompleteText, "Incomplete Callsign");
+        station.Locator.clear();
+        return false;
+    }
+    // Nothing that would not read back as this station is offered for writing.
+    if (const auto fault = StationLineFault(callsign, station.Locator, station.Notes)) {
+        window_.Messages.ShowMessage(*fault, "Input Required");
+        return false;
+    }
+    return true;
+}
+
 void StationWorkflow::UpdateStationList(StationTexts& station) {
     std::string locatorToStore = station.Locator;
     std::string notesToStore = station.Notes.empty() ? kDefaultNotes : station.Notes;
@@ -60,17 +124,7 @@ void StationWorkflow::UpdateStationList(StationTexts& station) {
     }
     std::string& callsign = station.Callsign;
     callsign = std::string(RightTrimmed(callsign));
-
-    const bool complete = RightTrimmed(station.Locator).size() >= 6 && callsign.size() >= 3 &&
-                          callsign < "ZZZZZZ" && callsign.find('*') == std::string::npos;
-    if (!complete) {
-        window_.Messages.ShowMessage(kIncompleteText, "Incomplete Callsign");
-        station.Locator.clear();
-        return;
-    }
-    // Nothing that would not read back as this station is offered for writing.
-    if (const auto fault = StationLineFault(callsign, station.Locator, station.Notes)) {
-        window_.Messages.ShowMessage(*fault, "Input Required");
+    if (!Storable(station)) {
         return;
     }
 
@@ -86,63 +140,28 @@ void StationWorkflow::UpdateStationList(StationTexts& station) {
     // search without result the station is offered as a new one, so no other line is touched.
     const bool existing = *outcome == SearchOutcome::ExactMatch && record.RecordNumber > 0;
 
-    StationDialogRequest request;
-    request.Callsign = callsign;
-    request.RecordNumber =
-        std::to_string(existing ? record.RecordNumber - kCommentLines : -kCommentLines);
-    request.ExistingStation = existing;
-    if (existing) {
-        request.Explanation = kExistingStationText;
-        request.Locator = locatorToStore;
-        request.Notes = notesToStore;
-        request.ReplaceCaption = "REPLACE";
-    } else {
-        request.Explanation = kNewStationText;
-        request.ReplaceCaption = "ADD NEW";
-        // The search emptied the returned locator and notes: take them from the station row
-        // that shows this callsign (the Home box compared right-trimmed, the DX box as it is).
-        const MainWindowControls& w = window_.Controls;
-        if (RightTrimmed(w.txtCallsignHome.text) == callsign) {
-            request.Locator = w.txtLocatorHome.text;
-            request.Notes = w.txtNotesHome.text.empty() ? kDefaultNotes : w.txtNotesHome.text;
-        } else if (w.txtCallsignDX.text == callsign) {
-            request.Locator = w.txtLocatorDX.text;
-            request.Notes = w.txtNotesDX.text.empty() ? kDefaultNotes : w.txtNotesDX.text;
-        } else {
-            request.Locator = station.Locator;
-            request.Notes = station.Notes;
-        }
-    }
-
+    const StationDialogRequest request =
+        DialogRequest(callsign, existing ? record.RecordNumber : 0,
+                      existing ? StationTexts{callsign, locatorToStore, notesToStore}
+                               : RowShowing(callsign, station));
     StationDialogAnswer answer;
     if (services_.Dialog != nullptr) {
         answer = services_.Dialog->ShowModal(request);
     }
-    StationEdit edit = StationEdit::Add;
-    switch (answer.Choice) {
-        case StationDialogChoice::Replace:
-            // The same button adds a station that is not in the list yet.
-            edit = existing ? StationEdit::Replace : StationEdit::Add;
-            break;
-        case StationDialogChoice::Delete:
-            if (!existing) {
-                return;  // a new station has nothing to delete
-            }
-            edit = StationEdit::Delete;
-            break;
-        case StationDialogChoice::Cancel:
-            return;
+    const std::optional<StationEdit> edit = EditFor(answer.Choice, existing);
+    if (!edit) {
+        return;
     }
     if (const auto fault = StationLineFault(callsign, answer.Locator, answer.Notes)) {
         window_.Messages.ShowMessage(*fault, "Input Required");
         return;
     }
-    if (!RewriteStationList(edit, existing, callsign,
+    if (!RewriteStationList(*edit, existing, callsign,
                             StationLine(callsign, answer.Locator, answer.Notes))) {
         return;
     }
 
-    if (edit == StationEdit::Delete) {
+    if (*edit == StationEdit::Delete) {
         station = {};
         return;
     }

@@ -16,6 +16,13 @@
 
 namespace velmorant {
 
+// The texts of a station as the add button stores it.
+struct StationTexts {
+    std::string Callsign;
+    std::string Locator;
+    std::string Notes;
+};
+
 class StationWorkflow {
   public:
     // `foundRecordNumber` is the window's record number of the last search, shared by both
@@ -41,13 +48,6 @@ class StationWorkflow {
     bool StatusShowsFind() const;
 
   private:
-    // The texts of a station as the add button stores it.
-    struct StationTexts {
-        std::string Callsign;
-        std::string Locator;
-        std::string Notes;
-    };
-
     bool ListMissing();
     // The search with its effects on the window; nothing when CALL3.TXT is missing (the program
     // then ends). `browse` is false for the editor's plain searches.
@@ -55,6 +55,13 @@ class StationWorkflow {
     // Stores, replaces or deletes the station after the operator confirms it; the texts come
     // back as the row should show them.
     void UpdateStationList(StationTexts& station);
+    // Whether the row's station (callsign right-trimmed) may be offered for storing: complete,
+    // and every field fit for a line of the list; otherwise the message (an incomplete station
+    // also loses its locator, as the window always did).
+    bool Storable(StationTexts& station);
+    // The locator and notes a new station is offered with: those of the row that shows the
+    // callsign, else what the search left in `searched`.
+    StationTexts RowShowing(const std::string& callsign, const StationTexts& searched) const;
     // After the confirmation: under the list's lock, reads CALL3.TXT again, finds the callsign
     // by its whole text and writes `edit` with `newLine`; refuses with a message when the list
     // is busy, cannot be read or written, or no longer agrees with `existing` (whether the
