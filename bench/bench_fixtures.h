@@ -11,7 +11,7 @@ namespace velmorant::bench {
 // The data file's sky temperatures, written out so that the benchmarks need no files.
 inline SkyTemperatureTable SkyTable() {
     std::string text;
-    for (int i = 0; i < SkyTemperatureRecords; ++i) {
+    for (int i = 0; i < kSkyTemperatureRecords; ++i) {
         text += std::to_string(i * 0.5) + "," + std::to_string(200 + (i * 37) % 300) + "," +
                 std::to_string(15 + (i * 7) % 20) + "\r\n";
     }

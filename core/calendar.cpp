@@ -12,8 +12,8 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
 // The civil-date arithmetic below counts the year from 1 March, so that the leap day falls at
 // its end, in eras of 400 years (146097 days) that repeat exactly. Day 719468 of the count is
 // 1970-01-01.
-constexpr std::int64_t DaysPerEra = 146097;
-constexpr std::int64_t EraDayOf1970 = 719468;
+constexpr std::int64_t kDaysPerEra = 146097;
+constexpr std::int64_t kEraDayOf1970 = 719468;
 
 // Days from 1970-01-01 to the first day of a month 1 ... 12.
 std::int64_t DaysToFirstOfMonth(std::int64_t year, int month) {
@@ -22,7 +22,7 @@ std::int64_t DaysToFirstOfMonth(std::int64_t year, int month) {
     const std::int64_t yearOfEra = y - era * 400;  // 0 ... 399
     const std::int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5;
     const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * DaysPerEra + dayOfEra - EraDayOf1970;
+    return era * kDaysPerEra + dayOfEra - kEraDayOf1970;
 }
 
 }  // namespace
@@ -77,9 +77,9 @@ std::int64_t DaysSince1970(int year, int month, int day) {
 }
 
 CalendarDate DateFromDaysSince1970(std::int64_t days) {
-    const std::int64_t z = days + EraDayOf1970;
-    const std::int64_t era = FloorDiv(z, DaysPerEra);
-    const std::int64_t dayOfEra = z - era * DaysPerEra;  // 0 ... 146096
+    const std::int64_t z = days + kEraDayOf1970;
+    const std::int64_t era = FloorDiv(z, kDaysPerEra);
+    const std::int64_t dayOfEra = z - era * kDaysPerEra;  // 0 ... 146096
     const std::int64_t yearOfEra =
         (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;  // 0 ... 399
     const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);

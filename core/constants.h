@@ -2,6 +2,10 @@
 
 // The engine's own constants. They are part of the program's numeric contract: the printed
 // reports are reproduced character for character, so these exact values are used everywhere.
+//
+// Naming: constants are kCamelCase with their unit in the name, as everywhere in the project;
+// only the program's own Pi, TwoPi and DegToRad (with RadToDeg) keep the names the program has
+// always given them.
 
 namespace velmorant {
 
@@ -15,23 +19,23 @@ inline constexpr double DegToRad = TwoPi / 360.0;
 inline constexpr double RadToDeg = 360.0 / TwoPi;
 
 // Earth radius in kilometres used by the Moon distance, the parallax and the station distance.
-inline constexpr double EarthRadiusKm = 6378.16;
+inline constexpr double kEarthRadiusKm = 6378.16;
 // The same radius squared, held as the double product (40680924.985599995 km^2).
-inline constexpr double EarthRadiusSquaredKm2 = EarthRadiusKm * EarthRadiusKm;
+inline constexpr double kEarthRadiusSquaredKm2 = kEarthRadiusKm * kEarthRadiusKm;
 // Kilometres per degree of great circle: 60 nautical miles of 1.852 km.
-inline constexpr double KmPerDegree = 111.12;
+inline constexpr double kKmPerDegree = 111.12;
 
 // Day number 0 is this Julian Date (0h UT); the report prints day number + this value.
-inline constexpr double DayNumberJulianDate = 2397547.5;
+inline constexpr double kDayNumberJulianDate = 2397547.5;
 
 // Sine and cosine of the fixed obliquity of the ecliptic (about 23.44 degrees; no precession).
-inline constexpr double SinObliquity = 0.397821;
-inline constexpr double CosObliquity = 0.917463;
+inline constexpr double kSinObliquity = 0.397821;
+inline constexpr double kCosObliquity = 0.917463;
 
 // Radians of hour angle per hour of sidereal time, as the program uses it (pi/12 is 0.26179939).
-inline constexpr double RadiansPerHour = 0.2617994;
+inline constexpr double kRadiansPerHour = 0.2617994;
 
 // Arc seconds per revolution.
-inline constexpr double ArcsecondsPerRevolution = 1296000.0;
+inline constexpr double kArcsecondsPerRevolution = 1296000.0;
 
 }  // namespace velmorant

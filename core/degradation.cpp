@@ -12,24 +12,24 @@ namespace velmorant {
 namespace {
 
 // Scaling of the sky-temperature table's columns when it is loaded.
-constexpr double T144Scale = 0.87;
-constexpr double T432Scale = 0.83;
-constexpr int FieldsPerRecord = 3;
+constexpr double kT144Scale = 0.87;
+constexpr double kT432Scale = 0.83;
+constexpr int kFieldsPerRecord = 3;
 
 // The distance at which the path loss is counted as 0 dB, km (a close perigee).
-constexpr double ReferenceDistanceKm = 356410;
+constexpr double kReferenceDistanceKm = 356410;
 // Spacing of the table's right-ascension keys, hours.
-constexpr double TableStepHours = 0.5;
+constexpr double kTableStepHours = 0.5;
 // Spectral indices of the galactic background: -2.7 from 144 MHz down to 50 MHz and -2.8
 // from 432 MHz up to 1296 MHz, above the 2.7 K cosmic background.
-constexpr double LowBandIndex = -2.7;
-constexpr double HighBandIndex = -2.8;
-constexpr double CosmicBackgroundK = 2.7;
+constexpr double kLowBandIndex = -2.7;
+constexpr double kHighBandIndex = -2.8;
+constexpr double kCosmicBackgroundK = 2.7;
 // The coldest sky: 13 K at 408 MHz scaled with index -2.6 to the band, and 12.45 K in the
 // 432 MHz column.
-constexpr double ColdSky408K = 13;
-constexpr double ColdSkyIndex = 2.6;
-constexpr double ColdSky432K = 12.45;
+constexpr double kColdSky408K = 13;
+constexpr double kColdSkyIndex = 2.6;
+constexpr double kColdSky432K = 12.45;
 
 bool IsBlank(char ch) {
     return ch == ' ' || ch == '\t';
@@ -76,7 +76,7 @@ class FieldReader {
 };
 
 const char* OrdinalField(int field) {
-    static constexpr const char* kNames[FieldsPerRecord] = {"first", "second", "third"};
+    static constexpr const char* kNames[kFieldsPerRecord] = {"first", "second", "third"};
     return kNames[field];
 }
 
@@ -85,14 +85,14 @@ const char* OrdinalField(int field) {
 std::variant<SkyTemperatureTable, SkyTemperatureError> ParseSkyTemperatures(std::string_view text) {
     SkyTemperatureTable table;
     FieldReader reader(text);
-    for (int record = 0; record < SkyTemperatureRecords; ++record) {
-        double values[FieldsPerRecord] = {};
-        for (int field = 0; field < FieldsPerRecord; ++field) {
+    for (int record = 0; record < kSkyTemperatureRecords; ++record) {
+        double values[kFieldsPerRecord] = {};
+        for (int field = 0; field < kFieldsPerRecord; ++field) {
             const std::optional<std::string_view> fieldText = reader.Next();
             if (!fieldText) {
                 std::string fault = field == 0
                                         ? "missing (the file holds only " + std::to_string(record) +
-                                              " of the " + std::to_string(SkyTemperatureRecords) +
+                                              " of the " + std::to_string(kSkyTemperatureRecords) +
                                               " records)"
                                         : "incomplete (the file ends after its " +
                                               std::string(OrdinalField(field - 1)) + " number)";
@@ -118,8 +118,8 @@ std::variant<SkyTemperatureTable, SkyTemperatureError> ParseSkyTemperatures(std:
         }
         const auto i = static_cast<std::size_t>(record);
         table.RAHours[i] = static_cast<float>(values[0]);
-        table.T144[i] = static_cast<float>(values[1] * T144Scale);
-        table.T432[i] = static_cast<float>(values[2] * T432Scale);
+        table.T144[i] = static_cast<float>(values[1] * kT144Scale);
+        table.T432[i] = static_cast<float>(values[2] * kT432Scale);
     }
     return table;
 }
@@ -131,11 +131,11 @@ DegradationResult PathDegradation(const SkyTemperatureTable& table, const MoonDi
     // this date.
     const double noonKm = state.DistanceKm;
     const double distance = (noonKm - state.PreviousDistanceKm) * (dayFraction - 0.5) + noonKm;
-    const float pathLoss = static_cast<float>(40 * Log10(distance / ReferenceDistanceKm));
+    const float pathLoss = static_cast<float>(40 * Log10(distance / kReferenceDistanceKm));
 
     // First key above the right ascension (0-based index here); the last row when none is.
-    std::size_t k = SkyTemperatureRecords - 1;
-    for (std::size_t i = 1; i < SkyTemperatureRecords; ++i) {
+    std::size_t k = kSkyTemperatureRecords - 1;
+    for (std::size_t i = 1; i < kSkyTemperatureRecords; ++i) {
         if (table.RAHours[i] > rightAscensionHours) {
             k = i;
             break;
@@ -145,25 +145,26 @@ DegradationResult PathDegradation(const SkyTemperatureTable& table, const MoonDi
 
     // Linear interpolation in double, truncated down to whole kelvin.
     const double below144 = table.T144[k - 1];
-    double t1 = Int((table.T144[k] - below144) / TableStepHours * offsetHours + below144);
+    double t1 = Int((table.T144[k] - below144) / kTableStepHours * offsetHours + below144);
     if (bandMHz == 50) {
-        t1 = t1 * std::pow(50.0 / 144.0, LowBandIndex);
+        t1 = t1 * std::pow(50.0 / 144.0, kLowBandIndex);
     }
     const double below432 = table.T432[k - 1];
-    double t2 = Int((table.T432[k] - below432) / TableStepHours * offsetHours + below432);
+    double t2 = Int((table.T432[k] - below432) / kTableStepHours * offsetHours + below432);
     if (bandMHz == 1296) {
-        t2 = (t2 - CosmicBackgroundK) / std::pow(432.0 / 1296.0, HighBandIndex) + CosmicBackgroundK;
+        t2 = (t2 - kCosmicBackgroundK) / std::pow(432.0 / 1296.0, kHighBandIndex) +
+             kCosmicBackgroundK;
     }
 
-    float c1 = static_cast<float>(ColdSky408K * std::pow(408.0 / 144.0, ColdSkyIndex));
+    float c1 = static_cast<float>(kColdSky408K * std::pow(408.0 / 144.0, kColdSkyIndex));
     if (bandMHz == 50) {
-        c1 = static_cast<float>(ColdSky408K * std::pow(408.0 / 50.0, ColdSkyIndex));
+        c1 = static_cast<float>(kColdSky408K * std::pow(408.0 / 50.0, kColdSkyIndex));
     }
-    float c2 = static_cast<float>(ColdSky432K);
+    float c2 = static_cast<float>(kColdSky432K);
     if (bandMHz == 1296) {
-        c2 = static_cast<float>((ColdSky432K - CosmicBackgroundK) /
-                                    std::pow(432.0 / 1296.0, HighBandIndex) +
-                                CosmicBackgroundK);
+        c2 = static_cast<float>((kColdSky432K - kCosmicBackgroundK) /
+                                    std::pow(432.0 / 1296.0, kHighBandIndex) +
+                                kCosmicBackgroundK);
     }
 
     const double trx = receiverNoiseK;

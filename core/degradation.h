@@ -12,13 +12,13 @@
 
 namespace velmorant {
 
-inline constexpr int SkyTemperatureRecords = 50;
+inline constexpr int kSkyTemperatureRecords = 50;
 
 // Records 1..50 of QVSKYTEMP.DAT (index 0 here is record 1).
 struct SkyTemperatureTable {
-    std::array<float, SkyTemperatureRecords> RAHours{};  // hours, first field
-    std::array<float, SkyTemperatureRecords> T144{};     // kelvin, second field * 0.87
-    std::array<float, SkyTemperatureRecords> T432{};     // kelvin, third field * 0.83
+    std::array<float, kSkyTemperatureRecords> RAHours{};  // hours, first field
+    std::array<float, kSkyTemperatureRecords> T144{};     // kelvin, second field * 0.87
+    std::array<float, kSkyTemperatureRecords> T432{};     // kelvin, third field * 0.83
 };
 
 // Why a table could not be read: the record (1-based) and a short lower-case phrase that

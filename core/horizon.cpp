@@ -12,21 +12,21 @@ namespace velmorant {
 namespace {
 
 // Day number of 1950-01-01 0h UT, the epoch of the sidereal-time formula.
-constexpr double Epoch1950DayNumber = 35735;
+constexpr double kEpoch1950DayNumber = 35735;
 // Greenwich sidereal time at the 1950 epoch, hours, and its advance per day beyond whole
 // turns (0.0657098232 h) and per day of solar time (1.0027379093 sidereal days).
-constexpr double SiderealTimeAtEpochHours = 6.67170278;
-constexpr double SiderealGainHoursPerDay = 0.0657098232;
-constexpr double SiderealDaysPerSolarDay = 1.0027379093;
+constexpr double kSiderealTimeAtEpochHours = 6.67170278;
+constexpr double kSiderealGainHoursPerDay = 0.0657098232;
+constexpr double kSiderealDaysPerSolarDay = 1.0027379093;
 // The nutation in right ascension, reduced to its main term in the longitude of the Moon's
 // node: 0.00029 h amplitude; the node at the epoch (372.1133 degrees) and its retrograde
 // motion of 0.0529539 degrees per day.
-constexpr double NutationAmplitudeHours = 0.00029;
-constexpr double NodeAtEpochDegrees = 372.1133;
-constexpr double NodeMotionDegreesPerDay = 0.0529539;
+constexpr double kNutationAmplitudeHours = 0.00029;
+constexpr double kNodeAtEpochDegrees = 372.1133;
+constexpr double kNodeMotionDegreesPerDay = 0.0529539;
 
 // Stations are kept this far from the poles so that cos(latitude) never vanishes.
-constexpr double LatitudeLimitDegrees = 89.9999;
+constexpr double kLatitudeLimitDegrees = 89.9999;
 
 // Topocentric correction of a station on the reference ellipsoid: the angle between the
 // vertical and the geocentric direction in revolutions (coefficients of sin 2 phi and
@@ -44,26 +44,26 @@ double GeocentricRadius(double latitude) {
 
 double SiderealTime(double dayNumber, double dayFraction) {
     // Days from the epoch, held as a Single.
-    const float d0 = static_cast<float>(dayNumber - Epoch1950DayNumber);
-    const double a = d0 * SiderealGainHoursPerDay;
-    const double g = SiderealTimeAtEpochHours + WrapPeriodByFloor(a, 24) +
-                     dayFraction * SiderealDaysPerSolarDay * 24;
+    const float d0 = static_cast<float>(dayNumber - kEpoch1950DayNumber);
+    const double a = d0 * kSiderealGainHoursPerDay;
+    const double g = kSiderealTimeAtEpochHours + WrapPeriodByFloor(a, 24) +
+                     dayFraction * kSiderealDaysPerSolarDay * 24;
     // Only the sine of the node is used, so it needs no reduction to one turn.
     const double node =
-        (NodeAtEpochDegrees - (d0 + dayFraction) * NodeMotionDegreesPerDay) * DegToRad;
-    const double hours = g + NutationAmplitudeHours * std::sin(node);
+        (kNodeAtEpochDegrees - (d0 + dayFraction) * kNodeMotionDegreesPerDay) * DegToRad;
+    const double hours = g + kNutationAmplitudeHours * std::sin(node);
     return WrapPeriodByFloor(hours, 24);
 }
 
 double GreenwichHourAngle(double siderealTimeHours, double rightAscension) {
-    return WrapTwoPiClosed(siderealTimeHours * RadiansPerHour - rightAscension);
+    return WrapTwoPiClosed(siderealTimeHours * kRadiansPerHour - rightAscension);
 }
 
 bool HorizonPosition(StationView& view, const GeoSite& site, const EquatorialPlace& place,
                      double greenwichHourAngle, std::optional<double> parallaxDistanceKm) {
     // The right ascension enters only through the hour angle.
     const double declination = place.Declination;
-    const double limit = LatitudeLimitDegrees * DegToRad;
+    const double limit = kLatitudeLimitDegrees * DegToRad;
     const double phi = std::clamp(site.LatitudeRad, -limit, limit);
     const double sinPhi = std::sin(phi);
     const double cosPhi = std::cos(phi);
@@ -97,7 +97,7 @@ bool HorizonPosition(StationView& view, const GeoSite& site, const EquatorialPla
         const double gamma = VerticalAngle(phi);
         const double rho = GeocentricRadius(phi);
         // Horizontal parallax of the Moon at the noon distance.
-        const double x = EarthRadiusKm / *parallaxDistanceKm;
+        const double x = kEarthRadiusKm / *parallaxDistanceKm;
         const double p = ArcTan2(std::sin(x), std::sqrt(1 - std::sin(x) * std::sin(x)));
         const double AsTopo = As + rho * p * std::sin(gamma) * std::sin(As) / std::sin(z);
         const double zTopo = z + rho * p * std::sin(z - gamma * std::cos(As));

@@ -11,8 +11,8 @@ namespace velmorant {
 namespace {
 
 // J2000.0 (2000-01-01 12h) on the day-number scale.
-constexpr double J2000DayNumber = 53997.5;
-constexpr double DaysPerJulianCentury = 36525.0;
+constexpr double kJ2000DayNumber = 53997.5;
+constexpr double kDaysPerJulianCentury = 36525.0;
 
 // Longitude perturbation of the Moon, arc seconds. The terms are summed in this order; the
 // four terms in l + 16 Ls - 18 L2 are the Venus inequality, two of them growing with T. One
@@ -185,14 +185,14 @@ double DistanceThirdPartialSum(const FundamentalArgs& a) {
 
 // Apparent semi-diameter in arc minutes times the distance in Earth radii: the Moon's radius,
 // 0.2725 Earth radii (1738 km), taken as a small angle in arc minutes.
-constexpr double SemiDiameterTimesEarthRadii = 936.74867;
+constexpr double kSemiDiameterTimesEarthRadii = 936.74867;
 
 }  // namespace
 
 FundamentalArgs FundamentalArguments(double dayNumber, double dayFraction) {
     FundamentalArgs a;
-    a.t = (dayNumber - J2000DayNumber) + dayFraction;
-    a.T = a.t / DaysPerJulianCentury + 1;
+    a.t = (dayNumber - kJ2000DayNumber) + dayFraction;
+    a.T = a.t / kDaysPerJulianCentury + 1;
     const double t = a.t;
     // Mean elements at J2000.0 in revolutions and their daily motions in revolutions per day.
     a.Lm = RevolutionsToRadians(0.606434 + 0.03660110129 * t);
@@ -212,19 +212,19 @@ FundamentalArgs FundamentalArguments(double dayNumber, double dayFraction) {
 MoonEquatorial MoonPosition(double dayNumber, double dayFraction) {
     const FundamentalArgs a = FundamentalArguments(dayNumber, dayFraction);
     MoonEquatorial m;
-    m.Longitude = a.Lm + MoonLongitudeSeries(a) * TwoPi / ArcsecondsPerRevolution;
-    m.Latitude = MoonLatitudeSeries(a) * TwoPi / ArcsecondsPerRevolution;
+    m.Longitude = a.Lm + MoonLongitudeSeries(a) * TwoPi / kArcsecondsPerRevolution;
+    m.Latitude = MoonLatitudeSeries(a) * TwoPi / kArcsecondsPerRevolution;
 
     const double cosB = std::cos(m.Latitude);
     const double sinB = std::sin(m.Latitude);
     const double sinL = std::sin(m.Longitude);
     const double cosL = std::cos(m.Longitude);
-    const double s = cosB * sinL * SinObliquity + sinB * CosObliquity;
+    const double s = cosB * sinL * kSinObliquity + sinB * kCosObliquity;
     m.Declination = ArcTan2(s, std::sqrt(1 - s * s));
     // cos(declination) cannot vanish: the Moon stays within about 29 degrees of the equator.
     const double cosDec = std::cos(m.Declination);
     const double x = cosB * cosL / cosDec;
-    const double y = (cosB * sinL * CosObliquity - sinB * SinObliquity) / cosDec;
+    const double y = (cosB * sinL * kCosObliquity - sinB * kSinObliquity) / cosDec;
     m.RightAscension = WrapTwoPiClosed(ArcTan2(y, x));
     return m;
 }
@@ -237,8 +237,8 @@ void MoonNoonDistance(MoonDistanceState& state, double dayNumber) {
     const double second = DistanceSecondPartialSum(a);
     const double third = DistanceThirdPartialSum(a);
     state.EarthRadii = static_cast<float>(first + second + third);
-    state.SemiDiameterArcmin = SemiDiameterTimesEarthRadii / state.EarthRadii;
-    state.DistanceKm = static_cast<float>(state.EarthRadii * EarthRadiusKm);
+    state.SemiDiameterArcmin = kSemiDiameterTimesEarthRadii / state.EarthRadii;
+    state.DistanceKm = static_cast<float>(state.EarthRadii * kEarthRadiusKm);
 
     // Equal distances count as growing, so the very first date (previous 0) starts with "P".
     if (state.PreviousDistanceKm <= state.DistanceKm) {

@@ -14,9 +14,9 @@ namespace {
 // Topocentric correction of the Home station: the difference between geographic and
 // geocentric latitude reaches 0.1924 degrees at 45 degrees, and the geocentric radius in
 // Earth radii is 0.99833 + 0.00167 cos 2 phi (a flattening of about 1/298).
-constexpr double LatitudeReductionDegrees = 0.1924;
-constexpr double RadiusMean = 0.99833;
-constexpr double RadiusCos2Phi = 0.00167;
+constexpr double kLatitudeReductionDegrees = 0.1924;
+constexpr double kRadiusMean = 0.99833;
+constexpr double kRadiusCos2Phi = 0.00167;
 
 }  // namespace
 
@@ -29,7 +29,7 @@ StationDistanceResult StationDistance(double homeLatitudeRad, double homeLongitu
                                                    (sinHalfLon * sinHalfLon);
     const double half = ArcTan2(std::sqrt(a), std::sqrt(1 - a));
     const double centralAngle = 2 * half;
-    const double km = centralAngle * RadToDeg * KmPerDegree;
+    const double km = centralAngle * RadToDeg * kKmPerDegree;
 
     StationDistanceResult result;
     result.Distance = RoundToStep(km, 10);
@@ -47,14 +47,14 @@ TopocentricResult TopocentricEquatorial(double latitudeRad, double rightAscensio
                                         double localHourAngle, double declination,
                                         double distanceKm, double siderealTimeHours) {
     // Horizontal parallax at the noon distance.
-    const double S = std::sin(EarthRadiusKm / distanceKm);
-    const double C = std::sqrt(distanceKm * distanceKm - EarthRadiusSquaredKm2) / distanceKm;
+    const double S = std::sin(kEarthRadiusKm / distanceKm);
+    const double C = std::sqrt(distanceKm * distanceKm - kEarthRadiusSquaredKm2) / distanceKm;
     const double p = ArcTan2(S, C);
 
     // Geocentric latitude and radius of the station.
-    const double gamma = TwoPi * LatitudeReductionDegrees / 360 * std::sin(2 * latitudeRad);
+    const double gamma = TwoPi * kLatitudeReductionDegrees / 360 * std::sin(2 * latitudeRad);
     const double phiGeo = latitudeRad - gamma;
-    const double rho = RadiusMean + RadiusCos2Phi * std::cos(2 * latitudeRad);
+    const double rho = kRadiusMean + kRadiusCos2Phi * std::cos(2 * latitudeRad);
 
     const double H = localHourAngle;
     const double cosH = std::cos(H);

@@ -12,12 +12,12 @@ namespace velmorant {
 namespace {
 
 // Mean motion of the Sun in right ascension, radians per day (about 1.07 degrees).
-constexpr double SunRightAscensionPerDay = 0.0186625;
+constexpr double kSunRightAscensionPerDay = 0.0186625;
 
 // Right-ascension differences that earn a mark: 6.5 degrees (new moon) and 173.5 degrees
 // (full moon), in radians.
-constexpr double NewMoonLimit = 0.1134464;
-constexpr double FullMoonLimit = 3.028;
+constexpr double kNewMoonLimit = 0.1134464;
+constexpr double kFullMoonLimit = 3.028;
 
 // Equation of the centre and planetary perturbations of the Sun's longitude, arc seconds,
 // summed in this order.
@@ -43,15 +43,15 @@ double SunLongitudeSeries(const FundamentalArgs& a) {
 SunEquatorial SunPosition(double dayNumber, double dayFraction) {
     const FundamentalArgs a = FundamentalArguments(dayNumber, dayFraction);
     SunEquatorial sun;
-    sun.Longitude = a.Ls + SunLongitudeSeries(a) * TwoPi / ArcsecondsPerRevolution;
+    sun.Longitude = a.Ls + SunLongitudeSeries(a) * TwoPi / kArcsecondsPerRevolution;
 
     // The Sun's ecliptic latitude is taken as 0.
     const double sinL = std::sin(sun.Longitude);
-    const double s = sinL * SinObliquity;
+    const double s = sinL * kSinObliquity;
     sun.Declination = ArcTan2(s, std::sqrt(1 - s * s));
     const double cosDec = std::cos(sun.Declination);
     const double x = std::cos(sun.Longitude) / cosDec;
-    const double y = sinL * CosObliquity / cosDec;
+    const double y = sinL * kCosObliquity / cosDec;
     sun.RightAscension = WrapTwoPiClosed(WrapPeriodByFloor(ArcTan2(y, x), TwoPi));
     return sun;
 }
@@ -59,7 +59,7 @@ SunEquatorial SunPosition(double dayNumber, double dayFraction) {
 double SampledSunRightAscension(double sunRightAscensionAt0h, double dayFraction) {
     // The two ends are tested the other way round here, which gives the same result for every
     // angle: a turn taken off never leaves it below 0, a turn added never above TwoPi.
-    return WrapTwoPiClosed(sunRightAscensionAt0h + SunRightAscensionPerDay * dayFraction);
+    return WrapTwoPiClosed(sunRightAscensionAt0h + kSunRightAscensionPerDay * dayFraction);
 }
 
 std::string_view LunarPhaseMark(double moonRightAscension, double sunRightAscension) {
@@ -68,10 +68,10 @@ std::string_view LunarPhaseMark(double moonRightAscension, double sunRightAscens
         // Measured the short way round the 0/24 h boundary.
         difference = std::fabs(difference - TwoPi);
     }
-    if (difference < NewMoonLimit) {
+    if (difference < kNewMoonLimit) {
         return "NM";
     }
-    if (difference > FullMoonLimit) {
+    if (difference > kFullMoonLimit) {
         return "      FM";
     }
     return "  ";

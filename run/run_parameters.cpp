@@ -14,8 +14,8 @@ namespace velmorant {
 namespace {
 
 // Fallback program paths used when the window's boxes are empty.
-constexpr const char* DefaultTextEditor = "C:\\WINDOWS\\notepad.exe";
-constexpr const char* DefaultAdobeReader =
+constexpr const char* kDefaultTextEditor = "C:\\WINDOWS\\notepad.exe";
+constexpr const char* kDefaultAdobeReader =
     "C:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRd32.exe";
 
 // A list position (0-based, -1 for none) plus one: month and day numbers from their lists.
@@ -147,8 +147,8 @@ std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& 
     p.TimeDif = static_cast<float>(LeadingNumber(in.TimeDif));
     p.Operation = RunOperationAt(in.OperationIndex);
     p.CelestialName = in.CelestialText;
-    p.TextEditor = in.TextEditor.empty() ? DefaultTextEditor : in.TextEditor;
-    p.AdobeReader = in.AdobeReader.empty() ? DefaultAdobeReader : in.AdobeReader;
+    p.TextEditor = in.TextEditor.empty() ? kDefaultTextEditor : in.TextEditor;
+    p.AdobeReader = in.AdobeReader.empty() ? kDefaultAdobeReader : in.AdobeReader;
 
     ReadWindows(in, p);
 

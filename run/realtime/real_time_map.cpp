@@ -15,8 +15,8 @@ namespace velmorant {
 namespace {
 
 // The drawing area of the map, in pixels.
-constexpr int MapColumns = 1273;
-constexpr int MapRows = 636;
+constexpr int kMapColumns = 1273;
+constexpr int kMapRows = 636;
 
 // The pixel that holds the point at centred map coordinates (x, y). The drawing area's left
 // edge is x = -636.5 and its top edge y = +318, so pixel column c spans [c, c + 1) of 636.5 + x.
@@ -25,17 +25,17 @@ constexpr int MapRows = 636;
 MapPixel PixelAt(double x, double y) {
     const int column = static_cast<int>(std::floor(636.5 + x));
     const int row = static_cast<int>(std::floor(318.0 - y));
-    return MapPixel{std::clamp(column, 0, MapColumns - 1), std::clamp(row, 0, MapRows - 1)};
+    return MapPixel{std::clamp(column, 0, kMapColumns - 1), std::clamp(row, 0, kMapRows - 1)};
 }
 
 }  // namespace
 
 double MapX(double longitudeWestRad) {
-    return -longitudeWestRad * MapColumns / TwoPi;
+    return -longitudeWestRad * kMapColumns / TwoPi;
 }
 
 double MapY(double latitudeRad) {
-    return latitudeRad * MapRows / Pi;
+    return latitudeRad * kMapRows / Pi;
 }
 
 std::vector<MapPixel> BelowHorizonDots(double greenwichHourAngle, double declination) {

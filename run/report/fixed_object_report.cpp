@@ -94,7 +94,7 @@ bool FixedObjectReport::WriteHeader() {
     pager_.Write(second);
 
     ReportLine third;
-    third.Write("JD:").Write(NumberItem(day_.DayCursor + DayNumberJulianDate));
+    third.Write("JD:").Write(NumberItem(day_.DayCursor + kDayNumberJulianDate));
     third.Tab(25).Write("(Prepared by VELMORANT V").Write(kVersion).Write(")");
     third.Tab(68).Write("(QTH:").Write(shown.Locator).Write(")");
     pager_.Write(third);

@@ -147,7 +147,7 @@ void MoonReport::WriteHeader() {
     pager_.Write(second);
 
     ReportLine third;
-    third.Write("JD:").Write(NumberItem(day_.DayCursor + DayNumberJulianDate));
+    third.Write("JD:").Write(NumberItem(day_.DayCursor + kDayNumberJulianDate));
     if (!shown.Notes.empty()) {
         third.Write(" ").Write(shown.Callsign).Write(" NOTES: ").Write(" ");
         third.Write(FirstCharacters(shown.Notes, 51));

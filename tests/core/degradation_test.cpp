@@ -28,7 +28,7 @@ std::string Record(int i, const char* separator = ",", const char* lineEnd = "\r
     return text;
 }
 
-std::string TableText(int records = SkyTemperatureRecords, const char* separator = ",",
+std::string TableText(int records = kSkyTemperatureRecords, const char* separator = ",",
                       const char* lineEnd = "\r\n") {
     std::string text;
     for (int i = 0; i < records; ++i) {
@@ -48,7 +48,7 @@ SkyTemperatureTable Parse(const std::string& text) {
 
 TEST(ParseSkyTemperatures, ScalesTheColumnsAsSingles) {
     const SkyTemperatureTable table = Parse(TableText());
-    for (int i = 0; i < SkyTemperatureRecords; ++i) {
+    for (int i = 0; i < kSkyTemperatureRecords; ++i) {
         const auto k = static_cast<std::size_t>(i);
         ASSERT_EQ(table.RAHours[k], static_cast<float>(Key(i)));
         ASSERT_EQ(table.T144[k], static_cast<float>(Column144(i) * 0.87));
@@ -59,10 +59,10 @@ TEST(ParseSkyTemperatures, ScalesTheColumnsAsSingles) {
 TEST(ParseSkyTemperatures, FreeFormatFields) {
     const SkyTemperatureTable expected = Parse(TableText());
     const std::string texts[] = {
-        TableText(SkyTemperatureRecords, " ", "\n"),
-        TableText(SkyTemperatureRecords, " , ", "\r"),
-        TableText(SkyTemperatureRecords, "  ", " "),
-        TableText(SkyTemperatureRecords, ",", ","),
+        TableText(kSkyTemperatureRecords, " ", "\n"),
+        TableText(kSkyTemperatureRecords, " , ", "\r"),
+        TableText(kSkyTemperatureRecords, "  ", " "),
+        TableText(kSkyTemperatureRecords, ",", ","),
         "  \r\n" + TableText() + "\r\n\r\n",
         TableText() + "oops, records after the 50th are not read\r\n",
     };

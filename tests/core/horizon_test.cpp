@@ -11,7 +11,7 @@
 namespace velmorant {
 namespace {
 
-constexpr double Rad = std::numbers::pi / 180;
+constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 
 TEST(SiderealTime, ReferenceInstants) {
     EXPECT_NEAR(SiderealTime(DayNumber(2000, 1, 1), 0), 6.6647, 5e-5);
@@ -70,12 +70,12 @@ Horizon ExpectedHorizon(double latitude, double declination, double localHourAng
 }
 
 TEST(HorizonPosition, AgreesWithTheTextbookFormulasWithoutParallax) {
-    const double longitudeWest = 75 * Rad;
+    const double longitudeWest = 75 * kRadiansPerDegree;
     for (double latitudeDeg : {-60.0, -35.0, 0.0, 20.0, 52.0, 80.0}) {
         for (double declinationDeg : {-25.0, 0.0, 15.0, 28.0}) {
             for (double localHourAngle : {-2.5, -1.0, -0.3, 0.4, 1.2, 2.9}) {
-                const double latitude = latitudeDeg * Rad;
-                const double declination = declinationDeg * Rad;
+                const double latitude = latitudeDeg * kRadiansPerDegree;
+                const double declination = declinationDeg * kRadiansPerDegree;
                 // The local hour angle is GHA less the west-positive longitude.
                 const double objectGha = longitudeWest + localHourAngle;
                 StationView view;

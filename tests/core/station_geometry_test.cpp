@@ -48,7 +48,7 @@ struct Equatorial {
 
 Equatorial ExactTopocentric(double phiGeo, double rho, double ra, double hourAngle, double dec,
                             double distanceKm) {
-    const double r = distanceKm / EarthRadiusKm;
+    const double r = distanceKm / kEarthRadiusKm;
     // Axes: toward the station's meridian on the equator, toward the west, toward the pole.
     const double x = r * std::cos(dec) * std::cos(hourAngle) - rho * std::cos(phiGeo);
     const double y = r * std::cos(dec) * std::sin(hourAngle);

@@ -15,12 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto parsed = ParseSkyTemperatures(text);
     if (const auto* error = std::get_if<SkyTemperatureError>(&parsed)) {
-        FUZZ_REQUIRE(error->Record >= 1 && error->Record <= SkyTemperatureRecords);
+        FUZZ_REQUIRE(error->Record >= 1 && error->Record <= kSkyTemperatureRecords);
         FUZZ_REQUIRE(!error->Fault.empty());
         return 0;
     }
     const auto& table = std::get<SkyTemperatureTable>(parsed);
-    for (int i = 0; i < SkyTemperatureRecords; ++i) {
+    for (int i = 0; i < kSkyTemperatureRecords; ++i) {
         const auto r = static_cast<std::size_t>(i);
         FUZZ_REQUIRE(!std::isnan(table.RAHours[r]) && !std::isnan(table.T144[r]) &&
                      !std::isnan(table.T432[r]));
