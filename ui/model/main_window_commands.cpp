@@ -54,32 +54,22 @@ void MainWindowModel::txtTimeDif_Change() {
     cmdStop_Click();
 }
 
+// The label shares one place between the two program paths; a click shows the other one.
 void MainWindowModel::lblTextEditor_Click() {
-    if (lblTextEditor.caption == kTextEditorCaption) {
-        SetCaption(lblTextEditor, kPdfReaderCaption);
-        Show(txtTextEditor, false);
-        Show(txtAdobeReader, true);
-    } else if (lblTextEditor.caption == kPdfReaderCaption) {
-        SetCaption(lblTextEditor, kTextEditorCaption);
-        Show(txtTextEditor, true);
-        Show(txtAdobeReader, false);
-    }
+    showingPdfReader_ = !showingPdfReader_;
+    SetCaption(lblTextEditor, showingPdfReader_ ? kPdfReaderCaption : kTextEditorCaption);
+    Show(txtTextEditor, !showingPdfReader_);
+    Show(txtAdobeReader, showingPdfReader_);
 }
 
+// The range row shows either the azimuth pair or the UTC time pair; a click shows the other.
 void MainWindowModel::lblAzRange_Click() {
-    if (lblAzRange.caption == kAzimuthRangeCaption) {
-        SetCaption(lblAzRange, kTimeRangeCaption);
-        Show(txtAZMIN, false);
-        Show(txtAZMAX, false);
-        Show(txtGMTMIN, true);
-        Show(txtGMTMAX, true);
-    } else if (lblAzRange.caption == kTimeRangeCaption) {
-        SetCaption(lblAzRange, kAzimuthRangeCaption);
-        Show(txtAZMIN, true);
-        Show(txtAZMAX, true);
-        Show(txtGMTMIN, false);
-        Show(txtGMTMAX, false);
-    }
+    showingTimeRange_ = !showingTimeRange_;
+    SetCaption(lblAzRange, showingTimeRange_ ? kTimeRangeCaption : kAzimuthRangeCaption);
+    Show(txtAZMIN, !showingTimeRange_);
+    Show(txtAZMAX, !showingTimeRange_);
+    Show(txtGMTMIN, showingTimeRange_);
+    Show(txtGMTMAX, showingTimeRange_);
 }
 
 }  // namespace velmorant

@@ -24,6 +24,7 @@ void MainWindowModel::Form_Load() {
     Show(txtAZMAX, home);
     Show(txtGMTMIN, false);
     Show(txtGMTMAX, false);
+    showingTimeRange_ = false;
     SetCaption(lblAzRange, kAzimuthRangeCaption);
     AzMin = ToSingle(LeadingNumber(txtAZMIN.text));
     AzMax = ToSingle(LeadingNumber(txtAZMAX.text));

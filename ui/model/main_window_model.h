@@ -234,6 +234,10 @@ class MainWindowModel : public MainWindowControls {
     bool endRequested_ = false;
     PlanningRunResult::Kind lastPlanningOutcome_ = PlanningRunResult::Kind::Completed;
 
+    // Which pair the range row shows, which program path the Text Editor place shows.
+    bool showingTimeRange_ = false;
+    bool showingPdfReader_ = false;
+
     WindowWriter writer_;
     StationWorkflow stations_;
     SavedDefaults defaults_;
