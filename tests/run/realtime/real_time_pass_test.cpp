@@ -10,7 +10,7 @@
 
 #include "core/constants.h"
 #include "core/numeric.h"
-#include "tests/run/real_time_fixtures.h"
+#include "tests/run/realtime/real_time_fixtures.h"
 
 namespace velmorant {
 namespace {

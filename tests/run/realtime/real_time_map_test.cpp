@@ -11,7 +11,7 @@
 #include "core/constants.h"
 #include "core/numeric.h"
 #include "run/realtime/real_time_pass.h"
-#include "tests/run/real_time_fixtures.h"
+#include "tests/run/realtime/real_time_fixtures.h"
 
 namespace velmorant {
 namespace {
