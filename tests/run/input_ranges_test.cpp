@@ -7,31 +7,16 @@
 #include <gtest/gtest.h>
 
 #include "run/run_parameters.h"
+#include "tests/run/realtime/real_time_fixtures.h"
 
 namespace velmorant {
 namespace {
 
-// A window with every value in range: Home in Munich, DX in Connecticut, the Moon, Planning.
+// A window with every value in range: the shipped defaults (Home in Munich, DX in Connecticut,
+// the Moon) in Planning.
 WindowInputs ValidWindow() {
-    WindowInputs in;
+    WindowInputs in = testing::DefaultRealTimeInputs();
     in.OperationIndex = 0;
-    in.MonthStartIndex = in.MonthEndIndex = 2;
-    in.DayStartIndex = in.DayEndIndex = 15;
-    in.YearStart = in.YearEnd = "2016";
-    in.Home = {true, "DL1ABC", "JN58td", "",   "48", "8",  "45",
-               "N",  "11",     "37",     "30", "E",  "-2", "90"};
-    in.DX = {true, "W1XYZ", "FN31pq", "", "41", "41", "15", "N", "72", "42", "30", "W", "-2", "90"};
-    in.CelestialIndex = 0;
-    in.CelestialText = "Moon";
-    in.Noise = "50";
-    in.IncrementMinutes = "15";
-    in.OutputLines = "22";
-    in.Band = "144";
-    in.TimeDif = "0";
-    in.AzMin = "0";
-    in.AzMax = "360";
-    in.GmtMin = "0000";
-    in.GmtMax = "2400";
     in.MaxDegradation = "0";
     return in;
 }
