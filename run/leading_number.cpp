@@ -44,6 +44,28 @@ bool BeyondTheLargest(std::string_view number) {
     return magnitude + exponent > 0;
 }
 
+// The exponent that starts at `pos` ("e", "E", "d" or "D", a sign, digits) written as "e",
+// sign, digits; empty when none starts there. It counts only when at least one digit follows the
+// letter ("1e" reads as 1).
+std::string ExponentAt(const std::string& compact, std::size_t pos) {
+    if (pos >= compact.size() || (compact[pos] != 'e' && compact[pos] != 'E' &&
+                                  compact[pos] != 'd' && compact[pos] != 'D')) {
+        return {};
+    }
+    std::size_t expPos = pos + 1;
+    std::string exponent = "e";
+    if (expPos < compact.size() && (compact[expPos] == '+' || compact[expPos] == '-')) {
+        exponent.push_back(compact[expPos]);
+        ++expPos;
+    }
+    const std::size_t expDigits = expPos;
+    while (expPos < compact.size() && IsDigit(compact[expPos])) {
+        exponent.push_back(compact[expPos]);
+        ++expPos;
+    }
+    return expPos > expDigits ? exponent : std::string();
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
@@ -78,24 +100,7 @@ double LeadingNumber(std::string_view text) {
         return 0.0;
     }
     std::string number = compact.substr(mantissaStart, pos - mantissaStart);
-    // An exponent counts only when at least one digit follows it ("1e" reads as 1).
-    if (pos < compact.size() && (compact[pos] == 'e' || compact[pos] == 'E' ||
-                                 compact[pos] == 'd' || compact[pos] == 'D')) {
-        std::size_t expPos = pos + 1;
-        std::string exponent = "e";
-        if (expPos < compact.size() && (compact[expPos] == '+' || compact[expPos] == '-')) {
-            exponent.push_back(compact[expPos]);
-            ++expPos;
-        }
-        const std::size_t expDigits = expPos;
-        while (expPos < compact.size() && IsDigit(compact[expPos])) {
-            exponent.push_back(compact[expPos]);
-            ++expPos;
-        }
-        if (expPos > expDigits) {
-            number += exponent;
-        }
-    }
+    number += ExponentAt(compact, pos);
 
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);

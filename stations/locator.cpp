@@ -121,10 +121,36 @@ LocatorOutcome LocatorToCoordinates(LocatorFields& fields) {
     return LocatorOutcome::Converted;
 }
 
-// The coordinates are added in single precision. E, A and their square parts E' and A' are
-// each computed in double from the single values and stored as singles; the two subsquare
-// products are formed in double from those singles. For a position on or very near a boundary
-// these roundings decide the character, so each step keeps its precision exactly.
+// The six characters of the locator of a position (degrees, latitude north, longitude WEST
+// positive, on the globe and not a pole), before the subsquare rule. E, A and their square parts
+// E' and A' are each computed in double from the single values and stored as singles; the two
+// subsquare products are formed in double from those singles. For a position on or very near a
+// boundary these roundings decide the character, so each step keeps its precision exactly.
+std::string LocatorCharacters(float lat, float lonW) {
+    const float e = static_cast<float>((180.0 - static_cast<double>(lonW)) / 20.0);
+    const float a = static_cast<float>((90.0 + static_cast<double>(lat)) / 10.0);
+    const float eFloor = std::floor(e);
+    const float aFloor = std::floor(a);
+    const float eSquare =
+        static_cast<float>((static_cast<double>(e) - static_cast<double>(eFloor)) * 10.0);
+    const float aSquare =
+        static_cast<float>((static_cast<double>(a) - static_cast<double>(aFloor)) * 10.0);
+    const double eSquareFraction =
+        static_cast<double>(eSquare) - std::floor(static_cast<double>(eSquare));
+    const double aSquareFraction =
+        static_cast<double>(aSquare) - std::floor(static_cast<double>(aSquare));
+
+    std::string locator(kLocatorLength, ' ');
+    locator[0] = static_cast<char>(65 + static_cast<int>(eFloor));
+    locator[1] = static_cast<char>(65 + static_cast<int>(aFloor));
+    locator[2] = static_cast<char>(48 + static_cast<int>(std::floor(eSquare)));
+    locator[3] = static_cast<char>(48 + static_cast<int>(std::floor(aSquare)));
+    locator[4] = static_cast<char>(65 + static_cast<int>(std::floor(eSquareFraction * 24.0)));
+    locator[5] = static_cast<char>(65 + static_cast<int>(std::floor(aSquareFraction * 24.0)));
+    return locator;
+}
+
+// The coordinates are added in single precision (see LocatorCharacters for the rest).
 LocatorOutcome CoordinatesToLocator(LocatorFields& fields) {
     const float sum = fields.LatDeg + fields.LatMin + fields.LatSec + fields.LonDeg +
                       fields.LonMin + fields.LonSec;
@@ -167,26 +193,7 @@ LocatorOutcome CoordinatesToLocator(LocatorFields& fields) {
         lonW = 180.0f;
     }
 
-    const float e = static_cast<float>((180.0 - static_cast<double>(lonW)) / 20.0);
-    const float a = static_cast<float>((90.0 + static_cast<double>(lat)) / 10.0);
-    const float eFloor = std::floor(e);
-    const float aFloor = std::floor(a);
-    const float eSquare =
-        static_cast<float>((static_cast<double>(e) - static_cast<double>(eFloor)) * 10.0);
-    const float aSquare =
-        static_cast<float>((static_cast<double>(a) - static_cast<double>(aFloor)) * 10.0);
-    const double eSquareFraction =
-        static_cast<double>(eSquare) - std::floor(static_cast<double>(eSquare));
-    const double aSquareFraction =
-        static_cast<double>(aSquare) - std::floor(static_cast<double>(aSquare));
-
-    std::string locator(kLocatorLength, ' ');
-    locator[0] = static_cast<char>(65 + static_cast<int>(eFloor));
-    locator[1] = static_cast<char>(65 + static_cast<int>(aFloor));
-    locator[2] = static_cast<char>(48 + static_cast<int>(std::floor(eSquare)));
-    locator[3] = static_cast<char>(48 + static_cast<int>(std::floor(aSquare)));
-    locator[4] = static_cast<char>(65 + static_cast<int>(std::floor(eSquareFraction * 24.0)));
-    locator[5] = static_cast<char>(65 + static_cast<int>(std::floor(aSquareFraction * 24.0)));
+    std::string locator = LocatorCharacters(lat, lonW);
     ApplySubsquareRule(locator);
     fields.Locator = locator;
     return LocatorOutcome::Converted;

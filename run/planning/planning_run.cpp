@@ -56,6 +56,9 @@ class PlanningWalk {
   private:
     enum class InstantEnd { Next, SkipDay, Abandon };
 
+    // The instants of one day, 0000 to 2400 at the increment: Next when the day ran to its end,
+    // SkipDay when it was cut short, Abandon when the whole run ends.
+    InstantEnd WalkDay(bool moon);
     InstantEnd MoonInstant(float utcHHMM, float dayFraction);
     InstantEnd FixedInstant(float utcHHMM, float dayFraction);
 
@@ -102,33 +105,11 @@ PlanningEnd PlanningWalk::Run() {
                 FixedObjectReportDay{dayCursor_, date.year, date.month, date.day});
         }
 
-        // A planning day always runs from 0000 to 2400; the typed time window is a filter.
-        constexpr float windowEnd = 2400.0f;
-        float utcHHMM = 0.0f;
-        bool skipDay = false;
-        for (;;) {
-            const double beyond = ClockMinutes(utcHHMM) - ClockMinutes(windowEnd);
-            if (beyond > 0) {
-                if (beyond >= p_.IncrementMinutes) {
-                    break;
-                }
-                // The end of the window is computed even when the step does not land on it.
-                utcHHMM = windowEnd;
-            }
-            const float dayFraction = DayFractionOf(utcHHMM);
-            const InstantEnd end =
-                moon ? MoonInstant(utcHHMM, dayFraction) : FixedInstant(utcHHMM, dayFraction);
-            if (end == InstantEnd::Abandon) {
-                return PlanningEnd::OneStationOnly;
-            }
-            if (end == InstantEnd::SkipDay) {
-                skipDay = true;
-                break;
-            }
-            utcHHMM = NextInstant(utcHHMM, p_.IncrementMinutes);
+        const InstantEnd dayEnd = WalkDay(moon);
+        if (dayEnd == InstantEnd::Abandon) {
+            return PlanningEnd::OneStationOnly;
         }
-
-        if (!skipDay) {
+        if (dayEnd != InstantEnd::SkipDay) {
             if (moon) {
                 moonReport_.EndDay();
             } else {
@@ -142,6 +123,29 @@ PlanningEnd PlanningWalk::Run() {
         if (dayCursor_ - p_.EndDayNumber > 0.5f) {
             return PlanningEnd::Completed;
         }
+    }
+}
+
+PlanningWalk::InstantEnd PlanningWalk::WalkDay(bool moon) {
+    // A planning day always runs from 0000 to 2400; the typed time window is a filter.
+    constexpr float windowEnd = 2400.0f;
+    float utcHHMM = 0.0f;
+    for (;;) {
+        const double beyond = ClockMinutes(utcHHMM) - ClockMinutes(windowEnd);
+        if (beyond > 0) {
+            if (beyond >= p_.IncrementMinutes) {
+                return InstantEnd::Next;
+            }
+            // The end of the window is computed even when the step does not land on it.
+            utcHHMM = windowEnd;
+        }
+        const float dayFraction = DayFractionOf(utcHHMM);
+        const InstantEnd end =
+            moon ? MoonInstant(utcHHMM, dayFraction) : FixedInstant(utcHHMM, dayFraction);
+        if (end == InstantEnd::Abandon || end == InstantEnd::SkipDay) {
+            return end;
+        }
+        utcHHMM = NextInstant(utcHHMM, p_.IncrementMinutes);
     }
 }
 
