@@ -111,6 +111,8 @@ void ReadFixedObject(const WindowInputs& in, RunParameters& p) {
 
 }  // namespace
 
+// One field after the other, in the order the window is read: long because it is the list of
+// the run's values, each taken from its box with its own rule.
 std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& in) {
     if (auto refusal = InputRangeRefusal(in)) {
         return *refusal;
