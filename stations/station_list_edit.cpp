@@ -12,7 +12,6 @@ namespace velmorant {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kDefaultNotes = ",EME,,,,";
 
 // The lines through the end line, or all of them when there is none.
 std::size_t KeptLineCount(const std::vector<std::string_view>& lines) {

@@ -31,6 +31,9 @@ enum class StationEdit { Replace, Delete, Add };
 std::string EditStationList(std::string_view fileText, StationEdit edit, int recordNumber,
                             std::string_view callsign, std::string_view newLine);
 
+// The notes stored for a station that has none.
+inline constexpr std::string_view kDefaultNotes = ",EME,,,,";
+
 // The written form of a station: callsign, comma, locator, comma, notes, nothing padded or
 // trimmed (the editor has right-trimmed the callsign already). Empty notes are written as
 // ",EME,,,,", so the line reads "DL1ABC,JO62qm,,EME,,,,".

@@ -20,10 +20,13 @@ constexpr const char* kExistingStationText =
     "record.";
 constexpr const char* kNewStationText =
     "A new record is shown below.  Please confirm that you want to add this new record!";
-// Notes stored for a new station without any.
-constexpr const char* kDefaultNotes = ",EME,,,,";
 // The comment lines on top of CALL3.TXT, which the dialog's station number leaves out.
 constexpr int kCommentLines = 17;
+
+// Notes as the dialog offers them: the stored default for a station without any.
+std::string NotesOrDefault(const std::string& notes) {
+    return notes.empty() ? std::string(kDefaultNotes) : notes;
+}
 
 // What the dialog's first button does: it replaces a station in the list and adds one that is
 // not; Delete acts only on a station in the list; nothing for Cancel.
@@ -63,12 +66,10 @@ StationTexts StationWorkflow::RowShowing(const std::string& callsign,
     // shows this callsign (the Home box compared right-trimmed, the DX box as it is).
     const MainWindowControls& w = window_.Controls;
     if (RightTrimmed(w.txtCallsignHome.text) == callsign) {
-        return {callsign, w.txtLocatorHome.text,
-                w.txtNotesHome.text.empty() ? kDefaultNotes : w.txtNotesHome.text};
+        return {callsign, w.txtLocatorHome.text, NotesOrDefault(w.txtNotesHome.text)};
     }
     if (w.txtCallsignDX.text == callsign) {
-        return {callsign, w.txtLocatorDX.text,
-                w.txtNotesDX.text.empty() ? kDefaultNotes : w.txtNotesDX.text};
+        return {callsign, w.txtLocatorDX.text, NotesOrDefault(w.txtNotesDX.text)};
     }
     return searched;
 }
@@ -118,7 +119,7 @@ bool StationWorkflow::Storable(StationTexts& station) {
 
 void StationWorkflow::UpdateStationList(StationTexts& station) {
     std::string locatorToStore = station.Locator;
-    std::string notesToStore = station.Notes.empty() ? kDefaultNotes : station.Notes;
+    std::string notesToStore = NotesOrDefault(station.Notes);
     if (ListMissing()) {
         return;
     }
