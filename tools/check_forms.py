@@ -148,7 +148,7 @@ INPUT = {
                  ["km", "mi"]),
     "lbBand": (LB, (480, 416, None, None), "Band", None, None),
     "cboBand": (CB, (528, 416, 65, 32), "50", "Select Band in MHz",
-                ["50", "144", "220", "432", "1296"]),
+                ["50", "144", "220", "432", "1296", "2304", "3400", "5760", "10368"]),
     "lblTextEditor": (LB, (600, 416, 113, 25), "Text Editor",
                       "Press to Toggle Between Text Editor and Adobe Reader", None),
     "txtTextEditor": (TX, (720, 416, 249, 32), "%Systemroot%\\notepad.exe",

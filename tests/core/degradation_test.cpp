@@ -184,6 +184,32 @@ TEST_F(PathDegradationTest, TwelveNinetySixScalesThe432Column) {
                 10 * std::log10((kReceiverK + uhf.SkyTemperature) / (kReceiverK + 12.45)), 1e-4);
 }
 
+// The microwave bands follow the 1296 MHz rule at their own frequency: the 432 MHz column above
+// 2.7 K divided by (f / 432)^2.8, the coldest sky likewise (factors from a desk calculation).
+TEST_F(PathDegradationTest, MicrowaveBandsScaleThe432ColumnToTheirFrequency) {
+    struct Case {
+        double BandMHz;
+        double Factor;    // (f / 432)^2.8
+        double ColdSkyK;  // (12.45 - 2.7) / Factor + 2.7
+    };
+    const Case cases[] = {
+        {2304, 108.54165, 2.789827},
+        {3400, 322.69072, 2.730215},
+        {5760, 1411.9797, 2.706905},
+        {10368, 7321.3552, 2.701332},
+    };
+    const DegradationResult uhf = At(356410, 356410, 0.5, 6.0, 432);
+    for (const Case& c : cases) {
+        const DegradationResult band = At(356410, 356410, 0.5, 6.0, c.BandMHz);
+        EXPECT_NEAR(band.SkyTemperature, (uhf.SkyTemperature - 2.7) / c.Factor + 2.7, 1e-4)
+            << c.BandMHz;
+        EXPECT_NEAR(band.Degradation,
+                    10 * std::log10((kReceiverK + band.SkyTemperature) / (kReceiverK + c.ColdSkyK)),
+                    1e-4)
+            << c.BandMHz;
+    }
+}
+
 TEST_F(PathDegradationTest, TwoTwentyUsesThe432Column) {
     for (double ra : {0.2, 6.0, 13.7, 23.9}) {
         const DegradationResult b220 = At(370000, 390000, 0.8, ra, 220);

@@ -1,8 +1,14 @@
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "ui/model/defaults_file.h"
+#include "ui/model/defaults_storage.h"
 #include "ui/model/main_window_model.h"
 #include "window_fixture.h"
 
@@ -154,6 +160,45 @@ TEST_P(EscFlag, IsSavedAsOneForNAndTwoOtherwise) {
 INSTANTIATE_TEST_SUITE_P(Texts, EscFlag,
                          ::testing::Values(EscCase{"Y", 2, "Y"}, EscCase{"", 2, "Y"},
                                            EscCase{"n", 2, "Y"}, EscCase{"N", 1, "N"}));
+
+// --- The bands ---
+
+std::string ReadWhole(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Each microwave band goes into VELMORANT.DAT on disk with SET DEFAULTS and comes back, chosen
+// in the list, with RESTART.
+TEST(MicrowaveBands, SurviveSetDefaultsAndRestart) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("velmorant-bands-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "VELMORANT.DAT", std::ios::binary) << kInitialFile;
+    testing_support::FakeClock clock;
+    FileDefaultsStorage storage(folder);
+    testing_support::FakePresenter messages;
+    MainWindowModel window(clock, storage, messages);
+    window.Form_Load();
+
+    const std::pair<int, std::string> bands[] = {
+        {5, "2304"}, {6, "3400"}, {7, "5760"}, {8, "10368"}};
+    for (const auto& [index, text] : bands) {
+        ASSERT_TRUE(window.ChooseItem("cboBand", index).ok);
+        ASSERT_EQ(window.cboBand.text, text);
+        window.cmdSET_Click();
+        const std::string saved = ReadWhole(folder / "VELMORANT.DAT");
+        EXPECT_EQ(Line(saved, 4).rfind("\"15\",2,22,\"" + text + "\",", 0), 0u) << Line(saved, 4);
+        ASSERT_TRUE(window.ChooseItem("cboBand", 0).ok);
+        window.cmdRESTART_Click();
+        EXPECT_EQ(window.cboBand.text, text);
+        EXPECT_EQ(window.cboBand.selectedIndex, index) << text;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+    std::filesystem::remove_all(folder);
+}
 
 // --- The saved object ---
 

@@ -142,8 +142,9 @@ struct MainWindowControls {
     Label lblUnits{.caption = "Units"};
     ComboBox cboUnits{.items = {"km", "mi"}};
     Label lbBand{.caption = "Band"};
-    ComboBox cboBand{
-        .items = {"50", "144", "220", "432", "1296"}, .selectedIndex = 0, .text = "50"};
+    ComboBox cboBand{.items = {"50", "144", "220", "432", "1296", "2304", "3400", "5760", "10368"},
+                     .selectedIndex = 0,
+                     .text = "50"};
     Label lblTextEditor{.caption = std::string(kTextEditorCaption)};
     TextBox txtTextEditor{.text = "%Systemroot%\\notepad.exe"};
     TextBox txtAdobeReader{.text = "C:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRd32.exe",
