@@ -227,8 +227,10 @@ TEST_F(WindowTest, SettingsActAsTheOperatorWould) {
     Set("cboBand", "1296");
     EXPECT_EQ(window.cboBand.selectedIndex, 4);
     Set("cboBand", "10368");
+    EXPECT_EQ(window.cboBand.selectedIndex, 8);
+    Set("cboBand", "24048");  // not in the list: typed
     EXPECT_EQ(window.cboBand.selectedIndex, -1);
-    EXPECT_EQ(window.cboBand.text, "10368");
+    EXPECT_EQ(window.cboBand.text, "24048");
 
     Set("cboRegion", "2");  // the items read " 2"
     EXPECT_EQ(window.cboRegion.selectedIndex, -1);
