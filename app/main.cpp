@@ -8,6 +8,7 @@
 
 #include "app/plan_command.h"
 #include "app/station_commands.h"
+#include "app/track_command.h"
 #include "app/window_command.h"
 #include "velmorant/version.h"
 
@@ -21,6 +22,7 @@ void PrintUsage(std::FILE* stream) {
     std::fputs(velmorant::LocatorUsage(), stream);
     std::fputs("\n", stream);
     std::fputs(velmorant::LookupUsage(), stream);
+    std::fprintf(stream, "\n%s", velmorant::TrackUsage());
 }
 
 }  // namespace
@@ -40,6 +42,9 @@ int main(int argc, char** argv) {
     }
     if (command == "lookup") {
         return velmorant::RunLookupCommand(rest);
+    }
+    if (command == "track") {
+        return velmorant::RunTrackCommand(rest);
     }
     if (command == "--help" || command == "-h" || command == "help") {
         PrintUsage(stdout);

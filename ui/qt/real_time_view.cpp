@@ -128,6 +128,14 @@ void RealTimeView::ShowPass(const RealTimeFrame& frame) {
         SetColour(form_->picdB, frame.DegradationColour);
         SetText(form_->picdB, frame.DegradationText);
     }
+    for (QLabel* label : {form_->lblDoppler, form_->lblEcho, form_->lblEchoDoppler,
+                          form_->lblDopplerDX, form_->lblDXDoppler}) {
+        label->setVisible(frame.ShowDoppler);
+    }
+    SetText(form_->lblEchoDoppler, frame.EchoDopplerText);
+    SetText(form_->lblDXDoppler, frame.DXDopplerText);
+    form_->lblClockCheck->setVisible(!frame.ClockCheck.empty());
+    SetText(form_->lblClockCheck, frame.ClockCheck);
 }
 
 void RealTimeView::ShowMapUpdate(const MapUpdateFrame& frame) {
