@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,12 +93,12 @@ struct MapSubPoint {
 
 // The once-a-minute map update.
 struct MapUpdateFrame {
-    std::vector<MapStation> Stations;  // Home first, then DX (the displayed ones)
-    MapSubPoint SubPoint;
-    std::vector<MapPixel> BelowHorizon;  // black dots where the object is below the horizon
-    bool ShowTopocentric = false;        // lblTopocentric, lblGHA, lblGHAT, lblDEC, lblDECT
-    std::string TopocentricGHA;          // lblGHAT, angle text
-    std::string TopocentricDec;          // lblDECT, angle text
+    std::vector<MapStation> Stations;     // Home first, then DX (the displayed ones)
+    std::optional<MapSubPoint> SubPoint;  // the object at the zenith; always set by MapUpdate
+    std::vector<MapPixel> BelowHorizon;   // black dots where the object is below the horizon
+    bool ShowTopocentric = false;         // lblTopocentric, lblGHA, lblGHAT, lblDEC, lblDECT
+    std::string TopocentricGHA;           // lblGHAT, angle text
+    std::string TopocentricDec;           // lblDECT, angle text
     TextColour TopocentricDecColour = TextColour::SystemText;
     std::string AzElLine;  // the line of QVAZEL.DAT, without its line end
 };

@@ -81,7 +81,9 @@ void WorldMapView::Show(const MapUpdateFrame& frame) {
             painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                              QString::fromUtf8(station.Caption.c_str()));
         }
-        DrawSubPoint(painter, frame.SubPoint);
+        if (frame.SubPoint) {
+            DrawSubPoint(painter, *frame.SubPoint);
+        }
     }
     const QRgb black = qRgb(0, 0, 0);
     for (const MapPixel& dot : frame.BelowHorizon) {

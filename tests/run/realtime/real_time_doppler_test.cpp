@@ -109,10 +109,11 @@ TEST(SubPoint, StandsWhereTheObjectIsAtTheZenith) {
     const RealTimePassResult pass = RealTimePass(params, ShippedSky(), At(2016, 3, 16, 18, 0, 7));
     double previous = 0;
     const MapUpdateFrame update = MapUpdate(params, pass, previous);
-    EXPECT_DOUBLE_EQ(update.SubPoint.Y, MapY(pass.Declination));
-    EXPECT_DOUBLE_EQ(update.SubPoint.X, MapX(SubPointLongitudeWest(pass.GreenwichHourAngle)));
-    EXPECT_EQ(update.SubPoint.Caption, "Moon");
-    EXPECT_EQ(update.SubPoint.Colour, (RgbColour{96, 96, 96}));
+    ASSERT_TRUE(update.SubPoint.has_value());
+    EXPECT_DOUBLE_EQ(update.SubPoint->Y, MapY(pass.Declination));
+    EXPECT_DOUBLE_EQ(update.SubPoint->X, MapX(SubPointLongitudeWest(pass.GreenwichHourAngle)));
+    EXPECT_EQ(update.SubPoint->Caption, "Moon");
+    EXPECT_EQ(update.SubPoint->Colour, (RgbColour{96, 96, 96}));
     // The object is at the zenith there: its elevation seen from the sub-point is 90 degrees.
     const double lon = SubPointLongitudeWest(pass.GreenwichHourAngle);
     const double sinElevation = std::cos(pass.Declination) * std::cos(pass.Declination) *
