@@ -147,7 +147,8 @@ INPUT = {
     "cboUnits": (CB, (416, 416, 57, 32), "", "Select units for Distances Displayed",
                  ["km", "mi"]),
     "lbBand": (LB, (480, 416, None, None), "Band", None, None),
-    "cboBand": (CB, (528, 416, 65, 32), "50", "Select Band in MHz",
+    # Wide enough for the five digits of 10368 MHz.
+    "cboBand": (CB, (522, 416, 78, 32), "50", "Select Band in MHz",
                 ["50", "144", "220", "432", "1296", "2304", "3400", "5760", "10368"]),
     "lblTextEditor": (LB, (600, 416, 113, 25), "Text Editor",
                       "Press to Toggle Between Text Editor and Adobe Reader", None),
