@@ -67,18 +67,28 @@ void MoonState(const InstantDates& dates, double pv[2][3]) {
     }
 }
 
+// The celestial-to-intermediate matrix of the instant (precession, nutation, frame bias).
+struct Frame {
+    double CelestialToIntermediate[3][3];
+};
+
+Frame FrameOf(const InstantDates& dates) {
+    Frame frame;
+    eraC2i06a(dates.Epoch, dates.TTDays, frame.CelestialToIntermediate);
+    return frame;
+}
+
 // The station's geocentric position (m) and velocity (m/s) in the GCRS: eraPvtob gives them in
 // the intermediate frame of the date from the Earth rotation angle, and the transposed
 // celestial-to-intermediate matrix turns them back. The matrix's own slow turning (precession,
-// nutation) adds under a micrometre per second and is left out.
-void StationState(const InstantDates& dates, const GeoSite& station, double pv[2][3]) {
+// nutation: about 1e-11 rad/s) would add under 0.1 mm/s to the station's velocity and is left
+// out. The frame comes by value: ERFA takes the matrix through a pointer to non-const.
+void StationState(const InstantDates& dates, Frame frame, const GeoSite& station, double pv[2][3]) {
     const double earthRotationAngle = eraEra00(dates.Epoch, dates.UtcDays);
     double intermediate[2][3];
     eraPvtob(-station.LongitudeWestRad, station.LatitudeRad, 0.0, 0.0, 0.0, 0.0, earthRotationAngle,
              intermediate);
-    double celestialToIntermediate[3][3];
-    eraC2i06a(dates.Epoch, dates.TTDays, celestialToIntermediate);
-    eraTrxpv(celestialToIntermediate, intermediate, pv);
+    eraTrxpv(frame.CelestialToIntermediate, intermediate, pv);
 }
 
 // d|r|/dt of the station-to-Moon vector r.
@@ -99,8 +109,9 @@ double MoonRangeRateMps(const UtcDateTime& utc, const GeoSite& station) {
     const InstantDates dates = DatesOf(utc);
     double moon[2][3];
     MoonState(dates, moon);
+    const Frame frame = FrameOf(dates);
     double site[2][3];
-    StationState(dates, station, site);
+    StationState(dates, frame, station, site);
     return RangeRate(moon, site);
 }
 
@@ -109,10 +120,11 @@ MoonDopplerResult MoonDoppler(const UtcDateTime& utc, const GeoSite& home, const
     const InstantDates dates = DatesOf(utc);
     double moon[2][3];
     MoonState(dates, moon);
+    const Frame frame = FrameOf(dates);
     double homeSite[2][3];
-    StationState(dates, home, homeSite);
+    StationState(dates, frame, home, homeSite);
     double dxSite[2][3];
-    StationState(dates, dx, dxSite);
+    StationState(dates, frame, dx, dxSite);
 
     MoonDopplerResult result;
     result.HomeRangeRateMps = RangeRate(moon, homeSite);
