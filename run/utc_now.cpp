@@ -26,9 +26,9 @@ UtcInstant UtcNow(const LocalDateTime& local, float timeDifHours) {
         minute -= 1440;
     }
     UtcInstant utc;
-    utc.Year = date.year;
-    utc.Month = date.month;
-    utc.Day = date.day;
+    utc.Year = date.Year;
+    utc.Month = date.Month;
+    utc.Day = date.Day;
     utc.Hour = minute / 60;
     utc.Minute = minute % 60;
     utc.Second = local.Second;

@@ -47,9 +47,9 @@ void Complain(const QString& text) {
 }
 
 struct ImageSpot {
-    int position = 0;
-    int length = 0;
-    QTextImageFormat format;
+    int Position = 0;
+    int Length = 0;
+    QTextImageFormat Format;
 };
 
 // Every image of the document, in document order (table cells included).
@@ -96,9 +96,9 @@ void ResolveImages(QTextDocument& doc, const QDir& screenshots, const QDir& manu
     std::reverse(spots.begin(), spots.end());
     for (const ImageSpot& spot : spots) {
         QTextCursor cursor(&doc);
-        cursor.setPosition(spot.position);
-        cursor.setPosition(spot.position + spot.length, QTextCursor::KeepAnchor);
-        const QString name = spot.format.name();
+        cursor.setPosition(spot.Position);
+        cursor.setPosition(spot.Position + spot.Length, QTextCursor::KeepAnchor);
+        const QString name = spot.Format.name();
         const QString file = LocateImage(name, screenshots, manualFolder);
         const QImage image = file.isEmpty() ? QImage() : QImage(file);
         if (image.isNull()) {
@@ -115,7 +115,7 @@ void ResolveImages(QTextDocument& doc, const QDir& screenshots, const QDir& manu
         }
         doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
         const double scale = std::min({1.0, maxWidth / image.width(), maxHeight / image.height()});
-        QTextImageFormat format = spot.format;
+        QTextImageFormat format = spot.Format;
         format.setWidth(image.width() * scale);
         format.setHeight(image.height() * scale);
         cursor.setCharFormat(format);

@@ -21,7 +21,7 @@ void RealTimeSession::Pass() {
     if (state_.Fresh) {
         lastMapUpdateMinute_ = -1;
         if (display_.Open) {
-            display_.Open(w.cboCelestial.text);
+            display_.Open(w.cboCelestial.Text);
         }
     }
     writer.Show(w.cmdRUN, false);
