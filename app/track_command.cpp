@@ -22,10 +22,10 @@ namespace {
 enum class TrackFormat { Text, Json };
 
 struct TrackOptions {
-    std::optional<UtcInstant> at;  // none: now
-    std::filesystem::path folder = ".";
-    std::vector<std::pair<std::string, std::string>> settings;
-    TrackFormat format = TrackFormat::Text;
+    std::optional<UtcInstant> At;  // none: now
+    std::filesystem::path Folder = ".";
+    std::vector<std::pair<std::string, std::string>> Settings;
+    TrackFormat Format = TrackFormat::Text;
 };
 
 // Messages go to standard error as "title: text", one per line.
@@ -69,25 +69,25 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
         }
         const std::string& value = args[++i];
         if (option == "--at") {
-            options.at = ParseUtcInstant(value);
-            if (!options.at) {
+            options.At = ParseUtcInstant(value);
+            if (!options.At) {
                 return "the instant " + value + " is not a UTC time YYYY-MM-DDTHH:MM:SSZ with a " +
                        "year from " + std::to_string(kFirstYear) + " to " +
                        std::to_string(kLastYear);
             }
         } else if (option == "--dir") {
-            options.folder = value;
+            options.Folder = value;
         } else if (option == "--set") {
             const auto equals = value.find('=');
             if (equals == std::string::npos || equals == 0) {
                 return "--set needs NAME=TEXT, not " + value;
             }
-            options.settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+            options.Settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
         } else if (option == "--format") {
             if (value != "text" && value != "json") {
                 return "--format takes text or json, not " + value;
             }
-            options.format = value == "json" ? TrackFormat::Json : TrackFormat::Text;
+            options.Format = value == "json" ? TrackFormat::Json : TrackFormat::Text;
         } else {
             return "unknown option " + option;
         }
@@ -151,26 +151,26 @@ int RunTrackCommand(std::span<const std::string> args) {
     const TrackOptions& options = std::get<TrackOptions>(parsed);
 
     LocalClock clock;
-    FileDefaultsStorage storage(options.folder);
+    FileDefaultsStorage storage(options.Folder);
     StandardErrorMessages messages;
     MainWindowModel form(clock, storage, messages);
     form.Form_Load();
     if (form.EndRequested()) {
         return 2;
     }
-    for (const auto& [name, text] : options.settings) {
+    for (const auto& [name, text] : options.Settings) {
         const ActionResult result = form.ApplySetting(name, text);
-        if (!result.ok) {
-            return Usage(result.error);
+        if (!result.Ok) {
+            return Usage(result.Error);
         }
     }
-    const auto frame = TrackFrameFor(form, options.folder, options.at.value_or(UtcNowFromSystem()));
+    const auto frame = TrackFrameFor(form, options.Folder, options.At.value_or(UtcNowFromSystem()));
     if (const auto* message = std::get_if<RunMessage>(&frame)) {
         messages.ShowMessage(message->Text, message->Title);
         return 2;
     }
     const TrackFrame& shown = std::get<TrackFrame>(frame);
-    std::cout << (options.format == TrackFormat::Json ? TrackJson(shown) : TrackText(shown));
+    std::cout << (options.Format == TrackFormat::Json ? TrackJson(shown) : TrackText(shown));
     return 0;
 }
 

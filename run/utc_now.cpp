@@ -52,14 +52,14 @@ LocalDateTime LocalFromUtc(const UtcInstant& utc, float timeDifHours) {
     CalendarDate date{utc.Year, utc.Month, utc.Day};
     int minute = utc.Hour * 60 + utc.Minute + OffsetMinutes(timeDifHours);
     RollOver(date, minute);
-    return LocalDateTime{date.year, date.month, date.day, minute / 60, minute % 60, utc.Second};
+    return LocalDateTime{date.Year, date.Month, date.Day, minute / 60, minute % 60, utc.Second};
 }
 
 UtcInstant UtcNow(const LocalDateTime& local, float timeDifHours) {
     CalendarDate date{local.Year, local.Month, local.Day};
     int minute = local.Hour * 60 + local.Minute - OffsetMinutes(timeDifHours);
     RollOver(date, minute);
-    return UtcInstantOf(date.year, date.month, date.day, minute / 60, minute % 60, local.Second);
+    return UtcInstantOf(date.Year, date.Month, date.Day, minute / 60, minute % 60, local.Second);
 }
 
 }  // namespace velmorant

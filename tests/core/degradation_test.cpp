@@ -80,9 +80,9 @@ TEST(ParseSkyTemperatures, FreeFormatFields) {
 }
 
 struct BadTableCase {
-    std::string text;
-    int record;
-    const char* faultWords;
+    std::string Text;
+    int Record;
+    const char* FaultWords;
 };
 
 TEST(ParseSkyTemperatures, NamesTheBadRecord) {
@@ -104,11 +104,11 @@ TEST(ParseSkyTemperatures, NamesTheBadRecord) {
         {first30 + "25.5,200,18\r\n" + after31, 31, "first field \"25.5\" lies outside 0 to 25"},
     };
     for (const BadTableCase& c : cases) {
-        const auto parsed = ParseSkyTemperatures(c.text);
+        const auto parsed = ParseSkyTemperatures(c.Text);
         const auto* error = std::get_if<SkyTemperatureError>(&parsed);
-        ASSERT_NE(error, nullptr) << c.faultWords;
-        EXPECT_EQ(error->Record, c.record) << error->Fault;
-        EXPECT_NE(error->Fault.find(c.faultWords), std::string::npos) << error->Fault;
+        ASSERT_NE(error, nullptr) << c.FaultWords;
+        EXPECT_EQ(error->Record, c.Record) << error->Fault;
+        EXPECT_NE(error->Fault.find(c.FaultWords), std::string::npos) << error->Fault;
     }
 }
 

@@ -562,7 +562,7 @@ void RealTimeViewTest::dopplerLabelsAgreeWithTrackForTheSameInstant() {
     for (const auto& [name, text] :
          {std::pair{"cboBand", "1296"}, std::pair{"txtTimeDif", "-5"},
           std::pair{"txtCallsignHome", "DL1ABC"}, std::pair{"txtCallsignDX", "W1XYZ"}}) {
-        QVERIFY(form.ApplySetting(name, text).ok);
+        QVERIFY(form.ApplySetting(name, text).Ok);
     }
     const auto prepared = velmorant::PrepareRealTime(form.Inputs(), folder);
     QVERIFY(std::holds_alternative<velmorant::RealTimeSetUp>(prepared));

@@ -21,7 +21,7 @@ void RealTimeSession::Pass() {
     if (state_.Fresh) {
         lastMapUpdateMinute_ = -1;
         if (display_.Open) {
-            display_.Open(w.cboCelestial.text);
+            display_.Open(w.cboCelestial.Text);
         }
     }
     writer.Show(w.cmdRUN, false);
@@ -62,7 +62,7 @@ void RealTimeSession::Pass() {
         writer.PutText(w.txtDateCalc, pass.Frame.ClockCheck);
     }
     writer.Show(w.txtDateCalc,
-                !pass.Frame.ClockCheck.empty() && w.txtDateCalc.text == pass.Frame.ClockCheck);
+                !pass.Frame.ClockCheck.empty() && w.txtDateCalc.Text == pass.Frame.ClockCheck);
 }
 
 }  // namespace velmorant
