@@ -76,19 +76,47 @@ ElevationScreen ScreenFor(float aboveRad, float belowRad, double parallaxRad) {
 void ClassifyInstants(const float* x, const float* y, const float* z, const std::uint8_t* homeMask,
                       std::size_t count, StationDirection station, const ElevationScreen& screen,
                       float* sines, std::uint8_t* classes) {
-    // Written branch-free in blocks of eight so that the compiler turns it into vector code.
-    for (std::size_t block = 0; block < count; block += 8) {
-        for (std::size_t i = block; i < block + 8; ++i) {
-            const float s = station.X * x[i] + station.Y * y[i] + station.Z * z[i];
-            sines[i] = s;
-            const bool nearPole = s >= kNearZenithSine || s <= -kNearZenithSine;
-            const bool possible = (s >= screen.FailLow && s <= screen.FailHigh) || nearPole;
-            const bool certain = s >= screen.PassLow && s <= screen.PassHigh && !nearPole;
-            const auto cls = static_cast<std::uint8_t>(static_cast<int>(possible) +
-                                                       static_cast<int>(certain && possible));
-            classes[i] = static_cast<std::uint8_t>(cls & homeMask[i]);
+    // Written branch-free, with bitwise operators, so that the compiler turns it into vector
+    // code (see run/CMakeLists.txt).
+    // Locals: the stores below could otherwise alias the screen's bounds.
+    const float sx = station.X, sy = station.Y, sz = station.Z;
+    const float failLow = screen.FailLow, failHigh = screen.FailHigh;
+    const float passLow = screen.PassLow, passHigh = screen.PassHigh;
+    for (std::size_t i = 0; i < count; ++i) {
+        const float s = sx * x[i] + sy * y[i] + sz * z[i];
+        sines[i] = s;
+        const int nearPole =
+            static_cast<int>(s >= kNearZenithSine) | static_cast<int>(s <= -kNearZenithSine);
+        const int possible =
+            (static_cast<int>(s >= failLow) & static_cast<int>(s <= failHigh)) | nearPole;
+        const int certain =
+            static_cast<int>(s >= passLow) & static_cast<int>(s <= passHigh) & (nearPole ^ 1);
+        classes[i] = static_cast<std::uint8_t>((possible + (certain & possible)) & homeMask[i]);
+    }
+}
+
+std::size_t HighestSine(const float* sines, std::size_t count) {
+    // Eight running maxima side by side (vector code), then the first index that holds the
+    // highest: a plain search, far cheaper than carrying the index through the comparisons.
+    float lanes[8] = {-2, -2, -2, -2, -2, -2, -2, -2};
+    std::size_t i = 0;
+    for (; i + 8 <= count; i += 8) {
+        for (std::size_t l = 0; l < 8; ++l) {
+            lanes[l] = sines[i + l] > lanes[l] ? sines[i + l] : lanes[l];
         }
     }
+    float highest = -2;
+    for (const float lane : lanes) {
+        highest = std::max(highest, lane);
+    }
+    for (; i < count; ++i) {
+        highest = std::max(highest, sines[i]);
+    }
+    std::size_t at = 0;
+    while (sines[at] != highest) {
+        ++at;
+    }
+    return at;
 }
 
 }  // namespace velmorant

@@ -52,4 +52,7 @@ void ClassifyInstants(const float* x, const float* y, const float* z, const std:
                       std::size_t count, StationDirection station, const ElevationScreen& screen,
                       float* sines, std::uint8_t* classes);
 
+// The index of the first of the highest of `count` (> 0) sines.
+std::size_t HighestSine(const float* sines, std::size_t count);
+
 }  // namespace velmorant

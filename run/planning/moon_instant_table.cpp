@@ -1,5 +1,6 @@
 #include "run/planning/moon_instant_table.h"
 
+#include <algorithm>
 #include <cmath>
 #include <thread>
 
@@ -60,6 +61,31 @@ MoonInstantTable::MoonInstantTable(const RunParameters& params, const SkyTempera
         homePass_[g] = HomeFiltersPass(home, params, places_[g], gmtLow, gmtHigh) ? 0xff : 0;
         homeViews_[g] = home;
         homeMask_[g / n * padded_ + g % n] = homePass_[g];
+    }
+    SummarizeHome();
+}
+
+void MoonInstantTable::SummarizeHome() {
+    const std::size_t n = dayInstants_.size();
+    std::vector<float> elevations(places_.size());
+    std::vector<float> negated(places_.size());
+    for (std::size_t g = 0; g < places_.size(); ++g) {
+        elevations[g] = homeViews_[g].ElevationSingle;
+        negated[g] = -degradation_[g];
+    }
+    homeElevations_.emplace(std::move(elevations));
+    negatedDegradations_.emplace(std::move(negated));
+    for (std::size_t d = 0; d < dates_.size(); ++d) {
+        std::size_t first = n;
+        std::size_t end = 0;
+        for (std::size_t j = 0; j < n; ++j) {
+            if (homePass_[d * n + j] != 0) {
+                first = std::min(first, j);
+                end = j + 1;
+            }
+        }
+        homeFirst_.push_back(std::min(first, end));
+        homeEnd_.push_back(end);
     }
 }
 

@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/degradation.h"
 #include "core/horizon.h"
 #include "run/planning/moon_instant.h"
+#include "run/planning/range_maximum.h"
 #include "run/planning/step_grid.h"
 #include "run/run_parameters.h"
 
@@ -43,6 +45,18 @@ class MoonInstantTable {
     const float* DirectionY() const { return y_.data(); }
     const float* DirectionZ() const { return z_.data(); }
     std::size_t PaddedInstantsPerDate() const { return padded_; }
+    // The instants of date d from the first to the last at which Home passes, as [first, end)
+    // within the date (first == end when Home passes at none).
+    std::size_t HomeFirst(std::size_t date) const { return homeFirst_[date]; }
+    std::size_t HomeEnd(std::size_t date) const { return homeEnd_[date]; }
+    // The highest Home elevation (radians, Single) and the lowest degradation (dB) of the
+    // instants first ... last.
+    float HomeElevationMax(std::size_t first, std::size_t last) const {
+        return homeElevations_->Max(first, last);
+    }
+    float DegradationMin(std::size_t first, std::size_t last) const {
+        return -negatedDegradations_->Max(first, last);
+    }
     // The Moon's horizontal parallax of each date (radians): the Earth's radius over the noon
     // distance.
     double Parallax(std::size_t date) const { return parallax_[date]; }
@@ -51,6 +65,8 @@ class MoonInstantTable {
 
   private:
     void ComputeDates(std::size_t first, std::size_t last, const SkyTemperatureTable& table);
+    // The per-date Home spans and the range tables.
+    void SummarizeHome();
 
     const RunParameters& params_;
     std::vector<PlanningDate> dates_;
@@ -64,6 +80,9 @@ class MoonInstantTable {
     std::vector<StationView> homeViews_;
     std::vector<float> degradation_;
     std::vector<float> x_, y_, z_;
+    std::vector<std::size_t> homeFirst_, homeEnd_;
+    std::optional<RangeMaximum> homeElevations_;
+    std::optional<RangeMaximum> negatedDegradations_;
 };
 
 }  // namespace velmorant

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <numeric>
 #include <optional>
 #include <thread>
 
@@ -82,6 +83,8 @@ class StationScan {
   private:
     // Walks date d; false when the maximum degradation cut it short.
     bool WalkDate(std::size_t d);
+    // Instants from ... end - 1 of date d, all of one class of the screen.
+    bool WalkRun(std::size_t d, std::size_t from, std::size_t end);
     // The walk's own decision for instant g (Home passes there).
     bool ExactPass(std::size_t g) {
         return ElevationWindowPass(ExactView(g).ElevationSingle, site_);
@@ -124,33 +127,60 @@ void StationScan::Run() {
 
 bool StationScan::WalkDate(std::size_t d) {
     const std::size_t n = table_.InstantsPerDate();
-    const std::size_t padded = table_.PaddedInstantsPerDate();
-    const std::size_t lane = d * padded;
-    ClassifyInstants(table_.DirectionX() + lane, table_.DirectionY() + lane,
-                     table_.DirectionZ() + lane, table_.HomeMask() + lane, padded, direction_,
-                     screens_[d], sines_.data(), classes_.data());
-    std::size_t j = 0;
-    while (j < n) {
-        const std::uint8_t cls = classes_[j];
-        const std::size_t end = RunEnd(classes_.data(), j, n);
-        if (cls == kScreenFail) {
-            Close();
-            j = end;
-            continue;
-        }
-        for (std::size_t i = j; i < end; ++i) {
-            const std::size_t g = d * n + i;
-            if (cls == kScreenNearLimit && !ExactPass(g)) {
-                Close();
-                continue;
-            }
-            if (layout_ &&
-                layout_->Place(table_.Place(g).DayFraction, table_.Degradation(g)).Skipped) {
+    // Where Home fails every DX station fails: only Home's span of the date is screened.
+    const std::size_t homeFirst = table_.HomeFirst(d);
+    const std::size_t homeEnd = table_.HomeEnd(d);
+    if (homeFirst > 0) {
+        Close();
+    }
+    if (homeFirst < homeEnd) {
+        const std::size_t from = homeFirst / MoonInstantTable::kLanes * MoonInstantTable::kLanes;
+        const std::size_t to = std::min(table_.PaddedInstantsPerDate(),
+                                        (homeEnd + MoonInstantTable::kLanes - 1) /
+                                            MoonInstantTable::kLanes * MoonInstantTable::kLanes);
+        const std::size_t lane = d * table_.PaddedInstantsPerDate() + from;
+        ClassifyInstants(table_.DirectionX() + lane, table_.DirectionY() + lane,
+                         table_.DirectionZ() + lane, table_.HomeMask() + lane, to - from,
+                         direction_, screens_[d], sines_.data() + from, classes_.data() + from);
+        for (std::size_t j = homeFirst; j < homeEnd;) {
+            const std::size_t end = RunEnd(classes_.data(), j, homeEnd);
+            if (!WalkRun(d, j, end)) {
                 return false;
             }
-            Extend(g, sines_[i]);
+            j = end;
         }
-        j = end;
+    }
+    if (homeEnd < n) {
+        Close();
+    }
+    return true;
+}
+
+bool StationScan::WalkRun(std::size_t d, std::size_t from, std::size_t end) {
+    const std::size_t n = table_.InstantsPerDate();
+    const std::uint8_t cls = classes_[from];
+    if (cls == kScreenFail) {
+        Close();
+        return true;
+    }
+    if (cls == kScreenPass && !layout_) {
+        // Every instant of the run prints: the window takes it whole.
+        const std::size_t best = from + HighestSine(sines_.data() + from, end - from);
+        Extend(d * n + from, sines_[from]);
+        Extend(d * n + best, sines_[best]);
+        Extend(d * n + end - 1, sines_[end - 1]);
+        return true;
+    }
+    for (std::size_t i = from; i < end; ++i) {
+        const std::size_t g = d * n + i;
+        if (cls == kScreenNearLimit && !ExactPass(g)) {
+            Close();
+            continue;
+        }
+        if (layout_ && layout_->Place(table_.Place(g).DayFraction, table_.Degradation(g)).Skipped) {
+            return false;
+        }
+        Extend(g, sines_[i]);
     }
     return true;
 }
@@ -204,22 +234,9 @@ void StationScan::Close() {
                            MinutesOfDay(window.End.UtcHHMM) - MinutesOfDay(window.Start.UtcHHMM);
     window.HomeAzimuthStart = table_.HomeView(first_).AzimuthSingle;
     window.HomeAzimuthEnd = table_.HomeView(last_).AzimuthSingle;
-    window.HomeElevationMax = table_.HomeView(first_).ElevationSingle;
-    window.DegradationMin = table_.Degradation(first_);
-    for (std::size_t g = first_; g <= last_; ++g) {
-        window.HomeElevationMax =
-            std::max(window.HomeElevationMax, table_.HomeView(g).ElevationSingle);
-        window.DegradationMin = std::min(window.DegradationMin, table_.Degradation(g));
-    }
+    window.HomeElevationMax = table_.HomeElevationMax(first_, last_);
+    window.DegradationMin = table_.DegradationMin(first_, last_);
     window.DxElevationMax = ExactView(bestAt_).ElevationSingle;
-    if (bestAt_ > first_) {
-        window.DxElevationMax =
-            std::max(window.DxElevationMax, ExactView(bestAt_ - 1).ElevationSingle);
-    }
-    if (bestAt_ < last_) {
-        window.DxElevationMax =
-            std::max(window.DxElevationMax, ExactView(bestAt_ + 1).ElevationSingle);
-    }
     out_.push_back(window);
 }
 
@@ -264,13 +281,18 @@ std::vector<MutualWindow> FindMutualWindows(const RunParameters& params,
     for (auto& part : found) {
         windows.insert(windows.end(), part.begin(), part.end());
     }
+    // The stations ranked once by callsign (then list order), so that the sort compares numbers.
+    std::vector<std::size_t> order(stations.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return stations[a].Callsign < stations[b].Callsign;
+    });
+    std::vector<std::size_t> rank(stations.size());
+    for (std::size_t r = 0; r < order.size(); ++r) {
+        rank[order[r]] = r;
+    }
     std::sort(windows.begin(), windows.end(), [&](const MutualWindow& a, const MutualWindow& b) {
-        if (a.First != b.First) {
-            return a.First < b.First;
-        }
-        const std::string& ca = stations[a.Station].Callsign;
-        const std::string& cb = stations[b.Station].Callsign;
-        return ca != cb ? ca < cb : a.Station < b.Station;
+        return a.First != b.First ? a.First < b.First : rank[a.Station] < rank[b.Station];
     });
     return windows;
 }

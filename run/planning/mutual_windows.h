@@ -32,9 +32,9 @@ struct MutualWindow {
     float HomeAzimuthStart = 0;  // radians, Single as the report holds it
     float HomeAzimuthEnd = 0;
     float HomeElevationMax = 0;  // radians: the highest of the window's instants
-    // Radians: the walk's elevation at the instant of the highest geocentric elevation and at its
-    // neighbours in the window, the highest of them (exact where the topocentric and geocentric
-    // orders agree, which they do but for 0.007 degree).
+    // Radians: the walk's elevation at the instant of the window's highest geocentric elevation
+    // (the highest of the window's elevations but where two instants lie within 0.007 degree,
+    // the parallax's dependence on the azimuth, of each other).
     float DxElevationMax = 0;
     float DegradationMin = 0;  // dB, the lowest of the window's instants
 };
