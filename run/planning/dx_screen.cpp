@@ -16,8 +16,9 @@ constexpr double kLatitudeLimitRad = 89.9999 * DegToRad;
 constexpr double kParallaxModelBound = 0.0068;
 // Single roundings of the elevation and its limits, radians (a few 1e-7 rad) with room to spare.
 constexpr double kElevationRoundingRad = 5e-5;
-// The Single dot product and the walk's Single sine of the elevation differ by less than this.
-constexpr double kSineRounding = 2e-6;
+// The Single dot product and the walk's Single sine of the elevation differ by less than 1e-6;
+// the screen's own Single roundings of its bounds add a few 1e-8.
+constexpr double kSineRounding = 3e-6;
 // Sines beyond this (within about 0.26 degree of the zenith or nadir) are always decided by the
 // walk: there the walk's Single cosine may vanish, and it keeps the view of an earlier instant.
 constexpr float kNearZenithSine = 1.0f - 1e-5f;
@@ -77,20 +78,21 @@ void ClassifyInstants(const float* x, const float* y, const float* z, const std:
                       std::size_t count, StationDirection station, const ElevationScreen& screen,
                       float* sines, std::uint8_t* classes) {
     // Written branch-free, with bitwise operators, so that the compiler turns it into vector
-    // code (see run/CMakeLists.txt).
-    // Locals: the stores below could otherwise alias the screen's bounds.
+    // code (see run/CMakeLists.txt). Each range test is one comparison of the distance from its
+    // middle; the rounding of the middle and half-width (a few 1e-8) lies within kSineRounding.
     const float sx = station.X, sy = station.Y, sz = station.Z;
-    const float failLow = screen.FailLow, failHigh = screen.FailHigh;
-    const float passLow = screen.PassLow, passHigh = screen.PassHigh;
+    const float possibleMiddle = 0.5f * (screen.FailLow + screen.FailHigh);
+    const float possibleHalf = 0.5f * (screen.FailHigh - screen.FailLow);
+    const float certainMiddle = 0.5f * (screen.PassLow + screen.PassHigh);
+    const float certainHalf = 0.5f * (screen.PassHigh - screen.PassLow);
     for (std::size_t i = 0; i < count; ++i) {
         const float s = sx * x[i] + sy * y[i] + sz * z[i];
         sines[i] = s;
-        const int nearPole =
-            static_cast<int>(s >= kNearZenithSine) | static_cast<int>(s <= -kNearZenithSine);
+        const int nearPole = static_cast<int>(std::fabs(s) >= kNearZenithSine);
         const int possible =
-            (static_cast<int>(s >= failLow) & static_cast<int>(s <= failHigh)) | nearPole;
+            static_cast<int>(std::fabs(s - possibleMiddle) <= possibleHalf) | nearPole;
         const int certain =
-            static_cast<int>(s >= passLow) & static_cast<int>(s <= passHigh) & (nearPole ^ 1);
+            static_cast<int>(std::fabs(s - certainMiddle) <= certainHalf) & (nearPole ^ 1);
         classes[i] = static_cast<std::uint8_t>((possible + (certain & possible)) & homeMask[i]);
     }
 }
