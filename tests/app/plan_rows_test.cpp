@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,11 @@ std::vector<RowsCase> Cases() {
          {{"dx_azimuth_deg", {19, 5}}, {"dx_elevation_deg", {27, 5}}, {"degradation_db", {69, 6}}},
          {{"sky_temperature_k", {61, 5}}}},
     };
+}
+
+// Cases print as their names in the test log.
+void PrintTo(const RowsCase& c, std::ostream* os) {
+    *os << c.Name;
 }
 
 class PlanRowsTest : public testing::TestWithParam<RowsCase> {};

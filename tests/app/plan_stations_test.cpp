@@ -2,6 +2,7 @@
 // into its row with --set gives: callsign, notes, locator and the six coordinate boxes with their
 // hemisphere letters (the coordinates as `velmorant locator` computes them).
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ const StationCase kCases[] = {
     {"dx_by_locator", "--dx", "fn42ho", "", "", "fn42ho"},
     {"home_by_square", "--home", "QF56", "", "", "QF56"},
 };
+
+// Cases print as their names in the test log.
+void PrintTo(const StationCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class PlanStationsTest : public testing::TestWithParam<StationCase> {};
 

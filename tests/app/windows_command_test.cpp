@@ -3,6 +3,7 @@
 // dates, the text table and the refusals.
 
 #include <chrono>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -95,6 +96,11 @@ const PairCase kPairs[] = {
       "txtOutputLines=25"}},
 };
 
+// Cases print as their names in the test log.
+void PrintTo(const PairCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
 class WindowsPairTest : public testing::TestWithParam<PairCase> {};
 
 TEST_P(WindowsPairTest, WindowsAreTheRunsOfPlansLines) {
@@ -166,6 +172,18 @@ TEST(WindowsCommand, APatternTakesTheStationsItMatchesAndNoneOtherInStartOrder) 
         everyone.insert(CsvFields(row)[0]);
     }
     EXPECT_GT(everyone.size(), matched.size() + 10);
+
+    // JSON: one object per window, the same callsigns in the same order.
+    std::vector<std::string> jsonArgs = patternArgs;
+    jsonArgs.insert(jsonArgs.end(), {"--format", "json"});
+    const CommandResult json = folder.Run("windows", jsonArgs);
+    ASSERT_EQ(json.Exit, 0) << json.Err;
+    const std::vector<std::string> objects = LinesOf(json.Out);
+    ASSERT_EQ(objects.size(), rows.size() + 1);
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        EXPECT_EQ(objects[i].rfind("{\"dx_callsign\": \"" + CsvFields(rows[i])[0] + "\"", 0), 0u)
+            << objects[i];
+    }
 
     // The text table: a three-line head and one line per window.
     std::vector<std::string> textArgs = {"--start", "2026-12-10", "--days", "2",

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <ostream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -164,6 +165,11 @@ std::vector<PrintedLine> PrintedLines(const std::vector<std::string>& report,
 
 double Column(const std::string& line, std::size_t from, std::size_t width) {
     return std::atof(line.substr(from, width).c_str());
+}
+
+// Cases print as their names in the test log.
+void PrintTo(const WindowsCase& c, std::ostream* os) {
+    *os << c.Name;
 }
 
 class MutualWindowsTest : public ::testing::TestWithParam<WindowsCase> {};
