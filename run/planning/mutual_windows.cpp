@@ -245,6 +245,9 @@ void StationScan::Close() {
 std::vector<MutualWindow> FindMutualWindows(const RunParameters& params,
                                             const SkyTemperatureTable& skyTemperatures,
                                             std::span<const StationSite> stations, int threads) {
+    if (stations.empty()) {
+        return {};
+    }
     const int workers = std::max(1, threads);
     const MoonInstantTable table(params, skyTemperatures, workers);
     std::vector<ElevationScreen> screens;
