@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/constants.h"
 #include "core/numeric.h"
+#include "run/planning/moon_instant_table.h"
 #include "run/planning/planning_run.h"
 #include "run/planning/step_grid.h"
 #include "run/report/report_text.h"
@@ -167,6 +169,43 @@ double Column(const std::string& line, std::size_t from, std::size_t width) {
     return std::atof(line.substr(from, width).c_str());
 }
 
+// The windows of station k are the runs of consecutive lines of its pair's report, with the
+// values those lines print.
+void ExpectWindowsAreRuns(const std::vector<MutualWindow>& windows, std::size_t k,
+                          const std::vector<PrintedLine>& lines) {
+    std::vector<const MutualWindow*> mine;
+    for (const MutualWindow& w : windows) {
+        if (w.Station == k) {
+            mine.push_back(&w);
+        }
+    }
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < lines.size();) {
+        std::size_t end = i + 1;
+        while (end < lines.size() && lines[end].Instant == lines[end - 1].Instant + 1) {
+            ++end;
+        }
+        SCOPED_TRACE("run from " + lines[i].Text);
+        ASSERT_LT(run, mine.size());
+        const MutualWindow& w = *mine[run++];
+        EXPECT_EQ(w.First, lines[i].Instant);
+        EXPECT_EQ(w.Last, lines[end - 1].Instant);
+        double homeElevation = -99, dxElevation = -99, degradation = 99;
+        for (std::size_t l = i; l < end; ++l) {
+            homeElevation = std::max(homeElevation, Column(lines[l].Text, 27, 5));
+            dxElevation = std::max(dxElevation, Column(lines[l].Text, 49, 5));
+            degradation = std::min(degradation, Column(lines[l].Text, 69, 6));
+        }
+        EXPECT_NEAR(RoundedDegrees(w.HomeAzimuthStart), Column(lines[i].Text, 19, 5), 1e-4);
+        EXPECT_NEAR(RoundedDegrees(w.HomeAzimuthEnd), Column(lines[end - 1].Text, 19, 5), 1e-4);
+        EXPECT_NEAR(RoundedDegrees(w.HomeElevationMax), homeElevation, 1e-4);
+        EXPECT_NEAR(RoundedDegrees(w.DxElevationMax), dxElevation, 1e-4);
+        EXPECT_NEAR(RoundToStep(w.DegradationMin, 10), degradation, 1e-4);
+        i = end;
+    }
+    EXPECT_EQ(run, mine.size());
+}
+
 // Cases print as their names in the test log.
 void PrintTo(const WindowsCase& c, std::ostream* os) {
     *os << c.Name;
@@ -198,43 +237,51 @@ TEST_P(MutualWindowsTest, WindowsAreTheRunsOfTheReportsLines) {
         RunPlanning(ParametersFor(withoutLimit, kDxStations[k]), sky, unlimited);
         linesWithoutLimit += PrintedLines(unlimited.lines, pair).size();
 
-        std::vector<const MutualWindow*> mine;
-        for (const MutualWindow& w : windows) {
-            if (w.Station == k) {
-                mine.push_back(&w);
-            }
-        }
-        std::size_t run = 0;
-        for (std::size_t i = 0; i < lines.size();) {
-            std::size_t end = i + 1;
-            while (end < lines.size() && lines[end].Instant == lines[end - 1].Instant + 1) {
-                ++end;
-            }
-            SCOPED_TRACE(std::string(c.Name) + " " + kDxStations[k].Callsign + " run from " +
-                         lines[i].Text);
-            ASSERT_LT(run, mine.size());
-            const MutualWindow& w = *mine[run++];
-            EXPECT_EQ(w.First, lines[i].Instant);
-            EXPECT_EQ(w.Last, lines[end - 1].Instant);
-            double homeElevation = -99, dxElevation = -99, degradation = 99;
-            for (std::size_t l = i; l < end; ++l) {
-                homeElevation = std::max(homeElevation, Column(lines[l].Text, 27, 5));
-                dxElevation = std::max(dxElevation, Column(lines[l].Text, 49, 5));
-                degradation = std::min(degradation, Column(lines[l].Text, 69, 6));
-            }
-            EXPECT_NEAR(RoundedDegrees(w.HomeAzimuthStart), Column(lines[i].Text, 19, 5), 1e-4);
-            EXPECT_NEAR(RoundedDegrees(w.HomeAzimuthEnd), Column(lines[end - 1].Text, 19, 5), 1e-4);
-            EXPECT_NEAR(RoundedDegrees(w.HomeElevationMax), homeElevation, 1e-4);
-            EXPECT_NEAR(RoundedDegrees(w.DxElevationMax), dxElevation, 1e-4);
-            EXPECT_NEAR(RoundToStep(w.DegradationMin, 10), degradation, 1e-4);
-            i = end;
-        }
-        EXPECT_EQ(run, mine.size()) << c.Name << " " << kDxStations[k].Callsign;
+        SCOPED_TRACE(std::string(c.Name) + " " + kDxStations[k].Callsign);
+        ExpectWindowsAreRuns(windows, k, lines);
     }
     EXPECT_GT(linesSeen, 0u) << "the case must print something";
     if (std::string(c.MaxDegradation) != "0") {
         EXPECT_LT(linesSeen, linesWithoutLimit) << "the maximum degradation must cut days short";
     }
+}
+
+// A DX station with the Moon exactly in its zenith at one instant: there the walk's routine keeps
+// the view of the last instant it computed (HorizonPosition's Single cosine vanishes), an hour
+// earlier, which passes the upper limit of 80 degrees that the zenith itself would fail. The
+// windows follow the walk there too.
+TEST(MutualWindows, AZenithInstantKeepsTheWalksEarlierView) {
+    WindowsCase c = kCases.front();
+    c.Increment = 60;
+    c.DxBelow = "80";
+    const SkyTemperatureTable sky = SkyTable();
+    RunParameters params = ParametersFor(c, kDxStations.front());
+    const MoonInstantTable table(params, sky, 1);
+    std::size_t zenith = 0;
+    for (std::size_t g = 0; g < table.Size(); ++g) {
+        if (table.HomeView(g).Elevation > table.HomeView(zenith).Elevation) {
+            zenith = g;
+        }
+    }
+    ASSERT_TRUE(table.HomePasses(zenith));
+    StationSite& dx = params.DX;
+    dx.LatitudeRad = table.Place(zenith).Place.Declination;
+    dx.LongitudeRad = table.Place(zenith).GreenwichHourAngle;
+    if (dx.LongitudeRad > Pi) {
+        dx.LongitudeRad -= TwoPi;
+    }
+    dx.Callsign = "ZENITH";
+
+    const std::vector<MutualWindow> windows = FindMutualWindows(params, sky, {&dx, 1}, 2);
+    CollectingSink report;
+    ASSERT_EQ(RunPlanning(params, sky, report), PlanningEnd::Completed);
+    const std::vector<PrintedLine> lines = PrintedLines(report.lines, params);
+    ExpectWindowsAreRuns(windows, 0, lines);
+    bool printedAtZenith = false;
+    for (const PrintedLine& line : lines) {
+        printedAtZenith = printedAtZenith || line.Instant == zenith;
+    }
+    EXPECT_TRUE(printedAtZenith) << "the kept view passes where the zenith would not";
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, MutualWindowsTest, ::testing::ValuesIn(kCases),
