@@ -60,7 +60,9 @@ PlanningRunResult PerformPlanningRun(const WindowInputs& inputs,
         PlanningRows rows(params, *sink,
                           form == PlanningForm::Csv ? DataFormat::Csv : DataFormat::Json);
         end = RunPlanning(params, sky, rows, progress);
-        rows.Finish();
+        if (end != PlanningEnd::OneStationOnly) {
+            rows.Finish();  // an abandoned run writes nothing, not even the table's head
+        }
     }
 
     PlanningRunResult result;

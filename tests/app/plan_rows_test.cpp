@@ -137,6 +137,16 @@ TEST_P(PlanRowsTest, RowsAreTheReportsLinesUnrounded) {
     }
 }
 
+TEST(PlanRows, ARunTheReportRefusesWritesNoRows) {
+    CommandFolder folder("rows-refused");
+    // The Sun is placed for one station only: both stations abandon the run at its first line.
+    const CommandResult result = folder.Run(
+        "plan", {"--start", "2026-12-10", "--set", "cboCelestial=Sun", "--format", "csv"});
+    EXPECT_EQ(result.Exit, 2);
+    EXPECT_TRUE(result.Out.empty()) << result.Out;
+    EXPECT_NE(result.Err.find("one location"), std::string::npos) << result.Err;
+}
+
 INSTANTIATE_TEST_SUITE_P(Runs, PlanRowsTest, testing::ValuesIn(Cases()),
                          [](const auto& info) { return std::string(info.param.Name); });
 
