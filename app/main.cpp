@@ -10,6 +10,7 @@
 #include "app/station_commands.h"
 #include "app/track_command.h"
 #include "app/window_command.h"
+#include "app/windows_command.h"
 #include "velmorant/version.h"
 
 namespace {
@@ -18,6 +19,8 @@ void PrintUsage(std::FILE* stream) {
     std::fprintf(stream, "VELMORANT Version %.*s\n\n", static_cast<int>(velmorant::kVersion.size()),
                  velmorant::kVersion.data());
     std::fputs(velmorant::PlanUsage(), stream);
+    std::fputs("\n", stream);
+    std::fputs(velmorant::WindowsUsage(), stream);
     std::fputs("\n", stream);
     std::fputs(velmorant::LocatorUsage(), stream);
     std::fputs("\n", stream);
@@ -36,6 +39,9 @@ int main(int argc, char** argv) {
     const std::span<const std::string> rest(args.begin() + 1, args.end());
     if (command == "plan") {
         return velmorant::RunPlanCommand(rest);
+    }
+    if (command == "windows") {
+        return velmorant::RunWindowsCommand(rest);
     }
     if (command == "locator") {
         return velmorant::RunLocatorCommand(rest);

@@ -11,12 +11,16 @@
 #include <variant>
 #include <vector>
 
+#include "app/command_line.h"
 #include "core/calendar.h"
 #include "run/input_ranges.h"
 #include "run/report/report_destination.h"
+#include "stations/station_list.h"
 #include "ui/model/defaults_storage.h"
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
+#include "ui/model/station_choice.h"
+#include "ui/model/text_storage.h"
 
 namespace velmorant {
 
@@ -28,43 +32,10 @@ struct PlanOptions {
     std::filesystem::path Folder = ".";
     std::vector<std::pair<std::string, std::string>> Settings;
     std::optional<std::string> Output;
+    std::optional<std::string> Home;
+    std::optional<std::string> Dx;
+    PlanningForm Form = PlanningForm::Report;
 };
-
-// Messages go to standard error as "title: text", one per line.
-class StandardErrorMessages : public MessagePresenter {
-  public:
-    void ShowMessage(std::string_view text, std::string_view title) override {
-        std::cerr << title << ": " << text << '\n';
-    }
-};
-
-// A date written YYYY-MM-DD that exists on the calendar, in the years a run may cover.
-std::optional<CalendarDate> ParseDate(const std::string& text) {
-    const auto firstDash = text.find('-');
-    const auto secondDash = text.find('-', firstDash == std::string::npos ? 0 : firstDash + 1);
-    if (firstDash == std::string::npos || secondDash == std::string::npos) {
-        return std::nullopt;
-    }
-    auto number = [&](std::size_t from, std::size_t to, int& value) {
-        const char* first = text.data() + from;
-        const char* last = text.data() + to;
-        const auto [end, error] = std::from_chars(first, last, value);
-        return from < to && error == std::errc() && end == last;
-    };
-    CalendarDate date;
-    if (!number(0, firstDash, date.Year) || !number(firstDash + 1, secondDash, date.Month) ||
-        !number(secondDash + 1, text.size(), date.Day)) {
-        return std::nullopt;
-    }
-    if (date.Year < kFirstYear || date.Year > kLastYear || date.Month < 1 || date.Month > 12 ||
-        date.Day < 1) {
-        return std::nullopt;
-    }
-    if (date.Day > DaysInMonth(date.Year, date.Month)) {
-        return std::nullopt;
-    }
-    return date;
-}
 
 int Usage(const std::string& problem) {
     std::cerr << "velmorant plan: " << problem << "\n\n" << PlanUsage();
@@ -89,8 +60,7 @@ std::variant<PlanOptions, std::string> ParseOptions(std::span<const std::string>
         if (option == "--start" || option == "--end") {
             const auto date = ParseDate(value);
             if (!date) {
-                return "the date " + value + " is not a date YYYY-MM-DD with a year from " +
-                       std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
+                return BadDateText(value);
             }
             (option == "--start" ? start : end) = date;
         } else if (option == "--dir") {
@@ -103,6 +73,20 @@ std::variant<PlanOptions, std::string> ParseOptions(std::span<const std::string>
             options.Settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
         } else if (option == "--output") {
             options.Output = value;
+        } else if (option == "--home") {
+            options.Home = value;
+        } else if (option == "--dx") {
+            options.Dx = value;
+        } else if (option == "--format") {
+            if (value == "text") {
+                options.Form = PlanningForm::Report;
+            } else if (value == "csv") {
+                options.Form = PlanningForm::Csv;
+            } else if (value == "json") {
+                options.Form = PlanningForm::Json;
+            } else {
+                return "--format takes text, csv or json, not " + value;
+            }
         } else {
             return "unknown option " + option;
         }
@@ -118,20 +102,13 @@ std::variant<PlanOptions, std::string> ParseOptions(std::span<const std::string>
     return options;
 }
 
-// Chooses the list items and types the year, as the operator would, without the date checks
-// (RUN brings the end date into line itself).
-void SetDate(MainWindowModel& form, ComboBox& month, ComboBox& day, TextBox& year,
-             const CalendarDate& date) {
-    form.SelectItem(month, date.Month - 1);
-    form.SelectItem(day, date.Day - 1);
-    form.PutText(year, std::to_string(date.Year));
-}
-
 }  // namespace
 
 const char* PlanUsage() {
     return "usage: velmorant plan --start YYYY-MM-DD [--end YYYY-MM-DD] [--dir DIR]\n"
-           "                      [--set NAME=TEXT]... [--output FILE|-]\n"
+           "                      [--set NAME=TEXT]... [--home CALL|LOCATOR]\n"
+           "                      [--dx CALL|LOCATOR] [--format text|csv|json]\n"
+           "                      [--output FILE|-]\n"
            "\n"
            "Writes the planning report as the window's RUN does: the window's saved defaults\n"
            "are loaded from DIR/VELMORANT.DAT (DIR defaults to the current folder), the dates\n"
@@ -139,6 +116,10 @@ const char* PlanUsage() {
            "TEXT as typed, a list chooses the item with that text, a check box takes 1 or 0),\n"
            "Planning is chosen and the run is made. The report goes to DIR/VELMORANT.TXT, to\n"
            "FILE, or with - to standard output.\n"
+           "--home and --dx fill a station's row: a locator as its calculation button does,\n"
+           "a callsign as its lookup button does in DIR/CALL3.TXT (an exact match).\n"
+           "--format csv or json writes one row per report line, values unrounded, to\n"
+           "FILE or standard output (the default); VELMORANT.TXT is then not touched.\n"
            "Exit status: 0 after a completed run, 2 when the run is refused or the command\n"
            "line is wrong.\n";
 }
@@ -155,27 +136,39 @@ int RunPlanCommand(std::span<const std::string> args) {
     StandardErrorMessages messages;
     MainWindowModel form(clock, storage, messages);
 
-    std::unique_ptr<ReportDestination> destination;
-    if (options.Output == "-") {
-        destination = std::make_unique<StandardOutputDestination>();
-    } else {
-        destination = std::make_unique<FileReportDestination>(
-            options.Output ? std::filesystem::path(*options.Output)
-                           : options.Folder / kReportFileName);
-    }
+    // The paged report goes to VELMORANT.TXT by default; its rows to standard output.
+    const std::filesystem::path output = options.Output ? std::filesystem::path(*options.Output)
+                                         : options.Form == PlanningForm::Report
+                                             ? options.Folder / kReportFileName
+                                             : std::filesystem::path("-");
+    const std::unique_ptr<ReportDestination> destination = OutputDestination(output);
     form.Run.Folder = options.Folder;
     form.Run.Report = destination.get();
+    form.Run.Form = options.Form;
+    FileTextStorage stationList(options.Folder / kStationListFileName);
+    form.Stations.List = &stationList;
 
     form.Form_Load();
     if (form.EndRequested()) {
         return 2;
     }
-    SetDate(form, form.cboMonthStart, form.cboDayStart, form.txtYearStart, options.Start);
-    SetDate(form, form.cboMonthEnd, form.cboDayEnd, form.txtYearEnd, options.End);
+    SetDates(form, options.Start, options.End);
     for (const auto& [name, text] : options.Settings) {
         const ActionResult result = form.ApplySetting(name, text);
         if (!result.Ok) {
             return Usage(result.Error);
+        }
+    }
+    for (const auto& [row, option, value] :
+         {std::tuple{&kHomeRow, "--home", options.Home}, std::tuple{&kDXRow, "--dx", options.Dx}}) {
+        if (!value) {
+            continue;
+        }
+        const ActionResult chosen = ChooseStation(form, *row, *value);
+        if (!chosen.Ok) {
+            std::cerr << "velmorant plan: " << option << " " << *value << ": " << chosen.Error
+                      << '\n';
+            return 2;
         }
     }
     form.ChooseItem("cboOperation", 0);

@@ -7,6 +7,7 @@ namespace velmorant {
 
 // `velmorant plan`: the window's RUN for a planning report, without the window.
 //   velmorant plan --start YYYY-MM-DD [--end YYYY-MM-DD] [--dir DIR] [--set NAME=TEXT]...
+//                  [--home CALL|LOCATOR] [--dx CALL|LOCATOR] [--format text|csv|json]
 //                  [--output FILE|-]
 // Returns the exit status: 0 after a completed run, 2 for a refused run or a bad command line.
 int RunPlanCommand(std::span<const std::string> args);

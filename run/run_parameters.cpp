@@ -111,6 +111,12 @@ void ReadFixedObject(const WindowInputs& in, RunParameters& p) {
 
 }  // namespace
 
+StationSite GatherDxSite(const StationInputs& row) {
+    StationSite site = ReadStation(row);
+    SetRadians(site);
+    return site;
+}
+
 // One field after the other, in the order the window is read: long because it is the list of
 // the run's values, each taken from its box with its own rule.
 std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& in) {

@@ -87,6 +87,10 @@ struct RunParameters {
     bool IsFixedObject() const { return Object.has_value() && !IsMoon(); }
 };
 
+// A DX row's station exactly as GatherRunParameters reads it into RunParameters::DX (callsign,
+// locator, notes, signed degrees and radians in double, elevation limits); no range checks.
+StationSite GatherDxSite(const StationInputs& row);
+
 // Reads the window snapshot into the parameters of a run. A number outside its range is refused
 // first (InputRangeRefusal), with a message that names the box.
 std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& inputs);

@@ -201,6 +201,10 @@ LocatorOutcome CoordinatesToLocator(LocatorFields& fields) {
 
 }  // namespace
 
+bool IsLocatorText(const std::string& text) {
+    return IsMaidenhead(UpperCase(Trimmed(text)));
+}
+
 LocatorOutcome ConvertLocator(LocatorFields& fields) {
     if (fields.Locator.empty() || IsPoleText(fields.Locator)) {
         return CoordinatesToLocator(fields);

@@ -29,6 +29,10 @@ enum class LocatorOutcome {
     OutOfRange     // latitude beyond +/-90 or longitude beyond +/-180: nothing changed
 };
 
+// Whether the text (blanks around it dropped, either case) is a locator of the Maidenhead form:
+// 2, 4 or 6 characters as above.
+bool IsLocatorText(const std::string& text);
+
 // One conversion; the locator alone chooses the direction.
 //
 // A non-empty locator that is not a pole text becomes coordinates. Blanks around it are dropped

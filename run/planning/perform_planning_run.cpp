@@ -5,6 +5,7 @@
 #include "run/planning/planning_checks.h"
 #include "run/planning/planning_run.h"
 #include "run/report/fixed_object_report.h"
+#include "run/report/planning_rows.h"
 #include "run/run_parameters.h"
 #include "run/sky_temperature_file.h"
 
@@ -20,7 +21,7 @@ PlanningRunResult Refused(RunMessage message) {
 
 PlanningRunResult PerformPlanningRun(const WindowInputs& inputs,
                                      const std::filesystem::path& folder, ReportDestination& report,
-                                     const PlanningProgress& progress) {
+                                     const PlanningProgress& progress, PlanningForm form) {
     auto gathered = GatherRunParameters(inputs);
     if (auto* message = std::get_if<RunMessage>(&gathered)) {
         return Refused(std::move(*message));
@@ -51,8 +52,18 @@ PlanningRunResult PerformPlanningRun(const WindowInputs& inputs,
             }
         }
     } guard{report};
-    const PlanningEnd end =
-        RunPlanning(params, std::get<SkyTemperatureTable>(table), *sink, progress);
+    const auto& sky = std::get<SkyTemperatureTable>(table);
+    PlanningEnd end = PlanningEnd::Completed;
+    if (form == PlanningForm::Report) {
+        end = RunPlanning(params, sky, *sink, progress);
+    } else {
+        PlanningRows rows(params, *sink,
+                          form == PlanningForm::Csv ? DataFormat::Csv : DataFormat::Json);
+        end = RunPlanning(params, sky, rows, progress);
+        if (end != PlanningEnd::OneStationOnly) {
+            rows.Finish();  // an abandoned run writes nothing, not even the table's head
+        }
+    }
 
     PlanningRunResult result;
     result.TextEditor = params.TextEditor;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "run/planning/planning_form.h"
 #include "run/planning/planning_run.h"
 #include "run/report/report_destination.h"
 #include "run/run_message.h"
@@ -24,11 +25,13 @@ struct PlanningRunResult {
 };
 
 // One planning run from the window's contents: gathers the parameters, checks them, reads the
-// sky temperatures from `folder`, begins the report and walks the dates. Before this returns the
+// sky temperatures from `folder`, begins the report (or the rows, in the form asked for) and
+// walks the dates. Before this returns the
 // new report has either taken the place of the earlier one (completed or stopped) or been
 // discarded, leaving the earlier one byte for byte (refused, abandoned, or not written).
 PlanningRunResult PerformPlanningRun(const WindowInputs& inputs,
                                      const std::filesystem::path& folder, ReportDestination& report,
-                                     const PlanningProgress& progress = {});
+                                     const PlanningProgress& progress = {},
+                                     PlanningForm form = PlanningForm::Report);
 
 }  // namespace velmorant

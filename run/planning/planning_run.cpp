@@ -1,52 +1,29 @@
 #include "run/planning/planning_run.h"
 
 #include "core/activity_window.h"
-#include "core/calendar.h"
-#include "core/horizon.h"
-#include "core/moon.h"
-#include "core/numeric.h"
 #include "core/polarization.h"
 #include "core/station_geometry.h"
 #include "core/sun.h"
 #include "run/instant_position.h"
 #include "run/leading_number.h"
+#include "run/planning/moon_instant.h"
+#include "run/planning/step_grid.h"
 #include "run/planning/window_filters.h"
-#include "run/report/fixed_object_report.h"
-#include "run/report/moon_report.h"
-#include "run/report/report_pager.h"
+#include "run/report/planning_report.h"
 
 namespace velmorant {
 
 namespace {
 
-// Minutes of a clock time written as hhmm; the hours are not reduced modulo 24.
-double ClockMinutes(double hhmm) {
-    const double hundreds = Int(hhmm / 100.0);
-    return 60.0 * hundreds + (hhmm - 100.0 * hundreds);
-}
-
-// The next instant: hhmm advanced by the increment in clock arithmetic (2355 + 15 is 2410).
-float NextInstant(float hhmm, int incrementMinutes) {
-    const double hours = Int(hhmm / 100.0);
-    const double t = 60.0 * hours + (hhmm - 100.0 * hours) + incrementMinutes;
-    return static_cast<float>(
-        RoundToStep(100.0 * Int(t / 60.0) + (t - 60.0 * Int(t / 60.0)), 1000));
-}
-
-bool WithinElevationWindow(const StationView& view, const StationSite& site) {
-    return view.ElevationSingle >= site.AboveRad && view.ElevationSingle <= site.BelowRad;
-}
-
 class PlanningWalk {
   public:
-    PlanningWalk(const RunParameters& params, const SkyTemperatureTable& table, ReportSink& sink,
-                 const PlanningProgress& progress)
+    PlanningWalk(const RunParameters& params, const SkyTemperatureTable& table,
+                 PlanningOutput& output, const PlanningProgress& progress)
         : p_(params),
           progress_(progress),
           table_(table),
-          pager_(sink, params.OutputLines),
-          moonReport_(params, pager_),
-          fixedReport_(params, pager_),
+          output_(output),
+          instants_(DayInstants(params.IncrementMinutes)),
           bandMHz_(LeadingNumber(params.Band)),
           gmtLow_(static_cast<float>(LeadingNumber(params.GmtMinText))),
           gmtHigh_(static_cast<float>(LeadingNumber(params.GmtMaxText))) {}
@@ -59,15 +36,14 @@ class PlanningWalk {
     // The instants of one day, 0000 to 2400 at the increment: Next when the day ran to its end,
     // SkipDay when it was cut short, Abandon when the whole run ends.
     InstantEnd WalkDay(bool moon);
-    InstantEnd MoonInstant(float utcHHMM, float dayFraction);
+    InstantEnd MoonInstant(float utcHHMM);
     InstantEnd FixedInstant(float utcHHMM, float dayFraction);
 
     const RunParameters& p_;
     const PlanningProgress& progress_;
     const SkyTemperatureTable& table_;
-    ReportPager pager_;
-    MoonReport moonReport_;
-    FixedObjectReport fixedReport_;
+    PlanningOutput& output_;
+    const std::vector<float> instants_;
     const double bandMHz_;
     // The typed time window; the texts do not change while a planning run walks its dates.
     const float gmtLow_;
@@ -84,24 +60,22 @@ class PlanningWalk {
 
 PlanningEnd PlanningWalk::Run() {
     const bool moon = p_.IsMoon();
-    CalendarDate date{p_.YearStart, p_.MonthStart, p_.DayStart};
-    dayCursor_ = p_.StartDayNumber;
-
     if (moon) {
         WarmUpMoonDistance(distance_, p_.StartDayNumber);
     }
-
-    for (;;) {
+    for (const PlanningDate& planningDate : PlanningDates(p_)) {
+        const CalendarDate& date = planningDate.Date;
+        dayCursor_ = planningDate.DayCursor;
         if (progress_ && !progress_(date.Year, date.Month, date.Day)) {
             return PlanningEnd::Stopped;
         }
         if (moon) {
             MoonNoonDistance(distance_, dayCursor_);
             sunRightAscensionAt0h_ = SunPosition(dayCursor_, 0.0).RightAscension;
-            moonReport_.StartDay(
+            output_.StartMoonDay(
                 MoonReportDay{dayCursor_, date.Year, date.Month, date.Day, distance_});
         } else {
-            fixedReport_.StartDay(
+            output_.StartFixedDay(
                 FixedObjectReportDay{dayCursor_, date.Year, date.Month, date.Day});
         }
 
@@ -111,88 +85,60 @@ PlanningEnd PlanningWalk::Run() {
         }
         if (dayEnd != InstantEnd::SkipDay) {
             if (moon) {
-                moonReport_.EndDay();
+                output_.EndMoonDay();
             } else {
-                fixedReport_.EndDay();
+                output_.EndFixedDay();
             }
         }
-        dayCursor_ += 1.0f;
-        date = NextDay(date);
-        // Removes any drift of the single-precision day counter.
-        dayCursor_ = static_cast<float>(RoundToStep(dayCursor_, 10));
-        if (dayCursor_ - p_.EndDayNumber > 0.5f) {
-            return PlanningEnd::Completed;
-        }
     }
+    return PlanningEnd::Completed;
 }
 
 PlanningWalk::InstantEnd PlanningWalk::WalkDay(bool moon) {
-    // A planning day always runs from 0000 to 2400; the typed time window is a filter.
-    constexpr float windowEnd = 2400.0f;
-    float utcHHMM = 0.0f;
-    for (;;) {
-        const double beyond = ClockMinutes(utcHHMM) - ClockMinutes(windowEnd);
-        if (beyond > 0) {
-            if (beyond >= p_.IncrementMinutes) {
-                return InstantEnd::Next;
-            }
-            // The end of the window is computed even when the step does not land on it.
-            utcHHMM = windowEnd;
-        }
-        const float dayFraction = DayFractionOf(utcHHMM);
+    for (const float utcHHMM : instants_) {
         const InstantEnd end =
-            moon ? MoonInstant(utcHHMM, dayFraction) : FixedInstant(utcHHMM, dayFraction);
+            moon ? MoonInstant(utcHHMM) : FixedInstant(utcHHMM, DayFractionOf(utcHHMM));
         if (end == InstantEnd::Abandon || end == InstantEnd::SkipDay) {
             return end;
         }
-        utcHHMM = NextInstant(utcHHMM, p_.IncrementMinutes);
     }
+    return InstantEnd::Next;
 }
 
-PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM, float dayFraction) {
-    const MoonEquatorial moon = MoonPosition(dayCursor_, dayFraction);
-    const double sunRightAscension = SampledSunRightAscension(sunRightAscensionAt0h_, dayFraction);
-    const double siderealHours = SiderealTime(dayCursor_, dayFraction);
-    const double gha = GreenwichHourAngle(siderealHours, moon.RightAscension);
-
-    if (p_.DisplayHome) {
-        StationViewWithPolarization(home_, p_.Home, {moon.RightAscension, moon.Declination}, gha,
-                                    distance_.DistanceKm);
-        if (!GmtWindowPass(utcHHMM, gmtLow_, gmtHigh_) ||
-            !AzimuthWindowPass(home_.AzimuthSingle, p_.AzMinRad, p_.AzMaxRad, moon.Declination,
-                               p_.Home.LatitudeRad) ||
-            !WithinElevationWindow(home_, p_.Home)) {
-            return InstantEnd::Next;
-        }
+PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM) {
+    const MoonInstantPlace moon =
+        MoonInstantAt(dayCursor_, utcHHMM, distance_, sunRightAscensionAt0h_);
+    if (p_.DisplayHome && !HomeFiltersPass(home_, p_, moon, gmtLow_, gmtHigh_)) {
+        return InstantEnd::Next;
     }
-    if (p_.DisplayDX) {
-        StationViewWithPolarization(dx_, p_.DX, {moon.RightAscension, moon.Declination}, gha,
-                                    distance_.DistanceKm);
-        if (!WithinElevationWindow(dx_, p_.DX)) {
-            return InstantEnd::Next;
-        }
+    if (p_.DisplayDX && !DxFiltersPass(dx_, p_.DX, moon)) {
+        return InstantEnd::Next;
     }
 
+    const double rightAscension = moon.Place.RightAscension;
+    const double declination = moon.Place.Declination;
     MoonReportInstant instant;
     instant.UtcHHMM = utcHHMM;
-    instant.DayFraction = dayFraction;
+    instant.DayFraction = moon.DayFraction;
     instant.Home = home_;
     instant.DX = dx_;
     instant.PolarizationOffset = PolarizationOffset(home_.PolarizationAngle, dx_.PolarizationAngle);
-    instant.RightAscension = moon.RightAscension;
+    instant.RightAscension = rightAscension;
     const DegradationResult degradation = MoonDegradation(
-        table_, distance_, dayFraction, moon.RightAscension, bandMHz_, p_.NoiseTemperature);
+        table_, distance_, moon.DayFraction, rightAscension, bandMHz_, p_.NoiseTemperature);
     instant.Degradation = degradation.Degradation;
     instant.SkyTemperature = degradation.SkyTemperature;
     instant.ActivityLetter =
-        moon.Declination >= 0 ? ActivityWindowLetter(p_.Region, gha, moon.Declination) : ' ';
-    instant.PhaseMark = LunarPhaseMark(moon.RightAscension, sunRightAscension);
-    const TopocentricResult topo = HomeTopocentric(p_.Home, moon.RightAscension, moon.Declination,
-                                                   gha, distance_.DistanceKm, siderealHours);
+        declination >= 0 ? ActivityWindowLetter(p_.Region, moon.GreenwichHourAngle, declination)
+                         : ' ';
+    instant.PhaseMark = LunarPhaseMark(rightAscension, moon.SunRightAscension);
+    const TopocentricResult topo =
+        HomeTopocentric(p_.Home, rightAscension, declination, moon.GreenwichHourAngle,
+                        distance_.DistanceKm, moon.SiderealHours);
     instant.TopoDeclination = topo.Declination;
     instant.TopoGreenwichHourAngle = topo.GreenwichHourAngle;
 
-    return moonReport_.WriteInstant(instant) ? InstantEnd::Next : InstantEnd::SkipDay;
+    return output_.WriteMoonInstant(instant) ? InstantEnd::Next : InstantEnd::SkipDay;
 }
 
 PlanningWalk::InstantEnd PlanningWalk::FixedInstant(float utcHHMM, float dayFraction) {
@@ -211,7 +157,7 @@ PlanningWalk::InstantEnd PlanningWalk::FixedInstant(float utcHHMM, float dayFrac
     HorizonPosition(view, GeoSiteOf(site), place, gha, std::nullopt);
     if (!AzimuthWindowPass(view.AzimuthSingle, p_.AzMinRad, p_.AzMaxRad, declination,
                            p_.Home.LatitudeRad) ||
-        view.ElevationSingle < site.AboveRad || view.ElevationSingle > site.BelowRad) {
+        !ElevationWindowPass(view.ElevationSingle, site)) {
         return InstantEnd::Next;
     }
 
@@ -221,15 +167,21 @@ PlanningWalk::InstantEnd PlanningWalk::FixedInstant(float utcHHMM, float dayFrac
     instant.View = view;
     instant.RightAscension = rightAscension;
     instant.Declination = declination;
-    return fixedReport_.WriteInstant(instant) ? InstantEnd::Next : InstantEnd::Abandon;
+    return output_.WriteFixedInstant(instant) ? InstantEnd::Next : InstantEnd::Abandon;
 }
 
 }  // namespace
 
 PlanningEnd RunPlanning(const RunParameters& params, const SkyTemperatureTable& skyTemperatures,
-                        ReportSink& report, const PlanningProgress& progress) {
-    PlanningWalk walk(params, skyTemperatures, report, progress);
+                        PlanningOutput& output, const PlanningProgress& progress) {
+    PlanningWalk walk(params, skyTemperatures, output, progress);
     return walk.Run();
+}
+
+PlanningEnd RunPlanning(const RunParameters& params, const SkyTemperatureTable& skyTemperatures,
+                        ReportSink& report, const PlanningProgress& progress) {
+    PlanningReport output(params, report);
+    return RunPlanning(params, skyTemperatures, output, progress);
 }
 
 }  // namespace velmorant

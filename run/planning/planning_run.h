@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/degradation.h"
+#include "run/planning/planning_output.h"
 #include "run/report/report_sink.h"
 #include "run/run_parameters.h"
 
@@ -25,5 +26,9 @@ using PlanningProgress = std::function<bool(int year, int month, int day)>;
 // planning checks (an object chosen, a station selected, an increment of at least one minute).
 PlanningEnd RunPlanning(const RunParameters& params, const SkyTemperatureTable& skyTemperatures,
                         ReportSink& report, const PlanningProgress& progress = {});
+
+// The same walk handing the qualifying instants to `output` (the report or its rows).
+PlanningEnd RunPlanning(const RunParameters& params, const SkyTemperatureTable& skyTemperatures,
+                        PlanningOutput& output, const PlanningProgress& progress = {});
 
 }  // namespace velmorant

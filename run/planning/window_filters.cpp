@@ -20,6 +20,10 @@ bool GmtWindowPass(float utcHHMM, float low, float high) {
     return utcHHMM <= high || utcHHMM > low;
 }
 
+bool ElevationWindowPass(float elevation, const StationSite& site) {
+    return elevation >= site.AboveRad && elevation <= site.BelowRad;
+}
+
 bool AzimuthWindowPass(float azimuth, float azMin, float azMax, double declination,
                        double homeLatitudeRad) {
     const float pi = static_cast<float>(Pi);

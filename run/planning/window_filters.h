@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "run/run_parameters.h"
+
 // The Home station's time and azimuth windows of a planning run.
 
 namespace velmorant {
@@ -14,6 +16,10 @@ bool GmtWindowPass(float utcHHMM, const std::string& minText, const std::string&
 
 // The same test with the window's limits already read from their texts (single precision).
 bool GmtWindowPass(float utcHHMM, float low, float high);
+
+// True when a station's elevation (radians, Single) lies in its elevation window, both limits
+// included.
+bool ElevationWindowPass(float elevation, const StationSite& site);
 
 // True when the Home azimuth lies in the azimuth window. azimuth, azMin (easternmost) and azMax
 // (westernmost) in radians as singles; declination of the object and Home latitude in radians

@@ -26,55 +26,28 @@ ReportLine& WriteNumber(ReportLine& line, double value, int decimals, int width)
 
 void MoonReport::StartDay(const MoonReportDay& day) {
     day_ = day;
-    lastLineDayFraction_ = 2;
-}
-
-bool MoonReport::ExceedsMaxDegradation(const MoonReportInstant& instant) const {
-    return params_.MaxDegradation != 0 && instant.Degradation > params_.MaxDegradation;
-}
-
-bool MoonReport::CountAndCheckPage(int lines, const MoonReportInstant& instant) {
-    if (!pager_.Count(lines)) {
-        return true;
-    }
-    // A new page: the header (which applies the maximum degradation again), then the pending
-    // output, counted on the new page.
-    pager_.NewPage(0);
-    if (ExceedsMaxDegradation(instant)) {
-        printedToday_ = false;
-        return false;
-    }
-    pager_.NewPage(6);
-    WriteHeader();
-    pager_.Count(lines);
-    return true;
+    layout_.StartDay();
 }
 
 bool MoonReport::WriteInstant(const MoonReportInstant& instant) {
-    if (lastLineDayFraction_ >= 2) {
-        // The day's first header. One that does not fit opens the next page by itself.
-        if (ExceedsMaxDegradation(instant)) {
-            return false;
-        }
-        if (pager_.Count(6)) {
-            pager_.NewPage(6);
-        }
+    const MoonLinePlacement placement = layout_.Place(instant.DayFraction, instant.Degradation);
+    if (placement.DayHeader || placement.PageBeforeGap) {
         WriteHeader();
     }
-
-    // Instants were skipped since the last line of the day: an empty line marks the gap.
-    const float gap = static_cast<float>(instant.DayFraction - lastLineDayFraction_);
-    const float step = 1.5f * static_cast<float>(params_.IncrementMinutes) / 1440.0f;
-    if (gap >= step) {
-        if (!CountAndCheckPage(1, instant)) {
-            return false;
-        }
+    if (placement.Gap) {
         pager_.WriteEmpty();
     }
-
-    if (!CountAndCheckPage(1, instant)) {
+    if (placement.Skipped) {
         return false;
     }
+    if (placement.PageBeforeLine) {
+        WriteHeader();
+    }
+    WriteLine(instant);
+    return true;
+}
+
+void MoonReport::WriteLine(const MoonReportInstant& instant) {
     // One line object serves every report line: it keeps its memory from line to line.
     ReportLine& line = line_;
     line.Clear();
@@ -104,22 +77,17 @@ bool MoonReport::WriteInstant(const MoonReportInstant& instant) {
     line.Tab(62).Write(FormatWholeBlankZero(instant.SkyTemperature));
     WriteNumber(line.Tab(70), RoundToStep(instant.Degradation, 10), 1, 6);
     pager_.Write(line);
-    lastLineDayFraction_ = instant.DayFraction;
-    return true;
 }
 
 void MoonReport::EndDay() {
-    if (!printedToday_) {
-        return;
+    if (layout_.EndDay()) {
+        pager_.WriteEmpty();
     }
-    pager_.WriteDayEnd();
-    printedToday_ = false;
 }
 
 // The day header's six lines, column by column as the report lays them out: long because the
 // layout is a table written out, not because it decides much.
 void MoonReport::WriteHeader() {
-    printedToday_ = true;
     const bool both = params_.BothStations;
     const StationSite& shown = params_.DisplayDX ? params_.DX : params_.Home;
     double range = day_.Distance.DistanceKm;

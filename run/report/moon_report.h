@@ -5,6 +5,7 @@
 
 #include "core/horizon.h"
 #include "core/moon.h"
+#include "run/report/moon_line_layout.h"
 #include "run/report/report_pager.h"
 #include "run/run_parameters.h"
 
@@ -37,7 +38,11 @@ struct MoonReportInstant {
 
 class MoonReport {
   public:
-    MoonReport(const RunParameters& params, ReportPager& pager) : params_(params), pager_(pager) {}
+    // Writes through the pager; the pages are counted by the report's own line layout.
+    MoonReport(const RunParameters& params, ReportPager& pager)
+        : params_(params),
+          pager_(pager),
+          layout_(params.OutputLines, params.IncrementMinutes, params.MaxDegradation) {}
 
     // A new date: no line printed yet today.
     void StartDay(const MoonReportDay& day);
@@ -49,15 +54,13 @@ class MoonReport {
 
   private:
     void WriteHeader();
-    bool CountAndCheckPage(int lines, const MoonReportInstant& instant);
-    bool ExceedsMaxDegradation(const MoonReportInstant& instant) const;
+    void WriteLine(const MoonReportInstant& instant);
 
     const RunParameters& params_;
     ReportPager& pager_;
+    MoonLineLayout layout_;
     MoonReportDay day_;
     ReportLine line_;
-    float lastLineDayFraction_ = 2;  // 2: no line yet today
-    bool printedToday_ = false;
 };
 
 }  // namespace velmorant

@@ -7,12 +7,10 @@
 
 namespace velmorant {
 
-// The paging state shared by both report forms: lines counted on the current page and the page
-// length (0 = no paging). Every page starts with a repeat of the header; no form feeds.
-class ReportPager {
+// The line count of the current page and the page length (0 = no paging).
+class PageCount {
   public:
-    ReportPager(ReportSink& sink, int outputLines) : sink_(sink), outputLines_(outputLines) {}
-
+    explicit PageCount(int outputLines) : outputLines_(outputLines) {}
     // Counts lines about to be written; true when they no longer fit on the page.
     bool Count(int lines) {
         lineCount_ += lines;
@@ -20,6 +18,22 @@ class ReportPager {
     }
     // Starts a new page holding the given number of lines so far.
     void NewPage(int linesOnPage) { lineCount_ = linesOnPage; }
+
+  private:
+    int outputLines_;
+    int lineCount_ = 0;
+};
+
+// The paging state shared by both report forms: lines counted on the current page and the page
+// length (0 = no paging). Every page starts with a repeat of the header; no form feeds.
+class ReportPager {
+  public:
+    ReportPager(ReportSink& sink, int outputLines) : sink_(sink), pages_(outputLines) {}
+
+    // Counts lines about to be written; true when they no longer fit on the page.
+    bool Count(int lines) { return pages_.Count(lines); }
+    // Starts a new page holding the given number of lines so far.
+    void NewPage(int linesOnPage) { pages_.NewPage(linesOnPage); }
 
     void Write(const ReportLine& line) {
         for (const auto& physical : line.Lines()) {
@@ -39,8 +53,7 @@ class ReportPager {
 
   private:
     ReportSink& sink_;
-    int outputLines_;
-    int lineCount_ = 0;
+    PageCount pages_;
 };
 
 }  // namespace velmorant

@@ -209,6 +209,11 @@ class MainWindowModel : public MainWindowControls {
     void Show(Control& control, bool visible) {
         writer_.Show(control, visible);
     }
+    // Fills a station row with a station of CALL3.TXT as the row's lookup button fills it after
+    // an exact find of that station (ListStations delivers such records).
+    void ShowFoundStation(const StationRow& row, const StationRecord& record) {
+        stations_.FillFound(row, record);
+    }
     // Whether the status line shows the find of a callsign search (an exact match or a browsed
     // station), as the search wrote it.
     bool StatusShowsFind() const { return stations_.StatusShowsFind(); }

@@ -26,7 +26,8 @@ PlanningRunResult::Kind PlanningSession::Run() {
         result.Outcome = PlanningRunResult::Kind::Refused;
         result.Message = RunMessage{"File Not Created", "There is no place to write the report."};
     } else {
-        result = PerformPlanningRun(window_.Inputs(), run_.Folder, *run_.Report, progress);
+        result =
+            PerformPlanningRun(window_.Inputs(), run_.Folder, *run_.Report, progress, run_.Form);
     }
 
     switch (result.Outcome) {

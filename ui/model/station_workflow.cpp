@@ -114,21 +114,27 @@ void StationWorkflow::Lookup(const StationRow& row) {
         return;
     }
     found_ = record.RecordNumber;
-    writer.PutText(Box(row.Callsign), record.Callsign);
-    writer.PutText(Box(row.Locator), record.Locator);
-
     // A closest match or a silent search leaves the status of an earlier find standing, and
     // then fills the row as that find did.
     if (StatusShowsFind()) {
-        CalculateLocator(row);
-        writer.Show(Box(row.Notes), true);
-        writer.PutText(Box(row.Notes), record.Notes);
+        FillFound(row, record);
     } else {
+        writer.PutText(Box(row.Callsign), record.Callsign);
+        writer.PutText(Box(row.Locator), record.Locator);
         writer.Show(Box(row.Notes), false);
         writer.PutText(Box(row.Notes), "");
         writer.Show(window_.Controls.txtDateCalc, false);
         writer.PutText(window_.Controls.txtDateCalc, "");
     }
+}
+
+void StationWorkflow::FillFound(const StationRow& row, const StationRecord& record) {
+    WindowWriter& writer = window_.Writer;
+    writer.PutText(Box(row.Callsign), record.Callsign);
+    writer.PutText(Box(row.Locator), record.Locator);
+    CalculateLocator(row);
+    writer.Show(Box(row.Notes), true);
+    writer.PutText(Box(row.Notes), record.Notes);
 }
 
 void StationWorkflow::CalculateLocator(const StationRow& row) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "run/clock.h"
+#include "run/planning/planning_form.h"
 #include "ui/model/date_rules.h"
 
 // What the main window needs from outside itself, kept small so that the Qt view, the headless
@@ -71,6 +72,8 @@ struct RunServices {
     std::filesystem::path Folder = ".";
     // Where a planning run writes its report; without one a planning run is refused.
     ReportDestination* Report = nullptr;
+    // What it writes there: the paged report (the window), or its rows (`plan --format`).
+    PlanningForm Form = PlanningForm::Report;
     // Opens the finished report in the operator's text editor (program path, report name);
     // the headless command leaves it empty.
     std::function<void(const std::string& editor, const std::string& report)> LaunchEditor;

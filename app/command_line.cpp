@@ -1,0 +1,62 @@
+#include "app/command_line.h"
+
+#include <charconv>
+#include <iostream>
+
+#include "run/input_ranges.h"
+
+namespace velmorant {
+
+void StandardErrorMessages::ShowMessage(std::string_view text, std::string_view title) {
+    std::cerr << title << ": " << text << '\n';
+}
+
+std::optional<CalendarDate> ParseDate(const std::string& text) {
+    const auto firstDash = text.find('-');
+    const auto secondDash = text.find('-', firstDash == std::string::npos ? 0 : firstDash + 1);
+    if (firstDash == std::string::npos || secondDash == std::string::npos) {
+        return std::nullopt;
+    }
+    auto number = [&](std::size_t from, std::size_t to, int& value) {
+        const char* first = text.data() + from;
+        const char* last = text.data() + to;
+        const auto [end, error] = std::from_chars(first, last, value);
+        return from < to && error == std::errc() && end == last;
+    };
+    CalendarDate date;
+    if (!number(0, firstDash, date.Year) || !number(firstDash + 1, secondDash, date.Month) ||
+        !number(secondDash + 1, text.size(), date.Day)) {
+        return std::nullopt;
+    }
+    if (date.Year < kFirstYear || date.Year > kLastYear || date.Month < 1 || date.Month > 12 ||
+        date.Day < 1) {
+        return std::nullopt;
+    }
+    if (date.Day > DaysInMonth(date.Year, date.Month)) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+std::string BadDateText(const std::string& text) {
+    return "the date " + text + " is not a date YYYY-MM-DD with a year from " +
+           std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
+}
+
+void SetDates(MainWindowModel& form, const CalendarDate& start, const CalendarDate& end) {
+    form.SelectItem(form.cboMonthStart, start.Month - 1);
+    form.SelectItem(form.cboDayStart, start.Day - 1);
+    form.PutText(form.txtYearStart, std::to_string(start.Year));
+    form.SelectItem(form.cboMonthEnd, end.Month - 1);
+    form.SelectItem(form.cboDayEnd, end.Day - 1);
+    form.PutText(form.txtYearEnd, std::to_string(end.Year));
+}
+
+std::unique_ptr<ReportDestination> OutputDestination(const std::filesystem::path& output) {
+    if (output == "-") {
+        return std::make_unique<StandardOutputDestination>();
+    }
+    return std::make_unique<FileReportDestination>(output);
+}
+
+}  // namespace velmorant

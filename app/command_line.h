@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/calendar.h"
+#include "run/report/report_destination.h"
+#include "ui/model/main_window_model.h"
+
+// What the headless commands that run the window's model share: dates on the command line,
+// messages on standard error, the dates put into the window, where the output goes.
+
+namespace velmorant {
+
+// Messages go to standard error as "title: text", one per line.
+class StandardErrorMessages : public MessagePresenter {
+  public:
+    void ShowMessage(std::string_view text, std::string_view title) override;
+};
+
+// A date written YYYY-MM-DD that exists on the calendar, in the years a run may cover.
+std::optional<CalendarDate> ParseDate(const std::string& text);
+
+// The text of the refusal of a date that ParseDate does not take.
+std::string BadDateText(const std::string& text);
+
+// Chooses the list items and types the year, as the operator would, without the date checks.
+void SetDates(MainWindowModel& form, const CalendarDate& start, const CalendarDate& end);
+
+// The destination of a command's output: standard output for "-", else the file (written
+// beside it and put in its place only when complete).
+std::unique_ptr<ReportDestination> OutputDestination(const std::filesystem::path& output);
+
+}  // namespace velmorant

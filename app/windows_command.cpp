@@ -1,0 +1,269 @@
+#include "app/windows_command.h"
+
+#include <charconv>
+#include <chrono>
+#include <iostream>
+#include <optional>
+#include <tuple>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "app/command_line.h"
+#include "run/input_ranges.h"
+#include "run/planning/mutual_windows.h"
+#include "run/planning/planning_checks.h"
+#include "run/report/mutual_window_table.h"
+#include "run/sky_temperature_file.h"
+#include "stations/station_list.h"
+#include "ui/model/defaults_storage.h"
+#include "ui/model/local_clock.h"
+#include "ui/model/station_choice.h"
+#include "ui/model/text_storage.h"
+
+namespace velmorant {
+
+namespace {
+
+// The range a windows pass covers by default (today and the six days after it) and at most:
+// the grid of a year at one-minute steps is about 150 MB of per-instant tables.
+constexpr int kDefaultDays = 7;
+constexpr int kMostDays = 366;
+// The pass shares its stations out among this many threads (the machine's two cores).
+constexpr int kThreads = 2;
+
+struct WindowsOptions {
+    CalendarDate Start;
+    CalendarDate End;
+    std::filesystem::path Folder = ".";
+    std::vector<std::pair<std::string, std::string>> Settings;
+    std::optional<std::string> Home;
+    std::vector<std::string> Dx;
+    WindowsFormat Format = WindowsFormat::Text;
+    std::filesystem::path Output = "-";
+};
+
+int Usage(const std::string& problem) {
+    std::cerr << "velmorant windows: " << problem << "\n\n" << WindowsUsage();
+    return 2;
+}
+
+int Refuse(const std::string& problem) {
+    std::cerr << "velmorant windows: " << problem << '\n';
+    return 2;
+}
+
+CalendarDate TodayUtc() {
+    const auto now = std::chrono::system_clock::now();
+    const auto days = std::chrono::floor<std::chrono::days>(now).time_since_epoch().count();
+    return DateFromDaysSince1970(days);
+}
+
+CalendarDate DaysAfter(const CalendarDate& date, int days) {
+    return DateFromDaysSince1970(DaysSince1970(date.Year, date.Month, date.Day) + days);
+}
+
+std::optional<WindowsFormat> FormatNamed(const std::string& name) {
+    if (name == "text") {
+        return WindowsFormat::Text;
+    }
+    if (name == "csv") {
+        return WindowsFormat::Csv;
+    }
+    if (name == "json") {
+        return WindowsFormat::Json;
+    }
+    return std::nullopt;
+}
+
+// One option and its value into `options`; the problem, if any.
+std::optional<std::string> TakeOption(const std::string& option, const std::string& value,
+                                      WindowsOptions& options, std::optional<CalendarDate>& start,
+                                      std::optional<CalendarDate>& end, std::optional<int>& days) {
+    if (option == "--start" || option == "--end") {
+        const auto date = ParseDate(value);
+        if (!date) {
+            return BadDateText(value);
+        }
+        (option == "--start" ? start : end) = date;
+    } else if (option == "--days") {
+        int count = 0;
+        const auto [last, error] =
+            std::from_chars(value.data(), value.data() + value.size(), count);
+        if (error != std::errc() || last != value.data() + value.size() || count < 1 ||
+            count > kMostDays) {
+            return "--days takes a whole number from 1 to " + std::to_string(kMostDays) + ", not " +
+                   value;
+        }
+        days = count;
+    } else if (option == "--dir") {
+        options.Folder = value;
+    } else if (option == "--set") {
+        const auto equals = value.find('=');
+        if (equals == std::string::npos || equals == 0) {
+            return "--set needs NAME=TEXT, not " + value;
+        }
+        options.Settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+    } else if (option == "--home") {
+        options.Home = value;
+    } else if (option == "--dx") {
+        options.Dx.push_back(value);
+    } else if (option == "--format") {
+        const auto format = FormatNamed(value);
+        if (!format) {
+            return "--format takes text, csv or json, not " + value;
+        }
+        options.Format = *format;
+    } else if (option == "--output") {
+        options.Output = value;
+    } else {
+        return "unknown option " + option;
+    }
+    return std::nullopt;
+}
+
+std::variant<WindowsOptions, std::string> ParseOptions(std::span<const std::string> args) {
+    WindowsOptions options;
+    std::optional<CalendarDate> start;
+    std::optional<CalendarDate> end;
+    std::optional<int> days;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) {
+            return "option " + args[i] + " needs a value";
+        }
+        if (auto problem = TakeOption(args[i], args[i + 1], options, start, end, days)) {
+            return *problem;
+        }
+    }
+    if (end && days) {
+        return std::string("--end and --days exclude each other");
+    }
+    options.Start = start.value_or(TodayUtc());
+    options.End = end.value_or(DaysAfter(options.Start, days.value_or(kDefaultDays) - 1));
+    const auto first = DaysSince1970(options.Start.Year, options.Start.Month, options.Start.Day);
+    const auto last = DaysSince1970(options.End.Year, options.End.Month, options.End.Day);
+    if (last < first) {
+        return std::string("the end date lies before the start date");
+    }
+    if (last - first >= kMostDays) {
+        return "the dates span more than " + std::to_string(kMostDays) + " days";
+    }
+    if (options.End.Year > kLastYear) {
+        return "the dates run beyond the year " + std::to_string(kLastYear);
+    }
+    return options;
+}
+
+// The window's settings for a pass of the Moon with both stations, the saved defaults first,
+// then the command line; the run's parameters, or the refusal.
+std::variant<RunParameters, std::string> WindowsParameters(MainWindowModel& form,
+                                                           const WindowsOptions& options) {
+    SetDates(form, options.Start, options.End);
+    form.ApplySetting("cboCelestial", "Moon");
+    form.ApplySetting("chkDisplayHome", "1");
+    form.ApplySetting("chkDisplayDX", "1");
+    for (const auto& [name, text] : options.Settings) {
+        const ActionResult result = form.ApplySetting(name, text);
+        if (!result.Ok) {
+            return result.Error;
+        }
+    }
+    if (options.Home) {
+        const ActionResult chosen = ChooseStation(form, kHomeRow, *options.Home);
+        if (!chosen.Ok) {
+            return "--home " + *options.Home + ": " + chosen.Error;
+        }
+    }
+    form.ChooseItem("cboOperation", 0);
+    auto gathered = GatherRunParameters(form.Inputs());
+    if (const auto* message = std::get_if<RunMessage>(&gathered)) {
+        return message->Title + ": " + message->Text;
+    }
+    const RunParameters& params = std::get<RunParameters>(gathered);
+    if (auto refusal = PlanningRefusal(params)) {
+        return refusal->Title + ": " + refusal->Text;
+    }
+    if (!params.IsMoon() || !params.BothStations) {
+        return std::string("windows are computed for the Moon seen from both stations");
+    }
+    return std::move(std::get<RunParameters>(gathered));
+}
+
+}  // namespace
+
+const char* WindowsUsage() {
+    return "usage: velmorant windows [--start YYYY-MM-DD] [--end YYYY-MM-DD | --days N]\n"
+           "                         [--dir DIR] [--set NAME=TEXT]... [--home CALL|LOCATOR]\n"
+           "                         [--dx CALL|LOCATOR|PATTERN]... [--format text|csv|json]\n"
+           "                         [--output FILE|-]\n"
+           "\n"
+           "Lists the mutual windows of the Home station with DX stations: the runs of\n"
+           "consecutive instants at which the planning report of the pair prints a line.\n"
+           "Home and the settings come from DIR/VELMORANT.DAT as for plan (the Moon, both\n"
+           "stations); the DX stations are the --dx values (a callsign, a locator, or a\n"
+           "pattern with * matching callsigns of DIR/CALL3.TXT), or every station of\n"
+           "CALL3.TXT without --dx. Dates default to today (UTC) and the next 6 days.\n"
+           "Output: a table sorted by start, then callsign, or CSV or JSON, to standard\n"
+           "output or FILE.\n"
+           "Exit status: 0 when the windows were written, 2 when the run is refused, a\n"
+           "station is not found or the command line is wrong.\n";
+}
+
+int RunWindowsCommand(std::span<const std::string> args) {
+    auto parsed = ParseOptions(args);
+    if (auto* problem = std::get_if<std::string>(&parsed)) {
+        return Usage(*problem);
+    }
+    const WindowsOptions& options = std::get<WindowsOptions>(parsed);
+
+    LocalClock clock;
+    FileDefaultsStorage storage(options.Folder);
+    StandardErrorMessages messages;
+    MainWindowModel form(clock, storage, messages);
+    FileTextStorage stationList(options.Folder / kStationListFileName);
+    form.Stations.List = &stationList;
+    form.Form_Load();
+    if (form.EndRequested()) {
+        return 2;
+    }
+    auto gathered = WindowsParameters(form, options);
+    if (auto* problem = std::get_if<std::string>(&gathered)) {
+        return Refuse(*problem);
+    }
+    const RunParameters& params = std::get<RunParameters>(gathered);
+    auto sky = LoadSkyTemperatures(options.Folder / kSkyTemperatureFileName);
+    if (auto* message = std::get_if<RunMessage>(&sky)) {
+        return Refuse(message->Title + ": " + message->Text);
+    }
+
+    std::vector<StationSite> stations;
+    const std::vector<std::string> named =
+        options.Dx.empty() ? std::vector<std::string>{""} : options.Dx;
+    for (const std::string& value : named) {
+        auto found = DxStationsNamed(form, value);
+        if (auto* problem = std::get_if<std::string>(&found)) {
+            return Refuse("--dx " + value + ": " + *problem);
+        }
+        for (StationSite& site : std::get<std::vector<StationSite>>(found)) {
+            stations.push_back(std::move(site));
+        }
+    }
+
+    const std::unique_ptr<ReportDestination> destination = OutputDestination(options.Output);
+    ReportSink* sink = destination->Open();
+    if (sink == nullptr) {
+        return Refuse("the output " + destination->Name() +
+                      " cannot be created: " + destination->Keep().Reason);
+    }
+    MutualWindowTable table(*sink, options.Format);
+    WriteMutualWindows(params, std::get<SkyTemperatureTable>(sky), stations, kThreads, table);
+    table.Finish();
+    const WriteResult written = destination->Keep();
+    if (!written.Written()) {
+        return Refuse("the output " + destination->Name() +
+                      " could not be written: " + written.Reason);
+    }
+    return 0;
+}
+
+}  // namespace velmorant

@@ -1,0 +1,129 @@
+#include "run/planning/dx_screen.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/constants.h"
+
+namespace velmorant {
+
+namespace {
+
+// HorizonPosition keeps stations this far from the poles.
+constexpr double kLatitudeLimitRad = 89.9999 * DegToRad;
+// The bound on the walk's topocentric elevation against h - p cos h, per radian of parallax:
+// the vertical's angle (at most 2 pi * 0.000537677 rad) plus 1 - rho (at most 0.00336).
+constexpr double kParallaxModelBound = 0.0068;
+// Single roundings of the elevation and its limits, radians (a few 1e-7 rad) with room to spare.
+constexpr double kElevationRoundingRad = 5e-5;
+// The Single dot product and the walk's Single sine of the elevation differ by less than 1e-6;
+// the screen's own Single roundings of its bounds add a few 1e-8.
+constexpr double kSineRounding = 3e-6;
+// Sines beyond this (within about 0.26 degree of the zenith or nadir) are always decided by the
+// walk: there the walk's Single cosine may vanish, and it keeps the view of an earlier instant.
+constexpr float kNearZenithSine = 1.0f - 1e-5f;
+
+// The geocentric elevation h whose h - p cos h is y, clamped to [-pi/2, pi/2]. h - p cos h
+// rises monotonically (p < 1); Newton's method from y + p cos y converges to 1e-15 rad in four
+// steps for p < 0.02.
+double GeocentricElevationFor(double y, double p) {
+    if (y <= -Pi / 2) {
+        return -Pi / 2;
+    }
+    if (y >= Pi / 2) {
+        return Pi / 2;
+    }
+    double h = y + p * std::cos(y);
+    for (int i = 0; i < 6; ++i) {
+        h -= (h - p * std::cos(h) - y) / (1 + p * std::sin(h));
+    }
+    return std::clamp(h, -Pi / 2, Pi / 2);
+}
+
+// The sine of that elevation moved outward by the sine's rounding; +/-2 beyond the poles of
+// the range (nothing lies beyond them).
+float SineBound(double y, double p, double sineShift) {
+    if (y <= -Pi / 2) {
+        return sineShift < 0 ? -2.0f : static_cast<float>(-1 + sineShift);
+    }
+    if (y >= Pi / 2) {
+        return sineShift > 0 ? 2.0f : static_cast<float>(1 + sineShift);
+    }
+    return static_cast<float>(std::sin(GeocentricElevationFor(y, p)) + sineShift);
+}
+
+}  // namespace
+
+StationDirection DirectionOf(const StationSite& site) {
+    const double phi = std::clamp(site.LatitudeRad, -kLatitudeLimitRad, kLatitudeLimitRad);
+    const double cosPhi = std::cos(phi);
+    return StationDirection{static_cast<float>(cosPhi * std::cos(site.LongitudeRad)),
+                            static_cast<float>(cosPhi * std::sin(site.LongitudeRad)),
+                            static_cast<float>(std::sin(phi))};
+}
+
+ElevationScreen ScreenFor(float aboveRad, float belowRad, double parallaxRad) {
+    const double margin = kParallaxModelBound * parallaxRad + kElevationRoundingRad;
+    const double above = aboveRad;
+    const double below = belowRad;
+    ElevationScreen screen;
+    screen.FailLow = SineBound(above - margin, parallaxRad, -kSineRounding);
+    screen.FailHigh = SineBound(below + margin, parallaxRad, kSineRounding);
+    screen.PassLow = SineBound(above + margin, parallaxRad, kSineRounding);
+    screen.PassHigh = SineBound(below - margin, parallaxRad, -kSineRounding);
+    return screen;
+}
+
+// On x86-64 with GCC the loop is also built for AVX2 (eight lanes instead of four), chosen at
+// start-up when the processor has it.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void ClassifyInstants(const float* x, const float* y, const float* z, const std::uint8_t* homeMask,
+                      std::size_t count, StationDirection station, const ElevationScreen& screen,
+                      float* sines, std::uint8_t* classes) {
+    // Written branch-free, with bitwise operators, so that the compiler turns it into vector
+    // code (see run/CMakeLists.txt). Each range test is one comparison of the distance from its
+    // middle; the rounding of the middle and half-width (a few 1e-8) lies within kSineRounding.
+    const float sx = station.X, sy = station.Y, sz = station.Z;
+    const float possibleMiddle = 0.5f * (screen.FailLow + screen.FailHigh);
+    const float possibleHalf = 0.5f * (screen.FailHigh - screen.FailLow);
+    const float certainMiddle = 0.5f * (screen.PassLow + screen.PassHigh);
+    const float certainHalf = 0.5f * (screen.PassHigh - screen.PassLow);
+    for (std::size_t i = 0; i < count; ++i) {
+        const float s = sx * x[i] + sy * y[i] + sz * z[i];
+        sines[i] = s;
+        const int nearPole = static_cast<int>(std::fabs(s) >= kNearZenithSine);
+        const int possible =
+            static_cast<int>(std::fabs(s - possibleMiddle) <= possibleHalf) | nearPole;
+        const int certain =
+            static_cast<int>(std::fabs(s - certainMiddle) <= certainHalf) & (nearPole ^ 1);
+        classes[i] = static_cast<std::uint8_t>((possible + (certain & possible)) & homeMask[i]);
+    }
+}
+
+std::size_t HighestSine(const float* sines, std::size_t count) {
+    // Eight running maxima side by side (vector code), then the first index that holds the
+    // highest: a plain search, far cheaper than carrying the index through the comparisons.
+    float lanes[8] = {-2, -2, -2, -2, -2, -2, -2, -2};
+    std::size_t i = 0;
+    for (; i + 8 <= count; i += 8) {
+        for (std::size_t l = 0; l < 8; ++l) {
+            lanes[l] = sines[i + l] > lanes[l] ? sines[i + l] : lanes[l];
+        }
+    }
+    float highest = -2;
+    for (const float lane : lanes) {
+        highest = std::max(highest, lane);
+    }
+    for (; i < count; ++i) {
+        highest = std::max(highest, sines[i]);
+    }
+    std::size_t at = 0;
+    while (sines[at] != highest) {
+        ++at;
+    }
+    return at;
+}
+
+}  // namespace velmorant

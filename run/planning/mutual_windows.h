@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "core/calendar.h"
+#include "core/degradation.h"
+#include "run/run_parameters.h"
+
+// The mutual windows of one Home station with many DX stations: for each DX station, the maximal
+// runs of consecutive instants of the step grid at which the planning run of that Home/DX pair
+// (the Moon, both stations displayed, the same settings) prints a line. The grid's 2400 of a
+// date and 0000 of the next are consecutive instants (the same moment), so a window may run
+// across midnight.
+
+namespace velmorant {
+
+// One instant of the grid as the report prints it: the planning date and hhmm (2400 possible).
+struct GridInstant {
+    CalendarDate Date;
+    float UtcHHMM = 0;
+};
+
+struct MutualWindow {
+    std::size_t Station = 0;  // index into the list of DX stations
+    std::size_t First = 0;    // the grid instants (date index * instants per date + instant)
+    std::size_t Last = 0;
+    GridInstant Start;
+    GridInstant End;
+    int LengthMinutes = 0;       // End less Start in minutes (0 for a single instant)
+    float HomeAzimuthStart = 0;  // radians, Single as the report holds it
+    float HomeAzimuthEnd = 0;
+    float HomeElevationMax = 0;  // radians: the highest of the window's instants
+    // Radians: the walk's elevation at the instant of the window's highest geocentric elevation
+    // (the highest of the window's elevations but where two instants lie within 0.007 degree,
+    // the parallax's dependence on the azimuth, of each other).
+    float DxElevationMax = 0;
+    float DegradationMin = 0;  // dB, the lowest of the window's instants
+};
+
+// Where the windows go, in order of start and then DX callsign.
+class MutualWindowSink {
+  public:
+    virtual ~MutualWindowSink() = default;
+    virtual void Write(const MutualWindow& window, const StationSite& station) = 0;
+};
+
+// The windows of params' Home with each of `stations` (their coordinates, callsigns and
+// locators; their elevation limits are params.DX's, the DX row of the window), over params'
+// dates at its increment, with its time and azimuth windows and maximum degradation and paging
+// (which decide, with the degradation, where a day is cut short). params must be a Moon run.
+// The work is shared out among `threads` threads. Returns the windows sorted by start and then
+// DX callsign (then list order).
+std::vector<MutualWindow> FindMutualWindows(const RunParameters& params,
+                                            const SkyTemperatureTable& skyTemperatures,
+                                            std::span<const StationSite> stations, int threads);
+
+// The same, handed to `sink` in order; returns the number of windows.
+std::size_t WriteMutualWindows(const RunParameters& params,
+                               const SkyTemperatureTable& skyTemperatures,
+                               std::span<const StationSite> stations, int threads,
+                               MutualWindowSink& sink);
+
+}  // namespace velmorant

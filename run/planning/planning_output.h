@@ -1,0 +1,28 @@
+#pragma once
+
+#include "run/report/fixed_object_report.h"
+#include "run/report/moon_report.h"
+
+// Where the planning walk hands its qualifying instants: the paged report (PlanningReport) or
+// the rows of `plan --format csv|json` (PlanningRows).
+
+namespace velmorant {
+
+class PlanningOutput {
+  public:
+    virtual ~PlanningOutput() = default;
+
+    // A Moon run: a date begins, an instant passed the filters (false when the rest of the date
+    // is skipped: the maximum degradation stopped it), the date ends (not after a skip).
+    virtual void StartMoonDay(const MoonReportDay& day) = 0;
+    virtual bool WriteMoonInstant(const MoonReportInstant& instant) = 0;
+    virtual void EndMoonDay() = 0;
+
+    // Any other object: the same, but false from WriteFixedInstant abandons the whole run (both
+    // stations were selected).
+    virtual void StartFixedDay(const FixedObjectReportDay& day) = 0;
+    virtual bool WriteFixedInstant(const FixedObjectReportInstant& instant) = 0;
+    virtual void EndFixedDay() = 0;
+};
+
+}  // namespace velmorant

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "run/report/report_sink.h"
+
+// The machine-readable outputs (CSV and JSON): named columns, one row per item, numbers
+// unrounded in the shortest form that reads back as the same double.
+
+namespace velmorant {
+
+enum class DataFormat { Csv, Json };
+
+// A field: a number (written unrounded; not finite: empty in CSV, null in JSON) or a text.
+using DataValue = std::variant<double, std::string>;
+
+// Writes a header (CSV) or an opening bracket (JSON), then the rows, to a line sink. CSV: one
+// header line of the column names, one line per row, texts quoted when they hold a comma, a
+// quote or a line end. JSON: an array of objects keyed by the column names, one object a line.
+class DataRows {
+  public:
+    DataRows(ReportSink& sink, DataFormat format, std::vector<std::string> columns);
+    // One value per column, in the columns' order.
+    void Write(const std::vector<DataValue>& row);
+    // Closes the JSON array (CSV needs nothing); the first call writes the header of an empty
+    // table too.
+    void Finish();
+
+  private:
+    void Begin();
+
+    ReportSink& sink_;
+    const DataFormat format_;
+    const std::vector<std::string> columns_;
+    bool begun_ = false;
+    std::string pending_;  // JSON: the last object, written once it is known whether more follow
+    bool hasPending_ = false;
+};
+
+// A date as YYYY-MM-DD.
+std::string IsoDateText(int year, int month, int day);
+
+// A time of day hhmm (1345 is 13:45, 0 <= hhmm <= 2400) as "HH:MM".
+std::string UtcClockText(float hhmm);
+
+// A number in the shortest form that reads back as the same double ("0.1", "-3", "1e-07").
+std::string ShortestNumber(double value);
+
+}  // namespace velmorant

@@ -1,0 +1,107 @@
+#include "run/report/mutual_window_table.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/constants.h"
+#include "core/numeric.h"
+
+namespace velmorant {
+
+namespace {
+
+// A grid instant as a date and a UTC time of day, 2400 carried to 00:00 of the next date.
+struct UtcInstant {
+    std::string Date;  // YYYY-MM-DD
+    std::string Time;  // HH:MM
+};
+
+UtcInstant UtcOf(const GridInstant& instant) {
+    float hhmm = instant.UtcHHMM;
+    CalendarDate date = instant.Date;
+    if (hhmm >= 2400) {
+        hhmm -= 2400;
+        date = NextDay(date);
+    }
+    return UtcInstant{IsoDateText(date.Year, date.Month, date.Day), UtcClockText(hhmm)};
+}
+
+double Degrees(double radians) {
+    return radians * (360.0 / TwoPi);
+}
+
+const std::vector<std::string> kColumns = {"dx_callsign",
+                                           "dx_locator",
+                                           "start_date",
+                                           "start_utc",
+                                           "end_date",
+                                           "end_utc",
+                                           "length_min",
+                                           "home_azimuth_start_deg",
+                                           "home_azimuth_end_deg",
+                                           "home_elevation_max_deg",
+                                           "dx_elevation_max_deg",
+                                           "degradation_min_db"};
+
+}  // namespace
+
+MutualWindowTable::MutualWindowTable(ReportSink& sink, WindowsFormat format)
+    : sink_(sink), format_(format) {
+    if (format != WindowsFormat::Text) {
+        rows_.emplace(sink, format == WindowsFormat::Csv ? DataFormat::Csv : DataFormat::Json,
+                      kColumns);
+    }
+}
+
+void MutualWindowTable::WriteTextHeader() {
+    if (headerWritten_) {
+        return;
+    }
+    headerWritten_ = true;
+    sink_.WriteLine(
+        "DX           LOCATOR  START             END                  MIN  HOME AZIMUTH   "
+        "MAX ELEVATION  MIN");
+    sink_.WriteLine(
+        "                      DATE       UTC    DATE       UTC              START    END   "
+        "HOME     DX   DB");
+    sink_.WriteLine(
+        "============ ======== ========== =====  ========== =====  ======  ====== ======  "
+        "====== ======  ====");
+}
+
+void MutualWindowTable::Write(const MutualWindow& window, const StationSite& station) {
+    const UtcInstant start = UtcOf(window.Start);
+    const UtcInstant end = UtcOf(window.End);
+    if (rows_) {
+        rows_->Write({station.Callsign, station.Locator, start.Date, start.Time, end.Date, end.Time,
+                      static_cast<double>(window.LengthMinutes), Degrees(window.HomeAzimuthStart),
+                      Degrees(window.HomeAzimuthEnd), Degrees(window.HomeElevationMax),
+                      Degrees(window.DxElevationMax), double{window.DegradationMin}});
+        return;
+    }
+    WriteTextHeader();
+    // Angles as the report rounds them: half up to 0.1 degree; the degradation to 0.1 dB.
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "%-12.12s %-8.8s %s %s  %s %s  %6d  %6.1f %6.1f  %6.1f %6.1f  %4.1f",
+                  station.Callsign.c_str(), station.Locator.c_str(), start.Date.c_str(),
+                  start.Time.c_str(), end.Date.c_str(), end.Time.c_str(), window.LengthMinutes,
+                  static_cast<double>(RoundedDegrees(window.HomeAzimuthStart)),
+                  static_cast<double>(RoundedDegrees(window.HomeAzimuthEnd)),
+                  static_cast<double>(RoundedDegrees(window.HomeElevationMax)),
+                  static_cast<double>(RoundedDegrees(window.DxElevationMax)),
+                  RoundToStep(window.DegradationMin, 10));
+    sink_.WriteLine(line);
+}
+
+void MutualWindowTable::Finish() {
+    if (rows_) {
+        rows_->Finish();
+    } else {
+        WriteTextHeader();
+    }
+}
+
+}  // namespace velmorant

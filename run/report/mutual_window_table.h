@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+
+#include "run/planning/mutual_windows.h"
+#include "run/report/data_rows.h"
+#include "run/report/report_sink.h"
+
+// The mutual windows as `velmorant windows` writes them: a text table, CSV or JSON, one window a
+// line in the order they come (by start, then callsign). Times are UTC; the grid's 2400 of a
+// date is written as 00:00 of the next.
+
+namespace velmorant {
+
+enum class WindowsFormat { Text, Csv, Json };
+
+class MutualWindowTable : public MutualWindowSink {
+  public:
+    MutualWindowTable(ReportSink& sink, WindowsFormat format);
+    void Write(const MutualWindow& window, const StationSite& station) override;
+    // Ends the table (the JSON array; the header of an empty table).
+    void Finish();
+
+  private:
+    void WriteTextHeader();
+
+    ReportSink& sink_;
+    const WindowsFormat format_;
+    std::optional<DataRows> rows_;  // CSV and JSON
+    bool headerWritten_ = false;
+};
+
+}  // namespace velmorant

@@ -1,0 +1,136 @@
+#include "run/report/planning_rows.h"
+
+#include <string>
+
+#include "core/constants.h"
+
+namespace velmorant {
+
+namespace {
+
+// Which runs show a column: every run, or those that display that station or both.
+enum class Shown { Always, Home, DX, Both };
+
+bool IsShown(Shown shown, const RunParameters& params) {
+    switch (shown) {
+        case Shown::Always:
+            return true;
+        case Shown::Home:
+            return params.DisplayHome;
+        case Shown::DX:
+            return params.DisplayDX;
+        case Shown::Both:
+            return params.BothStations;
+    }
+    return false;
+}
+
+// Radians as degrees, as the report converts them before rounding.
+double Degrees(double radians) {
+    return radians * (360.0 / TwoPi);
+}
+
+struct MoonColumn {
+    const char* Name;  // with its unit
+    Shown When;
+    DataValue (*Value)(const MoonReportInstant&);
+};
+
+// The Moon's columns after the date and the time. A new quantity of the instant (the Doppler
+// shifts, once the instant carries them) is one more line here.
+const MoonColumn kMoonColumns[] = {
+    {"home_azimuth_deg", Shown::Home,
+     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.Home.AzimuthSingle); }},
+    {"home_elevation_deg", Shown::Home,
+     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.Home.ElevationSingle); }},
+    {"dx_azimuth_deg", Shown::DX,
+     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.DX.AzimuthSingle); }},
+    {"dx_elevation_deg", Shown::DX,
+     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.DX.ElevationSingle); }},
+    {"polarization_offset_deg", Shown::Both,
+     [](const MoonReportInstant& i) -> DataValue { return double{i.PolarizationOffset}; }},
+    {"declination_deg", Shown::Always,
+     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.TopoDeclination); }},
+    {"greenwich_hour_angle_deg", Shown::Always,
+     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.TopoGreenwichHourAngle); }},
+    {"sky_temperature_k", Shown::Always,
+     [](const MoonReportInstant& i) -> DataValue { return i.SkyTemperature; }},
+    {"degradation_db", Shown::Always,
+     [](const MoonReportInstant& i) -> DataValue { return double{i.Degradation}; }},
+    {"phase_mark", Shown::Always,
+     [](const MoonReportInstant& i) -> DataValue {
+         const std::string_view mark = i.PhaseMark;
+         const auto first = mark.find_first_not_of(' ');
+         return std::string(first == std::string_view::npos ? "" : mark.substr(first));
+     }},
+    {"activity_letter", Shown::Always,
+     [](const MoonReportInstant& i) -> DataValue {
+         return i.ActivityLetter == ' ' ? std::string() : std::string(1, i.ActivityLetter);
+     }},
+};
+
+// The station a fixed-object run shows: Home when displayed, else DX.
+std::string FixedStationPrefix(const RunParameters& params) {
+    return params.DisplayHome ? "home_" : "dx_";
+}
+
+}  // namespace
+
+std::vector<std::string> PlanningColumns(const RunParameters& params) {
+    std::vector<std::string> columns = {"date", "utc"};
+    if (params.IsMoon()) {
+        for (const MoonColumn& column : kMoonColumns) {
+            if (IsShown(column.When, params)) {
+                columns.emplace_back(column.Name);
+            }
+        }
+        return columns;
+    }
+    const std::string station = FixedStationPrefix(params);
+    columns.push_back(station + "azimuth_deg");
+    columns.push_back(station + "elevation_deg");
+    columns.emplace_back("declination_deg");
+    columns.emplace_back("right_ascension_h");
+    return columns;
+}
+
+PlanningRows::PlanningRows(const RunParameters& params, ReportSink& sink, DataFormat format)
+    : params_(params),
+      layout_(params.OutputLines, params.IncrementMinutes, params.MaxDegradation),
+      rows_(sink, format, PlanningColumns(params)) {}
+
+void PlanningRows::StartMoonDay(const MoonReportDay& day) {
+    date_ = IsoDateText(day.Year, day.Month, day.Day);
+    layout_.StartDay();
+}
+
+bool PlanningRows::WriteMoonInstant(const MoonReportInstant& instant) {
+    if (layout_.Place(instant.DayFraction, instant.Degradation).Skipped) {
+        return false;
+    }
+    std::vector<DataValue> row = {date_, UtcClockText(instant.UtcHHMM)};
+    for (const MoonColumn& column : kMoonColumns) {
+        if (IsShown(column.When, params_)) {
+            row.push_back(column.Value(instant));
+        }
+    }
+    rows_.Write(row);
+    return true;
+}
+
+void PlanningRows::StartFixedDay(const FixedObjectReportDay& day) {
+    date_ = IsoDateText(day.Year, day.Month, day.Day);
+}
+
+bool PlanningRows::WriteFixedInstant(const FixedObjectReportInstant& instant) {
+    // As the report refuses at its first header: such objects are placed for one station only.
+    if (params_.BothStations) {
+        return false;
+    }
+    rows_.Write({date_, UtcClockText(instant.UtcHHMM), Degrees(instant.View.AzimuthSingle),
+                 Degrees(instant.View.ElevationSingle), Degrees(instant.Declination),
+                 instant.RightAscension * 24.0 / TwoPi});
+    return true;
+}
+
+}  // namespace velmorant

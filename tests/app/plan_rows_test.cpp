@@ -1,0 +1,154 @@
+// `velmorant plan --format csv|json` against the paged report of the same run: the same
+// instants, and every value rounding to the one the report prints.
+
+#include <cmath>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/app/command_fixture.h"
+#include "tests/app/report_lines.h"
+
+namespace velmorant::testing_support {
+namespace {
+
+// The report's rounding of an angle or a degradation: half up to 0.1.
+double TenthsUp(double value) {
+    return std::floor(value * 10 + 0.5) / 10;
+}
+
+struct RowsCase {
+    const char* Name;
+    std::vector<std::string> Args;
+    // Printed columns (0-based start, width) and the CSV column each must round to: angles and
+    // dB to 0.1 half up, the rest to a whole number.
+    std::map<std::string, std::pair<int, int>> Tenths;
+    std::map<std::string, std::pair<int, int>> Wholes;
+};
+
+std::vector<RowsCase> Cases() {
+    const std::vector<std::string> days = {"--start", "2026-12-10", "--end", "2026-12-12"};
+    auto with = [&](std::vector<std::string> more) {
+        std::vector<std::string> args = days;
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    };
+    return {
+        {"both_stations_max_degradation_paging",
+         with({"--set", "txtIncrementMinutes=5", "--set", "txtMaxDegradation=6.5", "--set",
+               "txtOutputLines=20"}),
+         {{"home_azimuth_deg", {19, 5}},
+          {"home_elevation_deg", {27, 5}},
+          {"declination_deg", {35, 5}},
+          {"dx_azimuth_deg", {43, 5}},
+          {"dx_elevation_deg", {49, 5}},
+          {"degradation_db", {69, 6}}},
+         {{"polarization_offset_deg", {55, 3}}, {"sky_temperature_k", {61, 5}}}},
+        {"home_only_increment_7",
+         with({"--set", "txtIncrementMinutes=7", "--set", "chkDisplayDX=0"}),
+         {{"home_azimuth_deg", {19, 5}},
+          {"home_elevation_deg", {27, 5}},
+          {"greenwich_hour_angle_deg", {36, 5}},
+          {"declination_deg", {44, 5}},
+          {"degradation_db", {69, 6}}},
+         {{"sky_temperature_k", {61, 5}}}},
+        {"dx_only_increment_10",
+         with({"--set", "txtIncrementMinutes=10", "--set", "chkDisplayHome=0"}),
+         {{"dx_azimuth_deg", {19, 5}}, {"dx_elevation_deg", {27, 5}}, {"degradation_db", {69, 6}}},
+         {{"sky_temperature_k", {61, 5}}}},
+    };
+}
+
+// Cases print as their names in the test log.
+void PrintTo(const RowsCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+class PlanRowsTest : public testing::TestWithParam<RowsCase> {};
+
+TEST_P(PlanRowsTest, RowsAreTheReportsLinesUnrounded) {
+    const RowsCase& c = GetParam();
+    CommandFolder folder(std::string("rows-") + c.Name);
+    std::vector<std::string> reportArgs = c.Args;
+    reportArgs.insert(reportArgs.end(), {"--output", "-"});
+    const CommandResult report = folder.Run("plan", reportArgs);
+    ASSERT_EQ(report.Exit, 0) << report.Err;
+    const std::vector<PrintedLine> printed = PrintedLines(report.Out);
+    ASSERT_GT(printed.size(), 10u);
+
+    std::vector<std::string> csvArgs = c.Args;
+    csvArgs.insert(csvArgs.end(), {"--format", "csv"});
+    const CommandResult csv = folder.Run("plan", csvArgs);
+    ASSERT_EQ(csv.Exit, 0) << csv.Err;
+    EXPECT_FALSE(fs::exists(folder.Path() / "VELMORANT.TXT")) << "the report was written";
+    std::vector<std::string> rows = LinesOf(csv.Out);
+    ASSERT_FALSE(rows.empty());
+    const std::vector<std::string> header = CsvFields(rows.front());
+    rows.erase(rows.begin());
+    ASSERT_EQ(rows.size(), printed.size());
+
+    std::map<std::string, std::size_t> column;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        column[header[i]] = i;
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const std::vector<std::string> fields = CsvFields(rows[r]);
+        const PrintedLine& line = printed[r];
+        SCOPED_TRACE(line.Date + " " + line.Text);
+        ASSERT_EQ(fields.size(), header.size());
+        EXPECT_EQ(fields[column.at("date")], line.Date);
+        EXPECT_EQ(fields[column.at("utc")], line.Hhmm.substr(0, 2) + ":" + line.Hhmm.substr(2));
+        for (const auto& [name, at] : c.Tenths) {
+            EXPECT_NEAR(TenthsUp(std::stod(fields[column.at(name)])),
+                        Printed(line.Text, at.first, at.second), 1e-6)
+                << name;
+        }
+        for (const auto& [name, at] : c.Wholes) {
+            EXPECT_NEAR(std::round(std::stod(fields[column.at(name)])),
+                        Printed(line.Text, at.first, at.second), 1e-6)
+                << name;
+        }
+    }
+
+    // JSON: the same rows, the same texts of the values.
+    std::vector<std::string> jsonArgs = c.Args;
+    jsonArgs.insert(jsonArgs.end(),
+                    {"--format", "json", "--output", (folder.Path() / "rows.json").string()});
+    const CommandResult json = folder.Run("plan", jsonArgs);
+    ASSERT_EQ(json.Exit, 0) << json.Err;
+    std::vector<std::string> objects = LinesOf(ReadWhole(folder.Path() / "rows.json"));
+    ASSERT_EQ(objects.size(), rows.size() + 2);
+    EXPECT_EQ(objects.front(), "[");
+    EXPECT_EQ(objects.back(), "]");
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const std::vector<std::string> fields = CsvFields(rows[r]);
+        std::string expected = "{";
+        for (std::size_t i = 0; i < header.size(); ++i) {
+            const bool text = header[i] == "date" || header[i] == "utc" ||
+                              header[i] == "phase_mark" || header[i] == "activity_letter";
+            expected += (i > 0 ? ", \"" : "\"") + header[i] +
+                        "\": " + (text ? "\"" + fields[i] + "\"" : fields[i]);
+        }
+        expected += r + 1 < rows.size() ? "}," : "}";
+        EXPECT_EQ(objects[r + 1], expected);
+    }
+}
+
+TEST(PlanRows, ARunTheReportRefusesWritesNoRows) {
+    CommandFolder folder("rows-refused");
+    // The Sun is placed for one station only: both stations abandon the run at its first line.
+    const CommandResult result = folder.Run(
+        "plan", {"--start", "2026-12-10", "--set", "cboCelestial=Sun", "--format", "csv"});
+    EXPECT_EQ(result.Exit, 2);
+    EXPECT_TRUE(result.Out.empty()) << result.Out;
+    EXPECT_NE(result.Err.find("one location"), std::string::npos) << result.Err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, PlanRowsTest, testing::ValuesIn(Cases()),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace
+}  // namespace velmorant::testing_support
