@@ -2,8 +2,10 @@
 
 #include <charconv>
 #include <iostream>
+#include <tuple>
 
 #include "run/input_ranges.h"
+#include "ui/model/station_choice.h"
 
 namespace velmorant {
 
@@ -57,6 +59,22 @@ std::unique_ptr<ReportDestination> OutputDestination(const std::filesystem::path
         return std::make_unique<StandardOutputDestination>();
     }
     return std::make_unique<FileReportDestination>(output);
+}
+
+std::optional<std::string> PlaceNamedStations(MainWindowModel& form,
+                                              const std::optional<std::string>& home,
+                                              const std::optional<std::string>& dx) {
+    for (const auto& [row, option, value] :
+         {std::tuple{&kHomeRow, "--home", &home}, std::tuple{&kDXRow, "--dx", &dx}}) {
+        if (!*value) {
+            continue;
+        }
+        const ActionResult chosen = ChooseStation(form, *row, **value);
+        if (!chosen.Ok) {
+            return std::string(option) + " " + **value + ": " + chosen.Error;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace velmorant

@@ -30,6 +30,12 @@ std::string BadDateText(const std::string& text);
 // Chooses the list items and types the year, as the operator would, without the date checks.
 void SetDates(MainWindowModel& form, const CalendarDate& start, const CalendarDate& end);
 
+// Places the stations `--home` and `--dx` name (either may be absent) through the rows' own
+// buttons (ChooseStation). The refusal, "--home VALUE: reason", when one cannot be placed.
+std::optional<std::string> PlaceNamedStations(MainWindowModel& form,
+                                              const std::optional<std::string>& home,
+                                              const std::optional<std::string>& dx);
+
 // The destination of a command's output: standard output for "-", else the file (written
 // beside it and put in its place only when complete).
 std::unique_ptr<ReportDestination> OutputDestination(const std::filesystem::path& output);

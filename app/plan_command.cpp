@@ -6,7 +6,6 @@
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <tuple>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -19,7 +18,6 @@
 #include "ui/model/defaults_storage.h"
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
-#include "ui/model/station_choice.h"
 #include "ui/model/text_storage.h"
 
 namespace velmorant {
@@ -159,17 +157,9 @@ int RunPlanCommand(std::span<const std::string> args) {
             return Usage(result.Error);
         }
     }
-    for (const auto& [row, option, value] :
-         {std::tuple{&kHomeRow, "--home", options.Home}, std::tuple{&kDXRow, "--dx", options.Dx}}) {
-        if (!value) {
-            continue;
-        }
-        const ActionResult chosen = ChooseStation(form, *row, *value);
-        if (!chosen.Ok) {
-            std::cerr << "velmorant plan: " << option << " " << *value << ": " << chosen.Error
-                      << '\n';
-            return 2;
-        }
+    if (const auto refusal = PlaceNamedStations(form, options.Home, options.Dx)) {
+        std::cerr << "velmorant plan: " << *refusal << '\n';
+        return 2;
     }
     form.ChooseItem("cboOperation", 0);
     form.cmdRUN_Click();

@@ -7,13 +7,16 @@
 #include <utility>
 #include <vector>
 
+#include "app/command_line.h"
 #include "core/calendar.h"
 #include "run/input_ranges.h"
 #include "run/realtime/real_time_setup.h"
 #include "run/realtime/track_output.h"
+#include "stations/station_list.h"
 #include "ui/model/defaults_storage.h"
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
+#include "ui/model/text_storage.h"
 
 namespace velmorant {
 
@@ -25,15 +28,9 @@ struct TrackOptions {
     std::optional<UtcInstant> At;  // none: now
     std::filesystem::path Folder = ".";
     std::vector<std::pair<std::string, std::string>> Settings;
+    std::optional<std::string> Home;
+    std::optional<std::string> Dx;
     TrackFormat Format = TrackFormat::Text;
-};
-
-// Messages go to standard error as "title: text", one per line.
-class StandardErrorMessages : public MessagePresenter {
-  public:
-    void ShowMessage(std::string_view text, std::string_view title) override {
-        std::cerr << title << ": " << text << '\n';
-    }
 };
 
 int Usage(const std::string& problem) {
@@ -83,6 +80,10 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
                 return "--set needs NAME=TEXT, not " + value;
             }
             options.Settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+        } else if (option == "--home") {
+            options.Home = value;
+        } else if (option == "--dx") {
+            options.Dx = value;
         } else if (option == "--format") {
             if (value != "text" && value != "json") {
                 return "--format takes text or json, not " + value;
@@ -132,13 +133,14 @@ std::variant<TrackFrame, RunMessage> TrackFrameFor(const MainWindowModel& form,
 
 const char* TrackUsage() {
     return "usage: velmorant track [--at YYYY-MM-DDTHH:MM:SSZ] [--dir DIR] [--set NAME=TEXT]...\n"
-           "                       [--format text|json]\n"
+           "                       [--home CALL|LOCATOR] [--dx CALL|LOCATOR] [--format text|json]\n"
            "\n"
            "Prints one frame of the real-time display for the UTC instant (default: now, from\n"
            "the system clock): the window's saved defaults are loaded from DIR/VELMORANT.DAT\n"
            "(DIR defaults to the current folder) and each --set gives a control a value, as\n"
-           "for plan. Text: one \"name: value\" line per item, rounded as the window shows it;\n"
-           "json: one object, numbers unrounded, units in the key names.\n"
+           "for plan; --home and --dx place a station as for plan. Text: one \"name: value\"\n"
+           "line per item, rounded as the window shows it; json: one object, numbers\n"
+           "unrounded, units in the key names.\n"
            "Exit status: 0 after the frame, 2 when the set-up is refused or the command line\n"
            "is wrong.\n";
 }
@@ -154,6 +156,8 @@ int RunTrackCommand(std::span<const std::string> args) {
     FileDefaultsStorage storage(options.Folder);
     StandardErrorMessages messages;
     MainWindowModel form(clock, storage, messages);
+    FileTextStorage stationList(options.Folder / kStationListFileName);
+    form.Stations.List = &stationList;
     form.Form_Load();
     if (form.EndRequested()) {
         return 2;
@@ -163,6 +167,10 @@ int RunTrackCommand(std::span<const std::string> args) {
         if (!result.Ok) {
             return Usage(result.Error);
         }
+    }
+    if (const auto refusal = PlaceNamedStations(form, options.Home, options.Dx)) {
+        std::cerr << "velmorant track: " << *refusal << '\n';
+        return 2;
     }
     const auto frame = TrackFrameFor(form, options.Folder, options.At.value_or(UtcNowFromSystem()));
     if (const auto* message = std::get_if<RunMessage>(&frame)) {

@@ -3,6 +3,9 @@
 #include <string>
 
 #include "core/constants.h"
+#include "core/doppler.h"
+#include "run/instant_position.h"
+#include "run/leading_number.h"
 
 namespace velmorant {
 
@@ -30,44 +33,68 @@ double Degrees(double radians) {
     return radians * (360.0 / TwoPi);
 }
 
+// What a Moon row is made of: the walk's instant and the Doppler shifts of that instant.
+struct MoonRow {
+    const MoonReportInstant& Instant;
+    const MoonDopplerResult& Doppler;
+};
+
 struct MoonColumn {
     const char* Name;  // with its unit
     Shown When;
-    DataValue (*Value)(const MoonReportInstant&);
+    DataValue (*Value)(const MoonRow&);
 };
 
-// The Moon's columns after the date and the time. A new quantity of the instant (the Doppler
-// shifts, once the instant carries them) is one more line here.
+// The Moon's columns after the date and the time. A new quantity of the instant is one more
+// line here.
 const MoonColumn kMoonColumns[] = {
     {"home_azimuth_deg", Shown::Home,
-     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.Home.AzimuthSingle); }},
+     [](const MoonRow& r) -> DataValue { return Degrees(r.Instant.Home.AzimuthSingle); }},
     {"home_elevation_deg", Shown::Home,
-     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.Home.ElevationSingle); }},
+     [](const MoonRow& r) -> DataValue { return Degrees(r.Instant.Home.ElevationSingle); }},
     {"dx_azimuth_deg", Shown::DX,
-     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.DX.AzimuthSingle); }},
+     [](const MoonRow& r) -> DataValue { return Degrees(r.Instant.DX.AzimuthSingle); }},
     {"dx_elevation_deg", Shown::DX,
-     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.DX.ElevationSingle); }},
+     [](const MoonRow& r) -> DataValue { return Degrees(r.Instant.DX.ElevationSingle); }},
     {"polarization_offset_deg", Shown::Both,
-     [](const MoonReportInstant& i) -> DataValue { return double{i.PolarizationOffset}; }},
+     [](const MoonRow& r) -> DataValue { return double{r.Instant.PolarizationOffset}; }},
     {"declination_deg", Shown::Always,
-     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.TopoDeclination); }},
+     [](const MoonRow& r) -> DataValue { return Degrees(r.Instant.TopoDeclination); }},
     {"greenwich_hour_angle_deg", Shown::Always,
-     [](const MoonReportInstant& i) -> DataValue { return Degrees(i.TopoGreenwichHourAngle); }},
+     [](const MoonRow& r) -> DataValue { return Degrees(r.Instant.TopoGreenwichHourAngle); }},
     {"sky_temperature_k", Shown::Always,
-     [](const MoonReportInstant& i) -> DataValue { return i.SkyTemperature; }},
+     [](const MoonRow& r) -> DataValue { return r.Instant.SkyTemperature; }},
     {"degradation_db", Shown::Always,
-     [](const MoonReportInstant& i) -> DataValue { return double{i.Degradation}; }},
+     [](const MoonRow& r) -> DataValue { return double{r.Instant.Degradation}; }},
     {"phase_mark", Shown::Always,
-     [](const MoonReportInstant& i) -> DataValue {
-         const std::string_view mark = i.PhaseMark;
+     [](const MoonRow& r) -> DataValue {
+         const std::string_view mark = r.Instant.PhaseMark;
          const auto first = mark.find_first_not_of(' ');
          return std::string(first == std::string_view::npos ? "" : mark.substr(first));
      }},
     {"activity_letter", Shown::Always,
-     [](const MoonReportInstant& i) -> DataValue {
-         return i.ActivityLetter == ' ' ? std::string() : std::string(1, i.ActivityLetter);
+     [](const MoonRow& r) -> DataValue {
+         const char letter = r.Instant.ActivityLetter;
+         return letter == ' ' ? std::string() : std::string(1, letter);
      }},
+    {"echo_doppler_hz", Shown::Home,
+     [](const MoonRow& r) -> DataValue { return r.Doppler.EchoHz; }},
+    {"dx_doppler_hz", Shown::Both, [](const MoonRow& r) -> DataValue { return r.Doppler.DXHz; }},
 };
+
+// The UTC instant the walk computed: the date walked and the instant's fraction of its day
+// (the day's last instant, 24:00, is the next date's midnight).
+UtcDateTime InstantUtc(const CalendarDate& date, double dayFraction) {
+    double seconds = dayFraction * 86400.0;
+    CalendarDate day = date;
+    if (seconds >= 86400.0) {
+        day = NextDay(date);
+        seconds -= 86400.0;
+    }
+    const int hour = static_cast<int>(seconds / 3600.0);
+    const int minute = static_cast<int>((seconds - hour * 3600.0) / 60.0);
+    return {day.Year, day.Month, day.Day, hour, minute, seconds - hour * 3600.0 - minute * 60.0};
+}
 
 // The station a fixed-object run shows: Home when displayed, else DX.
 std::string FixedStationPrefix(const RunParameters& params) {
@@ -101,6 +128,7 @@ PlanningRows::PlanningRows(const RunParameters& params, ReportSink& sink, DataFo
 
 void PlanningRows::StartMoonDay(const MoonReportDay& day) {
     date_ = IsoDateText(day.Year, day.Month, day.Day);
+    day_ = CalendarDate{day.Year, day.Month, day.Day};
     layout_.StartDay();
 }
 
@@ -108,10 +136,13 @@ bool PlanningRows::WriteMoonInstant(const MoonReportInstant& instant) {
     if (layout_.Place(instant.DayFraction, instant.Degradation).Skipped) {
         return false;
     }
+    const MoonDopplerResult doppler =
+        MoonDoppler(InstantUtc(day_, instant.DayFraction), GeoSiteOf(params_.Home),
+                    GeoSiteOf(params_.DX), LeadingNumber(params_.Band) * 1e6);
     std::vector<DataValue> row = {date_, UtcClockText(instant.UtcHHMM)};
     for (const MoonColumn& column : kMoonColumns) {
         if (IsShown(column.When, params_)) {
-            row.push_back(column.Value(instant));
+            row.push_back(column.Value(MoonRow{instant, doppler}));
         }
     }
     rows_.Write(row);

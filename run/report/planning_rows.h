@@ -2,13 +2,15 @@
 
 #include <vector>
 
+#include "core/calendar.h"
 #include "run/planning/planning_output.h"
 #include "run/report/data_rows.h"
 #include "run/report/moon_line_layout.h"
 
 // The rows of `velmorant plan --format csv|json`: one row per instant the paged report prints a
 // line for (the Moon report's line layout decides, maximum degradation included), with every
-// value unrounded and its unit in the column's name.
+// value unrounded and its unit in the column's name. Moon rows also carry the Doppler shifts at
+// the band's frequency (core/doppler), which the paged report has no room for.
 
 namespace velmorant {
 
@@ -31,6 +33,7 @@ class PlanningRows : public PlanningOutput {
     MoonLineLayout layout_;
     DataRows rows_;
     std::string date_;  // YYYY-MM-DD of the date walked
+    CalendarDate day_;  // the date walked, for the instant's UTC
 };
 
 // The column names for a run with these parameters, in order.

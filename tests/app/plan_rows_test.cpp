@@ -137,6 +137,52 @@ TEST_P(PlanRowsTest, RowsAreTheReportsLinesUnrounded) {
     }
 }
 
+// The rows' Doppler shifts are the real-time window's for the same instant (velmorant track
+// shows them to the whole hertz), at the band's frequency.
+TEST(PlanRows, DopplerColumnsAreTracksForTheSameInstant) {
+    CommandFolder folder("rows-doppler");
+    const CommandResult csv =
+        folder.Run("plan", {"--start", "2016-03-16", "--set", "txtIncrementMinutes=60", "--set",
+                            "cboBand=1296", "--format", "csv"});
+    ASSERT_EQ(csv.Exit, 0) << csv.Err;
+    const auto line = csv.Out.find("\n2016-03-16,17:00,");
+    ASSERT_NE(line, std::string::npos) << csv.Out;
+    const std::string header = csv.Out.substr(0, csv.Out.find('\n'));
+    const std::string row = csv.Out.substr(line + 1, csv.Out.find('\n', line + 1) - line - 1);
+    auto fields = [](std::string text) {
+        if (text.ends_with('\r')) {
+            text.pop_back();  // the sink ends its lines with CR LF
+        }
+        std::vector<std::string> split;
+        for (std::size_t from = 0, comma = 0; comma != std::string::npos; from = comma + 1) {
+            comma = text.find(',', from);
+            split.push_back(text.substr(from, comma - from));
+        }
+        return split;
+    };
+    const CommandResult frame =
+        folder.Run("track", {"--at", "2016-03-16T17:00:00Z", "--set", "cboBand=1296"});
+    ASSERT_EQ(frame.Exit, 0) << frame.Err;
+    const std::vector<std::string> names = fields(header);
+    const std::vector<std::string> values = fields(row);
+    ASSERT_EQ(names.size(), values.size());
+    int compared = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] != "echo_doppler_hz" && names[i] != "dx_doppler_hz") {
+            continue;
+        }
+        const std::string shown = names[i] == "echo_doppler_hz" ? "echo_doppler: " : "dx_doppler: ";
+        const auto at = frame.Out.find(shown);
+        ASSERT_NE(at, std::string::npos) << frame.Out;
+        const auto value = at + shown.size();
+        EXPECT_EQ(frame.Out.substr(value, frame.Out.find(" Hz", value) - value),
+                  std::to_string(std::lround(std::stod(values[i]))))
+            << names[i];
+        ++compared;
+    }
+    EXPECT_EQ(compared, 2) << header;
+}
+
 TEST(PlanRows, ARunTheReportRefusesWritesNoRows) {
     CommandFolder folder("rows-refused");
     // The Sun is placed for one station only: both stations abandon the run at its first line.

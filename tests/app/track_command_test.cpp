@@ -39,7 +39,7 @@ class TrackCommand : public testing::Test {
         folder_ = fs::temp_directory_path() / ("velmorant-track-" + std::to_string(::getpid()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
-        for (const char* name : {"VELMORANT.DAT", "QVSKYTEMP.DAT"}) {
+        for (const char* name : {"VELMORANT.DAT", "QVSKYTEMP.DAT", "CALL3.TXT"}) {
             fs::copy_file(fs::path(VELMORANT_DATA) / name, folder_ / name);
         }
     }
@@ -143,6 +143,20 @@ TEST_F(TrackCommand, JsonIsOneObjectWithUnitsInTheKeys) {
     EXPECT_EQ(text["subpoint_latitude"].empty(), false);
     EXPECT_NEAR(frame.value("subpoint_latitude_deg").toDouble(),
                 frame.value("declination_deg").toDouble(), 1e-12);
+}
+
+// --home and --dx place stations as plan's do: a locator through the calculation button, a
+// callsign through the lookup, which must find it exactly.
+TEST_F(TrackCommand, StationsNamedByLocatorAndCallsign) {
+    const std::string at = " --at 2016-03-16T18:37:25Z";
+    auto frame = Lines(Run("track --home JN58td --dx DK3VX" + at).Text);
+    EXPECT_EQ(frame["home_callsign"], "");
+    EXPECT_EQ(frame["home_locator"], "JN58td");
+    EXPECT_EQ(frame["dx_callsign"], "DK3VX");
+    EXPECT_EQ(frame["dx_locator"], "JO40hg");
+    const Output missing = Run("track --dx NO1SUCH" + at, true);
+    EXPECT_EQ(missing.Status, 2);
+    EXPECT_NE(missing.Text.find("--dx NO1SUCH"), std::string::npos) << missing.Text;
 }
 
 TEST_F(TrackCommand, ABadInstantOrARefusedSetUpExitsWithStatusTwo) {
