@@ -67,7 +67,17 @@ void RealTimeSession::Pass() {
         }
         state_.Fresh = false;
     }
+    // The rotator after QVAZEL.DAT, which it never touches.
+    if (display_.Rotator != nullptr && display_.RotatorChoice != nullptr) {
+        rotator_.Pass(*display_.RotatorChoice, pass, *display_.Rotator);
+    }
     writer.Show(w.txtDateCalc, false);
+}
+
+void RealTimeSession::Stop() {
+    if (display_.Rotator != nullptr) {
+        rotator_.Stop(*display_.Rotator);
+    }
 }
 
 }  // namespace velmorant
