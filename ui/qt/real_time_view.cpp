@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QVariant>
 
@@ -73,6 +74,11 @@ RealTimeView::RealTimeView(const std::filesystem::path& mapPicture, QWidget* par
     const std::filesystem::path file =
         std::filesystem::is_directory(mapPicture, error) ? mapPicture / kMapFileName : mapPicture;
     form_->PicMap->LoadBackground(QString::fromStdString(file.string()));
+    connect(form_->cmdRotator, &QPushButton::clicked, this, [this] {
+        if (RotatorPressed) {
+            RotatorPressed();
+        }
+    });
 }
 
 RealTimeView::~RealTimeView() {
@@ -154,6 +160,12 @@ void RealTimeView::StopHide() {
 
 void RealTimeView::ClearMap() {
     form_->PicMap->Clear();
+}
+
+void RealTimeView::ShowRotator(const RotatorDisplay& display) {
+    SetColour(form_->lblRotator, display.Problem ? TextColour::Red : TextColour::SystemText);
+    SetText(form_->lblRotator, display.Text);
+    form_->lblRotator->setToolTip(Q(display.Detail));
 }
 
 WorldMapView& RealTimeView::Map() {
