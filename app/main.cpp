@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/plan_command.h"
+#include "app/rotate_command.h"
 #include "app/station_commands.h"
 #include "app/window_command.h"
 #include "velmorant/version.h"
@@ -21,6 +22,8 @@ void PrintUsage(std::FILE* stream) {
     std::fputs(velmorant::LocatorUsage(), stream);
     std::fputs("\n", stream);
     std::fputs(velmorant::LookupUsage(), stream);
+    std::fputs("\n", stream);
+    std::fputs(velmorant::RotateUsage(), stream);
 }
 
 }  // namespace
@@ -40,6 +43,9 @@ int main(int argc, char** argv) {
     }
     if (command == "lookup") {
         return velmorant::RunLookupCommand(rest);
+    }
+    if (command == "rotate") {
+        return velmorant::RunRotateCommand(rest);
     }
     if (command == "--help" || command == "-h" || command == "help") {
         PrintUsage(stdout);
