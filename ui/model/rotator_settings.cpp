@@ -64,8 +64,8 @@ class GroupReader {
 
     void Problem(const char* key, const std::string& text, const std::string& wanted,
                  const std::string& used) {
-        out_.Problems.push_back("VELMORANT.INI [Rotator] " + std::string(key) + "=" + text +
-                                ": not " + wanted + "; " + used + " is used.");
+        out_.Problems.push_back("[Rotator] " + std::string(key) + "=" + text + ": not " + wanted +
+                                "; " + used + " is used.");
     }
 
     template <typename T, typename Parse>

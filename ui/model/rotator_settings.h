@@ -54,7 +54,8 @@ inline constexpr std::string_view kRotatorGroup = "Rotator";
 // The settings read from the text values of the [Rotator] group (key -> text). A missing key
 // takes its default silently; a value that does not read (a word where a number belongs, a port
 // of 0, a lowest elevation above the highest) takes its default, and `Problems` says which key
-// and what was there, one sentence each, for the operator.
+// and what was there, one line each for the operator ("[Rotator] Port=abc: not a port from 1 to
+// 65535; 4533 is used."), to be shown under the file's name.
 struct RotatorSettingsReading {
     RotatorSettings Settings;
     std::vector<std::string> Problems;

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 
+#include "ui/qt/ini_settings_file.h"
 #include "ui_frmRotator.h"
 
 namespace velmorant {
@@ -38,11 +39,16 @@ void RotatorDialogView::Edit(const RotatorSettings& s, const std::vector<std::st
     form_->spnLastSeconds->setValue(s.LastSeconds);
     form_->spnThreshold->setValue(s.ThresholdDeg);
     QStringList lines;
+    if (!notes.empty()) {
+        lines << QString::fromUtf8(kSettingsFileName) + QStringLiteral(": values not used");
+    }
     for (const std::string& note : notes) {
         lines << QString::fromStdString(note);
     }
     form_->lblRotatorProblems->setText(lines.join('\n'));
+    form_->lblRotatorProblems->setVisible(!notes.empty());
     EnableRuleValues();
+    adjustSize();
     open();
 }
 
@@ -68,6 +74,8 @@ void RotatorDialogView::Confirm() {
     const RotatorSettings typed = Typed();
     if (const auto problem = RotatorSettingsProblem(typed)) {
         form_->lblRotatorProblems->setText(QString::fromStdString(*problem));
+        form_->lblRotatorProblems->setVisible(true);
+        adjustSize();
         return;
     }
     accept();
