@@ -300,6 +300,12 @@ RT = {
     "lblYAZ": ((152, 56, 49, 25), "YAZ", None, SYSTEM, {HIDDEN}),
     "lblYEL": ((232, 56, 41, 25), "YEL", None, SYSTEM, {HIDDEN}),
 }
+# The rotator's button and its position/reason label, in the free space of the header band's
+# third row between the object's name and the Polarization column: they must cover no label.
+RT_ROTATOR = {
+    "cmdRotator": ("QPushButton", (576, 57, 73, 22), "Rotator"),
+    "lblRotator": (LB, (656, 57, 224, 22), ""),
+}
 DEGRADATION_TIP = "Approxiate Degredation From Lunar Distance and Background Sky Noise"
 
 
@@ -623,7 +629,7 @@ def check_realtime():
     if 'bold 12pt "MS Sans Serif"' not in props.get("styleSheet", ""):
         fail("frmRT.ui: the form's default font MS Sans Serif 12 pt bold is not set")
 
-    expected = set(RT) | {"picdB", "PicMap"}
+    expected = set(RT) | {"picdB", "PicMap"} | set(RT_ROTATOR)
     for name in sorted(set(widgets) - expected):
         fail("frmRT.ui: unexpected widget %s" % name)
     for name, (geometry, text, tip, colour, marks) in RT.items():
@@ -658,6 +664,8 @@ def check_realtime():
                                                  UNDERLINED in marks))
         if "color: %s;" % colour not in sheet:
             fail("%s: text colour is not %s" % (name, colour))
+
+    check_rotator_items(widgets)
 
     box = widgets.get("picdB")
     if box is None:
@@ -694,10 +702,36 @@ def check_realtime():
             fail("PicMap: does not fit in the window")
 
 
+def overlaps(a, b):
+    ax, ay, aw, ah = a
+    bx, by, bw, bh = b
+    return ax < bx + bw and bx < ax + aw and ay < by + bh and by < ay + ah
+
+
+def check_rotator_items(widgets):
+    for name, (klass, geometry, text) in RT_ROTATOR.items():
+        w = widgets.get(name)
+        if w is None:
+            fail("frmRT.ui: %s is missing" % name)
+            continue
+        if w["class"] != klass:
+            fail("%s: class %s, want %s" % (name, w["class"], klass))
+        if w["props"].get("geometry") != geometry:
+            fail("%s: geometry %r, want %r" % (name, w["props"].get("geometry"), geometry))
+        if shown_text(w) != text:
+            fail("%s: shows %r, want %r" % (name, shown_text(w), text))
+        for other, (other_geometry, _, _, _, _) in RT.items():
+            if overlaps(geometry, other_geometry):
+                fail("%s covers %s" % (name, other))
+        if overlaps(geometry, (648, 32, 60, 24)) or overlaps(geometry, (0, 80, 1277, 640)):
+            fail("%s covers the degradation box or the map" % name)
+
+
 def main():
     compiled = check_uic([(os.path.join(FORMS, "frmInput.ui"), "frmInput", "QWidget"),
                           (os.path.join(FORMS, "frmUpdate.ui"), "frmUpdate", "QDialog"),
-                          (os.path.join(FORMS, "frmRT.ui"), "frmRT", "QWidget")])
+                          (os.path.join(FORMS, "frmRT.ui"), "frmRT", "QWidget"),
+                          (os.path.join(FORMS, "frmRotator.ui"), "frmRotator", "QDialog")])
     check_input()
     check_update()
     check_realtime()
