@@ -9,6 +9,7 @@
 #include "app/plan_command.h"
 #include "app/rotate_command.h"
 #include "app/station_commands.h"
+#include "app/track_command.h"
 #include "app/window_command.h"
 #include "velmorant/version.h"
 
@@ -22,8 +23,8 @@ void PrintUsage(std::FILE* stream) {
     std::fputs(velmorant::LocatorUsage(), stream);
     std::fputs("\n", stream);
     std::fputs(velmorant::LookupUsage(), stream);
-    std::fputs("\n", stream);
-    std::fputs(velmorant::RotateUsage(), stream);
+    std::fprintf(stream, "\n%s", velmorant::TrackUsage());
+    std::fprintf(stream, "\n%s", velmorant::RotateUsage());
 }
 
 }  // namespace
@@ -43,6 +44,9 @@ int main(int argc, char** argv) {
     }
     if (command == "lookup") {
         return velmorant::RunLookupCommand(rest);
+    }
+    if (command == "track") {
+        return velmorant::RunTrackCommand(rest);
     }
     if (command == "rotate") {
         return velmorant::RunRotateCommand(rest);

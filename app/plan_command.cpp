@@ -23,11 +23,11 @@ namespace velmorant {
 namespace {
 
 struct PlanOptions {
-    CalendarDate start;
-    CalendarDate end;
-    std::filesystem::path folder = ".";
-    std::vector<std::pair<std::string, std::string>> settings;
-    std::optional<std::string> output;
+    CalendarDate Start;
+    CalendarDate End;
+    std::filesystem::path Folder = ".";
+    std::vector<std::pair<std::string, std::string>> Settings;
+    std::optional<std::string> Output;
 };
 
 // Messages go to standard error as "title: text", one per line.
@@ -52,15 +52,15 @@ std::optional<CalendarDate> ParseDate(const std::string& text) {
         return from < to && error == std::errc() && end == last;
     };
     CalendarDate date;
-    if (!number(0, firstDash, date.year) || !number(firstDash + 1, secondDash, date.month) ||
-        !number(secondDash + 1, text.size(), date.day)) {
+    if (!number(0, firstDash, date.Year) || !number(firstDash + 1, secondDash, date.Month) ||
+        !number(secondDash + 1, text.size(), date.Day)) {
         return std::nullopt;
     }
-    if (date.year < kFirstYear || date.year > kLastYear || date.month < 1 || date.month > 12 ||
-        date.day < 1) {
+    if (date.Year < kFirstYear || date.Year > kLastYear || date.Month < 1 || date.Month > 12 ||
+        date.Day < 1) {
         return std::nullopt;
     }
-    if (date.day > DaysInMonth(date.year, date.month)) {
+    if (date.Day > DaysInMonth(date.Year, date.Month)) {
         return std::nullopt;
     }
     return date;
@@ -72,7 +72,7 @@ int Usage(const std::string& problem) {
 }
 
 bool Before(const CalendarDate& a, const CalendarDate& b) {
-    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+    return std::tie(a.Year, a.Month, a.Day) < std::tie(b.Year, b.Month, b.Day);
 }
 
 // Reads the options; an error text when they are malformed.
@@ -94,15 +94,15 @@ std::variant<PlanOptions, std::string> ParseOptions(std::span<const std::string>
             }
             (option == "--start" ? start : end) = date;
         } else if (option == "--dir") {
-            options.folder = value;
+            options.Folder = value;
         } else if (option == "--set") {
             const auto equals = value.find('=');
             if (equals == std::string::npos || equals == 0) {
                 return "--set needs NAME=TEXT, not " + value;
             }
-            options.settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+            options.Settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
         } else if (option == "--output") {
-            options.output = value;
+            options.Output = value;
         } else {
             return "unknown option " + option;
         }
@@ -110,9 +110,9 @@ std::variant<PlanOptions, std::string> ParseOptions(std::span<const std::string>
     if (!start) {
         return std::string("--start is required");
     }
-    options.start = *start;
-    options.end = end.value_or(*start);
-    if (Before(options.end, options.start)) {
+    options.Start = *start;
+    options.End = end.value_or(*start);
+    if (Before(options.End, options.Start)) {
         return std::string("the end date lies before the start date");
     }
     return options;
@@ -122,9 +122,9 @@ std::variant<PlanOptions, std::string> ParseOptions(std::span<const std::string>
 // (RUN brings the end date into line itself).
 void SetDate(MainWindowModel& form, ComboBox& month, ComboBox& day, TextBox& year,
              const CalendarDate& date) {
-    form.SelectItem(month, date.month - 1);
-    form.SelectItem(day, date.day - 1);
-    form.PutText(year, std::to_string(date.year));
+    form.SelectItem(month, date.Month - 1);
+    form.SelectItem(day, date.Day - 1);
+    form.PutText(year, std::to_string(date.Year));
 }
 
 }  // namespace
@@ -151,31 +151,31 @@ int RunPlanCommand(std::span<const std::string> args) {
     const PlanOptions& options = std::get<PlanOptions>(parsed);
 
     LocalClock clock;
-    FileDefaultsStorage storage(options.folder);
+    FileDefaultsStorage storage(options.Folder);
     StandardErrorMessages messages;
     MainWindowModel form(clock, storage, messages);
 
     std::unique_ptr<ReportDestination> destination;
-    if (options.output == "-") {
+    if (options.Output == "-") {
         destination = std::make_unique<StandardOutputDestination>();
     } else {
         destination = std::make_unique<FileReportDestination>(
-            options.output ? std::filesystem::path(*options.output)
-                           : options.folder / kReportFileName);
+            options.Output ? std::filesystem::path(*options.Output)
+                           : options.Folder / kReportFileName);
     }
-    form.Run.Folder = options.folder;
+    form.Run.Folder = options.Folder;
     form.Run.Report = destination.get();
 
     form.Form_Load();
     if (form.EndRequested()) {
         return 2;
     }
-    SetDate(form, form.cboMonthStart, form.cboDayStart, form.txtYearStart, options.start);
-    SetDate(form, form.cboMonthEnd, form.cboDayEnd, form.txtYearEnd, options.end);
-    for (const auto& [name, text] : options.settings) {
+    SetDate(form, form.cboMonthStart, form.cboDayStart, form.txtYearStart, options.Start);
+    SetDate(form, form.cboMonthEnd, form.cboDayEnd, form.txtYearEnd, options.End);
+    for (const auto& [name, text] : options.Settings) {
         const ActionResult result = form.ApplySetting(name, text);
-        if (!result.ok) {
-            return Usage(result.error);
+        if (!result.Ok) {
+            return Usage(result.Error);
         }
     }
     form.ChooseItem("cboOperation", 0);

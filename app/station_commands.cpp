@@ -29,10 +29,10 @@ class RecordingMessages : public MessagePresenter {
 
 // A window as it starts, before any saved defaults: the station commands need none.
 struct HeadlessWindow {
-    LocalClock clock;
-    FileDefaultsStorage defaults{"."};
-    RecordingMessages messages;
-    MainWindowModel form{clock, defaults, messages};
+    LocalClock Clock;
+    FileDefaultsStorage Defaults{"."};
+    RecordingMessages Messages;
+    MainWindowModel Form{Clock, Defaults, Messages};
 };
 
 int Usage(const char* usage, const std::string& problem) {
@@ -63,7 +63,7 @@ const char* LookupUsage() {
 
 int RunLocatorCommand(std::span<const std::string> args) {
     HeadlessWindow window;
-    MainWindowModel& form = window.form;
+    MainWindowModel& form = window.Form;
     if (args.size() == 1) {
         form.PutText(form.txtLocatorHome, args[0]);
     } else if (args.size() == 8) {
@@ -80,14 +80,14 @@ int RunLocatorCommand(std::span<const std::string> args) {
         return Usage(LocatorUsage(), "locator takes a locator or eight coordinate fields");
     }
     form.cmdLocatorHomeCalc_Click();
-    if (window.messages.count > 0) {
+    if (window.Messages.count > 0) {
         return 2;
     }
-    std::cout << form.txtLocatorHome.text << ' ' << form.txtLatDegHome.text << ' '
-              << form.txtLatMinHome.text << ' ' << form.txtLatSecHome.text << ' '
-              << form.cboLatDirHome.text << ' ' << form.txtLonDegHome.text << ' '
-              << form.txtLonMinHome.text << ' ' << form.txtLonSecHome.text << ' '
-              << form.cboLonDirHome.text << '\n';
+    std::cout << form.txtLocatorHome.Text << ' ' << form.txtLatDegHome.Text << ' '
+              << form.txtLatMinHome.Text << ' ' << form.txtLatSecHome.Text << ' '
+              << form.cboLatDirHome.Text << ' ' << form.txtLonDegHome.Text << ' '
+              << form.txtLonMinHome.Text << ' ' << form.txtLonSecHome.Text << ' '
+              << form.cboLonDirHome.Text << '\n';
     return 0;
 }
 
@@ -111,7 +111,7 @@ int RunLookupCommand(std::span<const std::string> args) {
     }
 
     HeadlessWindow window;
-    MainWindowModel& form = window.form;
+    MainWindowModel& form = window.Form;
     FileTextStorage list(file);
     form.Stations.List = &list;
     form.PutText(form.txtCallsignHome, args[0]);
@@ -124,14 +124,14 @@ int RunLookupCommand(std::span<const std::string> args) {
     }
     // What the window shows of the search: the status box when it stands, otherwise the first
     // message box (the search's own; a calculation message may follow it).
-    const std::string shown = form.txtDateCalc.visible && !form.txtDateCalc.text.empty()
-                                  ? form.txtDateCalc.text
-                                  : window.messages.first;
+    const std::string shown = form.txtDateCalc.Visible && !form.txtDateCalc.Text.empty()
+                                  ? form.txtDateCalc.Text
+                                  : window.Messages.first;
     std::cout << shown << '\n'
               << form.FoundRecordNumber << '\n'
-              << form.txtCallsignHome.text << '\n'
-              << form.txtLocatorHome.text << '\n'
-              << form.txtNotesHome.text << '\n';
+              << form.txtCallsignHome.Text << '\n'
+              << form.txtLocatorHome.Text << '\n'
+              << form.txtNotesHome.Text << '\n';
     return form.StatusShowsFind() ? 0 : 1;
 }
 

@@ -17,45 +17,45 @@ namespace velmorant::bench {
 namespace {
 
 struct EngineState {
-    RunParameters params = MoonYear(1);
-    SkyTemperatureTable table = SkyTable();
-    MoonDistanceState distance;
-    StationView home;
-    StationView dx;
+    RunParameters Params = MoonYear(1);
+    SkyTemperatureTable Table = SkyTable();
+    MoonDistanceState Distance;
+    StationView Home;
+    StationView Dx;
 };
 
 // Everything the run computes for one Moon instant; returns a value so nothing is optimised away.
 double MoonInstant(EngineState& s, float dayNumber, float dayFraction, double sunAt0h) {
-    const RunParameters& p = s.params;
+    const RunParameters& p = s.Params;
     const MoonEquatorial moon = MoonPosition(dayNumber, dayFraction);
     const double sunRa = SampledSunRightAscension(sunAt0h, dayFraction);
     const double sidereal = SiderealTime(dayNumber, dayFraction);
     const double gha = GreenwichHourAngle(sidereal, moon.RightAscension);
-    HorizonPosition(s.home, {p.Home.LatitudeRad, p.Home.LongitudeRad},
-                    {moon.RightAscension, moon.Declination}, gha, s.distance.DistanceKm);
-    s.home.PolarizationAngle =
-        PolarizationAngle(s.home.AzimuthSingle, s.home.ElevationSingle, p.Home.LatitudeRad);
-    HorizonPosition(s.dx, {p.DX.LatitudeRad, p.DX.LongitudeRad},
-                    {moon.RightAscension, moon.Declination}, gha, s.distance.DistanceKm);
-    s.dx.PolarizationAngle =
-        PolarizationAngle(s.dx.AzimuthSingle, s.dx.ElevationSingle, p.DX.LatitudeRad);
-    const float offset = PolarizationOffset(s.home.PolarizationAngle, s.dx.PolarizationAngle);
+    HorizonPosition(s.Home, {p.Home.LatitudeRad, p.Home.LongitudeRad},
+                    {moon.RightAscension, moon.Declination}, gha, s.Distance.DistanceKm);
+    s.Home.PolarizationAngle =
+        PolarizationAngle(s.Home.AzimuthSingle, s.Home.ElevationSingle, p.Home.LatitudeRad);
+    HorizonPosition(s.Dx, {p.DX.LatitudeRad, p.DX.LongitudeRad},
+                    {moon.RightAscension, moon.Declination}, gha, s.Distance.DistanceKm);
+    s.Dx.PolarizationAngle =
+        PolarizationAngle(s.Dx.AzimuthSingle, s.Dx.ElevationSingle, p.DX.LatitudeRad);
+    const float offset = PolarizationOffset(s.Home.PolarizationAngle, s.Dx.PolarizationAngle);
     const DegradationResult degradation =
-        PathDegradation(s.table, s.distance, dayFraction,
+        PathDegradation(s.Table, s.Distance, dayFraction,
                         moon.RightAscension / TwoPi * 24.0 + 0.000347222, 144, 50);
     const char letter = ActivityWindowLetter(1, gha, moon.Declination);
     const auto mark = LunarPhaseMark(moon.RightAscension, sunRa);
     const TopocentricResult topo =
         TopocentricEquatorial(p.Home.LatitudeRad, moon.RightAscension, gha - p.Home.LongitudeRad,
-                              moon.Declination, s.distance.DistanceKm, sidereal);
+                              moon.Declination, s.Distance.DistanceKm, sidereal);
     return offset + degradation.Degradation + letter + static_cast<double>(mark.size()) +
            topo.Declination;
 }
 
 void BM_MoonInstantBothStations(benchmark::State& state) {
     EngineState s;
-    const float day = s.params.StartDayNumber;
-    MoonNoonDistance(s.distance, day);
+    const float day = s.Params.StartDayNumber;
+    MoonNoonDistance(s.Distance, day);
     const double sunAt0h = SunPosition(day, 0).RightAscension;
     float fraction = 0;
     for (auto _ : state) {
@@ -72,8 +72,8 @@ void BM_EngineOnlyMoonDays(benchmark::State& state) {
         EngineState s;
         double sum = 0;
         for (int d = 0; d < days; ++d) {
-            const float day = s.params.StartDayNumber + static_cast<float>(d);
-            MoonNoonDistance(s.distance, day);
+            const float day = s.Params.StartDayNumber + static_cast<float>(d);
+            MoonNoonDistance(s.Distance, day);
             const double sunAt0h = SunPosition(day, 0).RightAscension;
             for (int minute = 0; minute <= 1440; ++minute) {
                 sum += MoonInstant(s, day, static_cast<float>(minute / 1440.0), sunAt0h);

@@ -20,11 +20,11 @@ namespace {
 
 // A folder holding the files the program ships with.
 struct DataFolder {
-    QTemporaryDir dir;
-    fs::path path{dir.path().toStdString()};
+    QTemporaryDir Dir;
+    fs::path Path{Dir.path().toStdString()};
     DataFolder() {
         for (const char* name : {"VELMORANT.DAT", "QVSKYTEMP.DAT", "CALL3.TXT"}) {
-            fs::copy_file(fs::path(VELMORANT_DATA) / name, path / name);
+            fs::copy_file(fs::path(VELMORANT_DATA) / name, Path / name);
         }
     }
 };
@@ -40,7 +40,7 @@ LaunchActions NoLaunch() {
 void BM_StartUpToShownWindow(benchmark::State& state) {
     DataFolder data;
     for (auto _ : state) {
-        WindowApplication window(data.path, NoLaunch());
+        WindowApplication window(data.Path, NoLaunch());
         window.Start();
         window.View().show();
         QCoreApplication::processEvents();
@@ -51,7 +51,7 @@ BENCHMARK(BM_StartUpToShownWindow)->Unit(benchmark::kMillisecond);
 
 void BM_RunOneWeekAt15MinutesFromTheWindow(benchmark::State& state) {
     DataFolder data;
-    WindowApplication window(data.path, NoLaunch());
+    WindowApplication window(data.Path, NoLaunch());
     window.Start();
     window.View().show();
     MainWindowModel& model = window.Model();
@@ -66,19 +66,19 @@ void BM_RunOneWeekAt15MinutesFromTheWindow(benchmark::State& state) {
         model.Click("cmdRUN");
     }
     state.counters["report_kB"] =
-        static_cast<double>(fs::file_size(data.path / "VELMORANT.TXT")) / 1000.0;
+        static_cast<double>(fs::file_size(data.Path / "VELMORANT.TXT")) / 1000.0;
 }
 BENCHMARK(BM_RunOneWeekAt15MinutesFromTheWindow)->Unit(benchmark::kMillisecond);
 
 // The once-a-minute map update with its drawing: the dots computed and painted over the map.
 void BM_MapUpdateWithDrawing(benchmark::State& state) {
     DataFolder data;
-    fs::copy_file(fs::path(VELMORANT_DATA) / "WORLDMAP.PNG", data.path / "WORLDMAP.PNG");
-    WindowApplication window(data.path, NoLaunch());
+    fs::copy_file(fs::path(VELMORANT_DATA) / "WORLDMAP.PNG", data.Path / "WORLDMAP.PNG");
+    WindowApplication window(data.Path, NoLaunch());
     window.Start();
     const RealTimePassResult pass = RealTimePass(
         std::get<RunParameters>(GatherRunParameters(window.Model().Inputs())),
-        std::get<SkyTemperatureTable>(LoadSkyTemperatures(data.path / "QVSKYTEMP.DAT")),
+        std::get<SkyTemperatureTable>(LoadSkyTemperatures(data.Path / "QVSKYTEMP.DAT")),
         LocalDateTime{2026, 12, 10, 12, 0, 0});
     const RunParameters params =
         std::get<RunParameters>(GatherRunParameters(window.Model().Inputs()));
@@ -96,8 +96,8 @@ BENCHMARK(BM_MapUpdateWithDrawing)->Unit(benchmark::kMillisecond);
 // between costs nothing, so this is the processor time of an idle display per minute.
 void BM_RealTimeDisplayMinute(benchmark::State& state) {
     DataFolder data;
-    fs::copy_file(fs::path(VELMORANT_DATA) / "WORLDMAP.PNG", data.path / "WORLDMAP.PNG");
-    WindowApplication window(data.path, NoLaunch());
+    fs::copy_file(fs::path(VELMORANT_DATA) / "WORLDMAP.PNG", data.Path / "WORLDMAP.PNG");
+    WindowApplication window(data.Path, NoLaunch());
     window.Start();
     window.View().show();
     MainWindowModel& model = window.Model();

@@ -47,11 +47,11 @@ int DaysInMonth(int year, int month) {
 
 CalendarDate NextDay(const CalendarDate& date) {
     CalendarDate next = date;
-    if (++next.day > DaysInMonth(next.year, next.month)) {
-        next.day = 1;
-        if (++next.month > 12) {
-            next.month = 1;
-            ++next.year;
+    if (++next.Day > DaysInMonth(next.Year, next.Month)) {
+        next.Day = 1;
+        if (++next.Month > 12) {
+            next.Month = 1;
+            ++next.Year;
         }
     }
     return next;
@@ -59,12 +59,12 @@ CalendarDate NextDay(const CalendarDate& date) {
 
 CalendarDate PreviousDay(const CalendarDate& date) {
     CalendarDate previous = date;
-    if (--previous.day < 1) {
-        if (--previous.month < 1) {
-            previous.month = 12;
-            --previous.year;
+    if (--previous.Day < 1) {
+        if (--previous.Month < 1) {
+            previous.Month = 12;
+            --previous.Year;
         }
-        previous.day = DaysInMonth(previous.year, previous.month);
+        previous.Day = DaysInMonth(previous.Year, previous.Month);
     }
     return previous;
 }
@@ -85,9 +85,9 @@ CalendarDate DateFromDaysSince1970(std::int64_t days) {
     const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;  // 0 ... 11, March is 0
     CalendarDate date;
-    date.day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
-    date.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
-    date.year = static_cast<int>(yearOfEra + era * 400 + (date.month <= 2 ? 1 : 0));
+    date.Day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+    date.Month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+    date.Year = static_cast<int>(yearOfEra + era * 400 + (date.Month <= 2 ? 1 : 0));
     return date;
 }
 

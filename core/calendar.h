@@ -10,9 +10,9 @@
 namespace velmorant {
 
 struct CalendarDate {
-    int year = 0;
-    int month = 0;  // 1 ... 12
-    int day = 0;    // 1 ... 31
+    int Year = 0;
+    int Month = 0;  // 1 ... 12
+    int Day = 0;    // 1 ... 31
 
     friend bool operator==(const CalendarDate&, const CalendarDate&) = default;
 };

@@ -21,7 +21,7 @@ constexpr double kReferenceDistanceKm = 356410;
 // Spacing of the table's right-ascension keys, hours.
 constexpr double kTableStepHours = 0.5;
 // Spectral indices of the galactic background: -2.7 from 144 MHz down to 50 MHz and -2.8
-// from 432 MHz up to 1296 MHz, above the 2.7 K cosmic background.
+// from 432 MHz up to the microwave bands, above the 2.7 K cosmic background.
 constexpr double kLowBandIndex = -2.7;
 constexpr double kHighBandIndex = -2.8;
 constexpr double kCosmicBackgroundK = 2.7;
@@ -30,6 +30,18 @@ constexpr double kCosmicBackgroundK = 2.7;
 constexpr double kColdSky408K = 13;
 constexpr double kColdSkyIndex = 2.6;
 constexpr double kColdSky432K = 12.45;
+
+// The bands whose sky is the 432 MHz column scaled to the band's frequency, MHz.
+constexpr double kMicrowaveBandsMHz[] = {1296, 2304, 3400, 5760, 10368};
+
+bool IsMicrowaveBand(double bandMHz) {
+    for (const double band : kMicrowaveBandsMHz) {
+        if (bandMHz == band) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool IsBlank(char ch) {
     return ch == ' ' || ch == '\t';
@@ -151,8 +163,10 @@ DegradationResult PathDegradation(const SkyTemperatureTable& table, const MoonDi
     }
     const double below432 = table.T432[k - 1];
     double t2 = Int((table.T432[k] - below432) / kTableStepHours * offsetHours + below432);
-    if (bandMHz == 1296) {
-        t2 = (t2 - kCosmicBackgroundK) / std::pow(432.0 / 1296.0, kHighBandIndex) +
+    // The microwave bands scale the part above the cosmic background to their frequency.
+    const bool microwave = IsMicrowaveBand(bandMHz);
+    if (microwave) {
+        t2 = (t2 - kCosmicBackgroundK) / std::pow(432.0 / bandMHz, kHighBandIndex) +
              kCosmicBackgroundK;
     }
 
@@ -161,9 +175,9 @@ DegradationResult PathDegradation(const SkyTemperatureTable& table, const MoonDi
         c1 = static_cast<float>(kColdSky408K * std::pow(408.0 / 50.0, kColdSkyIndex));
     }
     float c2 = static_cast<float>(kColdSky432K);
-    if (bandMHz == 1296) {
+    if (microwave) {
         c2 = static_cast<float>((kColdSky432K - kCosmicBackgroundK) /
-                                    std::pow(432.0 / 1296.0, kHighBandIndex) +
+                                    std::pow(432.0 / bandMHz, kHighBandIndex) +
                                 kCosmicBackgroundK);
     }
 

@@ -47,11 +47,13 @@ struct DegradationResult {
 // distances of the day before and of the date, plus 10 log10 of (Trx + sky) over (Trx + coldest
 // sky). dayFraction: fraction of the UT day. rightAscensionHours: alpha / TwoPi * 24 +
 // 0.000347222; when no key of records 2..50 exceeds it, the last interval (records 49 and 50)
-// is used. bandMHz: the band text read as a number (50, 144, 220, 432, 1296); 50 scales the
-// 144 MHz column, 1296 the 432 MHz one, 220 and any other value use the 432 MHz column as it
-// is. receiverNoiseK: the receiver noise temperature, kelvin. The path loss is good to about
-// 0.01 dB (noon distances, interpolated linearly); the sky term is as good as the file's 50
-// records, interpolated linearly in right ascension.
+// is used. bandMHz: the band text read as a number (50, 144, 220, 432, 1296, 2304, 3400, 5760,
+// 10368); 50 scales the 144 MHz column, the microwave bands from 1296 up scale the 432 MHz one
+// (its part above 2.7 K, and the coldest sky, with index -2.8 to the band's frequency), 220 and
+// any other value use the 432 MHz column as it is. The Moon's own thermal noise, which a large
+// dish sees on the microwave bands, is left out. receiverNoiseK: the receiver noise temperature,
+// kelvin. The path loss is good to about 0.01 dB (noon distances, interpolated linearly); the sky
+// term is as good as the file's 50 records, interpolated linearly in right ascension.
 DegradationResult PathDegradation(const SkyTemperatureTable& table, const MoonDistanceState& state,
                                   double dayFraction, double rightAscensionHours, double bandMHz,
                                   float receiverNoiseK);

@@ -85,7 +85,7 @@ void AppendCodePoint(std::string& out, std::uint32_t code) {
 
 bool IsValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = DecodeCodePoint(text, i).length;
+        const std::size_t length = DecodeCodePoint(text, i).Length;
         if (length == 0) {
             return false;
         }

@@ -30,8 +30,8 @@ std::size_t CharacterLengthAt(std::string_view text, std::size_t at);
 
 // One well-formed UTF-8 sequence: its code point and its length in bytes (1 ... 4).
 struct DecodedCodePoint {
-    std::uint32_t code = 0;
-    std::size_t length = 0;
+    std::uint32_t Code = 0;
+    std::size_t Length = 0;
 };
 
 // The well-formed sequence starting at text[at] (at < text.size()), or length 0 when the bytes

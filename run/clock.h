@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace velmorant {
 
 // The computer's local date and time, to the second.
@@ -17,6 +19,9 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual LocalDateTime Now() const = 0;
+    // The computer's own offset from UTC now (local time minus UTC), minutes, from the time
+    // zone the system knows; none when the clock cannot tell.
+    virtual std::optional<int> UtcOffsetMinutes() const { return std::nullopt; }
 };
 
 }  // namespace velmorant

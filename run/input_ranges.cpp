@@ -17,20 +17,20 @@ static_assert(kFirstYear == 1900 && kLastYear == 2100, "kYearBounds states the y
 
 // One number box and the closed range its number must lie in.
 struct Range {
-    const std::string* text;
-    double low;
-    double high;
-    const char* box;     // the box as the message names it
-    const char* bounds;  // the range as the message states it
-    bool whole = false;  // a whole number is required
+    const std::string* Text;
+    double Low;
+    double High;
+    const char* Box;     // the box as the message names it
+    const char* Bounds;  // the range as the message states it
+    bool Whole = false;  // a whole number is required
 };
 
 bool InRange(double value, const Range& range) {
     // Written so that a value that is not a number fails as well.
-    if (!(value >= range.low && value <= range.high)) {
+    if (!(value >= range.Low && value <= range.High)) {
         return false;
     }
-    return !range.whole || value == std::floor(value);
+    return !range.Whole || value == std::floor(value);
 }
 
 RunMessage Refusal(const std::string& box, const std::string& bounds) {
@@ -40,8 +40,8 @@ RunMessage Refusal(const std::string& box, const std::string& bounds) {
 
 std::optional<RunMessage> FirstOutOfRange(std::initializer_list<Range> ranges) {
     for (const Range& range : ranges) {
-        if (!InRange(LeadingNumber(*range.text), range)) {
-            return Refusal(range.box, range.bounds);
+        if (!InRange(LeadingNumber(*range.Text), range)) {
+            return Refusal(range.Box, range.Bounds);
         }
     }
     return std::nullopt;

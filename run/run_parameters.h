@@ -65,7 +65,7 @@ struct RunParameters {
     // Lines per report page, 0 = no paging. 16 bits, rounded half to even and saturated, as
     // IncrementMinutes (Planning refuses anything outside 0..32767).
     std::int16_t OutputLines = 0;
-    std::string Band;                    // MHz as shown: "50", "144", "220", "432", "1296"
+    std::string Band;                    // MHz as shown: "50" ... "1296" ... "10368"
     int Region = 0;                      // IARU region 1..3 from the Home longitude
     float TimeDif = 0;                   // hours, computer clock minus UTC
     std::string TextEditor;              // program that opens a text report (a fallback when empty)

@@ -14,6 +14,14 @@ struct UtcInstant {
     std::string UtcClock;  // "HH:MM:SS"
 };
 
+// The instant of a UTC date and clock time (a valid date, hour 0..23, minute and second 0..59).
+UtcInstant UtcInstantOf(int year, int month, int day, int hour, int minute, int second);
+
+// The local clock that UtcNow turns into this UTC instant with the hour difference (hours,
+// computer clock minus UTC, rounded to whole minutes as UtcNow rounds it). The offset the
+// system knows is left unset.
+LocalDateTime LocalFromUtc(const UtcInstant& utc, float timeDifHours);
+
 // UTC from the local clock and the hour difference (hours, computer clock minus UTC, rounded to
 // whole minutes with ties to even); the date rolls over across midnight as on a calendar.
 UtcInstant UtcNow(const LocalDateTime& local, float timeDifHours);

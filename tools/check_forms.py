@@ -147,8 +147,9 @@ INPUT = {
     "cboUnits": (CB, (416, 416, 57, 32), "", "Select units for Distances Displayed",
                  ["km", "mi"]),
     "lbBand": (LB, (480, 416, None, None), "Band", None, None),
-    "cboBand": (CB, (528, 416, 65, 32), "50", "Select Band in MHz",
-                ["50", "144", "220", "432", "1296"]),
+    # Wide enough for the five digits of 10368 MHz.
+    "cboBand": (CB, (522, 416, 78, 32), "50", "Select Band in MHz",
+                ["50", "144", "220", "432", "1296", "2304", "3400", "5760", "10368"]),
     "lblTextEditor": (LB, (600, 416, 113, 25), "Text Editor",
                       "Press to Toggle Between Text Editor and Adobe Reader", None),
     "txtTextEditor": (TX, (720, 416, 249, 32), "%Systemroot%\\notepad.exe",
@@ -266,6 +267,9 @@ UPDATE = {
 RT_SIZE = (1277, 720)
 SYSTEM, PURPLE, BLUE = "palette(button-text)", "rgb(192, 0, 192)", "rgb(0, 0, 192)"
 HIDDEN, UNDERLINED, CENTRED, LARGE = "hidden", "underlined", "centred", "18pt"
+# The clock check's warning: 8 pt, wrapped over two lines in the row's free space.
+SMALL_WRAPPED = "8pt wrapped"
+RED = "rgb(255, 0, 0)"
 
 # name: (geometry, caption, tooltip, text colour, marks)
 RT = {
@@ -299,12 +303,24 @@ RT = {
     "lblCallsignDX": ((16, 56, 129, 25), "Callsign DX", "DX Station Callsign", SYSTEM, {HIDDEN}),
     "lblYAZ": ((152, 56, 49, 25), "YAZ", None, SYSTEM, {HIDDEN}),
     "lblYEL": ((232, 56, 41, 25), "YEL", None, SYSTEM, {HIDDEN}),
+    "lblClockCheck": ((576, 56, 305, 24), "Clock Check",
+                      "The clock offset typed in the main window against this computer's own",
+                      RED, {HIDDEN, SMALL_WRAPPED}),
+    "lblDoppler": ((888, 56, 81, 25), "Doppler",
+                   "Doppler shift of the Moon path at the band's frequency, hertz", BLUE,
+                   {HIDDEN}),
+    "lblEcho": ((976, 56, 49, 25), "Echo", None, BLUE, {HIDDEN}),
+    "lblEchoDoppler": ((1024, 56, 97, 25), "Echo Hz",
+                       "Doppler shift of the Home station's own echo", SYSTEM, {HIDDEN}),
+    "lblDopplerDX": ((1128, 56, 33, 25), "DX", None, BLUE, {HIDDEN}),
+    "lblDXDoppler": ((1160, 56, 97, 25), "DX Hz",
+                     "Doppler shift of the Home station's signal heard at DX", SYSTEM, {HIDDEN}),
 }
-# The rotator's button and its position/reason label, in the free space of the header band's
-# third row between the object's name and the Polarization column: they must cover no label.
+# The rotator's button beside the Home values and its position/reason label right of the
+# degradation box, in the header band's free space: they must cover no label.
 RT_ROTATOR = {
-    "cmdRotator": ("QPushButton", (576, 57, 73, 22), "Rotator"),
-    "lblRotator": (LB, (656, 57, 224, 22), ""),
+    "cmdRotator": ("QPushButton", (278, 33, 62, 22), "Rotator"),
+    "lblRotator": (LB, (712, 33, 92, 23), ""),
 }
 DEGRADATION_TIP = "Approxiate Degredation From Lunar Distance and Background Sky Noise"
 
@@ -648,15 +664,16 @@ def check_realtime():
             fail("%s: tooltip %r, want %r" % (name, props.get("toolTip"), tip))
         if props.get("textFormat") != "Qt::PlainText":
             fail("%s: text format is not plain text" % name)
-        if props.get("wordWrap", False):
-            fail("%s: word wrap" % name)
+        if props.get("wordWrap", False) != (SMALL_WRAPPED in marks):
+            fail("%s: word wrap %r" % (name, props.get("wordWrap", False)))
         want = "Qt::AlignHCenter" if CENTRED in marks else "Qt::AlignLeft"
         if want not in props.get("alignment", ""):
             fail("%s: alignment %r, want %s" % (name, props.get("alignment"), want))
         if props.get("startsHidden", False) != (HIDDEN in marks):
             fail("%s: startsHidden %r" % (name, props.get("startsHidden", False)))
         sheet = props.get("styleSheet", "")
-        font = 'bold %s "MS Sans Serif"' % ("18pt" if LARGE in marks else "12pt")
+        size = "18pt" if LARGE in marks else "8pt" if SMALL_WRAPPED in marks else "12pt"
+        font = 'bold %s "MS Sans Serif"' % size
         if font not in sheet:
             fail("%s: font %s not set" % (name, font))
         if ("text-decoration: underline" in sheet) != (UNDERLINED in marks):

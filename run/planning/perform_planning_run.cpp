@@ -43,11 +43,11 @@ PlanningRunResult PerformPlanningRun(const WindowInputs& inputs,
     // Whatever ends the run early, the report begun is not left half made in place of the
     // earlier one.
     struct DiscardUnlessDone {
-        ReportDestination& report;
-        bool done = false;
+        ReportDestination& Report;
+        bool Done = false;
         ~DiscardUnlessDone() {
-            if (!done) {
-                report.Discard();
+            if (!Done) {
+                Report.Discard();
             }
         }
     } guard{report};
@@ -59,14 +59,14 @@ PlanningRunResult PerformPlanningRun(const WindowInputs& inputs,
     if (end == PlanningEnd::OneStationOnly) {
         // Refused at the first header: the earlier report stays.
         report.Discard();
-        guard.done = true;
+        guard.Done = true;
         result.Outcome = PlanningRunResult::Kind::OneStationOnly;
         result.Message = RunMessage{kDisplaySelectionTitle, kOneStationOnlyText};
         return result;
     }
     // A stopped run keeps the dates finished so far, as a completed one keeps them all.
     const WriteResult written = report.Keep();
-    guard.done = true;
+    guard.Done = true;
     if (!written.Written()) {
         result.Outcome = PlanningRunResult::Kind::Refused;
         result.Message =

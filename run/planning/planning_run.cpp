@@ -92,17 +92,17 @@ PlanningEnd PlanningWalk::Run() {
     }
 
     for (;;) {
-        if (progress_ && !progress_(date.year, date.month, date.day)) {
+        if (progress_ && !progress_(date.Year, date.Month, date.Day)) {
             return PlanningEnd::Stopped;
         }
         if (moon) {
             MoonNoonDistance(distance_, dayCursor_);
             sunRightAscensionAt0h_ = SunPosition(dayCursor_, 0.0).RightAscension;
             moonReport_.StartDay(
-                MoonReportDay{dayCursor_, date.year, date.month, date.day, distance_});
+                MoonReportDay{dayCursor_, date.Year, date.Month, date.Day, distance_});
         } else {
             fixedReport_.StartDay(
-                FixedObjectReportDay{dayCursor_, date.year, date.month, date.day});
+                FixedObjectReportDay{dayCursor_, date.Year, date.Month, date.Day});
         }
 
         const InstantEnd dayEnd = WalkDay(moon);

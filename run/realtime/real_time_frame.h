@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,22 @@ struct RealTimeFrame {
 
     std::string DegradationText;  // picdB: -r with one decimal right-aligned in 6 (Moon only)
     TextColour DegradationColour = TextColour::Green;
+
+    // The Doppler row (lblDoppler, lblEcho, lblEchoDoppler, lblDX, lblDXDoppler): the Moon.
+    bool ShowDoppler = false;
+    std::string EchoDopplerText;  // lblEchoDoppler: the Home echo, whole hertz, "-1234 Hz"
+    std::string DXDopplerText;    // lblDXDoppler: Home heard at DX; "" when DX is not displayed
+
+    // lblClockCheck, in red: the typed clock offset disagrees with the computer's ("" if not).
+    std::string ClockCheck;
+};
+
+// A colour drawn on the map, 0..255 each.
+struct RgbColour {
+    int Red = 0;
+    int Green = 0;
+    int Blue = 0;
+    bool operator==(const RgbColour&) const = default;
 };
 
 // A point of the map's drawing area in pixels: column from the left, row from the top
@@ -65,13 +82,23 @@ struct MapStation {
     std::string Caption;
 };
 
+// The point where the object stands at the zenith: a small disc in the object's colour with the
+// object's name beside it. Coordinates in the centred map system, as MapStation's.
+struct MapSubPoint {
+    double X = 0;
+    double Y = 0;
+    std::string Caption;
+    RgbColour Colour;
+};
+
 // The once-a-minute map update.
 struct MapUpdateFrame {
-    std::vector<MapStation> Stations;    // Home first, then DX (the displayed ones)
-    std::vector<MapPixel> BelowHorizon;  // black dots where the object is below the horizon
-    bool ShowTopocentric = false;        // lblTopocentric, lblGHA, lblGHAT, lblDEC, lblDECT
-    std::string TopocentricGHA;          // lblGHAT, angle text
-    std::string TopocentricDec;          // lblDECT, angle text
+    std::vector<MapStation> Stations;     // Home first, then DX (the displayed ones)
+    std::optional<MapSubPoint> SubPoint;  // the object at the zenith; always set by MapUpdate
+    std::vector<MapPixel> BelowHorizon;   // black dots where the object is below the horizon
+    bool ShowTopocentric = false;         // lblTopocentric, lblGHA, lblGHAT, lblDEC, lblDECT
+    std::string TopocentricGHA;           // lblGHAT, angle text
+    std::string TopocentricDec;           // lblDECT, angle text
     TextColour TopocentricDecColour = TextColour::SystemText;
     std::string AzElLine;  // the line of QVAZEL.DAT, without its line end
 };

@@ -30,6 +30,52 @@ MapPixel PixelAt(double x, double y) {
 
 }  // namespace
 
+TopocentricResult PassTopocentric(const RunParameters& params, const RealTimePassResult& pass) {
+    return HomeTopocentric(params.Home, pass.RightAscension, pass.Declination,
+                           pass.GreenwichHourAngle, pass.Distance.DistanceKm,
+                           pass.SiderealTimeHours);
+}
+
+RgbColour ObjectColour(const RunParameters& params) {
+    switch (params.Object.value_or(CelestialObject::Other)) {
+        case CelestialObject::Moon:
+            return {96, 96, 96};
+        case CelestialObject::Sun:
+            return {255, 128, 0};
+        case CelestialObject::CassiopeiaA:
+        case CelestialObject::CygnusA:
+        case CelestialObject::Sagittarius:
+        case CelestialObject::TaurusA:
+            return {0, 0, 192};
+        case CelestialObject::ColdSkyNorth:
+        case CelestialObject::ColdSkySouth:
+            return {0, 128, 128};
+        case CelestialObject::Other:
+            break;
+    }
+    return {128, 0, 0};
+}
+
+double SubPointLongitudeWest(double greenwichHourAngle) {
+    double longitude = std::fmod(greenwichHourAngle, TwoPi);
+    if (longitude >= Pi) {
+        longitude -= TwoPi;
+    } else if (longitude < -Pi) {
+        longitude += TwoPi;
+    }
+    return longitude;
+}
+
+MapSubPoint SubPointOf(const RunParameters& params, const RealTimePassResult& pass) {
+    MapSubPoint point;
+    point.X = MapX(SubPointLongitudeWest(pass.GreenwichHourAngle));
+    point.Y = MapY(pass.Declination);
+    const bool ownName = params.Object == CelestialObject::Other && !params.ObjectName.empty();
+    point.Caption = ownName ? params.ObjectName : params.CelestialName;
+    point.Colour = ObjectColour(params);
+    return point;
+}
+
 double MapX(double longitudeWestRad) {
     return -longitudeWestRad * kMapColumns / TwoPi;
 }
@@ -97,6 +143,7 @@ MapUpdateFrame MapUpdate(const RunParameters& params, const RealTimePassResult& 
         update.Stations.push_back(MapStation{MapX(params.DX.LongitudeRad),
                                              MapY(params.DX.LatitudeRad), pass.Frame.CallsignDX});
     }
+    update.SubPoint = SubPointOf(params, pass);
     update.BelowHorizon = BelowHorizonDots(pass.GreenwichHourAngle, pass.Declination);
 
     // The Moon's hour angle and declination for Home are its topocentric ones; other objects
@@ -104,9 +151,7 @@ MapUpdateFrame MapUpdate(const RunParameters& params, const RealTimePassResult& 
     double hourAngle = pass.GreenwichHourAngle;
     double declination = pass.Declination;
     if (pass.Moon) {
-        const TopocentricResult topo = HomeTopocentric(
-            params.Home, pass.RightAscension, pass.Declination, pass.GreenwichHourAngle,
-            pass.Distance.DistanceKm, pass.SiderealTimeHours);
+        const TopocentricResult topo = PassTopocentric(params, pass);
         hourAngle = topo.GreenwichHourAngle;
         declination = topo.Declination;
         update.ShowTopocentric = true;

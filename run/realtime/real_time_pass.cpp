@@ -7,6 +7,8 @@
 #include "core/sun.h"
 #include "run/instant_position.h"
 #include "run/leading_number.h"
+#include "run/realtime/clock_check.h"
+#include "run/report/report_numbers.h"
 #include "run/report/report_text.h"
 
 namespace velmorant {
@@ -34,6 +36,18 @@ void SetDegradationBox(RealTimeFrame& frame, float degradationDb) {
     frame.DegradationText = RightAlign(FormatFixed(-rounded, 1), 6);
 }
 
+// A shift in whole hertz (half away from zero), no grouping: "-1234 Hz", "28123 Hz".
+std::string DopplerText(double hertz) {
+    return FormatWhole(hertz) + " Hz";
+}
+
+// The Doppler shifts of the pass's UTC second at the band's frequency.
+MoonDopplerResult PassDoppler(const RunParameters& params, const UtcInstant& utc, double bandMHz) {
+    const UtcDateTime instant{utc.Year, utc.Month,  utc.Day,
+                              utc.Hour, utc.Minute, static_cast<double>(utc.Second)};
+    return MoonDoppler(instant, GeoSiteOf(params.Home), GeoSiteOf(params.DX), bandMHz * 1e6);
+}
+
 // The colour test reads the unrounded elevation: -0.04 degrees is shown as 0.0, in red.
 TextColour ElevationColour(const StationView& view) {
     return view.ElevationSingle < 0 ? TextColour::Red : TextColour::SystemText;
@@ -42,13 +56,21 @@ TextColour ElevationColour(const StationView& view) {
 }  // namespace
 
 RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatureTable& table,
-                                const LocalDateTime& localNow) {
+                                const LocalDateTime& localNow,
+                                std::optional<int> systemUtcOffsetMinutes) {
+    return RealTimePassAt(params, table, UtcNow(localNow, params.TimeDif), localNow,
+                          systemUtcOffsetMinutes);
+}
+
+RealTimePassResult RealTimePassAt(const RunParameters& params, const SkyTemperatureTable& table,
+                                  const UtcInstant& utc, const LocalDateTime& localNow,
+                                  std::optional<int> systemUtcOffsetMinutes) {
     RealTimePassResult pass;
     pass.Moon = params.IsMoon();
     pass.ObjectText = params.CelestialName;
 
-    // The current UTC minute is the run's date and its single instant.
-    pass.Utc = UtcNow(localNow, params.TimeDif);
+    // The UTC minute is the run's date and its single instant.
+    pass.Utc = utc;
     const float dayCursor = DayNumber(pass.Utc.Year, pass.Utc.Month, pass.Utc.Day);
     pass.DayNumber = dayCursor;
     pass.DayFraction = DayFractionOf(pass.Utc.UtcHHMM);
@@ -88,14 +110,17 @@ RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatur
                             LeadingNumber(params.Band), params.NoiseTemperature);
         pass.Degradation = degradation.Degradation;
         pass.SkyTemperature = degradation.SkyTemperature;
+        pass.BandMHz = LeadingNumber(params.Band);
+        pass.Doppler = PassDoppler(params, pass.Utc, pass.BandMHz);
     }
 
-    pass.Frame = RealTimeLabels(params, pass, localNow);
+    pass.Frame = RealTimeLabels(params, pass, localNow, systemUtcOffsetMinutes);
     return pass;
 }
 
 RealTimeFrame RealTimeLabels(const RunParameters& params, const RealTimePassResult& pass,
-                             const LocalDateTime& localNow) {
+                             const LocalDateTime& localNow,
+                             std::optional<int> systemUtcOffsetMinutes) {
     RealTimeFrame frame;
     const bool home = params.DisplayHome;
     const bool dx = params.DisplayDX;
@@ -130,7 +155,11 @@ RealTimeFrame RealTimeLabels(const RunParameters& params, const RealTimePassResu
     }
     if (pass.Moon) {
         SetDegradationBox(frame, pass.Degradation);
+        frame.ShowDoppler = true;
+        frame.EchoDopplerText = DopplerText(pass.Doppler.EchoHz);
+        frame.DXDopplerText = dx ? DopplerText(pass.Doppler.DXHz) : std::string();
     }
+    frame.ClockCheck = ClockCheckText(params.TimeDif, systemUtcOffsetMinutes);
     return frame;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/degradation.h"
+#include "core/doppler.h"
 #include "core/horizon.h"
 #include "core/moon.h"
 #include "run/clock.h"
@@ -47,22 +49,39 @@ struct RealTimePassResult {
     float PolarizationOffset = 0;  // whole degrees
     float Degradation = 0;         // dB, unrounded (Moon)
     double SkyTemperature = 0;     // kelvin (Moon)
+
+    // Moon: the Doppler shifts at the band's frequency for the pass's UTC second (seconds
+    // included, unlike the position), from both stations' coordinates whether displayed or not.
+    double BandMHz = 0;  // the band text read as a number
+    MoonDopplerResult Doppler;
 };
 
 // One real-time pass for the computer's local time `localNow`: the UTC minute (from TimeDif)
 // becomes the run's date and its only instant; the Moon's tracker is warmed up over the 13 dates
 // before the UTC date. The instant is computed as a planning run computes it, but no filter
 // (time, azimuth, elevation) applies and no station is required.
+// `systemUtcOffsetMinutes`: the computer's own offset from UTC at that moment (local minus UTC),
+// for the clock check; none leaves the check out.
 RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatureTable& table,
-                                const LocalDateTime& localNow);
+                                const LocalDateTime& localNow,
+                                std::optional<int> systemUtcOffsetMinutes = std::nullopt);
+
+// The same pass for a given UTC instant; `localNow` is the computer's clock at that instant
+// (for the local-clock labels and the clock check).
+RealTimePassResult RealTimePassAt(const RunParameters& params, const SkyTemperatureTable& table,
+                                  const UtcInstant& utc, const LocalDateTime& localNow,
+                                  std::optional<int> systemUtcOffsetMinutes = std::nullopt);
 
 // The labels of the real-time window for a computed pass (RealTimePass sets them already): what
 // is shown for the object and the displayed stations, the UTC and local clocks (the local one
 // only when TimeDif is not 0), the angles, the polarization offset and, for the Moon, the
 // degradation box: the degradation r rounded to 0.1 dB, written as -r, red above 6, orange above
-// 4, yellow above 2, else green. An elevation below 0 is red even when it rounds to 0.0.
+// 4, yellow above 2, else green. An elevation below 0 is red even when it rounds to 0.0. For the
+// Moon the Doppler shifts in whole hertz (DX blank when DX is not displayed); the clock check
+// when the typed hour difference disagrees with the computer's own offset.
 RealTimeFrame RealTimeLabels(const RunParameters& params, const RealTimePassResult& pass,
-                             const LocalDateTime& localNow);
+                             const LocalDateTime& localNow,
+                             std::optional<int> systemUtcOffsetMinutes = std::nullopt);
 
 // Whether this pass runs the map update, recording the UTC minute it serves in
 // `lastUpdateMinute` (day number * 1440 + minute of the day; start a display with -1). While the

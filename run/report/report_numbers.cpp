@@ -15,8 +15,8 @@ namespace {
 // Decimal digits of a non-negative finite double, integer part first: the value is
 // digits[0, point) "." digits[point, end).
 struct DecimalDigits {
-    std::string digits;
-    std::size_t point = 0;
+    std::string Digits;
+    std::size_t Point = 0;
 };
 
 // How many fraction digits the exact decimal expansion of a non-negative finite double has:
@@ -46,11 +46,11 @@ DecimalDigits ExactDigits(double magnitude, int minFractionDigits) {
     DecimalDigits decimal;
     const std::size_t dot = text.find('.');
     if (dot == std::string::npos) {
-        decimal.point = text.size();
-        decimal.digits = std::move(text);
+        decimal.Point = text.size();
+        decimal.Digits = std::move(text);
     } else {
-        decimal.point = dot;
-        decimal.digits = text.substr(0, dot) + text.substr(dot + 1);
+        decimal.Point = dot;
+        decimal.Digits = text.substr(0, dot) + text.substr(dot + 1);
     }
     return decimal;
 }
@@ -58,31 +58,31 @@ DecimalDigits ExactDigits(double magnitude, int minFractionDigits) {
 // Keeps the first `keep` digits, rounding half away from zero on what is dropped. Digits that
 // stood before the point are kept as zeros, so the point does not move.
 void RoundDigits(DecimalDigits& decimal, std::size_t keep) {
-    if (keep >= decimal.digits.size()) {
+    if (keep >= decimal.Digits.size()) {
         return;
     }
-    const bool up = decimal.digits[keep] >= '5';
-    decimal.digits.resize(keep);
+    const bool up = decimal.Digits[keep] >= '5';
+    decimal.Digits.resize(keep);
     if (up) {
         std::size_t i = keep;
         bool carried = false;
         while (i > 0) {
             --i;
-            if (decimal.digits[i] == '9') {
-                decimal.digits[i] = '0';
+            if (decimal.Digits[i] == '9') {
+                decimal.Digits[i] = '0';
             } else {
-                ++decimal.digits[i];
+                ++decimal.Digits[i];
                 carried = true;
                 break;
             }
         }
         if (!carried) {
-            decimal.digits.insert(decimal.digits.begin(), '1');
-            ++decimal.point;
+            decimal.Digits.insert(decimal.Digits.begin(), '1');
+            ++decimal.Point;
         }
     }
-    if (decimal.digits.size() < decimal.point) {
-        decimal.digits.resize(decimal.point, '0');
+    if (decimal.Digits.size() < decimal.Point) {
+        decimal.Digits.resize(decimal.Point, '0');
     }
 }
 
@@ -96,9 +96,9 @@ std::string WithoutLeadingZeros(std::string_view digits) {
 // is not negative, so no pattern ever shows "-0". Infinities and NaN come out as the words inf
 // and nan with no fraction.
 struct RoundedNumber {
-    bool negative = false;
-    std::string whole;
-    std::string fraction;
+    bool Negative = false;
+    std::string Whole;
+    std::string Fraction;
 };
 
 // The common case without building the exact expansion: when the scaled value is far from a
@@ -137,9 +137,9 @@ bool FastRound(double value, int decimals, RoundedNumber& number) {
         digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
     }
     const std::size_t point = digits.size() - static_cast<std::size_t>(decimals);
-    number.whole = WithoutLeadingZeros(std::string_view(digits).substr(0, point));
-    number.fraction = digits.substr(point);
-    number.negative = value < 0 && rounded != 0;
+    number.Whole = WithoutLeadingZeros(std::string_view(digits).substr(0, point));
+    number.Fraction = digits.substr(point);
+    number.Negative = value < 0 && rounded != 0;
     return true;
 }
 
@@ -147,34 +147,34 @@ RoundedNumber Round(double value, int decimals) {
     decimals = std::max(decimals, 0);
     RoundedNumber number;
     if (!std::isfinite(value)) {
-        number.negative = std::isinf(value) && value < 0;
-        number.whole = std::isnan(value) ? "nan" : "inf";
+        number.Negative = std::isinf(value) && value < 0;
+        number.Whole = std::isnan(value) ? "nan" : "inf";
         return number;
     }
     if (FastRound(value, decimals, number)) {
         return number;
     }
     DecimalDigits decimal = ExactDigits(std::fabs(value), decimals + 1);
-    RoundDigits(decimal, decimal.point + static_cast<std::size_t>(decimals));
-    const std::string_view digits = decimal.digits;
-    number.whole = WithoutLeadingZeros(digits.substr(0, decimal.point));
-    number.fraction = std::string(digits.substr(decimal.point));
+    RoundDigits(decimal, decimal.Point + static_cast<std::size_t>(decimals));
+    const std::string_view digits = decimal.Digits;
+    number.Whole = WithoutLeadingZeros(digits.substr(0, decimal.Point));
+    number.Fraction = std::string(digits.substr(decimal.Point));
     const bool zero =
-        number.whole.empty() && number.fraction.find_first_not_of('0') == std::string::npos;
-    number.negative = value < 0 && !zero;
+        number.Whole.empty() && number.Fraction.find_first_not_of('0') == std::string::npos;
+    number.Negative = value < 0 && !zero;
     return number;
 }
 
 std::string Sign(const RoundedNumber& number) {
-    return number.negative ? "-" : "";
+    return number.Negative ? "-" : "";
 }
 
 std::string WholeOrZero(const RoundedNumber& number) {
-    return number.whole.empty() ? std::string("0") : number.whole;
+    return number.Whole.empty() ? std::string("0") : number.Whole;
 }
 
 std::string PointAndFraction(const RoundedNumber& number) {
-    return number.fraction.empty() ? std::string() : "." + number.fraction;
+    return number.Fraction.empty() ? std::string() : "." + number.Fraction;
 }
 
 // Commas between thousands: "1234567" becomes "1,234,567".
@@ -199,27 +199,27 @@ std::string FormatWhole(double value) {
 
 std::string FormatWholeBlankZero(double value) {
     const RoundedNumber number = Round(value, 0);
-    return number.whole.empty() ? std::string() : Sign(number) + number.whole;
+    return number.Whole.empty() ? std::string() : Sign(number) + number.Whole;
 }
 
 std::string FormatGroupedWhole(double value) {
     const RoundedNumber number = Round(value, 0);
-    return " " + Sign(number) + (number.whole.empty() ? "0" : Grouped(number.whole));
+    return " " + Sign(number) + (number.Whole.empty() ? "0" : Grouped(number.Whole));
 }
 
 std::string FormatGroupedOneDecimal(double value) {
     const RoundedNumber number = Round(value, 1);
-    return " " + Sign(number) + Grouped(number.whole) + PointAndFraction(number);
+    return " " + Sign(number) + Grouped(number.Whole) + PointAndFraction(number);
 }
 
 std::string FormatTwoDecimals(double value) {
     const RoundedNumber number = Round(value, 2);
-    return " " + Sign(number) + number.whole + PointAndFraction(number);
+    return " " + Sign(number) + number.Whole + PointAndFraction(number);
 }
 
 std::string FormatDays(double value) {
     const RoundedNumber number = Round(value, 0);
-    return (number.negative ? "-" : "+") + WholeOrZero(number) + " DAYS";
+    return (number.Negative ? "-" : "+") + WholeOrZero(number) + " DAYS";
 }
 
 std::string_view FormatFixedInto(NumberText& buffer, double value, int decimals) {
@@ -250,8 +250,8 @@ std::string_view FormatFixedInto(NumberText& buffer, double value, int decimals)
         }
         return std::string_view(first, static_cast<std::size_t>(last - first));
     }
-    buffer.longer = FormatFixed(value, decimals);
-    return buffer.longer;
+    buffer.Longer = FormatFixed(value, decimals);
+    return buffer.Longer;
 }
 
 std::string FormatFixed(double value, int decimals) {
@@ -261,7 +261,7 @@ std::string FormatFixed(double value, int decimals) {
         return std::string(FormatFixedInto(buffer, value, decimals));
     }
     const RoundedNumber number = Round(value, decimals);
-    return Sign(number) + (number.whole.empty() ? "0" : Grouped(number.whole)) +
+    return Sign(number) + (number.Whole.empty() ? "0" : Grouped(number.Whole)) +
            PointAndFraction(number);
 }
 
@@ -270,14 +270,14 @@ std::string NumberItem(double value) {
         return (value < 0 ? "-" : " ") + FormatWhole(std::fabs(value)) + " ";
     }
     DecimalDigits decimal = ExactDigits(std::fabs(value), 0);
-    const std::size_t firstSignificant = decimal.digits.find_first_not_of('0');
+    const std::size_t firstSignificant = decimal.Digits.find_first_not_of('0');
     if (firstSignificant == std::string::npos) {
         return " 0 ";
     }
     RoundDigits(decimal, firstSignificant + 15);
-    const std::string_view digits = decimal.digits;
-    const std::string whole = WithoutLeadingZeros(digits.substr(0, decimal.point));
-    std::string fraction(digits.substr(decimal.point));
+    const std::string_view digits = decimal.Digits;
+    const std::string whole = WithoutLeadingZeros(digits.substr(0, decimal.Point));
+    std::string fraction(digits.substr(decimal.Point));
     fraction.erase(fraction.find_last_not_of('0') + 1);
     return (value < 0 ? "-" : " ") + (whole.empty() ? std::string("0") : whole) +
            (fraction.empty() ? "" : "." + fraction) + " ";

@@ -43,7 +43,7 @@ std::string FormatFixed(double value, int decimals);
 // points into. Every angle of every report line goes through here.
 struct NumberText {
     char chars[48];
-    std::string longer;  // holds the rare text that does not fit `chars`
+    std::string Longer;  // holds the rare text that does not fit `chars`
 };
 std::string_view FormatFixedInto(NumberText& buffer, double value, int decimals);
 

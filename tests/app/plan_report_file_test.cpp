@@ -162,9 +162,9 @@ TEST_F(PlanReportFile, TwoRunsAtOnceLeaveOneWholeReport) {
 
 TEST_F(PlanReportFile, ValuesOutOfRangeAreRefusedAndKeepTheEarlierReport) {
     struct Case {
-        std::string arguments;       // after "plan"
-        std::string stderrStart;     // what the refusal begins with
-        std::string skyRecord = {};  // replaces the first record of QVSKYTEMP.DAT when not empty
+        std::string Arguments;       // after "plan"
+        std::string StderrStart;     // what the refusal begins with
+        std::string SkyRecord = {};  // replaces the first record of QVSKYTEMP.DAT when not empty
     };
     const Case cases[] = {
         {"--start 2016-03-14 --set txtYearStart=abcd", "Input Required: The start year"},
@@ -182,15 +182,15 @@ TEST_F(PlanReportFile, ValuesOutOfRangeAreRefusedAndKeepTheEarlierReport) {
     };
     const std::string sky = ReadFile(work_ / "QVSKYTEMP.DAT");
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments + " " + c.skyRecord);
+        SCOPED_TRACE(c.Arguments + " " + c.SkyRecord);
         WriteFile(work_ / "QVSKYTEMP.DAT",
-                  c.skyRecord.empty() ? sky : c.skyRecord + sky.substr(sky.find('\r')));
+                  c.SkyRecord.empty() ? sky : c.SkyRecord + sky.substr(sky.find('\r')));
         const fs::path stderrFile = root_ / "stderr";
-        EXPECT_EQ(ExitStatus(ShellQuote(VELMORANT_EXECUTABLE) + " plan " + c.arguments + " --dir " +
+        EXPECT_EQ(ExitStatus(ShellQuote(VELMORANT_EXECUTABLE) + " plan " + c.Arguments + " --dir " +
                              ShellQuote(work_.string()) + " 2>" + ShellQuote(stderrFile.string())),
                   2);
         const std::string printed = ReadFile(stderrFile);
-        EXPECT_TRUE(printed.starts_with(c.stderrStart)) << printed;
+        EXPECT_TRUE(printed.starts_with(c.StderrStart)) << printed;
         EXPECT_EQ(printed.find("nan"), std::string::npos);
         EXPECT_EQ(ReadFile(work_ / "VELMORANT.TXT"), earlier_);
         EXPECT_EQ(Names(work_), files_);

@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 namespace {
 
 struct CommandResult {
-    int exitCode = -1;
-    std::string output;
+    int ExitCode = -1;
+    std::string Output;
 };
 
 CommandResult RunVelmorant(const std::string& arguments) {
@@ -31,16 +31,16 @@ CommandResult RunVelmorant(const std::string& arguments) {
     }
     std::array<char, 512> buffer{};
     while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
-        result.output += buffer.data();
+        result.Output += buffer.data();
     }
     const int status = ::pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
 
 struct LocatorCase {
-    const char* arguments;
-    const char* printed;
+    const char* Arguments;
+    const char* Printed;
 };
 
 // The worked results of one press of the calculation button.
@@ -60,16 +60,16 @@ TEST(LocatorCommand, ReproducesTheWorkedConversions) {
         {"4 42 30 N 10 0 0 E", "JJ54aq 4 41 15 N 10 2 30 E\n"},
     };
     for (const auto& c : cases) {
-        const CommandResult result = RunVelmorant(std::string("locator ") + c.arguments);
-        EXPECT_EQ(result.exitCode, 0) << c.arguments;
-        EXPECT_EQ(result.output, c.printed) << c.arguments;
+        const CommandResult result = RunVelmorant(std::string("locator ") + c.Arguments);
+        EXPECT_EQ(result.ExitCode, 0) << c.Arguments;
+        EXPECT_EQ(result.Output, c.Printed) << c.Arguments;
     }
 }
 
 TEST(LocatorCommand, MessagesExitWithTwo) {
     for (const char* arguments :
          {"0 0 0 N 0 0 0 E", "JN5", "JN58td12", "zz99zz", "95 0 0 N 10 0 0 E", "1 2 3"}) {
-        EXPECT_EQ(RunVelmorant(std::string("locator ") + arguments).exitCode, 2) << arguments;
+        EXPECT_EQ(RunVelmorant(std::string("locator ") + arguments).ExitCode, 2) << arguments;
     }
 }
 
@@ -95,28 +95,28 @@ class LookupCommand : public testing::Test {
 
 TEST_F(LookupCommand, AnExactMatchPrintsTheStation) {
     const CommandResult result = Lookup("dl1abc");
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.output,
+    EXPECT_EQ(result.ExitCode, 0);
+    EXPECT_EQ(result.Output,
               "Exact Match Found - Record # 18\n18\nDL1ABC\nJN58td\nEME 2M, 4x17el\n");
 }
 
 TEST_F(LookupCommand, BrowsingAndNotFinding) {
     CommandResult result = Lookup("DL1ABC --browse next");
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.output, "Exact Browsed Callsign is at Record # 19\n19\nG4XYZ\nIO91mm\n70cm\n");
+    EXPECT_EQ(result.ExitCode, 0);
+    EXPECT_EQ(result.Output, "Exact Browsed Callsign is at Record # 19\n19\nG4XYZ\nIO91mm\n70cm\n");
 
     result = Lookup("DL1ABC --browse prev");
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.output,
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_EQ(result.Output,
               "No callsign found.  Please enter new grid locator and station information "
               "manually.\n0\nDL1ABC\n\n\n");
 }
 
 struct FixtureLookup {
-    const char* fixture;    // folder under tests/data/stations
-    const char* arguments;  // after the callsign's quotes
-    const char* printed;
-    int exitCode;
+    const char* Fixture;    // folder under tests/data/stations
+    const char* Arguments;  // after the callsign's quotes
+    const char* Printed;
+    int ExitCode;
 };
 
 constexpr const char* kNotFound =
@@ -168,23 +168,23 @@ TEST(LookupCommandOutcomes, OnTheFixtures) {
     };
     for (const auto& c : cases) {
         const std::string file =
-            std::string(VELMORANT_STATION_FIXTURES) + "/" + c.fixture + "/CALL3.TXT";
+            std::string(VELMORANT_STATION_FIXTURES) + "/" + c.Fixture + "/CALL3.TXT";
         const CommandResult result =
-            RunVelmorant("lookup " + std::string(c.arguments) + " --file " + file);
-        std::string printed = c.printed;
+            RunVelmorant("lookup " + std::string(c.Arguments) + " --file " + file);
+        std::string printed = c.Printed;
         if (printed.empty()) {
             // Not found: the message, record 0, the typed callsign, no locator and no notes.
             const std::string typed =
-                std::string(c.arguments).substr(0, std::string(c.arguments).find(' '));
+                std::string(c.Arguments).substr(0, std::string(c.Arguments).find(' '));
             printed = std::string(kNotFound) + "0\n" + typed + "\n\n\n";
         }
-        EXPECT_EQ(result.output, printed) << c.fixture << ": " << c.arguments;
-        EXPECT_EQ(result.exitCode, c.exitCode) << c.fixture << ": " << c.arguments;
+        EXPECT_EQ(result.Output, printed) << c.Fixture << ": " << c.Arguments;
+        EXPECT_EQ(result.ExitCode, c.ExitCode) << c.Fixture << ": " << c.Arguments;
     }
 }
 
 TEST_F(LookupCommand, AMissingFileExitsWithTwo) {
-    EXPECT_EQ(RunVelmorant("lookup DL1ABC --file " + (folder / "NONE.TXT").string()).exitCode, 2);
+    EXPECT_EQ(RunVelmorant("lookup DL1ABC --file " + (folder / "NONE.TXT").string()).ExitCode, 2);
 }
 
 }  // namespace

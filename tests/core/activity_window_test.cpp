@@ -10,18 +10,18 @@ namespace velmorant {
 namespace {
 
 struct LetterCase {
-    int region;
-    double gha;
-    double dec;
-    char expected;
+    int Region;
+    double Gha;
+    double Dec;
+    char Expected;
 };
 
 class ActivityWindowTest : public testing::TestWithParam<LetterCase> {};
 
 TEST_P(ActivityWindowTest, Letter) {
     const LetterCase& c = GetParam();
-    EXPECT_EQ(ActivityWindowLetter(c.region, c.gha, c.dec), c.expected)
-        << "region " << c.region << " gha " << c.gha << " dec " << c.dec;
+    EXPECT_EQ(ActivityWindowLetter(c.Region, c.Gha, c.Dec), c.Expected)
+        << "region " << c.Region << " gha " << c.Gha << " dec " << c.Dec;
 }
 
 // Boundary values at the GHA of each case (radians), for orientation:

@@ -13,23 +13,23 @@ namespace {
 constexpr double TinyNegative = -1e-17;
 
 struct WrapCase {
-    double radians;
-    double closed;     // WrapTwoPiClosed, [0, TwoPi]
-    double open;       // WrapTwoPiOpen, [0, TwoPi)
-    double aboveZero;  // WrapTwoPiAboveZero, (0, TwoPi]
+    double Radians;
+    double Closed;     // WrapTwoPiClosed, [0, TwoPi]
+    double Open;       // WrapTwoPiOpen, [0, TwoPi)
+    double AboveZero;  // WrapTwoPiAboveZero, (0, TwoPi]
 };
 
 void PrintTo(const WrapCase& c, std::ostream* os) {
-    *os << c.radians;
+    *os << c.Radians;
 }
 
 class Wrap : public ::testing::TestWithParam<WrapCase> {};
 
 TEST_P(Wrap, EachFormKeepsItsEnds) {
     const WrapCase& c = GetParam();
-    EXPECT_EQ(WrapTwoPiClosed(c.radians), c.closed);
-    EXPECT_EQ(WrapTwoPiOpen(c.radians), c.open);
-    EXPECT_EQ(WrapTwoPiAboveZero(c.radians), c.aboveZero);
+    EXPECT_EQ(WrapTwoPiClosed(c.Radians), c.Closed);
+    EXPECT_EQ(WrapTwoPiOpen(c.Radians), c.Open);
+    EXPECT_EQ(WrapTwoPiAboveZero(c.Radians), c.AboveZero);
 }
 
 INSTANTIATE_TEST_SUITE_P(

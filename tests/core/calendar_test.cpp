@@ -9,7 +9,7 @@
 namespace velmorant {
 
 void PrintTo(const CalendarDate& d, std::ostream* os) {
-    *os << d.year << "-" << d.month << "-" << d.day;
+    *os << d.Year << "-" << d.Month << "-" << d.Day;
 }
 
 namespace {
@@ -32,15 +32,15 @@ TEST(DaysInMonth, LengthsOfTheYear) {
 }
 
 struct StepCase {
-    CalendarDate day;
-    CalendarDate next;
+    CalendarDate Day;
+    CalendarDate Next;
 };
 
 class DayStep : public ::testing::TestWithParam<StepCase> {};
 
 TEST_P(DayStep, NextAndPreviousAreInverse) {
-    EXPECT_EQ(NextDay(GetParam().day), GetParam().next);
-    EXPECT_EQ(PreviousDay(GetParam().next), GetParam().day);
+    EXPECT_EQ(NextDay(GetParam().Day), GetParam().Next);
+    EXPECT_EQ(PreviousDay(GetParam().Next), GetParam().Day);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,15 +66,15 @@ TEST(DaysSince1970, CountsDaysAndRollsOver) {
 
 TEST(DateFromDaysSince1970, RebuildsEveryDateOfFourCenturiesAndTheFarYears) {
     std::int64_t previous = DaysSince1970(1799, 12, 31);
-    for (CalendarDate date{1800, 1, 1}; date.year < 2201; date = NextDay(date)) {
-        const std::int64_t days = DaysSince1970(date.year, date.month, date.day);
+    for (CalendarDate date{1800, 1, 1}; date.Year < 2201; date = NextDay(date)) {
+        const std::int64_t days = DaysSince1970(date.Year, date.Month, date.Day);
         ASSERT_EQ(days, previous + 1);
         ASSERT_EQ(DateFromDaysSince1970(days), date) << days;
         previous = days;
     }
     for (const CalendarDate date : {CalendarDate{-32768, 1, 1}, CalendarDate{-1, 12, 31},
                                     CalendarDate{0, 2, 29}, CalendarDate{32767, 12, 31}}) {
-        EXPECT_EQ(DateFromDaysSince1970(DaysSince1970(date.year, date.month, date.day)), date);
+        EXPECT_EQ(DateFromDaysSince1970(DaysSince1970(date.Year, date.Month, date.Day)), date);
     }
 }
 

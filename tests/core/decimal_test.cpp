@@ -11,14 +11,14 @@ namespace velmorant {
 namespace {
 
 struct DecimalCase {
-    std::string_view text;
-    std::optional<double> strict;         // StrictDecimal, "+-" refused
-    std::optional<double> plusThenMinus;  // StrictDecimal, "+-" accepted
-    std::optional<double> wholeText;      // WholeTextNumber
+    std::string_view Text;
+    std::optional<double> Strict;         // StrictDecimal, "+-" refused
+    std::optional<double> PlusThenMinus;  // StrictDecimal, "+-" accepted
+    std::optional<double> WholeText;      // WholeTextNumber
 };
 
 void PrintTo(const DecimalCase& c, std::ostream* os) {
-    *os << '"' << c.text << '"';
+    *os << '"' << c.Text << '"';
 }
 
 constexpr std::optional<double> None = std::nullopt;
@@ -27,9 +27,9 @@ class Decimal : public ::testing::TestWithParam<DecimalCase> {};
 
 TEST_P(Decimal, ReadsTheWholeField) {
     const DecimalCase& c = GetParam();
-    EXPECT_EQ(StrictDecimal(c.text), c.strict);
-    EXPECT_EQ(StrictDecimal(c.text, PlusBeforeMinus::Accepted), c.plusThenMinus);
-    EXPECT_EQ(WholeTextNumber(c.text), c.wholeText);
+    EXPECT_EQ(StrictDecimal(c.Text), c.Strict);
+    EXPECT_EQ(StrictDecimal(c.Text, PlusBeforeMinus::Accepted), c.PlusThenMinus);
+    EXPECT_EQ(WholeTextNumber(c.Text), c.WholeText);
 }
 
 constexpr double Inf = HUGE_VAL;

@@ -80,9 +80,9 @@ TEST(ParseSkyTemperatures, FreeFormatFields) {
 }
 
 struct BadTableCase {
-    std::string text;
-    int record;
-    const char* faultWords;
+    std::string Text;
+    int Record;
+    const char* FaultWords;
 };
 
 TEST(ParseSkyTemperatures, NamesTheBadRecord) {
@@ -104,11 +104,11 @@ TEST(ParseSkyTemperatures, NamesTheBadRecord) {
         {first30 + "25.5,200,18\r\n" + after31, 31, "first field \"25.5\" lies outside 0 to 25"},
     };
     for (const BadTableCase& c : cases) {
-        const auto parsed = ParseSkyTemperatures(c.text);
+        const auto parsed = ParseSkyTemperatures(c.Text);
         const auto* error = std::get_if<SkyTemperatureError>(&parsed);
-        ASSERT_NE(error, nullptr) << c.faultWords;
-        EXPECT_EQ(error->Record, c.record) << error->Fault;
-        EXPECT_NE(error->Fault.find(c.faultWords), std::string::npos) << error->Fault;
+        ASSERT_NE(error, nullptr) << c.FaultWords;
+        EXPECT_EQ(error->Record, c.Record) << error->Fault;
+        EXPECT_NE(error->Fault.find(c.FaultWords), std::string::npos) << error->Fault;
     }
 }
 
@@ -182,6 +182,32 @@ TEST_F(PathDegradationTest, TwelveNinetySixScalesThe432Column) {
                 10 * std::log10((kReceiverK + high.SkyTemperature) / (kReceiverK + 3.14985)), 1e-4);
     EXPECT_NEAR(uhf.Degradation,
                 10 * std::log10((kReceiverK + uhf.SkyTemperature) / (kReceiverK + 12.45)), 1e-4);
+}
+
+// The microwave bands follow the 1296 MHz rule at their own frequency: the 432 MHz column above
+// 2.7 K divided by (f / 432)^2.8, the coldest sky likewise (factors from a desk calculation).
+TEST_F(PathDegradationTest, MicrowaveBandsScaleThe432ColumnToTheirFrequency) {
+    struct Case {
+        double BandMHz;
+        double Factor;    // (f / 432)^2.8
+        double ColdSkyK;  // (12.45 - 2.7) / Factor + 2.7
+    };
+    const Case cases[] = {
+        {2304, 108.54165, 2.789827},
+        {3400, 322.69072, 2.730215},
+        {5760, 1411.9797, 2.706905},
+        {10368, 7321.3552, 2.701332},
+    };
+    const DegradationResult uhf = At(356410, 356410, 0.5, 6.0, 432);
+    for (const Case& c : cases) {
+        const DegradationResult band = At(356410, 356410, 0.5, 6.0, c.BandMHz);
+        EXPECT_NEAR(band.SkyTemperature, (uhf.SkyTemperature - 2.7) / c.Factor + 2.7, 1e-4)
+            << c.BandMHz;
+        EXPECT_NEAR(band.Degradation,
+                    10 * std::log10((kReceiverK + band.SkyTemperature) / (kReceiverK + c.ColdSkyK)),
+                    1e-4)
+            << c.BandMHz;
+    }
 }
 
 TEST_F(PathDegradationTest, TwoTwentyUsesThe432Column) {

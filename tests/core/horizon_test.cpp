@@ -51,8 +51,8 @@ TEST(GreenwichHourAngle, StaysWithinATurn) {
 
 // Horizon coordinates from the textbook formulas, with the local hour angle (west positive).
 struct Horizon {
-    double azimuth;
-    double elevation;
+    double Azimuth;
+    double Elevation;
 };
 
 Horizon ExpectedHorizon(double latitude, double declination, double localHourAngle) {
@@ -85,9 +85,9 @@ TEST(HorizonPosition, AgreesWithTheTextbookFormulasWithoutParallax) {
                 const Horizon expected = ExpectedHorizon(latitude, declination, localHourAngle);
                 const double where[] = {latitudeDeg, declinationDeg, localHourAngle};
                 // Sine and cosine of the elevation are Singles: about 1e-7 of accuracy.
-                EXPECT_NEAR(view.Elevation, expected.elevation, 2e-6)
+                EXPECT_NEAR(view.Elevation, expected.Elevation, 2e-6)
                     << where[0] << ' ' << where[1] << ' ' << where[2];
-                EXPECT_NEAR(view.Azimuth, expected.azimuth, 2e-6)
+                EXPECT_NEAR(view.Azimuth, expected.Azimuth, 2e-6)
                     << where[0] << ' ' << where[1] << ' ' << where[2];
                 EXPECT_EQ(view.AzimuthSingle, static_cast<float>(view.Azimuth));
                 EXPECT_EQ(view.ElevationSingle, static_cast<float>(view.Elevation));
@@ -98,11 +98,11 @@ TEST(HorizonPosition, AgreesWithTheTextbookFormulasWithoutParallax) {
 }
 
 struct MeridianCase {
-    double latitudeDeg;
-    double declinationDeg;
-    double hourAngleOffset;  // GHA minus the west-positive longitude: positive is west
-    double minAzimuthDeg;
-    double maxAzimuthDeg;
+    double LatitudeDeg;
+    double DeclinationDeg;
+    double HourAngleOffset;  // GHA minus the west-positive longitude: positive is west
+    double MinAzimuthDeg;
+    double MaxAzimuthDeg;
 };
 
 TEST(HorizonPosition, AzimuthNearTheMeridian) {
@@ -119,12 +119,12 @@ TEST(HorizonPosition, AzimuthNearTheMeridian) {
     const double longitudeWest = -0.3;
     for (const MeridianCase& c : cases) {
         StationView view;
-        ASSERT_TRUE(HorizonPosition(view, {c.latitudeDeg * DegToRad, longitudeWest},
-                                    {0, c.declinationDeg * DegToRad},
-                                    longitudeWest + c.hourAngleOffset, std::nullopt));
+        ASSERT_TRUE(HorizonPosition(view, {c.LatitudeDeg * DegToRad, longitudeWest},
+                                    {0, c.DeclinationDeg * DegToRad},
+                                    longitudeWest + c.HourAngleOffset, std::nullopt));
         const double azimuthDeg = view.Azimuth * RadToDeg;
-        EXPECT_GE(azimuthDeg, c.minAzimuthDeg) << c.latitudeDeg << ' ' << c.declinationDeg;
-        EXPECT_LE(azimuthDeg, c.maxAzimuthDeg) << c.latitudeDeg << ' ' << c.declinationDeg;
+        EXPECT_GE(azimuthDeg, c.MinAzimuthDeg) << c.LatitudeDeg << ' ' << c.DeclinationDeg;
+        EXPECT_LE(azimuthDeg, c.MaxAzimuthDeg) << c.LatitudeDeg << ' ' << c.DeclinationDeg;
     }
 }
 

@@ -39,8 +39,8 @@ double Degrees(double radians) {
 // lunar theory of J. Meeus, Astronomical Algorithms, ch. 47, with its main 32 longitude and
 // 30 latitude terms; the Delta T of the date (59 s in 1992, 69 s in 2024) is applied there.
 struct EphemerisCase {
-    int year, month, day;
-    double longitudeDeg, latitudeDeg, rightAscensionDeg, declinationDeg;
+    int Year, Month, Day;
+    double LongitudeDeg, LatitudeDeg, RightAscensionDeg, DeclinationDeg;
 };
 
 TEST(MoonPosition, AgreesWithAnIndependentEphemeris) {
@@ -51,12 +51,12 @@ TEST(MoonPosition, AgreesWithAnIndependentEphemeris) {
     // The short series are good to a few arc minutes.
     constexpr double toleranceDeg = 0.05;
     for (const EphemerisCase& c : cases) {
-        const MoonEquatorial m = MoonPosition(DayNumber(c.year, c.month, c.day), 0);
-        EXPECT_NEAR(std::remainder(Degrees(m.Longitude) - c.longitudeDeg, 360), 0, toleranceDeg)
-            << c.year;
-        EXPECT_NEAR(Degrees(m.Latitude), c.latitudeDeg, toleranceDeg) << c.year;
-        EXPECT_NEAR(Degrees(m.RightAscension), c.rightAscensionDeg, toleranceDeg) << c.year;
-        EXPECT_NEAR(Degrees(m.Declination), c.declinationDeg, toleranceDeg) << c.year;
+        const MoonEquatorial m = MoonPosition(DayNumber(c.Year, c.Month, c.Day), 0);
+        EXPECT_NEAR(std::remainder(Degrees(m.Longitude) - c.LongitudeDeg, 360), 0, toleranceDeg)
+            << c.Year;
+        EXPECT_NEAR(Degrees(m.Latitude), c.LatitudeDeg, toleranceDeg) << c.Year;
+        EXPECT_NEAR(Degrees(m.RightAscension), c.RightAscensionDeg, toleranceDeg) << c.Year;
+        EXPECT_NEAR(Degrees(m.Declination), c.DeclinationDeg, toleranceDeg) << c.Year;
     }
 }
 
@@ -111,11 +111,11 @@ TEST(MoonNoonDistance, TracksPerigeeAndApogeeOverTwoYears) {
 }
 
 struct TurnCase {
-    const char* mark;
-    std::int16_t days;
-    float previousKm;  // the DistanceKm the state holds before the date
-    const char* expectedMark;
-    std::int16_t expectedDays;
+    const char* Mark;
+    std::int16_t Days;
+    float PreviousKm;  // the DistanceKm the state holds before the date
+    const char* ExpectedMark;
+    std::int16_t ExpectedDays;
 };
 
 TEST(MoonNoonDistance, TurnMarkTransitions) {
@@ -133,13 +133,13 @@ TEST(MoonNoonDistance, TurnMarkTransitions) {
     };
     for (const TurnCase& c : cases) {
         MoonDistanceState state;
-        state.TurnMark = c.mark;
-        state.DaysSinceTurn = c.days;
-        state.DistanceKm = c.previousKm;
+        state.TurnMark = c.Mark;
+        state.DaysSinceTurn = c.Days;
+        state.DistanceKm = c.PreviousKm;
         MoonNoonDistance(state, date);
-        EXPECT_EQ(state.PreviousDistanceKm, c.previousKm);
-        EXPECT_EQ(state.TurnMark, c.expectedMark) << c.mark << ' ' << c.previousKm;
-        EXPECT_EQ(state.DaysSinceTurn, c.expectedDays) << c.mark << ' ' << c.previousKm;
+        EXPECT_EQ(state.PreviousDistanceKm, c.PreviousKm);
+        EXPECT_EQ(state.TurnMark, c.ExpectedMark) << c.Mark << ' ' << c.PreviousKm;
+        EXPECT_EQ(state.DaysSinceTurn, c.ExpectedDays) << c.Mark << ' ' << c.PreviousKm;
     }
 }
 

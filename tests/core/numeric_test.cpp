@@ -11,10 +11,10 @@ namespace velmorant {
 namespace {
 
 struct DateCase {
-    int year;
-    int month;
-    int day;
-    float expected;
+    int Year;
+    int Month;
+    int Day;
+    float Expected;
 };
 
 TEST(DayNumber, ReferenceDates) {
@@ -25,8 +25,8 @@ TEST(DayNumber, ReferenceDates) {
         {1900, 3, 1, 17532},   // first date of the exact span, Julian Date 2415079.5
     };
     for (const DateCase& c : cases) {
-        EXPECT_EQ(DayNumber(c.year, c.month, c.day), c.expected)
-            << c.year << '-' << c.month << '-' << c.day;
+        EXPECT_EQ(DayNumber(c.Year, c.Month, c.Day), c.Expected)
+            << c.Year << '-' << c.Month << '-' << c.Day;
     }
 }
 
@@ -111,9 +111,9 @@ TEST(Log10, DecimalLogarithm) {
 }
 
 struct ArcTanCase {
-    double y;
-    double x;
-    double expected;
+    double Y;
+    double X;
+    double Expected;
 };
 
 TEST(ArcTan2, AllQuadrantsWithTheProgramsPi) {
@@ -130,7 +130,7 @@ TEST(ArcTan2, AllQuadrantsWithTheProgramsPi) {
         {0, 0, 0},
     };
     for (const ArcTanCase& c : cases) {
-        EXPECT_EQ(ArcTan2(c.y, c.x), c.expected) << "y=" << c.y << " x=" << c.x;
+        EXPECT_EQ(ArcTan2(c.Y, c.X), c.Expected) << "y=" << c.Y << " x=" << c.X;
     }
     EXPECT_NEAR(ArcTan2(1, -1), 2.3561945, 1e-7);
 }

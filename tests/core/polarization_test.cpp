@@ -10,9 +10,9 @@ namespace velmorant {
 namespace {
 
 struct OffsetCase {
-    float home;
-    float dx;
-    float expected;
+    float Home;
+    float Dx;
+    float Expected;
 };
 
 TEST(PolarizationOffset, FoldsIntoAHalfTurn) {
@@ -25,15 +25,15 @@ TEST(PolarizationOffset, FoldsIntoAHalfTurn) {
         {89, 0, 89},    {-89, 0, -89},   {89, -89, -2},  // 178
     };
     for (const OffsetCase& c : cases) {
-        EXPECT_EQ(PolarizationOffset(c.home, c.dx), c.expected) << c.home << ' ' << c.dx;
+        EXPECT_EQ(PolarizationOffset(c.Home, c.Dx), c.Expected) << c.Home << ' ' << c.Dx;
     }
 }
 
 struct AngleCase {
-    double azimuthDeg;
-    double elevationDeg;
-    double latitudeDeg;
-    float expected;
+    double AzimuthDeg;
+    double ElevationDeg;
+    double LatitudeDeg;
+    float Expected;
 };
 
 TEST(PolarizationAngle, WholeDegreesRoundedDown) {
@@ -48,10 +48,10 @@ TEST(PolarizationAngle, WholeDegreesRoundedDown) {
         {180.5, 30, 50, -90},  // just past south: -89.67 degrees
     };
     for (const AngleCase& c : cases) {
-        const float azimuth = static_cast<float>(c.azimuthDeg * DegToRad);
-        const float elevation = static_cast<float>(c.elevationDeg * DegToRad);
-        EXPECT_EQ(PolarizationAngle(azimuth, elevation, c.latitudeDeg * DegToRad), c.expected)
-            << c.azimuthDeg << ' ' << c.elevationDeg << ' ' << c.latitudeDeg;
+        const float azimuth = static_cast<float>(c.AzimuthDeg * DegToRad);
+        const float elevation = static_cast<float>(c.ElevationDeg * DegToRad);
+        EXPECT_EQ(PolarizationAngle(azimuth, elevation, c.LatitudeDeg * DegToRad), c.Expected)
+            << c.AzimuthDeg << ' ' << c.ElevationDeg << ' ' << c.LatitudeDeg;
     }
 }
 

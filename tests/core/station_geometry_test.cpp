@@ -11,10 +11,10 @@ namespace velmorant {
 namespace {
 
 struct DistanceCase {
-    double homeLatDeg, homeLonDeg, dxLatDeg, dxLonDeg;
-    int units;
-    double expected;
-    const char* label;
+    double HomeLatDeg, HomeLonDeg, DxLatDeg, DxLonDeg;
+    int Units;
+    double Expected;
+    const char* Label;
 };
 
 TEST(StationDistance, GreatCircleInKilometresAndMiles) {
@@ -31,10 +31,10 @@ TEST(StationDistance, GreatCircleInKilometresAndMiles) {
     };
     for (const DistanceCase& c : cases) {
         const StationDistanceResult r =
-            StationDistance(c.homeLatDeg * DegToRad, c.homeLonDeg * DegToRad, c.dxLatDeg * DegToRad,
-                            c.dxLonDeg * DegToRad, c.units);
-        EXPECT_DOUBLE_EQ(r.Distance, c.expected) << c.homeLatDeg << ' ' << c.dxLatDeg;
-        EXPECT_EQ(r.UnitsLabel, c.label);
+            StationDistance(c.HomeLatDeg * DegToRad, c.HomeLonDeg * DegToRad, c.DxLatDeg * DegToRad,
+                            c.DxLonDeg * DegToRad, c.Units);
+        EXPECT_DOUBLE_EQ(r.Distance, c.Expected) << c.HomeLatDeg << ' ' << c.DxLatDeg;
+        EXPECT_EQ(r.UnitsLabel, c.Label);
     }
 }
 
@@ -42,8 +42,8 @@ TEST(StationDistance, GreatCircleInKilometresAndMiles) {
 // a station at geocentric latitude phiGeo and radius rho: the parallax formulas of the engine
 // are first order in the parallax, so they agree to about p^2, 3e-4 rad.
 struct Equatorial {
-    double rightAscension;
-    double declination;
+    double RightAscension;
+    double Declination;
 };
 
 Equatorial ExactTopocentric(double phiGeo, double rho, double ra, double hourAngle, double dec,
@@ -69,9 +69,9 @@ TEST(TopocentricEquatorial, AgreesWithTheExactParallax) {
                 const double phiGeo = lat - TwoPi * 0.1924 / 360 * std::sin(2 * lat);
                 const double rho = 0.99833 + 0.00167 * std::cos(2 * lat);
                 const Equatorial exact = ExactTopocentric(phiGeo, rho, ra, hourAngle, dec, 370000);
-                EXPECT_NEAR(t.RightAscension, exact.rightAscension, 3e-4)
+                EXPECT_NEAR(t.RightAscension, exact.RightAscension, 3e-4)
                     << latDeg << ' ' << hourAngle << ' ' << decDeg;
-                EXPECT_NEAR(t.Declination, exact.declination, 3e-4)
+                EXPECT_NEAR(t.Declination, exact.Declination, 3e-4)
                     << latDeg << ' ' << hourAngle << ' ' << decDeg;
             }
         }

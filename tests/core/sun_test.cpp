@@ -19,8 +19,8 @@ double Degrees(double radians) {
 // Reference positions at 0h UT computed independently from the low-precision solar
 // coordinates of J. Meeus, Astronomical Algorithms, ch. 25 (mean equinox of date).
 struct SunCase {
-    int year, month, day;
-    double longitudeDeg, rightAscensionDeg, declinationDeg;
+    int Year, Month, Day;
+    double LongitudeDeg, RightAscensionDeg, DeclinationDeg;
 };
 
 TEST(SunPosition, AgreesWithAnIndependentEphemeris) {
@@ -29,10 +29,10 @@ TEST(SunPosition, AgreesWithAnIndependentEphemeris) {
         {2024, 6, 21, 90.133, 90.145, 23.436},
     };
     for (const SunCase& c : cases) {
-        const SunEquatorial sun = SunPosition(DayNumber(c.year, c.month, c.day), 0);
-        EXPECT_NEAR(std::remainder(Degrees(sun.Longitude) - c.longitudeDeg, 360), 0, 0.01);
-        EXPECT_NEAR(Degrees(sun.RightAscension), c.rightAscensionDeg, 0.01) << c.year;
-        EXPECT_NEAR(Degrees(sun.Declination), c.declinationDeg, 0.01) << c.year;
+        const SunEquatorial sun = SunPosition(DayNumber(c.Year, c.Month, c.Day), 0);
+        EXPECT_NEAR(std::remainder(Degrees(sun.Longitude) - c.LongitudeDeg, 360), 0, 0.01);
+        EXPECT_NEAR(Degrees(sun.RightAscension), c.RightAscensionDeg, 0.01) << c.Year;
+        EXPECT_NEAR(Degrees(sun.Declination), c.DeclinationDeg, 0.01) << c.Year;
     }
 }
 
@@ -62,9 +62,9 @@ TEST(SampledSunRightAscension, FollowsTheSunThroughTheDay) {
 }
 
 struct PhaseCase {
-    double moonDeg;
-    double sunDeg;
-    const char* mark;
+    double MoonDeg;
+    double SunDeg;
+    const char* Mark;
 };
 
 TEST(LunarPhaseMark, MarksNewAndFullMoon) {
@@ -82,8 +82,8 @@ TEST(LunarPhaseMark, MarksNewAndFullMoon) {
         {90, 270, "      FM"},
     };
     for (const PhaseCase& c : cases) {
-        EXPECT_EQ(LunarPhaseMark(c.moonDeg * DegToRad, c.sunDeg * DegToRad), c.mark)
-            << c.moonDeg << ' ' << c.sunDeg;
+        EXPECT_EQ(LunarPhaseMark(c.MoonDeg * DegToRad, c.SunDeg * DegToRad), c.Mark)
+            << c.MoonDeg << ' ' << c.SunDeg;
     }
 }
 

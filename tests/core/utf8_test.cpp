@@ -10,17 +10,17 @@ namespace {
 
 // "°" is C2 B0, "€" E2 82 AC, "𝄞" F0 9D 84 9E.
 struct WalkCase {
-    std::string_view text;
-    std::size_t characters;
-    std::size_t firstTwoLength;  // bytes of the first two characters
+    std::string_view Text;
+    std::size_t Characters;
+    std::size_t FirstTwoLength;  // bytes of the first two characters
 };
 
 class Utf8Walk : public ::testing::TestWithParam<WalkCase> {};
 
 TEST_P(Utf8Walk, CountsAndCutsByCharacter) {
     const WalkCase& c = GetParam();
-    EXPECT_EQ(CharacterCount(c.text), c.characters);
-    EXPECT_EQ(LeadingCharactersLength(c.text, 2), c.firstTwoLength);
+    EXPECT_EQ(CharacterCount(c.Text), c.Characters);
+    EXPECT_EQ(LeadingCharactersLength(c.Text, 2), c.FirstTwoLength);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,24 +54,24 @@ TEST(Utf8Walk, CharacterLengthRunsOverContinuationBytes) {
 }
 
 struct DecodeCase {
-    std::string_view bytes;
-    std::uint32_t code;
-    std::size_t length;  // 0: not a well-formed sequence
+    std::string_view Bytes;
+    std::uint32_t Code;
+    std::size_t Length;  // 0: not a well-formed sequence
 };
 
 class Utf8Decode : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(Utf8Decode, ReadsOneSequenceStrictly) {
     const DecodeCase& c = GetParam();
-    const DecodedCodePoint decoded = DecodeCodePoint(c.bytes, 0);
-    EXPECT_EQ(decoded.length, c.length);
-    if (c.length > 0) {
-        EXPECT_EQ(decoded.code, c.code);
+    const DecodedCodePoint decoded = DecodeCodePoint(c.Bytes, 0);
+    EXPECT_EQ(decoded.Length, c.Length);
+    if (c.Length > 0) {
+        EXPECT_EQ(decoded.Code, c.Code);
         std::string encoded;
-        AppendCodePoint(encoded, c.code);
-        EXPECT_EQ(encoded, c.bytes.substr(0, c.length));
+        AppendCodePoint(encoded, c.Code);
+        EXPECT_EQ(encoded, c.Bytes.substr(0, c.Length));
     }
-    EXPECT_EQ(IsValidUtf8(c.bytes), c.length == c.bytes.size());
+    EXPECT_EQ(IsValidUtf8(c.Bytes), c.Length == c.Bytes.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -9,14 +9,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
     const ParsedDefaults parsed = ParseDefaults(text);
-    for (std::size_t i = 0; i < parsed.damagedLines.size(); ++i) {
-        FUZZ_REQUIRE(parsed.damagedLines[i] >= 1 && parsed.damagedLines[i] <= 4);
-        FUZZ_REQUIRE(i == 0 || parsed.damagedLines[i - 1] < parsed.damagedLines[i]);
+    for (std::size_t i = 0; i < parsed.DamagedLines.size(); ++i) {
+        FUZZ_REQUIRE(parsed.DamagedLines[i] >= 1 && parsed.DamagedLines[i] <= 4);
+        FUZZ_REQUIRE(i == 0 || parsed.DamagedLines[i - 1] < parsed.DamagedLines[i]);
     }
 
-    const std::string written = FormatDefaults(parsed.record);
+    const std::string written = FormatDefaults(parsed.Record);
     const ParsedDefaults reread = ParseDefaults(written);
-    FUZZ_REQUIRE(reread.damagedLines.empty());
-    FUZZ_REQUIRE(FormatDefaults(reread.record) == written);
+    FUZZ_REQUIRE(reread.DamagedLines.empty());
+    FUZZ_REQUIRE(FormatDefaults(reread.Record) == written);
     return 0;
 }

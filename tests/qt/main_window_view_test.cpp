@@ -239,6 +239,16 @@ void MainWindowViewTest::setDefaultsThenRestartBringsTheSavedWindowBack() {
     Click("cmdRESTART");
     QCOMPARE(Find<QLineEdit>("txtCallsignHome")->text(), QString("DL9XYZ"));
     QCOMPARE(Find<QLineEdit>("txtNoise")->text(), QString("75"));
+
+    // Each microwave band chosen in the list comes back chosen.
+    for (const char* band : {"2304", "3400", "5760", "10368"}) {
+        Choose("cboBand", band);
+        Click("cmdSET");
+        Choose("cboBand", "50");
+        Click("cmdRESTART");
+        QCOMPARE(Find<QComboBox>("cboBand")->currentText(), QString(band));
+    }
+    SaveScreenshot(&app_->View(), "frmInput-10368");
 }
 
 void MainWindowViewTest::escAutomationFollowsTheEscList() {

@@ -13,14 +13,14 @@ namespace {
 
 // What the box showed when it was answered.
 struct SeenBox {
-    bool found = false;
-    QString objectName;
-    QString text;
-    QString title;
-    Qt::TextFormat format = Qt::AutoText;
-    QMessageBox::StandardButtons buttons;
-    QWidget* parent = nullptr;
-    bool modal = false;
+    bool Found = false;
+    QString ObjectName;
+    QString Text;
+    QString Title;
+    Qt::TextFormat Format = Qt::AutoText;
+    QMessageBox::StandardButtons Buttons;
+    QWidget* Parent = nullptr;
+    bool Modal = false;
 };
 
 // Answers the next modal message box with OK once the event loop shows it, as a test of a
@@ -34,14 +34,14 @@ void AnswerNextBox(SeenBox& seen, int passesLeft = 100) {
             }
             return;
         }
-        seen.found = true;
-        seen.objectName = box->objectName();
-        seen.text = box->text();
-        seen.title = box->windowTitle();
-        seen.format = box->textFormat();
-        seen.buttons = box->standardButtons();
-        seen.parent = box->parentWidget();
-        seen.modal = box->isModal();
+        seen.Found = true;
+        seen.ObjectName = box->objectName();
+        seen.Text = box->text();
+        seen.Title = box->windowTitle();
+        seen.Format = box->textFormat();
+        seen.Buttons = box->standardButtons();
+        seen.Parent = box->parentWidget();
+        seen.Modal = box->isModal();
         box->button(QMessageBox::Ok)->click();
     });
 }
@@ -75,14 +75,14 @@ class MessageBoxPresenterTest : public QObject {
         AnswerNextBox(seen);
         presenter.ShowMessage(text.toStdString(), title.toStdString());
 
-        QVERIFY(seen.found);
-        QCOMPARE(seen.objectName, QStringLiteral("messageBox"));
-        QCOMPARE(seen.text, QString::fromUtf8(text));
-        QCOMPARE(seen.title, QString::fromUtf8(title));
-        QCOMPARE(seen.format, Qt::PlainText);
-        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(seen.parent, &window);
-        QVERIFY(seen.modal);
+        QVERIFY(seen.Found);
+        QCOMPARE(seen.ObjectName, QStringLiteral("messageBox"));
+        QCOMPARE(seen.Text, QString::fromUtf8(text));
+        QCOMPARE(seen.Title, QString::fromUtf8(title));
+        QCOMPARE(seen.Format, Qt::PlainText);
+        QCOMPARE(seen.Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(seen.Parent, &window);
+        QVERIFY(seen.Modal);
         // The box is gone once answered.
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
@@ -92,16 +92,16 @@ class MessageBoxPresenterTest : public QObject {
         SeenBox alone;
         AnswerNextBox(alone);
         presenter.ShowMessage("first", "Title");
-        QVERIFY(alone.found);
-        QCOMPARE(alone.parent, nullptr);
+        QVERIFY(alone.Found);
+        QCOMPARE(alone.Parent, nullptr);
 
         QWidget window;
         presenter.SetParent(&window);
         SeenBox owned;
         AnswerNextBox(owned);
         presenter.ShowMessage("second", "Title");
-        QCOMPARE(owned.text, QStringLiteral("second"));
-        QCOMPARE(owned.parent, &window);
+        QCOMPARE(owned.Text, QStringLiteral("second"));
+        QCOMPARE(owned.Parent, &window);
     }
 
     void aParentThatIsGoneLeavesTheBoxAlone() {
@@ -113,8 +113,8 @@ class MessageBoxPresenterTest : public QObject {
         SeenBox seen;
         AnswerNextBox(seen);
         presenter.ShowMessage("after the window", "Title");
-        QVERIFY(seen.found);
-        QCOMPARE(seen.parent, nullptr);
+        QVERIFY(seen.Found);
+        QCOMPARE(seen.Parent, nullptr);
     }
 };
 

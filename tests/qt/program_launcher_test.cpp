@@ -13,9 +13,9 @@ namespace {
 // Records what would be launched; each action answers as told.
 struct RecordingActions {
     struct Start {
-        QString program;
-        QStringList arguments;
-        QString workingFolder;
+        QString Program;
+        QStringList Arguments;
+        QString WorkingFolder;
     };
     QList<Start> starts;
     QList<QUrl> opened;
@@ -179,9 +179,9 @@ class ProgramLauncherTest : public QObject {
         } else {
             // The program gets the file as its one argument, in the working folder.
             QCOMPARE(recorder.starts.size(), 1);
-            QCOMPARE(recorder.starts[0].program, started);
-            QCOMPARE(recorder.starts[0].arguments, QStringList{file});
-            QCOMPARE(recorder.starts[0].workingFolder, workingFolder_);
+            QCOMPARE(recorder.starts[0].Program, started);
+            QCOMPARE(recorder.starts[0].Arguments, QStringList{file});
+            QCOMPARE(recorder.starts[0].WorkingFolder, workingFolder_);
         }
         QCOMPARE(result.Program,
                  how == static_cast<int>(LaunchResult::Kind::Program) ? started : QString());

@@ -1,15 +1,18 @@
 // The real-time display from the window: RUN with Real-Time shows frmRT, writes QVAZEL.DAT with
 // the current minute's Home position, and STOP, the hour difference or another object end it.
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -44,6 +47,7 @@ class RealTimeDisplayTest : public QObject {
 
     void runInRealTimeShowsTheWindowAndWritesTheAzElFile();
     void stopTheHourDifferenceAndAnotherObjectEndTheDisplay();
+    void aTypedClockOffsetUnlikeTheComputersIsToldInBothWindows();
 
   private:
     template <typename Widget>
@@ -145,6 +149,44 @@ void RealTimeDisplayTest::stopTheHourDifferenceAndAnotherObjectEndTheDisplay() {
     Choose("cboCelestial", "Sun");
     QVERIFY(!app_->RealTime().isVisible());
     QVERIFY(!app_->Model().RealTimeMode);
+}
+
+// The computer's own offset from UTC, as Qt reads it from the system's time zone, and a typed
+// one two hours away from it: both windows say so, and the display runs on the typed value.
+void RealTimeDisplayTest::aTypedClockOffsetUnlikeTheComputersIsToldInBothWindows() {
+    const int systemMinutes = QDateTime::currentDateTime().offsetFromUtc() / 60;
+    const auto hours = [](int minutes) {
+        return QString::number(minutes / 60.0, 'f', 2).remove(QRegularExpression("\\.?0+$"));
+    };
+    const QString typed = hours(systemMinutes + 120);
+    auto* timeDif = Find<QLineEdit>("txtTimeDif");
+    timeDif->setFocus();
+    timeDif->selectAll();
+    QTest::keyClicks(timeDif, typed);
+    StartRealTime();
+    const QString expected =
+        "Clock offset " + typed + " h typed, this computer is " + hours(systemMinutes) + " h";
+    auto* status = Find<QLineEdit>("txtDateCalc");
+    QVERIFY(status->isVisible());
+    QCOMPARE(status->text(), expected);
+    auto* check = app_->RealTime().findChild<QLabel*>("lblClockCheck");
+    QVERIFY(check != nullptr && check->isVisible());
+    QCOMPARE(check->text(), expected);
+    // The UTC shown is the local clock less the typed hours, not the system's.
+    const QTime shown =
+        QTime::fromString(app_->RealTime().findChild<QLabel*>("lblTime")->text(), "HH:mm:ss");
+    const int apart = shown.secsTo(QDateTime::currentDateTimeUtc().time());
+    QVERIFY2(std::abs(std::abs(apart) - 7200) < 5 || std::abs(std::abs(apart) - 79200) < 5,
+             qPrintable(QString::number(apart)));
+
+    // With the computer's own offset typed, both fall silent.
+    QTest::mouseClick(Find<QPushButton>("cmdStop"), Qt::LeftButton);
+    timeDif->setFocus();
+    timeDif->selectAll();
+    QTest::keyClicks(timeDif, hours(systemMinutes));
+    StartRealTime();
+    QVERIFY(!status->isVisible());
+    QVERIFY(!check->isVisible());
 }
 
 QTEST_MAIN(RealTimeDisplayTest)

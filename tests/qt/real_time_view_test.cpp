@@ -11,9 +11,15 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "run/realtime/real_time_map.h"
+#include "run/realtime/real_time_pass.h"
+#include "run/realtime/real_time_setup.h"
+#include "ui/model/defaults_storage.h"
+#include "ui/model/main_window_model.h"
 #include "ui/qt/window_application.h"
 #include "ui/qt/world_map_view.h"
 
@@ -118,6 +124,39 @@ MapUpdateFrame MoonMapUpdate() {
     return frame;
 }
 
+// The computer's clock at a fixed local time.
+class FixedClock : public velmorant::Clock {
+  public:
+    velmorant::LocalDateTime Now() const override { return {2016, 3, 16, 13, 37, 25}; }
+};
+
+// Messages of the window model that no one should see here.
+class FailingMessages : public velmorant::MessagePresenter {
+  public:
+    void ShowMessage(std::string_view text, std::string_view title) override {
+        QFAIL(qPrintable(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())) +
+                         ": " +
+                         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
+    }
+};
+
+// The "name: value" lines of `velmorant track`.
+QMap<QString, QString> TrackLines(const QStringList& arguments) {
+    QProcess track;
+    track.start(VELMORANT_EXECUTABLE, QStringList{"track"} + arguments);
+    QMap<QString, QString> lines;
+    if (!track.waitForFinished(30000) || track.exitCode() != 0) {
+        return lines;
+    }
+    for (const QString& line : QString::fromUtf8(track.readAllStandardOutput()).split('\n')) {
+        const qsizetype colon = line.indexOf(": ");
+        if (colon > 0) {
+            lines[line.left(colon)] = line.mid(colon + 2);
+        }
+    }
+    return lines;
+}
+
 }  // namespace
 
 class RealTimeViewTest : public QObject {
@@ -140,6 +179,7 @@ class RealTimeViewTest : public QObject {
     void otherObjectsHideTheTopocentricLabels();
     void stopHidesTheWindowAndTheStationLabels();
     void closingTheWindowOnlyHidesIt();
+    void dopplerLabelsAgreeWithTrackForTheSameInstant();
 
   private:
     QLabel* Label(const char* name) {
@@ -502,6 +542,73 @@ void RealTimeViewTest::closingTheWindowOnlyHidesIt() {
     view_->ShowPass(MoonWithBothStations());
     QCOMPARE(Label("lblTime")->text(), QString("12:34:56"));
     QVERIFY(Shown("lblPolDeg"));
+}
+
+// The window at 2016-03-16 18:37:25 UTC for the shipped defaults at 1296 MHz, typed five hours
+// behind UTC on a computer that says it is an hour ahead: its Doppler labels are the ones
+// `velmorant track` prints for that instant, the clock check is red in the header band and the
+// Moon's sub-point is on the map in the Moon's colour.
+void RealTimeViewTest::dopplerLabelsAgreeWithTrackForTheSameInstant() {
+    QTemporaryDir work;
+    const std::filesystem::path folder = work.path().toStdString();
+    for (const char* name : {"VELMORANT.DAT", "QVSKYTEMP.DAT"}) {
+        std::filesystem::copy_file(std::filesystem::path(VELMORANT_DATA) / name, folder / name);
+    }
+    FixedClock clock;
+    velmorant::FileDefaultsStorage storage(folder);
+    FailingMessages messages;
+    velmorant::MainWindowModel form(clock, storage, messages);
+    form.Form_Load();
+    for (const auto& [name, text] :
+         {std::pair{"cboBand", "1296"}, std::pair{"txtTimeDif", "-5"},
+          std::pair{"txtCallsignHome", "DL1ABC"}, std::pair{"txtCallsignDX", "W1XYZ"}}) {
+        QVERIFY(form.ApplySetting(name, text).Ok);
+    }
+    const auto prepared = velmorant::PrepareRealTime(form.Inputs(), folder);
+    QVERIFY(std::holds_alternative<velmorant::RealTimeSetUp>(prepared));
+    const auto& [params, table] = std::get<velmorant::RealTimeSetUp>(prepared);
+    const velmorant::RealTimePassResult pass =
+        velmorant::RealTimePass(params, table, clock.Now(), 60);
+    double previousDec = 0;
+    const MapUpdateFrame update = velmorant::MapUpdate(params, pass, previousDec);
+    view_->Open("Moon");
+    view_->ShowPass(pass.Frame);
+    view_->ShowMapUpdate(update);
+
+    const QMap<QString, QString> track =
+        TrackLines({"--at", "2016-03-16T18:37:25Z", "--dir", work.path(), "--set", "cboBand=1296",
+                    "--set", "txtTimeDif=-5"});
+    QVERIFY(!track.isEmpty());
+    QCOMPARE(Label("lblTime")->text(), QString("18:37:25"));
+    QCOMPARE(Label("lblEchoDoppler")->text(), track["echo_doppler"]);
+    QCOMPARE(Label("lblDXDoppler")->text(), track["dx_doppler"]);
+    QCOMPARE(Label("lblUAZ")->text().trimmed(), track["home_azimuth"]);
+    for (const char* name : {"lblDoppler", "lblEcho", "lblEchoDoppler", "lblDopplerDX",
+                             "lblDXDoppler", "lblClockCheck"}) {
+        QVERIFY2(Shown(name), name);
+    }
+    QCOMPARE(Label("lblDoppler")->text(), QString("Doppler"));
+    QCOMPARE(Label("lblEcho")->text(), QString("Echo"));
+    QCOMPARE(Label("lblDopplerDX")->text(), QString("DX"));
+    QCOMPARE(Colour("lblEcho"), QColor(0, 0, 192));
+    QCOMPARE(Label("lblClockCheck")->text(),
+             QString("Clock offset -5 h typed, this computer is 1 h"));
+    QCOMPARE(Colour("lblClockCheck"), kRed);
+
+    // The sub-point's disc in the Moon's colour at the declination and hour angle.
+    QVERIFY(update.SubPoint.has_value());
+    const QImage map = GrabbedMap();
+    const int column = static_cast<int>(std::floor(636.5 + update.SubPoint->X));
+    const int row = static_cast<int>(std::floor(318.0 - update.SubPoint->Y));
+    QCOMPARE(QColor(map.pixel(column, row)), QColor(96, 96, 96));
+    SaveScreenshot(view_.get(), "frmRT-doppler");
+
+    // Another object: the Doppler row goes.
+    RealTimeFrame sun = SunWithHomeOnly();
+    view_->ShowPass(sun);
+    for (const char* name : {"lblDoppler", "lblEchoDoppler", "lblDXDoppler", "lblClockCheck"}) {
+        QVERIFY2(!Shown(name), name);
+    }
 }
 
 QTEST_MAIN(RealTimeViewTest)

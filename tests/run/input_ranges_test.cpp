@@ -25,9 +25,9 @@ WindowInputs ValidWindow() {
 using Put = std::function<void(WindowInputs&, const std::string&)>;
 
 struct RangeCase {
-    const char* text;
-    Put put;
-    const char* refusal;  // the words the message starts with, or nullptr: accepted
+    const char* Text;
+    Put Type;
+    const char* Refusal;  // the words the message starts with, or nullptr: accepted
 };
 
 const Put YearStart = [](WindowInputs& in, const std::string& t) { in.YearStart = t; };
@@ -87,15 +87,15 @@ TEST(InputRangeRefusal, EachBoxAtAndBeyondItsBounds) {
     };
     for (const RangeCase& c : cases) {
         WindowInputs in = ValidWindow();
-        c.put(in, c.text);
+        c.Type(in, c.Text);
         const auto refusal = InputRangeRefusal(in);
-        if (c.refusal == nullptr) {
-            EXPECT_FALSE(refusal) << '"' << c.text << "\": " << refusal->Text;
+        if (c.Refusal == nullptr) {
+            EXPECT_FALSE(refusal) << '"' << c.Text << "\": " << refusal->Text;
             continue;
         }
-        ASSERT_TRUE(refusal) << '"' << c.text << "\" should be refused";
+        ASSERT_TRUE(refusal) << '"' << c.Text << "\" should be refused";
         EXPECT_EQ(refusal->Title, "Input Required");
-        EXPECT_TRUE(refusal->Text.starts_with(c.refusal)) << refusal->Text;
+        EXPECT_TRUE(refusal->Text.starts_with(c.Refusal)) << refusal->Text;
         EXPECT_TRUE(refusal->Text.ends_with(".  Please correct it.")) << refusal->Text;
     }
 }

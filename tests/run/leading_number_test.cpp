@@ -9,14 +9,14 @@ namespace velmorant {
 namespace {
 
 struct LeadingNumberCase {
-    const char* text;
-    double expected;
+    const char* Text;
+    double Expected;
 };
 
 class LeadingNumberTest : public testing::TestWithParam<LeadingNumberCase> {};
 
 TEST_P(LeadingNumberTest, ReadsTheLeadingNumber) {
-    EXPECT_DOUBLE_EQ(LeadingNumber(GetParam().text), GetParam().expected) << GetParam().text;
+    EXPECT_DOUBLE_EQ(LeadingNumber(GetParam().Text), GetParam().Expected) << GetParam().Text;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -65,9 +65,9 @@ TEST(GatherRunParameters, WindowAcrossMidnightBecomesTheWholeDayButKeepsItsTexts
 }
 
 struct RegionCase {
-    const char* degrees;
-    const char* direction;
-    int region;
+    const char* Degrees;
+    const char* Direction;
+    int Region;
 };
 
 TEST(GatherRunParameters, RegionFollowsTheHomeLongitudeWhateverTheList) {
@@ -77,9 +77,9 @@ TEST(GatherRunParameters, RegionFollowsTheHomeLongitudeWhateverTheList) {
     for (const auto& c : cases) {
         WindowInputs in = StartingWindow();
         in.Region = " 2";
-        in.Home.LonDeg = c.degrees;
-        in.Home.LonDir = c.direction;
-        EXPECT_EQ(Gather(in).Region, c.region) << c.degrees << c.direction;
+        in.Home.LonDeg = c.Degrees;
+        in.Home.LonDir = c.Direction;
+        EXPECT_EQ(Gather(in).Region, c.Region) << c.Degrees << c.Direction;
     }
 }
 
@@ -191,7 +191,7 @@ TEST(GatherRunParameters, OperationAndDisplayChoices) {
 TEST(GatherRunParameters, NumbersBeyondSixteenBitsAreRefusedByName) {
     struct Case {
         std::string WindowInputs::*field;
-        const char* name;
+        const char* Name;
     };
     const Case cases[] = {{&WindowInputs::YearStart, "start year"},
                           {&WindowInputs::YearEnd, "end year"},
@@ -201,8 +201,8 @@ TEST(GatherRunParameters, NumbersBeyondSixteenBitsAreRefusedByName) {
         WindowInputs in = StartingWindow();
         in.*(c.field) = "40000";
         const auto result = GatherRunParameters(in);
-        ASSERT_TRUE(std::holds_alternative<RunMessage>(result)) << c.name;
-        EXPECT_NE(std::get<RunMessage>(result).Text.find(c.name), std::string::npos);
+        ASSERT_TRUE(std::holds_alternative<RunMessage>(result)) << c.Name;
+        EXPECT_NE(std::get<RunMessage>(result).Text.find(c.Name), std::string::npos);
     }
 }
 

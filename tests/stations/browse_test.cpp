@@ -14,20 +14,20 @@ using station_tests::LongList;
 using station_tests::LongListCallsign;
 
 struct BrowseCase {
-    std::string callsign;  // found first, then left for the neighbouring line
-    BrowseRequest browse;
-    SearchOutcome outcome;
-    StationRecord record;  // what the window receives
-    bool completed;        // the browse request is to be cleared
+    std::string Callsign;  // found first, then left for the neighbouring line
+    BrowseRequest Browse;
+    SearchOutcome Outcome;
+    StationRecord Record;  // what the window receives
+    bool Completed;        // the browse request is to be cleared
 };
 
 void ExpectBrowses(const std::string& text, std::span<const BrowseCase> cases) {
     for (const BrowseCase& c : cases) {
-        const SearchResult result = SearchCallsign(text, c.callsign, c.browse);
-        const bool up = c.browse == BrowseRequest::Previous;
-        EXPECT_EQ(result.Outcome, c.outcome) << c.callsign << (up ? " up" : " down");
-        EXPECT_EQ(result.Record, c.record) << c.callsign << (up ? " up" : " down");
-        EXPECT_EQ(result.BrowseCompleted, c.completed) << c.callsign << (up ? " up" : " down");
+        const SearchResult result = SearchCallsign(text, c.Callsign, c.Browse);
+        const bool up = c.Browse == BrowseRequest::Previous;
+        EXPECT_EQ(result.Outcome, c.Outcome) << c.Callsign << (up ? " up" : " down");
+        EXPECT_EQ(result.Record, c.Record) << c.Callsign << (up ? " up" : " down");
+        EXPECT_EQ(result.BrowseCompleted, c.Completed) << c.Callsign << (up ? " up" : " down");
     }
 }
 

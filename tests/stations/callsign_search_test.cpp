@@ -16,17 +16,17 @@ using station_tests::LongList;
 using station_tests::LongListCallsign;
 
 struct SearchCase {
-    std::string callsign;  // as the lookup passes it
-    SearchOutcome outcome;
-    StationRecord record;  // what the window receives
+    std::string Callsign;  // as the lookup passes it
+    SearchOutcome Outcome;
+    StationRecord Record;  // what the window receives
 };
 
 void ExpectSearches(const std::string& text, std::span<const SearchCase> cases) {
     for (const SearchCase& c : cases) {
-        const SearchResult result = SearchCallsign(text, c.callsign, BrowseRequest::None);
-        EXPECT_EQ(result.Outcome, c.outcome) << '"' << c.callsign << '"';
-        EXPECT_EQ(result.Record, c.record) << '"' << c.callsign << '"';
-        EXPECT_FALSE(result.BrowseCompleted) << '"' << c.callsign << '"';
+        const SearchResult result = SearchCallsign(text, c.Callsign, BrowseRequest::None);
+        EXPECT_EQ(result.Outcome, c.Outcome) << '"' << c.Callsign << '"';
+        EXPECT_EQ(result.Record, c.Record) << '"' << c.Callsign << '"';
+        EXPECT_FALSE(result.BrowseCompleted) << '"' << c.Callsign << '"';
     }
 }
 

@@ -42,8 +42,8 @@ TEST(EditStationList, AddPutsTheLineInCallsignOrder) {
     const std::vector<std::string_view> kept = SplitStationLines(keptText);
     ASSERT_EQ(kept.size(), 10u);
     const struct {
-        std::string callsign;
-        std::size_t line;  // where the new line ends up, 1-based
+        std::string Callsign;
+        std::size_t Line;  // where the new line ends up, 1-based
     } cases[] = {
         {"A1AA", 3},   // below every station: after the comments, before the first station
         {"DL1AB", 3},  // a prefix sorts below the longer callsign
@@ -59,18 +59,18 @@ TEST(EditStationList, AddPutsTheLineInCallsignOrder) {
     };
     for (const auto& c : cases) {
         std::vector<std::string_view> expected = kept;
-        expected.insert(expected.begin() + static_cast<std::ptrdiff_t>(c.line - 1), kNewLine);
-        EXPECT_EQ(EditStationList(text, StationEdit::Add, 0, c.callsign, kNewLine),
+        expected.insert(expected.begin() + static_cast<std::ptrdiff_t>(c.Line - 1), kNewLine);
+        EXPECT_EQ(EditStationList(text, StationEdit::Add, 0, c.Callsign, kNewLine),
                   Joined(expected))
-            << c.callsign;
+            << c.Callsign;
     }
 }
 
 TEST(EditStationList, AddWhereTheListHasNoPlaceYet) {
     const struct {
-        std::string_view text;
-        std::string callsign;
-        std::string_view expected;
+        std::string_view Text;
+        std::string Callsign;
+        std::string_view Expected;
     } cases[] = {
         // No station line: before the end line, or at the end of a list without one.
         {"// a\r\n// b\r\nZZZZZZ\r\n", "K1ABC",
@@ -92,8 +92,8 @@ TEST(EditStationList, AddWhereTheListHasNoPlaceYet) {
         {"B ,x,y\r\nZZZZZZ\r\n", "B\t", "B ,x,y\r\nNEW,AA00aa,the new line\r\nZZZZZZ\r\n"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(EditStationList(c.text, StationEdit::Add, 0, c.callsign, kNewLine), c.expected)
-            << testing::PrintToString(c.text);
+        EXPECT_EQ(EditStationList(c.Text, StationEdit::Add, 0, c.Callsign, kNewLine), c.Expected)
+            << testing::PrintToString(c.Text);
     }
 }
 
@@ -135,8 +135,8 @@ TEST(EditStationList, WritesCrLfAndCopiesEveryOtherByte) {
 
     // Lone LF or CR line ends, or a last line without one, are written as CR LF.
     const struct {
-        std::string_view text;
-        std::string_view expected;
+        std::string_view Text;
+        std::string_view Expected;
     } cases[] = {
         {"// c\nB,x,y\nD,x, y \nZZZZZZ\nafter\n",
          "// c\r\nB,x,y\r\nNEW,AA00aa,the new line\r\nD,x, y \r\nZZZZZZ\r\n"},
@@ -144,7 +144,7 @@ TEST(EditStationList, WritesCrLfAndCopiesEveryOtherByte) {
          "// c\r\nB,x,y\r\nNEW,AA00aa,the new line\r\nD,x, y \r\nZZZZZZ\r\n"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(EditStationList(c.text, StationEdit::Add, 0, "C", kNewLine), c.expected);
+        EXPECT_EQ(EditStationList(c.Text, StationEdit::Add, 0, "C", kNewLine), c.Expected);
     }
 }
 

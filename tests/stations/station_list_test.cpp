@@ -11,8 +11,8 @@ namespace {
 
 TEST(KindOfLine, DecidedInOrderEndCommentStationShort) {
     const struct {
-        std::string_view line;
-        StationLineKind kind;
+        std::string_view Line;
+        StationLineKind Kind;
     } cases[] = {
         {"ZZZZZZ", StationLineKind::End},
         {"ZZZZZZ,AA00aa,an end line even with commas", StationLineKind::End},
@@ -30,15 +30,15 @@ TEST(KindOfLine, DecidedInOrderEndCommentStationShort) {
         {"", StationLineKind::Short},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(KindOfLine(c.line), c.kind) << '"' << c.line << '"';
+        EXPECT_EQ(KindOfLine(c.Line), c.Kind) << '"' << c.Line << '"';
     }
 }
 
 TEST(SplitStationLines, EveryLineEndAndNoEmptyLineAfterTheLast) {
     using Lines = std::vector<std::string_view>;
     const struct {
-        std::string_view text;
-        Lines lines;
+        std::string_view Text;
+        Lines Expected;
     } cases[] = {
         {"a\r\nb\r\n", {"a", "b"}},
         {"a\nb\n", {"a", "b"}},
@@ -50,7 +50,7 @@ TEST(SplitStationLines, EveryLineEndAndNoEmptyLineAfterTheLast) {
         {std::string_view("a\0b\xff\r\n", 6), {std::string_view("a\0b\xff", 4)}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(SplitStationLines(c.text), c.lines) << testing::PrintToString(c.text);
+        EXPECT_EQ(SplitStationLines(c.Text), c.Expected) << testing::PrintToString(c.Text);
     }
 }
 

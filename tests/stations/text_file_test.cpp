@@ -145,8 +145,8 @@ TEST_F(TextFileTest, OtherFilesBesideItAreLeftAlone) {
 TEST_F(TextFileTest, KeepsThePermissionBitsAndRefusesAReadOnlyFile) {
     // Only the owner's write bit decides, so that root is refused like anyone else.
     struct Case {
-        fs::perms mode;
-        bool written;
+        fs::perms Mode;
+        bool Written;
     };
     using P = fs::perms;
     const Case cases[] = {
@@ -160,16 +160,16 @@ TEST_F(TextFileTest, KeepsThePermissionBitsAndRefusesAReadOnlyFile) {
     };
     const fs::path file = folder_ / "VELMORANT.DAT";
     for (const Case& c : cases) {
-        const auto mode = static_cast<unsigned>(c.mode);
+        const auto mode = static_cast<unsigned>(c.Mode);
         SCOPED_TRACE(mode);
         fs::remove(file);
         ASSERT_TRUE(ReplaceTextFile(file, "old\r\n"));
-        fs::permissions(file, c.mode);
+        fs::permissions(file, c.Mode);
         const WriteResult result = WriteTextFile(file, "new\r\n");
-        EXPECT_EQ(Mode(file), c.mode);
+        EXPECT_EQ(Mode(file), c.Mode);
         EXPECT_EQ(Names(folder_), std::set<std::string>{"VELMORANT.DAT"});
         fs::permissions(file, P::owner_read | P::owner_write);
-        if (c.written) {
+        if (c.Written) {
             EXPECT_TRUE(result.Written()) << result.Reason;
             EXPECT_EQ(ReadTextFile(file), "new\r\n");
         } else {

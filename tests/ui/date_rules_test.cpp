@@ -6,18 +6,18 @@ namespace velmorant {
 namespace {
 
 struct ClampCase {
-    int month;
-    int day;
-    int year;
-    int expected;
+    int Month;
+    int Day;
+    int Year;
+    int Expected;
 };
 
 class ClampDay : public ::testing::TestWithParam<ClampCase> {};
 
 TEST_P(ClampDay, CutsTheDayBackToItsMonth) {
     const ClampCase& c = GetParam();
-    EXPECT_EQ(ClampDayToMonth(c.month, c.day, c.year), c.expected)
-        << c.month << "/" << c.day << "/" << c.year;
+    EXPECT_EQ(ClampDayToMonth(c.Month, c.Day, c.Year), c.Expected)
+        << c.Month << "/" << c.Day << "/" << c.Year;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ClampDay,

@@ -26,8 +26,8 @@ std::string Replaced(std::string text, std::string_view from, std::string_view t
 
 TEST(DefaultsFile, ReadsEveryFieldAndWritesTheSameText) {
     const ParsedDefaults parsed = ParseDefaults(kInitialFile);
-    EXPECT_TRUE(parsed.damagedLines.empty());
-    const DefaultsRecord& r = parsed.record;
+    EXPECT_TRUE(parsed.DamagedLines.empty());
+    const DefaultsRecord& r = parsed.Record;
     EXPECT_EQ(r.Home.Display, 1);
     EXPECT_EQ(r.Home.LonDeg, "00");
     EXPECT_EQ(r.DX.LonDeg, "000");
@@ -52,8 +52,8 @@ TEST(DefaultsFile, AcceptsEveryLineEnd) {
     const std::string cr = Replaced(std::string(kInitialFile), "\r\n", "\r");
     for (const std::string& text : {lf, cr}) {
         const ParsedDefaults parsed = ParseDefaults(text);
-        EXPECT_TRUE(parsed.damagedLines.empty());
-        EXPECT_EQ(FormatDefaults(parsed.record), kInitialFile);
+        EXPECT_TRUE(parsed.DamagedLines.empty());
+        EXPECT_EQ(FormatDefaults(parsed.Record), kInitialFile);
     }
 }
 
@@ -61,11 +61,11 @@ TEST(DefaultsFile, QuotedFieldsKeepCommasAndBlanksUnquotedOnesLoseBlanks) {
     const ParsedDefaults parsed = ParseDefaults(
         " 0 , \"W1, ABC \" ,JN58td,\"48\",\"8\",\"45\",\"N\",\"11\",\"37\",\"30\",\"E\",\"-2\","
         "\"90\"\n");
-    EXPECT_EQ(parsed.record.Home.Display, 0);
-    EXPECT_EQ(parsed.record.Home.Callsign, "W1, ABC ");
-    EXPECT_EQ(parsed.record.Home.Locator, "JN58td");
-    EXPECT_EQ(parsed.record.Home.Below, "90");
-    EXPECT_EQ(parsed.damagedLines, (std::vector<int>{2, 3, 4}));
+    EXPECT_EQ(parsed.Record.Home.Display, 0);
+    EXPECT_EQ(parsed.Record.Home.Callsign, "W1, ABC ");
+    EXPECT_EQ(parsed.Record.Home.Locator, "JN58td");
+    EXPECT_EQ(parsed.Record.Home.Below, "90");
+    EXPECT_EQ(parsed.DamagedLines, (std::vector<int>{2, 3, 4}));
 }
 
 TEST(DefaultsFile, WritesQuotesAsApostrophesAndLineBreaksAsBlanks) {
@@ -74,20 +74,20 @@ TEST(DefaultsFile, WritesQuotesAsApostrophesAndLineBreaksAsBlanks) {
     record.Home.Locator = "a\r\nb";
     const std::string text = FormatDefaults(record);
     EXPECT_EQ(text.substr(0, 20), "0,\"W1'X'\",\"a  b\",\"\",");
-    EXPECT_EQ(ParseDefaults(text).record.Home.Callsign, "W1'X'");
+    EXPECT_EQ(ParseDefaults(text).Record.Home.Callsign, "W1'X'");
 }
 
 struct DamagedCase {
-    const char* name;
-    std::string text;
-    std::vector<int> damagedLines;
+    const char* Name;
+    std::string Text;
+    std::vector<int> DamagedLines;
 };
 
 class DamagedFile : public ::testing::TestWithParam<DamagedCase> {};
 
 TEST_P(DamagedFile, NamesTheLinesItCouldNotRead) {
-    EXPECT_EQ(ParseDefaults(GetParam().text).damagedLines, GetParam().damagedLines)
-        << GetParam().name;
+    EXPECT_EQ(ParseDefaults(GetParam().Text).DamagedLines, GetParam().DamagedLines)
+        << GetParam().Name;
 }
 
 const std::string kFile(kInitialFile);
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"signs and fractions read", Replaced(kFile, ",0,360,", ",+0.5,-1e2,"), {}}),
     [](const ::testing::TestParamInfo<DamagedCase>& info) {
         std::string name;
-        for (char c : std::string(info.param.name)) {
+        for (char c : std::string(info.param.Name)) {
             name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
         }
         return name;
@@ -120,10 +120,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DefaultsFile, KeepsTheReadableFieldsOfADamagedLine) {
     const ParsedDefaults parsed =
         ParseDefaults(Replaced(kFile, "\"15\",2,22,\"50\"", "\"30\",2,abc,\"144\""));
-    EXPECT_EQ(parsed.record.IncrementMinutes, "30");
-    EXPECT_FALSE(parsed.record.OutputLines.has_value());
-    EXPECT_EQ(parsed.record.Band, "144");
-    EXPECT_EQ(parsed.record.AzMax, 360.0f);
+    EXPECT_EQ(parsed.Record.IncrementMinutes, "30");
+    EXPECT_FALSE(parsed.Record.OutputLines.has_value());
+    EXPECT_EQ(parsed.Record.Band, "144");
+    EXPECT_EQ(parsed.Record.AzMax, 360.0f);
 }
 
 // --- Numbers as stored and written ---

@@ -33,7 +33,7 @@ class HelpTest : public WindowTest {
 };
 
 TEST_F(HelpTest, HelpOpensTheManualWithTheReaderAndKeepsTheWindowUsable) {
-    ASSERT_TRUE(window.Click("cmdHELP").ok);
+    ASSERT_TRUE(window.Click("cmdHELP").Ok);
     window.PutText(window.txtAdobeReader, "/usr/bin/evince");
     window.cmdHELP_Click();
     using Launch = std::pair<std::string, std::string>;
@@ -52,8 +52,8 @@ TEST_F(HelpTest, AMissingManualEndsTheProgramAfterTheMessage) {
     manualPresent = false;
     window.cmdHELP_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, kMissingText);
-    EXPECT_EQ(messages.shown[0].title, "File Not Found");
+    EXPECT_EQ(messages.shown[0].Text, kMissingText);
+    EXPECT_EQ(messages.shown[0].Title, "File Not Found");
     EXPECT_TRUE(window.EndRequested());
     EXPECT_EQ(endRequests, 1);
     EXPECT_TRUE(launched.empty());
@@ -68,7 +68,7 @@ TEST_F(HelpTest, WithoutAnExistenceTestTheManualCountsAsMissing) {
 
 TEST_F(WindowTest, ExitEndsTheProgramAtOnceEvenDuringARun) {
     PretendRunning();
-    ASSERT_TRUE(window.Click("cmdEXIT").ok);
+    ASSERT_TRUE(window.Click("cmdEXIT").Ok);
     EXPECT_TRUE(window.EndRequested());
     EXPECT_EQ(endRequests, 1);
     EXPECT_EQ(runStops, 0) << "closing files is the end's own business";

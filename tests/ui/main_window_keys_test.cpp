@@ -21,12 +21,12 @@ const std::string kCapitalEAcute = "\xC3\x89";
 
 // One station's boxes and handlers.
 struct Station {
-    const char* name;
-    KeyHandler callsignKey;
-    KeyHandler locatorKey;
-    TextBox MainWindowModel::*callsign;
-    TextBox MainWindowModel::*locator;
-    TextBox MainWindowModel::*latDeg;
+    const char* Name;
+    KeyHandler CallsignKey;
+    KeyHandler LocatorKey;
+    TextBox MainWindowModel::*Callsign;
+    TextBox MainWindowModel::*Locator;
+    TextBox MainWindowModel::*LatDeg;
 };
 
 const Station kStations[] = {
@@ -72,18 +72,18 @@ TEST_F(KeysTest, WithoutYEveryKeyReachesTheBoxUnchanged) {
     for (const char* setting : {"N", "", "y", "Y ", "YES"}) {
         for (const Station& station : kStations) {
             window.PutComboText(window.cboEsc, setting);
-            window.PutText(Box(station.callsign), "ABCDEFGHIJKL");
-            window.PutText(Box(station.locator), "jn58td");
+            window.PutText(Box(station.Callsign), "ABCDEFGHIJKL");
+            window.PutText(Box(station.Locator), "jn58td");
             window.PutText(window.txtDateCalc, "Exact Match Found - Record # 18");
             window.PutText(window.txtSearch, "x");
             for (const int key : {kEsc, int{'['}, int{']'}, kBackspace, int{'a'}, kEAcute}) {
-                EXPECT_EQ(Press(station.callsignKey, key), key) << setting << " " << key;
-                EXPECT_EQ(Press(station.locatorKey, key), key) << setting << " " << key;
+                EXPECT_EQ(Press(station.CallsignKey, key), key) << setting << " " << key;
+                EXPECT_EQ(Press(station.LocatorKey, key), key) << setting << " " << key;
             }
-            EXPECT_EQ(Box(station.callsign).text, "ABCDEFGHIJKL");
-            EXPECT_EQ(Box(station.locator).text, "jn58td");
-            EXPECT_EQ(Box(station.latDeg).text, "00") << "no calculation";
-            EXPECT_EQ(window.txtSearch.text, "x");
+            EXPECT_EQ(Box(station.Callsign).Text, "ABCDEFGHIJKL");
+            EXPECT_EQ(Box(station.Locator).Text, "jn58td");
+            EXPECT_EQ(Box(station.LatDeg).Text, "00") << "no calculation";
+            EXPECT_EQ(window.txtSearch.Text, "x");
         }
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -91,10 +91,10 @@ TEST_F(KeysTest, WithoutYEveryKeyReachesTheBoxUnchanged) {
 }
 
 struct CallsignCase {
-    const char* before;
-    int key;
-    int passed;  // the key the box receives
-    std::string after;
+    const char* Before;
+    int Key;
+    int Passed;  // the key the box receives
+    std::string After;
 };
 
 TEST_F(KeysTest, CallsignKeysAreAppendedInCapitalsOrPassedOrDiscarded) {
@@ -130,12 +130,12 @@ TEST_F(KeysTest, CallsignKeysAreAppendedInCapitalsOrPassedOrDiscarded) {
     for (const Station& station : kStations) {
         for (const CallsignCase& c : cases) {
             focus.clear();
-            window.PutText(Box(station.callsign), c.before);
+            window.PutText(Box(station.Callsign), c.Before);
             window.PutText(window.txtSearch, "x");
-            EXPECT_EQ(Press(station.callsignKey, c.key), c.passed) << c.before << " " << c.key;
-            EXPECT_EQ(Box(station.callsign).text, c.after) << c.before << " " << c.key;
-            EXPECT_EQ(window.txtSearch.text, "");
-            EXPECT_EQ(focus, std::vector<std::string>{station.name});
+            EXPECT_EQ(Press(station.CallsignKey, c.Key), c.Passed) << c.Before << " " << c.Key;
+            EXPECT_EQ(Box(station.Callsign).Text, c.After) << c.Before << " " << c.Key;
+            EXPECT_EQ(window.txtSearch.Text, "");
+            EXPECT_EQ(focus, std::vector<std::string>{station.Name});
         }
     }
     EXPECT_TRUE(messages.shown.empty()) << "no key looked anything up";
@@ -143,23 +143,23 @@ TEST_F(KeysTest, CallsignKeysAreAppendedInCapitalsOrPassedOrDiscarded) {
 
 TEST_F(KeysTest, EscLooksTheCallsignUp) {
     for (const Station& station : kStations) {
-        window.PutText(Box(station.callsign), "");
-        EXPECT_EQ(Type(station.callsignKey, "dl1abc"), std::vector<int>(6, kAppended));
-        EXPECT_EQ(Press(station.callsignKey, kEsc), kEsc);
-        EXPECT_EQ(Box(station.callsign).text, "DL1ABC");
-        EXPECT_EQ(Box(station.locator).text, "JN58td");
-        EXPECT_EQ(Box(station.latDeg).text, "48");
-        EXPECT_EQ(window.txtDateCalc.text, "Exact Match Found - Record # 18");
-        EXPECT_EQ(focus.back(), station.name);
+        window.PutText(Box(station.Callsign), "");
+        EXPECT_EQ(Type(station.CallsignKey, "dl1abc"), std::vector<int>(6, kAppended));
+        EXPECT_EQ(Press(station.CallsignKey, kEsc), kEsc);
+        EXPECT_EQ(Box(station.Callsign).Text, "DL1ABC");
+        EXPECT_EQ(Box(station.Locator).Text, "JN58td");
+        EXPECT_EQ(Box(station.LatDeg).Text, "48");
+        EXPECT_EQ(window.txtDateCalc.Text, "Exact Match Found - Record # 18");
+        EXPECT_EQ(focus.back(), station.Name);
     }
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(KeysTest, BracketsBrowseAfterAnExactLookup) {
     struct Step {
-        int key;
-        const char* callsign;
-        const char* status;
+        int Key;
+        const char* Callsign;
+        const char* Status;
     };
     const Step steps[] = {
         {kEsc, "G4XYZ", "Exact Match Found - Record # 19"},
@@ -168,43 +168,43 @@ TEST_F(KeysTest, BracketsBrowseAfterAnExactLookup) {
         {'[', "K1ABC", "Exact Browsed Callsign is at Record # 20"},
     };
     for (const Station& station : kStations) {
-        window.PutText(Box(station.callsign), "G4XYZ");
+        window.PutText(Box(station.Callsign), "G4XYZ");
         for (const Step& step : steps) {
-            EXPECT_EQ(Press(station.callsignKey, step.key), step.key == kEsc ? kEsc : 0);
-            EXPECT_EQ(Box(station.callsign).text, step.callsign);
-            EXPECT_EQ(window.txtDateCalc.text, step.status);
-            EXPECT_EQ(window.txtSearch.text, "") << "the browse request is used up";
-            EXPECT_EQ(focus.back(), station.name);
+            EXPECT_EQ(Press(station.CallsignKey, step.Key), step.Key == kEsc ? kEsc : 0);
+            EXPECT_EQ(Box(station.Callsign).Text, step.Callsign);
+            EXPECT_EQ(window.txtDateCalc.Text, step.Status);
+            EXPECT_EQ(window.txtSearch.Text, "") << "the browse request is used up";
+            EXPECT_EQ(focus.back(), station.Name);
         }
-        EXPECT_EQ(Box(station.locator).text, "FN42mm");
+        EXPECT_EQ(Box(station.Locator).Text, "FN42mm");
     }
     EXPECT_TRUE(messages.shown.empty());
 
     // A status that is not an exact find does not browse.
     window.PutText(window.txtDateCalc, "Searching");
     EXPECT_EQ(Press(&MainWindowModel::txtCallsignHome_KeyPress, ']'), 0);
-    EXPECT_EQ(window.txtCallsignHome.text, "K1ABC");
-    EXPECT_EQ(window.txtDateCalc.text, "Searching");
+    EXPECT_EQ(window.txtCallsignHome.Text, "K1ABC");
+    EXPECT_EQ(window.txtDateCalc.Text, "Searching");
 }
 
 TEST_F(KeysTest, TypingALocatorGivesFieldCapitalsAndSubsquareLowerCase) {
     for (const Station& station : kStations) {
-        EXPECT_EQ(Type(station.locatorKey, "jn58td"), std::vector<int>(6, kAppended));
-        EXPECT_EQ(Box(station.locator).text, "JN58td");
-        window.PutText(Box(station.locator), "");
-        EXPECT_EQ(Type(station.locatorKey, "JN58TDx"),
+        EXPECT_EQ(Type(station.LocatorKey, "jn58td"), std::vector<int>(6, kAppended));
+        EXPECT_EQ(Box(station.Locator).Text, "JN58td");
+        window.PutText(Box(station.Locator), "");
+        EXPECT_EQ(Type(station.LocatorKey, "JN58TDx"),
                   (std::vector<int>{kAppended, kAppended, kAppended, kAppended, kAppended,
                                     kAppended, 0}));
-        EXPECT_EQ(Box(station.locator).text, "JN58td");
+        EXPECT_EQ(Box(station.Locator).Text, "JN58td");
     }
     EXPECT_TRUE(focus.empty()) << "the locator boxes keep the focus where it is";
 }
 
 struct LocatorCase {
-    const char* before;
-    int key;
-    int passed;
-    std::string after;
+    const char* Before;
+    int Key;
+    int Passed;
+    std::string After;
 };
 
 TEST_F(KeysTest, LocatorKeysFollowTheCaseOfTheirPlace) {
@@ -222,9 +222,9 @@ TEST_F(KeysTest, LocatorKeysFollowTheCaseOfTheirPlace) {
     };
     for (const Station& station : kStations) {
         for (const LocatorCase& c : cases) {
-            window.PutText(Box(station.locator), c.before);
-            EXPECT_EQ(Press(station.locatorKey, c.key), c.passed) << c.before << " " << c.key;
-            EXPECT_EQ(Box(station.locator).text, c.after) << c.before << " " << c.key;
+            window.PutText(Box(station.Locator), c.Before);
+            EXPECT_EQ(Press(station.LocatorKey, c.Key), c.Passed) << c.Before << " " << c.Key;
+            EXPECT_EQ(Box(station.Locator).Text, c.After) << c.Before << " " << c.Key;
         }
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -232,10 +232,10 @@ TEST_F(KeysTest, LocatorKeysFollowTheCaseOfTheirPlace) {
 
 TEST_F(KeysTest, EscInALocatorBoxCalculatesEvenWhenItIsFull) {
     struct Case {
-        const char* before;
-        int passed;
-        const char* after;
-        const char* latDeg;
+        const char* Before;
+        int Passed;
+        const char* After;
+        const char* LatDeg;
     };
     const Case cases[] = {
         {"JN58td", 0, "JN58td", "48"},
@@ -243,10 +243,10 @@ TEST_F(KeysTest, EscInALocatorBoxCalculatesEvenWhenItIsFull) {
     };
     for (const Station& station : kStations) {
         for (const Case& c : cases) {
-            window.PutText(Box(station.locator), c.before);
-            EXPECT_EQ(Press(station.locatorKey, kEsc), c.passed) << c.before;
-            EXPECT_EQ(Box(station.locator).text, c.after);
-            EXPECT_EQ(Box(station.latDeg).text, c.latDeg);
+            window.PutText(Box(station.Locator), c.Before);
+            EXPECT_EQ(Press(station.LocatorKey, kEsc), c.Passed) << c.Before;
+            EXPECT_EQ(Box(station.Locator).Text, c.After);
+            EXPECT_EQ(Box(station.LatDeg).Text, c.LatDeg);
         }
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -254,9 +254,9 @@ TEST_F(KeysTest, EscInALocatorBoxCalculatesEvenWhenItIsFull) {
     // A refused locator stays short, so ESC reaches the box.
     window.PutText(window.txtLocatorHome, "JN5");
     EXPECT_EQ(Press(&MainWindowModel::txtLocatorHome_KeyPress, kEsc), kEsc);
-    EXPECT_EQ(window.txtLocatorHome.text, "JN5");
+    EXPECT_EQ(window.txtLocatorHome.Text, "JN5");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "Input Required");
+    EXPECT_EQ(messages.shown[0].Title, "Input Required");
 }
 
 TEST_F(KeysTest, EveryChangeIsReportedToTheView) {

@@ -19,8 +19,8 @@ using testing_support::WindowTest;
 TEST(MainWindowControlsTable, NamesEveryControlOnceAndFindsIt) {
     std::set<std::string_view> names;
     for (const ControlEntry& entry : ControlTable()) {
-        EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
-        EXPECT_EQ(FindControlEntry(entry.name), &entry);
+        EXPECT_TRUE(names.insert(entry.Name).second) << entry.Name;
+        EXPECT_EQ(FindControlEntry(entry.Name), &entry);
     }
     EXPECT_EQ(names.size(), 113u);
     for (const char* name : {"txtCallsignHome", "cboCelestial", "chkDisplayHome", "cmdRUN",
@@ -39,35 +39,35 @@ TEST_F(WindowTest, FindControlGivesTheMemberItself) {
 }
 
 struct InitialText {
-    const char* control;
-    const char* text;  // text or caption
-    bool visible;
+    const char* Control;
+    const char* Text;  // text or caption
+    bool Visible;
 };
 
 class InitialContents : public WindowTest, public ::testing::WithParamInterface<InitialText> {};
 
 TEST_P(InitialContents, MatchTheWindowAtStart) {
     const InitialText& expected = GetParam();
-    const ControlView view = window.FindControl(expected.control);
-    ASSERT_FALSE(std::holds_alternative<std::monostate>(view)) << expected.control;
+    const ControlView view = window.FindControl(expected.Control);
+    ASSERT_FALSE(std::holds_alternative<std::monostate>(view)) << expected.Control;
     std::string text;
     bool visible = false;
     std::visit(
         [&](auto control) {
             using Control = std::remove_cv_t<std::remove_pointer_t<decltype(control)>>;
             if constexpr (std::is_same_v<Control, TextBox> || std::is_same_v<Control, ComboBox>) {
-                text = control->text;
+                text = control->Text;
             } else if constexpr (std::is_same_v<Control, Label> ||
                                  std::is_same_v<Control, Button>) {
-                text = control->caption;
+                text = control->Caption;
             }
             if constexpr (!std::is_same_v<Control, std::monostate>) {
-                visible = control->visible;
+                visible = control->Visible;
             }
         },
         view);
-    EXPECT_EQ(text, expected.text) << expected.control;
-    EXPECT_EQ(visible, expected.visible) << expected.control;
+    EXPECT_EQ(text, expected.Text) << expected.Control;
+    EXPECT_EQ(visible, expected.Visible) << expected.Control;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,36 +91,36 @@ INSTANTIATE_TEST_SUITE_P(
         InitialText{"txtSearch", "", false}));
 
 TEST_F(WindowTest, ListsHoldTheirItems) {
-    EXPECT_EQ(window.cboMonthStart.items.size(), 12u);
-    EXPECT_EQ(window.cboMonthEnd.items.back(), "Dec");
-    ASSERT_EQ(window.cboDayEnd.items.size(), 31u);
-    EXPECT_EQ(window.cboDayStart.items[0], " 1");
-    EXPECT_EQ(window.cboDayStart.items[9], "10");
+    EXPECT_EQ(window.cboMonthStart.Items.size(), 12u);
+    EXPECT_EQ(window.cboMonthEnd.Items.back(), "Dec");
+    ASSERT_EQ(window.cboDayEnd.Items.size(), 31u);
+    EXPECT_EQ(window.cboDayStart.Items[0], " 1");
+    EXPECT_EQ(window.cboDayStart.Items[9], "10");
     EXPECT_EQ(
-        window.cboCelestial.items,
+        window.cboCelestial.Items,
         (std::vector<std::string>{"Moon", "Sun", "Cassiopeia A", "Cygnus A", "Sagittarius",
                                   "Taurus A", "Cold Sky North", "Cold Sky South", "(Other)"}));
-    EXPECT_EQ(window.cboRegion.items, (std::vector<std::string>{" 1", " 2", " 3"}));
-    EXPECT_EQ(window.cboBand.selectedIndex, 0);
-    EXPECT_EQ(window.cboOperation.selectedIndex, -1);
-    EXPECT_TRUE(window.chkDisplayHome.checked);
-    EXPECT_TRUE(window.chkDisplayDX.checked);
+    EXPECT_EQ(window.cboRegion.Items, (std::vector<std::string>{" 1", " 2", " 3"}));
+    EXPECT_EQ(window.cboBand.SelectedIndex, 0);
+    EXPECT_EQ(window.cboOperation.SelectedIndex, -1);
+    EXPECT_TRUE(window.chkDisplayHome.Checked);
+    EXPECT_TRUE(window.chkDisplayDX.Checked);
 }
 
 // --- Azimuth limits ---
 
 struct TypedAzimuth {
-    const char* control;
-    const char* typed;
-    const char* shown;
+    const char* Control;
+    const char* Typed;
+    const char* Shown;
 };
 
 class AzimuthLimits : public WindowTest, public ::testing::WithParamInterface<TypedAzimuth> {};
 
 TEST_P(AzimuthLimits, OutOfRangeTextIsReplacedAtOnce) {
-    ASSERT_TRUE(window.TypeText(GetParam().control, GetParam().typed).ok);
-    const ControlView view = window.FindControl(GetParam().control);
-    EXPECT_EQ(std::get<const TextBox*>(view)->text, GetParam().shown);
+    ASSERT_TRUE(window.TypeText(GetParam().Control, GetParam().Typed).Ok);
+    const ControlView view = window.FindControl(GetParam().Control);
+    EXPECT_EQ(std::get<const TextBox*>(view)->Text, GetParam().Shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, AzimuthLimits,
@@ -139,57 +139,57 @@ INSTANTIATE_TEST_SUITE_P(Texts, AzimuthLimits,
 TEST_F(WindowTest, UncheckingHomeHidesTheWholeRangeRowAndCheckingBringsBackAzimuth) {
     window.Form_Load();
     window.lblAzRange_Click();
-    ASSERT_TRUE(window.txtGMTMIN.visible);
+    ASSERT_TRUE(window.txtGMTMIN.Visible);
 
-    ASSERT_TRUE(window.SetChecked("chkDisplayHome", false).ok);
+    ASSERT_TRUE(window.SetChecked("chkDisplayHome", false).Ok);
     for (const bool visible :
-         {window.lblAzRange.visible, window.txtAZMIN.visible, window.txtAZMAX.visible,
-          window.txtGMTMIN.visible, window.txtGMTMAX.visible}) {
+         {window.lblAzRange.Visible, window.txtAZMIN.Visible, window.txtAZMAX.Visible,
+          window.txtGMTMIN.Visible, window.txtGMTMAX.Visible}) {
         EXPECT_FALSE(visible);
     }
 
-    window.txtAZMIN.text = "10";
-    window.txtAZMAX.text = "200.5";
+    window.txtAZMIN.Text = "10";
+    window.txtAZMAX.Text = "200.5";
     const int clearsBefore = mapClears;
-    ASSERT_TRUE(window.SetChecked("chkDisplayHome", true).ok);
-    EXPECT_EQ(window.lblAzRange.caption, "  GMT      Range");
-    EXPECT_TRUE(window.lblAzRange.visible);
-    EXPECT_TRUE(window.txtAZMIN.visible);
-    EXPECT_TRUE(window.txtAZMAX.visible);
-    EXPECT_FALSE(window.txtGMTMIN.visible);
+    ASSERT_TRUE(window.SetChecked("chkDisplayHome", true).Ok);
+    EXPECT_EQ(window.lblAzRange.Caption, "  GMT      Range");
+    EXPECT_TRUE(window.lblAzRange.Visible);
+    EXPECT_TRUE(window.txtAZMIN.Visible);
+    EXPECT_TRUE(window.txtAZMAX.Visible);
+    EXPECT_FALSE(window.txtGMTMIN.Visible);
     EXPECT_EQ(window.AzMin, 10.0f);
     EXPECT_EQ(window.AzMax, 200.5f);
     EXPECT_EQ(mapClears, clearsBefore + 1);
 }
 
 TEST_F(WindowTest, DxBoxOnlyClearsTheMap) {
-    ASSERT_TRUE(window.SetChecked("chkDisplayDX", false).ok);
+    ASSERT_TRUE(window.SetChecked("chkDisplayDX", false).Ok);
     EXPECT_EQ(mapClears, 1);
-    EXPECT_FALSE(window.chkDisplayDX.checked);
-    ASSERT_TRUE(window.SetChecked("chkDisplayDX", false).ok);
+    EXPECT_FALSE(window.chkDisplayDX.Checked);
+    ASSERT_TRUE(window.SetChecked("chkDisplayDX", false).Ok);
     EXPECT_EQ(mapClears, 1) << "no click when the state stays";
 }
 
 TEST_F(WindowTest, TogglesSwitchWhichBoxIsShownAndKeepTexts) {
     window.lblTextEditor_Click();
-    EXPECT_EQ(window.lblTextEditor.caption, "Adobe Rdr");
-    EXPECT_FALSE(window.txtTextEditor.visible);
-    EXPECT_TRUE(window.txtAdobeReader.visible);
+    EXPECT_EQ(window.lblTextEditor.Caption, "Adobe Rdr");
+    EXPECT_FALSE(window.txtTextEditor.Visible);
+    EXPECT_TRUE(window.txtAdobeReader.Visible);
     window.lblTextEditor_Click();
-    EXPECT_EQ(window.lblTextEditor.caption, "Text Editor");
-    EXPECT_TRUE(window.txtTextEditor.visible);
-    EXPECT_FALSE(window.txtAdobeReader.visible);
-    EXPECT_EQ(window.txtTextEditor.text, "%Systemroot%\\notepad.exe");
+    EXPECT_EQ(window.lblTextEditor.Caption, "Text Editor");
+    EXPECT_TRUE(window.txtTextEditor.Visible);
+    EXPECT_FALSE(window.txtAdobeReader.Visible);
+    EXPECT_EQ(window.txtTextEditor.Text, "%Systemroot%\\notepad.exe");
 
     window.Form_Load();
-    ASSERT_TRUE(window.Click("lblAzRange").ok);
-    EXPECT_EQ(window.lblAzRange.caption, "  GMT      Range");
-    EXPECT_FALSE(window.txtAZMIN.visible);
-    EXPECT_TRUE(window.txtGMTMAX.visible);
-    ASSERT_TRUE(window.Click("lblAzRange").ok);
-    EXPECT_EQ(window.lblAzRange.caption, " Azimuth   Range");
-    EXPECT_TRUE(window.txtAZMAX.visible);
-    EXPECT_FALSE(window.txtGMTMIN.visible);
+    ASSERT_TRUE(window.Click("lblAzRange").Ok);
+    EXPECT_EQ(window.lblAzRange.Caption, "  GMT      Range");
+    EXPECT_FALSE(window.txtAZMIN.Visible);
+    EXPECT_TRUE(window.txtGMTMAX.Visible);
+    ASSERT_TRUE(window.Click("lblAzRange").Ok);
+    EXPECT_EQ(window.lblAzRange.Caption, " Azimuth   Range");
+    EXPECT_TRUE(window.txtAZMAX.Visible);
+    EXPECT_FALSE(window.txtGMTMIN.Visible);
 }
 
 // --- STOP ---
@@ -200,16 +200,16 @@ TEST_F(WindowTest, StopRestoresTheIdleWindowAndEndsTheRun) {
     window.cmdStop_Click();
     EXPECT_FALSE(window.RealTimeMode);
     EXPECT_TRUE(window.RealTimeFresh);
-    EXPECT_TRUE(window.cmdRUN.visible);
-    EXPECT_FALSE(window.cmdStop.visible);
-    EXPECT_FALSE(window.txtDateCalc.visible);
-    EXPECT_EQ(window.cmdRUN.caption, "RUN");
+    EXPECT_TRUE(window.cmdRUN.Visible);
+    EXPECT_FALSE(window.cmdStop.Visible);
+    EXPECT_FALSE(window.txtDateCalc.Visible);
+    EXPECT_EQ(window.cmdRUN.Caption, "RUN");
     EXPECT_EQ(runStops, 1);
 }
 
 TEST_F(WindowTest, EditingTheClockOffsetStopsARun) {
     PretendRunning();
-    ASSERT_TRUE(window.TypeText("txtTimeDif", "2").ok);
+    ASSERT_TRUE(window.TypeText("txtTimeDif", "2").Ok);
     EXPECT_FALSE(window.RunInProgress());
     EXPECT_EQ(runStops, 1);
 }
@@ -218,64 +218,66 @@ TEST_F(WindowTest, EditingTheClockOffsetStopsARun) {
 
 TEST_F(WindowTest, SettingsActAsTheOperatorWould) {
     Set("txtAZMAX", "400");
-    EXPECT_EQ(window.txtAZMAX.text, "360");
+    EXPECT_EQ(window.txtAZMAX.Text, "360");
 
     Set("cboCelestial", "Cassiopeia A");
-    EXPECT_EQ(window.cboCelestial.selectedIndex, 2);
-    EXPECT_EQ(window.txtCelestialRAhours.text, "23") << "the list's handler ran";
+    EXPECT_EQ(window.cboCelestial.SelectedIndex, 2);
+    EXPECT_EQ(window.txtCelestialRAhours.Text, "23") << "the list's handler ran";
 
     Set("cboBand", "1296");
-    EXPECT_EQ(window.cboBand.selectedIndex, 4);
+    EXPECT_EQ(window.cboBand.SelectedIndex, 4);
     Set("cboBand", "10368");
-    EXPECT_EQ(window.cboBand.selectedIndex, -1);
-    EXPECT_EQ(window.cboBand.text, "10368");
+    EXPECT_EQ(window.cboBand.SelectedIndex, 8);
+    Set("cboBand", "24048");  // not in the list: typed
+    EXPECT_EQ(window.cboBand.SelectedIndex, -1);
+    EXPECT_EQ(window.cboBand.Text, "24048");
 
     Set("cboRegion", "2");  // the items read " 2"
-    EXPECT_EQ(window.cboRegion.selectedIndex, -1);
-    EXPECT_EQ(window.cboRegion.text, "2");
+    EXPECT_EQ(window.cboRegion.SelectedIndex, -1);
+    EXPECT_EQ(window.cboRegion.Text, "2");
 
     window.Form_Load();
     Set("chkDisplayHome", "0");
-    EXPECT_FALSE(window.chkDisplayHome.checked);
-    EXPECT_FALSE(window.lblAzRange.visible) << "the box's handler ran";
+    EXPECT_FALSE(window.chkDisplayHome.Checked);
+    EXPECT_FALSE(window.lblAzRange.Visible) << "the box's handler ran";
     Set("chkDisplayHome", "1");
-    EXPECT_TRUE(window.txtAZMIN.visible);
+    EXPECT_TRUE(window.txtAZMIN.Visible);
 }
 
 TEST_F(WindowTest, BadSettingsAreRefusedWithAReason) {
     struct Bad {
-        const char* control;
-        const char* text;
+        const char* Control;
+        const char* Text;
     };
     for (const Bad& bad : {Bad{"txtNoSuchBox", "1"}, Bad{"chkDisplayDX", "yes"},
                            Bad{"chkDisplayDX", ""}, Bad{"lblTitle", "x"}, Bad{"cmdRUN", "x"}}) {
-        const ActionResult result = window.ApplySetting(bad.control, bad.text);
-        EXPECT_FALSE(result.ok) << bad.control << "=" << bad.text;
-        EXPECT_NE(result.error.find(bad.control), std::string::npos) << result.error;
+        const ActionResult result = window.ApplySetting(bad.Control, bad.Text);
+        EXPECT_FALSE(result.Ok) << bad.Control << "=" << bad.Text;
+        EXPECT_NE(result.Error.find(bad.Control), std::string::npos) << result.Error;
     }
-    EXPECT_TRUE(window.chkDisplayDX.checked);
-    EXPECT_FALSE(window.ChooseItem("cboUnits", 2).ok);
-    EXPECT_FALSE(window.Click("lblTitle").ok);
+    EXPECT_TRUE(window.chkDisplayDX.Checked);
+    EXPECT_FALSE(window.ChooseItem("cboUnits", 2).Ok);
+    EXPECT_FALSE(window.Click("lblTitle").Ok);
 }
 
 TEST_F(WindowTest, TypingIntoAListLeavesNoItemChosen) {
-    ASSERT_TRUE(window.ChooseItem("cboUnits", 1).ok);
-    ASSERT_TRUE(window.TypeText("cboUnits", "km").ok);
-    EXPECT_EQ(window.cboUnits.selectedIndex, -1);
-    EXPECT_EQ(window.cboUnits.text, "km");
+    ASSERT_TRUE(window.ChooseItem("cboUnits", 1).Ok);
+    ASSERT_TRUE(window.TypeText("cboUnits", "km").Ok);
+    EXPECT_EQ(window.cboUnits.SelectedIndex, -1);
+    EXPECT_EQ(window.cboUnits.Text, "km");
 }
 
 // --- What the view and the run see ---
 
 TEST_F(WindowTest, ChangesAreReportedByControlName) {
-    ASSERT_TRUE(window.TypeText("txtAZMAX", "400").ok);
+    ASSERT_TRUE(window.TypeText("txtAZMAX", "400").Ok);
     EXPECT_NE(std::find(changed.begin(), changed.end(), "txtAZMAX"), changed.end());
     changed.clear();
     window.lblTextEditor_Click();
     EXPECT_EQ(changed,
               (std::vector<std::string>{"lblTextEditor", "txtTextEditor", "txtAdobeReader"}));
     changed.clear();
-    ASSERT_TRUE(window.TypeText("txtNoise", "").ok);
+    ASSERT_TRUE(window.TypeText("txtNoise", "").Ok);
     EXPECT_TRUE(changed.empty()) << "nothing changed, nothing reported";
 }
 

@@ -10,28 +10,28 @@ namespace {
 using testing_support::WindowTest;
 
 struct FixedObject {
-    const char* item;
-    const char* hours;
-    const char* minutes;
-    const char* declination;
+    const char* Item;
+    const char* Hours;
+    const char* Minutes;
+    const char* Declination;
 };
 
 class FixedObjects : public WindowTest, public ::testing::WithParamInterface<FixedObject> {};
 
 TEST_P(FixedObjects, FillAndShowTheCoordinateBoxes) {
-    window.txtCelestialRAhours.text = "old";
-    ASSERT_TRUE(window.ApplySetting("cboCelestial", GetParam().item).ok);
-    EXPECT_EQ(window.txtCelestialRAhours.text, GetParam().hours);
-    EXPECT_EQ(window.txtCelestialRAminutes.text, GetParam().minutes);
-    EXPECT_EQ(window.txtCelestialDec.text, GetParam().declination);
+    window.txtCelestialRAhours.Text = "old";
+    ASSERT_TRUE(window.ApplySetting("cboCelestial", GetParam().Item).Ok);
+    EXPECT_EQ(window.txtCelestialRAhours.Text, GetParam().Hours);
+    EXPECT_EQ(window.txtCelestialRAminutes.Text, GetParam().Minutes);
+    EXPECT_EQ(window.txtCelestialDec.Text, GetParam().Declination);
     for (const bool visible :
-         {window.txtCelestialRAhours.visible, window.txtCelestialRAminutes.visible,
-          window.txtCelestialDec.visible, window.lblObjectRA.visible, window.lblObjectHours.visible,
-          window.lblObjectMin.visible, window.lblObjectDeclination.visible,
-          window.lblObjectDegrees.visible}) {
+         {window.txtCelestialRAhours.Visible, window.txtCelestialRAminutes.Visible,
+          window.txtCelestialDec.Visible, window.lblObjectRA.Visible, window.lblObjectHours.Visible,
+          window.lblObjectMin.Visible, window.lblObjectDeclination.Visible,
+          window.lblObjectDegrees.Visible}) {
         EXPECT_TRUE(visible);
     }
-    EXPECT_FALSE(window.txtEnterObject.visible);
+    EXPECT_FALSE(window.txtEnterObject.Visible);
     EXPECT_EQ(mapClears, 1);
 }
 
@@ -47,72 +47,72 @@ TEST(ObjectPresets, AreFoundByTheirExactText) {
     EXPECT_NE(FindObjectPreset("Taurus A"), nullptr);
     EXPECT_EQ(FindObjectPreset("taurus a"), nullptr);
     EXPECT_EQ(FindObjectPreset("Taurus A "), nullptr);
-    EXPECT_EQ(FindObjectPreset("(Other)")->kind, ObjectKind::Custom);
-    EXPECT_EQ(FindObjectPreset("Sun")->kind, ObjectKind::Computed);
+    EXPECT_EQ(FindObjectPreset("(Other)")->Kind, ObjectKind::Custom);
+    EXPECT_EQ(FindObjectPreset("Sun")->Kind, ObjectKind::Computed);
 }
 
 TEST_F(WindowTest, TheSunHidesTheBoxesButKeepsTheirTexts) {
-    ASSERT_TRUE(window.ChooseItem("cboCelestial", 5).ok);  // Taurus A
-    ASSERT_TRUE(window.ChooseItem("cboCelestial", 1).ok);  // Sun
-    EXPECT_FALSE(window.txtCelestialRAhours.visible);
-    EXPECT_FALSE(window.lblObjectDegrees.visible);
-    EXPECT_EQ(window.txtCelestialRAhours.text, "5");
-    EXPECT_EQ(window.txtCelestialRAminutes.text, "32");
-    EXPECT_EQ(window.txtCelestialDec.text, "+22");
+    ASSERT_TRUE(window.ChooseItem("cboCelestial", 5).Ok);  // Taurus A
+    ASSERT_TRUE(window.ChooseItem("cboCelestial", 1).Ok);  // Sun
+    EXPECT_FALSE(window.txtCelestialRAhours.Visible);
+    EXPECT_FALSE(window.lblObjectDegrees.Visible);
+    EXPECT_EQ(window.txtCelestialRAhours.Text, "5");
+    EXPECT_EQ(window.txtCelestialRAminutes.Text, "32");
+    EXPECT_EQ(window.txtCelestialDec.Text, "+22");
 }
 
 TEST_F(WindowTest, OtherShowsTheSavedNameOrThePrompt) {
-    ASSERT_TRUE(window.ChooseItem("cboCelestial", 3).ok);
-    ASSERT_TRUE(window.ChooseItem("cboCelestial", 8).ok);
-    EXPECT_TRUE(window.txtEnterObject.visible);
-    EXPECT_EQ(window.txtEnterObject.text, "(Enter Name Here)");
-    EXPECT_EQ(window.txtCelestialRAhours.text, "");
-    EXPECT_EQ(window.txtCelestialDec.text, "");
-    EXPECT_TRUE(window.txtCelestialDec.visible);
+    ASSERT_TRUE(window.ChooseItem("cboCelestial", 3).Ok);
+    ASSERT_TRUE(window.ChooseItem("cboCelestial", 8).Ok);
+    EXPECT_TRUE(window.txtEnterObject.Visible);
+    EXPECT_EQ(window.txtEnterObject.Text, "(Enter Name Here)");
+    EXPECT_EQ(window.txtCelestialRAhours.Text, "");
+    EXPECT_EQ(window.txtCelestialDec.Text, "");
+    EXPECT_TRUE(window.txtCelestialDec.Visible);
 
     window.SavedObjectName = "M87";
-    ASSERT_TRUE(window.ChooseItem("cboCelestial", 8).ok);
-    EXPECT_EQ(window.txtEnterObject.text, "M87");
+    ASSERT_TRUE(window.ChooseItem("cboCelestial", 8).Ok);
+    EXPECT_EQ(window.txtEnterObject.Text, "M87");
 }
 
 TEST_F(WindowTest, TheSavedNameSurvivesTyping) {
     window.SavedObjectName = "M87";
-    ASSERT_TRUE(window.ChooseItem("cboCelestial", 8).ok);
-    ASSERT_TRUE(window.TypeText("txtEnterObject", "Virgo A").ok);
-    ASSERT_TRUE(window.ChooseItem("cboCelestial", 0).ok);
-    EXPECT_FALSE(window.txtEnterObject.visible);
-    ASSERT_TRUE(window.ChooseItem("cboCelestial", 8).ok);
-    EXPECT_EQ(window.txtEnterObject.text, "M87");
+    ASSERT_TRUE(window.ChooseItem("cboCelestial", 8).Ok);
+    ASSERT_TRUE(window.TypeText("txtEnterObject", "Virgo A").Ok);
+    ASSERT_TRUE(window.ChooseItem("cboCelestial", 0).Ok);
+    EXPECT_FALSE(window.txtEnterObject.Visible);
+    ASSERT_TRUE(window.ChooseItem("cboCelestial", 8).Ok);
+    EXPECT_EQ(window.txtEnterObject.Text, "M87");
     EXPECT_EQ(window.SavedObjectName, "M87");
 }
 
 TEST_F(WindowTest, ChoosingAnObjectStopsARun) {
     PretendRunning();
-    ASSERT_TRUE(window.ChooseItem("cboCelestial", 0).ok);
+    ASSERT_TRUE(window.ChooseItem("cboCelestial", 0).Ok);
     EXPECT_FALSE(window.RunInProgress());
     EXPECT_FALSE(window.RealTimeMode);
-    EXPECT_EQ(window.cmdRUN.caption, "RUN");
+    EXPECT_EQ(window.cmdRUN.Caption, "RUN");
     EXPECT_EQ(runStops, 1);
 }
 
 TEST_F(WindowTest, RealTimeWithoutAnObjectAsksForOne) {
     StartWith(testing_support::kInitialFile);
-    ASSERT_EQ(window.cboCelestial.selectedIndex, -1);
+    ASSERT_EQ(window.cboCelestial.SelectedIndex, -1);
     Set("cboOperation", "Real-Time");
     Set("txtNoise", "50");
     window.cmdRUN_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "Input Required");
-    EXPECT_EQ(messages.shown[0].text,
+    EXPECT_EQ(messages.shown[0].Title, "Input Required");
+    EXPECT_EQ(messages.shown[0].Text,
               "Please select a Celestial Object for Tracking from the Object list.");
     EXPECT_FALSE(window.RunInProgress());
-    EXPECT_EQ(window.cmdRUN.caption, "RUN");
+    EXPECT_EQ(window.cmdRUN.Caption, "RUN");
 }
 
 TEST_F(WindowTest, ATypedObjectNameRunsNoHandler) {
-    ASSERT_TRUE(window.ApplySetting("cboCelestial", "cassiopeia a").ok);
-    EXPECT_EQ(window.cboCelestial.selectedIndex, -1);
-    EXPECT_FALSE(window.txtCelestialRAhours.visible);
+    ASSERT_TRUE(window.ApplySetting("cboCelestial", "cassiopeia a").Ok);
+    EXPECT_EQ(window.cboCelestial.SelectedIndex, -1);
+    EXPECT_FALSE(window.txtCelestialRAhours.Visible);
     EXPECT_EQ(mapClears, 0);
 }
 

@@ -70,17 +70,17 @@ class StationsTest : public WindowTest {
 
 TEST_F(StationsTest, ALookupFillsTheStationAndComputesItsCoordinates) {
     Lookup("dl1abc ");
-    EXPECT_EQ(window.txtCallsignHome.text, "DL1ABC");
-    EXPECT_EQ(window.txtLocatorHome.text, "JN58td");
-    EXPECT_EQ(window.txtNotesHome.text, "EME 2M 4x17el");
-    EXPECT_TRUE(window.txtNotesHome.visible);
-    EXPECT_EQ(window.txtDateCalc.text, "Exact Match Found - Record # 18");
-    EXPECT_TRUE(window.txtDateCalc.visible);
+    EXPECT_EQ(window.txtCallsignHome.Text, "DL1ABC");
+    EXPECT_EQ(window.txtLocatorHome.Text, "JN58td");
+    EXPECT_EQ(window.txtNotesHome.Text, "EME 2M 4x17el");
+    EXPECT_TRUE(window.txtNotesHome.Visible);
+    EXPECT_EQ(window.txtDateCalc.Text, "Exact Match Found - Record # 18");
+    EXPECT_TRUE(window.txtDateCalc.Visible);
     EXPECT_EQ(window.FoundRecordNumber, 18);
     const std::vector<std::string> coordinates = {
-        window.txtLatDegHome.text, window.txtLatMinHome.text, window.txtLatSecHome.text,
-        window.cboLatDirHome.text, window.txtLonDegHome.text, window.txtLonMinHome.text,
-        window.txtLonSecHome.text, window.cboLonDirHome.text};
+        window.txtLatDegHome.Text, window.txtLatMinHome.Text, window.txtLatSecHome.Text,
+        window.cboLatDirHome.Text, window.txtLonDegHome.Text, window.txtLonMinHome.Text,
+        window.txtLonSecHome.Text, window.cboLonDirHome.Text};
     EXPECT_EQ(coordinates, (std::vector<std::string>{"48", "8", "45", "N", "11", "37", "30", "E"}));
     EXPECT_EQ(mapClears, 1);
 }
@@ -89,31 +89,31 @@ TEST_F(StationsTest, AnUnknownCallsignClearsLocatorNotesAndStatus) {
     Lookup("DL1ABC");
     Lookup("ZL9ZZZ");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "CALLSIGN SEARCH");
-    EXPECT_EQ(window.txtCallsignHome.text, "ZL9ZZZ");
-    EXPECT_EQ(window.txtLocatorHome.text, "");
-    EXPECT_EQ(window.txtNotesHome.text, "");
-    EXPECT_FALSE(window.txtNotesHome.visible);
-    EXPECT_FALSE(window.txtDateCalc.visible);
-    EXPECT_EQ(window.txtDateCalc.text, "");
+    EXPECT_EQ(messages.shown[0].Title, "CALLSIGN SEARCH");
+    EXPECT_EQ(window.txtCallsignHome.Text, "ZL9ZZZ");
+    EXPECT_EQ(window.txtLocatorHome.Text, "");
+    EXPECT_EQ(window.txtNotesHome.Text, "");
+    EXPECT_FALSE(window.txtNotesHome.Visible);
+    EXPECT_FALSE(window.txtDateCalc.Visible);
+    EXPECT_EQ(window.txtDateCalc.Text, "");
     EXPECT_EQ(window.FoundRecordNumber, 0);
-    EXPECT_EQ(window.txtLatDegHome.text, "48") << "the coordinates stay";
+    EXPECT_EQ(window.txtLatDegHome.Text, "48") << "the coordinates stay";
 }
 
 TEST_F(StationsTest, ABrowseRequestMovesToTheNextStationAndIsCleared) {
     window.PutText(window.txtSearch, "]]]]]");
     Lookup("G4XYZ");
-    EXPECT_EQ(window.txtCallsignHome.text, "K1ABC");
-    EXPECT_EQ(window.txtLocatorHome.text, "FN42mm");
-    EXPECT_EQ(window.txtDateCalc.text, "Exact Browsed Callsign is at Record # 20");
-    EXPECT_EQ(window.txtSearch.text, "");
+    EXPECT_EQ(window.txtCallsignHome.Text, "K1ABC");
+    EXPECT_EQ(window.txtLocatorHome.Text, "FN42mm");
+    EXPECT_EQ(window.txtDateCalc.Text, "Exact Browsed Callsign is at Record # 20");
+    EXPECT_EQ(window.txtSearch.Text, "");
 }
 
 TEST_F(StationsTest, AMissingListEndsTheProgram) {
     list.exists = false;
     Lookup("DL1ABC");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "File Not Found");
+    EXPECT_EQ(messages.shown[0].Title, "File Not Found");
     EXPECT_TRUE(window.EndRequested());
 }
 
@@ -143,8 +143,8 @@ TEST_F(StationsTest, AddingANewStationPutsItInOrderAndKeepsEveryOtherLine) {
         start = end + 2;
     }
     EXPECT_EQ(expected, original);
-    EXPECT_EQ(window.txtDateCalc.text, "Exact Match Found - Record # 19");
-    EXPECT_EQ(window.txtLatDegHome.text + " " + window.txtLatMinHome.text, "48 51");
+    EXPECT_EQ(window.txtDateCalc.Text, "Exact Match Found - Record # 19");
+    EXPECT_EQ(window.txtLatDegHome.Text + " " + window.txtLatMinHome.Text, "48 51");
 }
 
 TEST_F(StationsTest, ReplacingKeepsTheLineInPlaceWithTheDialogsLocator) {
@@ -159,7 +159,7 @@ TEST_F(StationsTest, ReplacingKeepsTheLineInPlaceWithTheDialogsLocator) {
     const auto lines = Lines();
     ASSERT_EQ(lines.size(), 22u);
     EXPECT_EQ(lines[18], "G4XYZ,IO91wn,70cm");
-    EXPECT_EQ(window.txtLocatorHome.text, "IO91wn");
+    EXPECT_EQ(window.txtLocatorHome.Text, "IO91wn");
 }
 
 TEST_F(StationsTest, DeletingRemovesExactlyThatLineAndClearsTheRow) {
@@ -170,9 +170,9 @@ TEST_F(StationsTest, DeletingRemovesExactlyThatLineAndClearsTheRow) {
     const auto lines = Lines();
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(lines[19], "W1XYZ,FN31pq,1kW");
-    EXPECT_EQ(window.txtCallsignHome.text, "");
-    EXPECT_EQ(window.txtLocatorHome.text, "");
-    EXPECT_EQ(window.txtNotesHome.text, "");
+    EXPECT_EQ(window.txtCallsignHome.Text, "");
+    EXPECT_EQ(window.txtLocatorHome.Text, "");
+    EXPECT_EQ(window.txtNotesHome.Text, "");
 }
 
 TEST_F(StationsTest, CancelAndIncompleteInputLeaveTheListUntouched) {
@@ -183,11 +183,11 @@ TEST_F(StationsTest, CancelAndIncompleteInputLeaveTheListUntouched) {
 
     window.PutText(window.txtLocatorHome, "FN31");
     window.cmdAddHome_Click();
-    EXPECT_EQ(messages.shown.back().title, "Incomplete Callsign");
+    EXPECT_EQ(messages.shown.back().Title, "Incomplete Callsign");
     EXPECT_EQ(dialog.requests.size(), 1u);
     EXPECT_EQ(list.writes, 0);
     EXPECT_EQ(list.text, kList);
-    EXPECT_EQ(window.txtReplace.text + window.txtDelete.text + window.txtCancel.text, "");
+    EXPECT_EQ(window.txtReplace.Text + window.txtDelete.Text + window.txtCancel.Text, "");
 }
 
 TEST_F(StationsTest, AClosestMatchIsOfferedAsANewStationNeverReplaced) {
@@ -215,11 +215,11 @@ TEST_F(StationsTest, AClosestMatchIsOfferedAsANewStationNeverReplaced) {
 // The list changes while the dialog is open (a second copy of the program, an edit by hand):
 // the edit finds the station again by its callsign, or changes nothing and says why.
 struct StaleListCase {
-    const char* name;
-    StationDialogChoice choice;
-    std::string changedList;  // the list as the other writer leaves it
-    std::string expected;     // the list after the answer
-    const char* message;      // the title shown last, or "" when none
+    const char* Name;
+    StationDialogChoice Choice;
+    std::string ChangedList;  // the list as the other writer leaves it
+    std::string Expected;     // the list after the answer
+    const char* Message;      // the title shown last, or "" when none
 };
 
 TEST_F(StationsTest, AnEditAfterTheListChangedFindsTheStationAgainOrRefuses) {
@@ -240,18 +240,18 @@ TEST_F(StationsTest, AnEditAfterTheListChangedFindsTheStationAgainOrRefuses) {
          "Station List Changed"},
     };
     for (const StaleListCase& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.Name);
         list.text = base;
         messages.shown.clear();
         Lookup("W1XYZ");
-        ASSERT_EQ(window.txtDateCalc.text, "Exact Match Found - Record # 20");
+        ASSERT_EQ(window.txtDateCalc.Text, "Exact Match Found - Record # 20");
         window.PutText(window.txtLocatorHome, "FN31pr");
         dialog.keepFields = false;
-        dialog.answer = {c.choice, "FN31pr", "c"};
-        dialog.whileOpen = [&] { list.text = c.changedList; };
+        dialog.answer = {c.Choice, "FN31pr", "c"};
+        dialog.whileOpen = [&] { list.text = c.ChangedList; };
         window.cmdAddHome_Click();
-        EXPECT_EQ(list.text, c.expected);
-        EXPECT_EQ(messages.shown.empty() ? "" : messages.shown.back().title, c.message);
+        EXPECT_EQ(list.text, c.Expected);
+        EXPECT_EQ(messages.shown.empty() ? "" : messages.shown.back().Title, c.Message);
     }
 
     // A new station that another writer stored meanwhile is not added a second time.
@@ -264,7 +264,7 @@ TEST_F(StationsTest, AnEditAfterTheListChangedFindsTheStationAgainOrRefuses) {
     dialog.whileOpen = [&] { list.text = added; };
     window.cmdAddHome_Click();
     EXPECT_EQ(list.text, added);
-    EXPECT_EQ(messages.shown.back().title, "Station List Changed");
+    EXPECT_EQ(messages.shown.back().Title, "Station List Changed");
 }
 
 // The same on a real CALL3.TXT: another writer changes the file on disk while the dialog is
@@ -293,7 +293,7 @@ TEST_F(StationFileTest, TheStationIsFoundAgainInTheFileAsItIsNow) {
     ASSERT_TRUE(
         WriteTextFile(file, CommentBlock() + others + "W1XYZ,FN31pq,c\r\nZZZZZZ\r\n").Written());
     Lookup("W1XYZ");
-    ASSERT_EQ(window.txtDateCalc.text, "Exact Match Found - Record # 20");
+    ASSERT_EQ(window.txtDateCalc.Text, "Exact Match Found - Record # 20");
     dialog.answer.Choice = StationDialogChoice::Delete;
     const std::string changed =
         CommentBlock() + others + "K1ABC,FN42aa,d\r\nW1XYZ,FN31pq,c\r\nZZZZZZ\r\n";
@@ -310,7 +310,7 @@ TEST_F(StationFileTest, ABusyListIsLeftAloneWithAMessage) {
     dialog.whileOpen = [&] { otherCopy = FileLock::Acquire(file); };
     window.cmdAddHome_Click();
     ASSERT_TRUE(otherCopy.has_value());
-    EXPECT_EQ(messages.shown.back().title, "File Busy");
+    EXPECT_EQ(messages.shown.back().Title, "File Busy");
     EXPECT_EQ(ReadTextFile(file), kList);
 
     // Once the other copy is done, the same edit goes through.
@@ -322,7 +322,7 @@ TEST_F(StationFileTest, ABusyListIsLeftAloneWithAMessage) {
 
 TEST_F(StationsTest, FieldsThatWouldNotReadBackAreRefusedBeforeAnythingIsWritten) {
     struct FaultCase {
-        std::string callsign, locator, notes;  // as the dialog returns them
+        std::string Callsign, Locator, Notes;  // as the dialog returns them
     };
     const FaultCase cases[] = {
         {"DL1,ABC", "JN58td", "x"},                // the comma would end the callsign
@@ -334,18 +334,18 @@ TEST_F(StationsTest, FieldsThatWouldNotReadBackAreRefusedBeforeAnythingIsWritten
         {"DL1ABC", "JN,8td", "x"},
     };
     for (const FaultCase& c : cases) {
-        SCOPED_TRACE(c.callsign + " " + c.locator + " " + c.notes);
+        SCOPED_TRACE(c.Callsign + " " + c.Locator + " " + c.Notes);
         list.text = kList;
         messages.shown.clear();
-        window.PutText(window.txtCallsignHome, c.callsign);
+        window.PutText(window.txtCallsignHome, c.Callsign);
         window.PutText(window.txtLocatorHome, "JN58td");
         dialog.keepFields = false;
-        dialog.answer = {StationDialogChoice::Replace, c.locator, c.notes};
+        dialog.answer = {StationDialogChoice::Replace, c.Locator, c.Notes};
         window.cmdAddHome_Click();
         EXPECT_EQ(list.writes, 0);
         EXPECT_EQ(list.text, kList);
         ASSERT_FALSE(messages.shown.empty());
-        EXPECT_EQ(messages.shown.back().title, "Input Required");
+        EXPECT_EQ(messages.shown.back().Title, "Input Required");
     }
     // A callsign of 20 characters is still a callsign.
     window.PutText(window.txtCallsignHome, "VK9X/DL1ABCDEFGHI/P1");
@@ -360,16 +360,16 @@ TEST_F(StationsTest, AFailedRewriteSaysSoAndKeepsTheList) {
     list.refuseWrites = true;
     dialog.answer.Choice = StationDialogChoice::Replace;
     window.cmdAddHome_Click();
-    EXPECT_EQ(messages.shown.back().title, "File Not Saved");
+    EXPECT_EQ(messages.shown.back().Title, "File Not Saved");
     EXPECT_EQ(list.text, kList);
 }
 
 struct CalculationCase {
-    const char* locator;
-    std::vector<std::string> coordinatesBefore;  // deg min sec dir deg min sec dir
-    const char* locatorAfter;
-    std::vector<std::string> coordinatesAfter;
-    const char* messageTitle;  // "" when no message
+    const char* Locator;
+    std::vector<std::string> CoordinatesBefore;  // deg min sec dir deg min sec dir
+    const char* LocatorAfter;
+    std::vector<std::string> CoordinatesAfter;
+    const char* MessageTitle;  // "" when no message
 };
 
 TEST_F(StationsTest, TheCalculationButtonWritesBackWholeNumbers) {
@@ -402,24 +402,24 @@ TEST_F(StationsTest, TheCalculationButtonWritesBackWholeNumbers) {
     };
     for (const auto& c : cases) {
         messages.shown.clear();
-        window.PutText(window.txtLocatorHome, c.locator);
+        window.PutText(window.txtLocatorHome, c.Locator);
         TextBox* numbers[] = {&window.txtLatDegHome, &window.txtLatMinHome, &window.txtLatSecHome,
                               &window.txtLonDegHome, &window.txtLonMinHome, &window.txtLonSecHome};
         const int numberIndex[] = {0, 1, 2, 4, 5, 6};
         for (int i = 0; i < 6; ++i) {
-            window.PutText(*numbers[i], c.coordinatesBefore[numberIndex[i]]);
+            window.PutText(*numbers[i], c.CoordinatesBefore[numberIndex[i]]);
         }
-        window.PutComboText(window.cboLatDirHome, c.coordinatesBefore[3]);
-        window.PutComboText(window.cboLonDirHome, c.coordinatesBefore[7]);
+        window.PutComboText(window.cboLatDirHome, c.CoordinatesBefore[3]);
+        window.PutComboText(window.cboLonDirHome, c.CoordinatesBefore[7]);
         window.cmdLocatorHomeCalc_Click();
         const std::vector<std::string> after = {
-            window.txtLatDegHome.text, window.txtLatMinHome.text, window.txtLatSecHome.text,
-            window.cboLatDirHome.text, window.txtLonDegHome.text, window.txtLonMinHome.text,
-            window.txtLonSecHome.text, window.cboLonDirHome.text};
-        EXPECT_EQ(window.txtLocatorHome.text, c.locatorAfter) << c.locator;
-        EXPECT_EQ(after, c.coordinatesAfter) << c.locator;
-        EXPECT_EQ(messages.shown.empty() ? "" : messages.shown[0].title, c.messageTitle)
-            << c.locator;
+            window.txtLatDegHome.Text, window.txtLatMinHome.Text, window.txtLatSecHome.Text,
+            window.cboLatDirHome.Text, window.txtLonDegHome.Text, window.txtLonMinHome.Text,
+            window.txtLonSecHome.Text, window.cboLonDirHome.Text};
+        EXPECT_EQ(window.txtLocatorHome.Text, c.LocatorAfter) << c.Locator;
+        EXPECT_EQ(after, c.CoordinatesAfter) << c.Locator;
+        EXPECT_EQ(messages.shown.empty() ? "" : messages.shown[0].Title, c.MessageTitle)
+            << c.Locator;
     }
 }
 

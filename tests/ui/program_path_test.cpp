@@ -28,8 +28,8 @@ std::optional<std::string> FakeEnvironment(std::string_view name) {
 }
 
 struct Case {
-    std::string path;
-    std::string expanded;
+    std::string Path;
+    std::string Expanded;
 };
 
 TEST(ExpandEnvironment, ReplacesKnownNamesAndKeepsTheRest) {
@@ -69,7 +69,7 @@ TEST(ExpandEnvironment, ReplacesKnownNamesAndKeepsTheRest) {
         {"%DOLLAR%", "$HOME"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ExpandEnvironment(c.path, FakeEnvironment), c.expanded) << c.path;
+        EXPECT_EQ(ExpandEnvironment(c.Path, FakeEnvironment), c.Expanded) << c.Path;
     }
 }
 

@@ -14,7 +14,7 @@ namespace velmorant::testing_support {
 class FakeClock : public Clock {
   public:
     CalendarDate today{2016, 3, 10};
-    LocalDateTime Now() const override { return {today.year, today.month, today.day, 12, 0, 0}; }
+    LocalDateTime Now() const override { return {today.Year, today.Month, today.Day, 12, 0, 0}; }
 };
 
 class FakeStorage : public DefaultsStorage {
@@ -42,8 +42,8 @@ class FakeStorage : public DefaultsStorage {
 class FakePresenter : public MessagePresenter {
   public:
     struct Message {
-        std::string text;
-        std::string title;
+        std::string Text;
+        std::string Title;
     };
     std::vector<Message> shown;
     void ShowMessage(std::string_view text, std::string_view title) override {
@@ -104,7 +104,7 @@ class WindowTest : public ::testing::Test {
 
     void Set(std::string_view control, std::string_view text) {
         const ActionResult result = window.ApplySetting(control, text);
-        ASSERT_TRUE(result.ok) << result.error;
+        ASSERT_TRUE(result.Ok) << result.Error;
     }
 
     FakeClock clock;

@@ -47,9 +47,9 @@ void Complain(const QString& text) {
 }
 
 struct ImageSpot {
-    int position = 0;
-    int length = 0;
-    QTextImageFormat format;
+    int Position = 0;
+    int Length = 0;
+    QTextImageFormat Format;
 };
 
 // Every image of the document, in document order (table cells included).
@@ -96,9 +96,9 @@ void ResolveImages(QTextDocument& doc, const QDir& screenshots, const QDir& manu
     std::reverse(spots.begin(), spots.end());
     for (const ImageSpot& spot : spots) {
         QTextCursor cursor(&doc);
-        cursor.setPosition(spot.position);
-        cursor.setPosition(spot.position + spot.length, QTextCursor::KeepAnchor);
-        const QString name = spot.format.name();
+        cursor.setPosition(spot.Position);
+        cursor.setPosition(spot.Position + spot.Length, QTextCursor::KeepAnchor);
+        const QString name = spot.Format.name();
         const QString file = LocateImage(name, screenshots, manualFolder);
         const QImage image = file.isEmpty() ? QImage() : QImage(file);
         if (image.isNull()) {
@@ -115,7 +115,7 @@ void ResolveImages(QTextDocument& doc, const QDir& screenshots, const QDir& manu
         }
         doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
         const double scale = std::min({1.0, maxWidth / image.width(), maxHeight / image.height()});
-        QTextImageFormat format = spot.format;
+        QTextImageFormat format = spot.Format;
         format.setWidth(image.width() * scale);
         format.setHeight(image.height() * scale);
         cursor.setCharFormat(format);
@@ -235,59 +235,26 @@ void KeepHeadingsWithText(QTextDocument& doc, const QSizeF& page) {
     }
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    // No screen is needed: the fonts and the PDF work without one.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    const QStringList args = QGuiApplication::arguments();
-    if (args.size() != 4) {
-        std::fprintf(stderr, "usage: velmorant_manual_pdf MANUAL.md SCREENSHOT_DIR OUTPUT.pdf\n");
-        return 2;
-    }
-    const QString manualPath = args.at(1);
-    const QDir screenshots(args.at(2));
-    const QString outputPath = args.at(3);
-
-    QFile manual(manualPath);
-    if (!manual.open(QIODevice::ReadOnly)) {
-        Complain(QStringLiteral("cannot read %1").arg(manualPath));
-        return 1;
-    }
-    const QString markdown = QString::fromUtf8(manual.readAll());
-
-    QPdfWriter writer(outputPath);
-    writer.setResolution(kResolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(20, 18, 20, 12), QPageLayout::Millimeter));
-    writer.setTitle(QStringLiteral("VELMORANT User Manual"));
-    writer.setCreator(QStringLiteral("velmorant_manual_pdf"));
-
-    const double footer = kFooterInches * kResolution;
-    const QSizeF area(writer.width(), writer.height() - footer);
-
-    QTextDocument doc;
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Arial")});
-    font.setPointSizeF(10.5);
+// Lays the manual out on pages of `area` (pixels of the document's paint device), in the
+// manual's font.
+void LayOutManual(QTextDocument& doc, const QString& markdown, const QFont& font,
+                  const QDir& screenshots, const QDir& manualFolder, const QSizeF& area) {
     doc.setDefaultFont(font);
-    doc.documentLayout()->setPaintDevice(&writer);
     doc.setMarkdown(markdown);
-    ResolveImages(doc, screenshots, QFileInfo(manualPath).absoluteDir(), area);
+    ResolveImages(doc, screenshots, manualFolder, area);
     StyleTables(doc.rootFrame());
     StyleCode(doc, font);
     BreakBeforeChapters(doc);
     doc.setPageSize(area);
     KeepHeadingsWithText(doc, area);
+}
 
+// Draws each page of the laid-out manual with its footer; false when the PDF cannot be written.
+bool PrintPages(QPdfWriter& writer, QTextDocument& doc, const QSizeF& area, double footer,
+                const QFont& font) {
     QPainter painter;
     if (!painter.begin(&writer)) {
-        Complain(QStringLiteral("cannot write %1").arg(outputPath));
-        return 1;
+        return false;
     }
     // Screenshots stay sharp: no JPEG compression of the images.
     painter.setRenderHint(QPainter::LosslessImageRendering);
@@ -316,7 +283,48 @@ int main(int argc, char* argv[]) {
                              .arg(page + 1)
                              .arg(pages));
     }
-    if (!painter.end()) {
+    return painter.end();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // No screen is needed: the fonts and the PDF work without one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() != 4) {
+        std::fprintf(stderr, "usage: velmorant_manual_pdf MANUAL.md SCREENSHOT_DIR OUTPUT.pdf\n");
+        return 2;
+    }
+    const QString manualPath = args.at(1);
+    const QString outputPath = args.at(3);
+    QFile manual(manualPath);
+    if (!manual.open(QIODevice::ReadOnly)) {
+        Complain(QStringLiteral("cannot read %1").arg(manualPath));
+        return 1;
+    }
+
+    QPdfWriter writer(outputPath);
+    writer.setResolution(kResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(20, 18, 20, 12), QPageLayout::Millimeter));
+    writer.setTitle(QStringLiteral("VELMORANT User Manual"));
+    writer.setCreator(QStringLiteral("velmorant_manual_pdf"));
+    const double footer = kFooterInches * kResolution;
+    const QSizeF area(writer.width(), writer.height() - footer);
+
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Arial")});
+    font.setPointSizeF(10.5);
+    QTextDocument doc;
+    doc.documentLayout()->setPaintDevice(&writer);
+    LayOutManual(doc, QString::fromUtf8(manual.readAll()), font, QDir(args.at(2)),
+                 QFileInfo(manualPath).absoluteDir(), area);
+    if (!PrintPages(writer, doc, area, footer, font)) {
         Complain(QStringLiteral("cannot write %1").arg(outputPath));
         return 1;
     }

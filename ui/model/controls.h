@@ -10,31 +10,31 @@
 namespace velmorant {
 
 struct TextBox {
-    std::string text{};
-    bool visible = true;
+    std::string Text{};
+    bool Visible = true;
 };
 
 // An editable drop-down list: the operator picks an item or types any text.
 struct ComboBox {
-    std::vector<std::string> items{};
-    int selectedIndex = -1;  // 0-based position of the chosen item, -1 when none is chosen
-    std::string text{};      // the displayed text; choosing an item sets it to the item's text
-    bool visible = true;
+    std::vector<std::string> Items{};
+    int SelectedIndex = -1;  // 0-based position of the chosen item, -1 when none is chosen
+    std::string Text{};      // the displayed text; choosing an item sets it to the item's text
+    bool Visible = true;
 };
 
 struct CheckBox {
-    bool checked = false;
-    bool visible = true;
+    bool Checked = false;
+    bool Visible = true;
 };
 
 struct Label {
-    std::string caption{};
-    bool visible = true;
+    std::string Caption{};
+    bool Visible = true;
 };
 
 struct Button {
-    std::string caption{};
-    bool visible = true;
+    std::string Caption{};
+    bool Visible = true;
 };
 
 }  // namespace velmorant

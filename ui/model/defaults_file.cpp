@@ -233,13 +233,13 @@ ParsedDefaults ParseDefaults(std::string_view text) {
         LineReader line(index < lines.size() ? lines[index] : std::string_view());
         read(line);
         if (line.damaged()) {
-            parsed.damagedLines.push_back(number);
+            parsed.DamagedLines.push_back(number);
         }
     };
-    readLine(1, [&](LineReader& line) { ReadStation(line, parsed.record.Home); });
-    readLine(2, [&](LineReader& line) { ReadStation(line, parsed.record.DX); });
-    readLine(3, [&](LineReader& line) { ReadObject(line, parsed.record); });
-    readLine(4, [&](LineReader& line) { ReadOptions(line, parsed.record); });
+    readLine(1, [&](LineReader& line) { ReadStation(line, parsed.Record.Home); });
+    readLine(2, [&](LineReader& line) { ReadStation(line, parsed.Record.DX); });
+    readLine(3, [&](LineReader& line) { ReadObject(line, parsed.Record); });
+    readLine(4, [&](LineReader& line) { ReadOptions(line, parsed.Record); });
     return parsed;
 }
 

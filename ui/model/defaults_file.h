@@ -47,10 +47,10 @@ struct DefaultsRecord {
 };
 
 struct ParsedDefaults {
-    DefaultsRecord record;
+    DefaultsRecord Record;
     // 1-based numbers of the lines that are missing or hold a field that could not be read,
     // ascending.
-    std::vector<int> damagedLines;
+    std::vector<int> DamagedLines;
 };
 
 // Reads the file's text. Lines may end in CR LF, LF or CR. A comma or the end of the line ends

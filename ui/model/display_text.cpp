@@ -23,12 +23,12 @@ std::string LookupUpperCase(std::string_view utf8Text) {
     upper.reserve(utf8Text.size());
     for (std::size_t i = 0; i < utf8Text.size();) {
         DecodedCodePoint decoded = DecodeCodePoint(utf8Text, i);
-        if (decoded.length == 0) {
+        if (decoded.Length == 0) {
             // A byte that is not UTF-8 is kept as it is, by itself.
             decoded = {static_cast<unsigned char>(utf8Text[i]), 1};
         }
-        const std::uint32_t code = decoded.code;
-        const std::size_t length = decoded.length;
+        const std::uint32_t code = decoded.Code;
+        const std::size_t length = decoded.Length;
         if (code > 90 && code <= 0xFF && (length == 2 || code < 0x80)) {
             AppendCodePoint(upper, code - 32);
         } else {

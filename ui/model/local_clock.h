@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ctime>
+
 #include "run/clock.h"
 
 namespace velmorant {
@@ -8,6 +10,12 @@ namespace velmorant {
 class LocalClock : public Clock {
   public:
     LocalDateTime Now() const override;
+    std::optional<int> UtcOffsetMinutes() const override;
+
+    // The local date and time of an instant (seconds since 1970 UTC), and the system's offset
+    // from UTC at that instant (local minus UTC, minutes).
+    static LocalDateTime At(std::time_t when);
+    static int UtcOffsetMinutesAt(std::time_t when);
 };
 
 }  // namespace velmorant

@@ -8,13 +8,13 @@
 namespace velmorant {
 
 void MainWindowModel::chkDisplayHome_Click() {
-    if (chkDisplayHome.checked) {
+    if (chkDisplayHome.Checked) {
         // Checking always brings back the azimuth pair, whatever the label's caption says.
         Show(lblAzRange, true);
         Show(txtAZMIN, true);
         Show(txtAZMAX, true);
-        AzMin = ToSingle(LeadingNumber(txtAZMIN.text));
-        AzMax = ToSingle(LeadingNumber(txtAZMAX.text));
+        AzMin = ToSingle(LeadingNumber(txtAZMIN.Text));
+        AzMax = ToSingle(LeadingNumber(txtAZMAX.Text));
     } else {
         Show(lblAzRange, false);
         Show(txtAZMIN, false);
@@ -36,14 +36,14 @@ void MainWindowModel::chkDisplayDX_Click() {
 // An azimuth outside 0 ... 360 is replaced at once; a text without a number stays as typed
 // (it reads as 0, which is inside the range).
 void MainWindowModel::txtAZMIN_Change() {
-    const double degrees = LeadingNumber(txtAZMIN.text);
+    const double degrees = LeadingNumber(txtAZMIN.Text);
     if (degrees < 0 || degrees > 360) {
         PutText(txtAZMIN, "0");
     }
 }
 
 void MainWindowModel::txtAZMAX_Change() {
-    const double degrees = LeadingNumber(txtAZMAX.text);
+    const double degrees = LeadingNumber(txtAZMAX.Text);
     if (degrees < 0 || degrees > 360) {
         PutText(txtAZMAX, "360");
     }

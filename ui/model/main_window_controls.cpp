@@ -23,7 +23,7 @@ std::vector<std::string> DayListItems() {
 std::vector<std::string> CelestialListItems() {
     std::vector<std::string> items;
     for (const ObjectPreset& preset : ObjectPresets()) {
-        items.emplace_back(preset.name);
+        items.emplace_back(preset.Name);
     }
     return items;
 }
@@ -39,7 +39,7 @@ namespace {
     }
 #define VELMORANT_HANDLED(control, event, handler)                                     \
     ControlEntry {                                                                     \
-        .name = #control, .member = &MainWindowControls::control, .event = &M::handler \
+        .Name = #control, .Member = &MainWindowControls::control, .event = &M::handler \
     }
 
 using M = MainWindowModel;
@@ -47,13 +47,13 @@ using M = MainWindowModel;
 const std::array kControls{
     VELMORANT_CONTROL(lblTitle),
     VELMORANT_CONTROL(lblStartDate),
-    VELMORANT_HANDLED(cboMonthStart, choose, cboMonthStart_Click),
-    VELMORANT_HANDLED(cboDayStart, choose, cboDayStart_Click),
-    VELMORANT_HANDLED(txtYearStart, click, txtYearStart_Click),
+    VELMORANT_HANDLED(cboMonthStart, Choose, cboMonthStart_Click),
+    VELMORANT_HANDLED(cboDayStart, Choose, cboDayStart_Click),
+    VELMORANT_HANDLED(txtYearStart, Click, txtYearStart_Click),
     VELMORANT_CONTROL(lblEndDate),
-    VELMORANT_HANDLED(cboMonthEnd, choose, cboMonthEnd_Click),
-    VELMORANT_HANDLED(cboDayEnd, choose, cboDayEnd_Click),
-    VELMORANT_HANDLED(txtYearEnd, click, txtYearEnd_Click),
+    VELMORANT_HANDLED(cboMonthEnd, Choose, cboMonthEnd_Click),
+    VELMORANT_HANDLED(cboDayEnd, Choose, cboDayEnd_Click),
+    VELMORANT_HANDLED(txtYearEnd, Click, txtYearEnd_Click),
     VELMORANT_CONTROL(txtDateCalc),
     VELMORANT_CONTROL(lbLatitude),
     VELMORANT_CONTROL(lblLongitude),
@@ -72,13 +72,13 @@ const std::array kControls{
     VELMORANT_CONTROL(lblLonDir),
     VELMORANT_CONTROL(lblAboveDeg),
     VELMORANT_CONTROL(lblBelowDeg),
-    VELMORANT_HANDLED(chkDisplayHome, choose, chkDisplayHome_Click),
+    VELMORANT_HANDLED(chkDisplayHome, Choose, chkDisplayHome_Click),
     VELMORANT_CONTROL(lblHome),
-    VELMORANT_HANDLED(txtCallsignHome, key, txtCallsignHome_KeyPress),
-    VELMORANT_HANDLED(cmdHomeLookup, click, cmdHomeLookup_Click),
-    VELMORANT_HANDLED(txtLocatorHome, key, txtLocatorHome_KeyPress),
-    VELMORANT_HANDLED(cmdLocatorHomeCalc, click, cmdLocatorHomeCalc_Click),
-    VELMORANT_HANDLED(cmdAddHome, click, cmdAddHome_Click),
+    VELMORANT_HANDLED(txtCallsignHome, Key, txtCallsignHome_KeyPress),
+    VELMORANT_HANDLED(cmdHomeLookup, Click, cmdHomeLookup_Click),
+    VELMORANT_HANDLED(txtLocatorHome, Key, txtLocatorHome_KeyPress),
+    VELMORANT_HANDLED(cmdLocatorHomeCalc, Click, cmdLocatorHomeCalc_Click),
+    VELMORANT_HANDLED(cmdAddHome, Click, cmdAddHome_Click),
     VELMORANT_CONTROL(txtLatDegHome),
     VELMORANT_CONTROL(txtLatMinHome),
     VELMORANT_CONTROL(txtLatSecHome),
@@ -90,13 +90,13 @@ const std::array kControls{
     VELMORANT_CONTROL(txtAboveHome),
     VELMORANT_CONTROL(txtBelowHome),
     VELMORANT_CONTROL(txtNotesHome),
-    VELMORANT_HANDLED(chkDisplayDX, choose, chkDisplayDX_Click),
+    VELMORANT_HANDLED(chkDisplayDX, Choose, chkDisplayDX_Click),
     VELMORANT_CONTROL(lblDXSTN),
-    VELMORANT_HANDLED(txtCallsignDX, key, txtCallsignDX_KeyPress),
-    VELMORANT_HANDLED(cmdDXLookup, click, cmdDXLookup_Click),
-    VELMORANT_HANDLED(txtLocatorDX, key, txtLocatorDX_KeyPress),
-    VELMORANT_HANDLED(cmdLocatorDXCalc, click, cmdLocatorDXCalc_Click),
-    VELMORANT_HANDLED(cmdAddDX, click, cmdAddDX_Click),
+    VELMORANT_HANDLED(txtCallsignDX, Key, txtCallsignDX_KeyPress),
+    VELMORANT_HANDLED(cmdDXLookup, Click, cmdDXLookup_Click),
+    VELMORANT_HANDLED(txtLocatorDX, Key, txtLocatorDX_KeyPress),
+    VELMORANT_HANDLED(cmdLocatorDXCalc, Click, cmdLocatorDXCalc_Click),
+    VELMORANT_HANDLED(cmdAddDX, Click, cmdAddDX_Click),
     VELMORANT_CONTROL(txtLatDegDX),
     VELMORANT_CONTROL(txtLatMinDX),
     VELMORANT_CONTROL(txtLatSecDX),
@@ -108,16 +108,16 @@ const std::array kControls{
     VELMORANT_CONTROL(txtAboveDX),
     VELMORANT_CONTROL(txtBelowDX),
     VELMORANT_CONTROL(txtNotesDX),
-    VELMORANT_HANDLED(lblAzRange, click, lblAzRange_Click),
-    VELMORANT_HANDLED(txtAZMAX, change, txtAZMAX_Change),
-    VELMORANT_HANDLED(txtAZMIN, change, txtAZMIN_Change),
+    VELMORANT_HANDLED(lblAzRange, Click, lblAzRange_Click),
+    VELMORANT_HANDLED(txtAZMAX, Change, txtAZMAX_Change),
+    VELMORANT_HANDLED(txtAZMIN, Change, txtAZMIN_Change),
     VELMORANT_CONTROL(txtGMTMIN),
     VELMORANT_CONTROL(txtGMTMAX),
     VELMORANT_CONTROL(lblObject),
     VELMORANT_CONTROL(lblObjectRA),
     VELMORANT_CONTROL(lblObjectDeclination),
     VELMORANT_CONTROL(lblOutput),
-    VELMORANT_HANDLED(cboCelestial, choose, cboCelestial_Click),
+    VELMORANT_HANDLED(cboCelestial, Choose, cboCelestial_Click),
     VELMORANT_CONTROL(txtEnterObject),
     VELMORANT_CONTROL(txtCelestialRAhours),
     VELMORANT_CONTROL(lblObjectHours),
@@ -136,7 +136,7 @@ const std::array kControls{
     VELMORANT_CONTROL(lblMaxDegradation),
     VELMORANT_CONTROL(txtMaxDegradation),
     VELMORANT_CONTROL(lblTimeDif),
-    VELMORANT_HANDLED(txtTimeDif, change, txtTimeDif_Change),
+    VELMORANT_HANDLED(txtTimeDif, Change, txtTimeDif_Change),
     VELMORANT_CONTROL(lblLines),
     VELMORANT_CONTROL(txtOutputLines),
     VELMORANT_CONTROL(lblRegion),
@@ -145,15 +145,15 @@ const std::array kControls{
     VELMORANT_CONTROL(cboUnits),
     VELMORANT_CONTROL(lbBand),
     VELMORANT_CONTROL(cboBand),
-    VELMORANT_HANDLED(lblTextEditor, click, lblTextEditor_Click),
+    VELMORANT_HANDLED(lblTextEditor, Click, lblTextEditor_Click),
     VELMORANT_CONTROL(txtTextEditor),
     VELMORANT_CONTROL(txtAdobeReader),
-    VELMORANT_HANDLED(cmdRUN, click, cmdRUN_Click),
-    VELMORANT_HANDLED(cmdStop, click, cmdStop_Click),
-    VELMORANT_HANDLED(cmdSET, click, cmdSET_Click),
-    VELMORANT_HANDLED(cmdRESTART, click, cmdRESTART_Click),
-    VELMORANT_HANDLED(cmdHELP, click, cmdHELP_Click),
-    VELMORANT_HANDLED(cmdEXIT, click, cmdEXIT_Click),
+    VELMORANT_HANDLED(cmdRUN, Click, cmdRUN_Click),
+    VELMORANT_HANDLED(cmdStop, Click, cmdStop_Click),
+    VELMORANT_HANDLED(cmdSET, Click, cmdSET_Click),
+    VELMORANT_HANDLED(cmdRESTART, Click, cmdRESTART_Click),
+    VELMORANT_HANDLED(cmdHELP, Click, cmdHELP_Click),
+    VELMORANT_HANDLED(cmdEXIT, Click, cmdEXIT_Click),
     VELMORANT_CONTROL(txtSearch),
     VELMORANT_CONTROL(txtReplace),
     VELMORANT_CONTROL(txtDelete),
@@ -172,7 +172,7 @@ std::span<const ControlEntry> ControlTable() {
 const ControlEntry* FindControlEntry(const MainWindowControls& controls, const void* control) {
     for (const ControlEntry& entry : kControls) {
         const void* address = std::visit(
-            [&](auto member) -> const void* { return &(controls.*member); }, entry.member);
+            [&](auto member) -> const void* { return &(controls.*member); }, entry.Member);
         if (address == control) {
             return &entry;
         }
@@ -183,7 +183,7 @@ const ControlEntry* FindControlEntry(const MainWindowControls& controls, const v
 const ControlEntry* FindControlEntry(std::string_view name) {
     const auto found =
         std::find_if(kControls.begin(), kControls.end(),
-                     [name](const ControlEntry& entry) { return entry.name == name; });
+                     [name](const ControlEntry& entry) { return entry.Name == name; });
     return found == kControls.end() ? nullptr : &*found;
 }
 

@@ -27,141 +27,142 @@ inline constexpr std::string_view kTextEditorCaption = "Text Editor";
 inline constexpr std::string_view kPdfReaderCaption = "Adobe Rdr";
 
 struct MainWindowControls {
-    Label lblTitle{.caption = "VELMORANT"};
+    Label lblTitle{.Caption = "VELMORANT"};
 
     // Dates.
-    Label lblStartDate{.caption = "Start Date"};
-    ComboBox cboMonthStart{.items = MonthListItems()};
-    ComboBox cboDayStart{.items = DayListItems()};
+    Label lblStartDate{.Caption = "Start Date"};
+    ComboBox cboMonthStart{.Items = MonthListItems()};
+    ComboBox cboDayStart{.Items = DayListItems()};
     TextBox txtYearStart;
-    Label lblEndDate{.caption = "End Date"};
-    ComboBox cboMonthEnd{.items = MonthListItems()};
-    ComboBox cboDayEnd{.items = DayListItems()};
+    Label lblEndDate{.Caption = "End Date"};
+    ComboBox cboMonthEnd{.Items = MonthListItems()};
+    ComboBox cboDayEnd{.Items = DayListItems()};
     TextBox txtYearEnd;
-    TextBox txtDateCalc{.visible = false};  // callsign-search status line
+    TextBox txtDateCalc{.Visible = false};  // callsign-search status line
 
     // Column headings of the station block.
-    Label lbLatitude{.caption = "Latitude"};
-    Label lblLongitude{.caption = "Longitude"};
-    Label lblDegrees{.caption = "Degrees"};
-    Label lblDisplay{.caption = "Display"};
-    Label lbCallsign{.caption = "Callsign/Lookup"};
-    Label lblLocator{.caption = "Locator"};
-    Label lblAdd{.caption = "Add"};
-    Label lbLatDeg{.caption = "Deg"};
-    Label lblLatMin{.caption = "Min"};
-    Label lbLatSec{.caption = "Sec"};
-    Label lblLatDir{.caption = "Dir"};
-    Label lblLonDeg{.caption = "Deg"};
-    Label lbLonMin{.caption = "Min"};
-    Label lbLonSec{.caption = "Sec"};
-    Label lblLonDir{.caption = "Dir"};
-    Label lblAboveDeg{.caption = "Above"};
-    Label lblBelowDeg{.caption = "Below"};
+    Label lbLatitude{.Caption = "Latitude"};
+    Label lblLongitude{.Caption = "Longitude"};
+    Label lblDegrees{.Caption = "Degrees"};
+    Label lblDisplay{.Caption = "Display"};
+    Label lbCallsign{.Caption = "Callsign/Lookup"};
+    Label lblLocator{.Caption = "Locator"};
+    Label lblAdd{.Caption = "Add"};
+    Label lbLatDeg{.Caption = "Deg"};
+    Label lblLatMin{.Caption = "Min"};
+    Label lbLatSec{.Caption = "Sec"};
+    Label lblLatDir{.Caption = "Dir"};
+    Label lblLonDeg{.Caption = "Deg"};
+    Label lbLonMin{.Caption = "Min"};
+    Label lbLonSec{.Caption = "Sec"};
+    Label lblLonDir{.Caption = "Dir"};
+    Label lblAboveDeg{.Caption = "Above"};
+    Label lblBelowDeg{.Caption = "Below"};
 
     // Home station row.
-    CheckBox chkDisplayHome{.checked = true};
-    Label lblHome{.caption = "Home"};
+    CheckBox chkDisplayHome{.Checked = true};
+    Label lblHome{.Caption = "Home"};
     TextBox txtCallsignHome;
     Button cmdHomeLookup;
     TextBox txtLocatorHome;
     Button cmdLocatorHomeCalc;
     Button cmdAddHome;
-    TextBox txtLatDegHome{.text = "00"};
-    TextBox txtLatMinHome{.text = "00"};
-    TextBox txtLatSecHome{.text = "00"};
-    ComboBox cboLatDirHome{.items = {"N", "S"}};
-    TextBox txtLonDegHome{.text = "00"};
-    TextBox txtLonMinHome{.text = "00"};
-    TextBox txtLonSecHome{.text = "00"};
-    ComboBox cboLonDirHome{.items = {"E", "W"}};
-    TextBox txtAboveHome{.text = "-2"};
-    TextBox txtBelowHome{.text = "90"};
-    TextBox txtNotesHome{.visible = false};
+    TextBox txtLatDegHome{.Text = "00"};
+    TextBox txtLatMinHome{.Text = "00"};
+    TextBox txtLatSecHome{.Text = "00"};
+    ComboBox cboLatDirHome{.Items = {"N", "S"}};
+    TextBox txtLonDegHome{.Text = "00"};
+    TextBox txtLonMinHome{.Text = "00"};
+    TextBox txtLonSecHome{.Text = "00"};
+    ComboBox cboLonDirHome{.Items = {"E", "W"}};
+    TextBox txtAboveHome{.Text = "-2"};
+    TextBox txtBelowHome{.Text = "90"};
+    TextBox txtNotesHome{.Visible = false};
 
     // DX station row.
-    CheckBox chkDisplayDX{.checked = true};
-    Label lblDXSTN{.caption = "DX Stn"};
+    CheckBox chkDisplayDX{.Checked = true};
+    Label lblDXSTN{.Caption = "DX Stn"};
     TextBox txtCallsignDX;
     Button cmdDXLookup;
     TextBox txtLocatorDX;
     Button cmdLocatorDXCalc;
     Button cmdAddDX;
-    TextBox txtLatDegDX{.text = "00"};
-    TextBox txtLatMinDX{.text = "00"};
-    TextBox txtLatSecDX{.text = "00"};
-    ComboBox cboLatDirDX{.items = {"N", "S"}};
-    TextBox txtLonDegDX{.text = "000"};
-    TextBox txtLonMinDX{.text = "00"};
-    TextBox txtLonSecDX{.text = "00"};
-    ComboBox cboLonDirDX{.items = {"E", "W"}};
-    TextBox txtAboveDX{.text = "-2"};
-    TextBox txtBelowDX{.text = "90"};
-    TextBox txtNotesDX{.visible = false};
+    TextBox txtLatDegDX{.Text = "00"};
+    TextBox txtLatMinDX{.Text = "00"};
+    TextBox txtLatSecDX{.Text = "00"};
+    ComboBox cboLatDirDX{.Items = {"N", "S"}};
+    TextBox txtLonDegDX{.Text = "000"};
+    TextBox txtLonMinDX{.Text = "00"};
+    TextBox txtLonSecDX{.Text = "00"};
+    ComboBox cboLonDirDX{.Items = {"E", "W"}};
+    TextBox txtAboveDX{.Text = "-2"};
+    TextBox txtBelowDX{.Text = "90"};
+    TextBox txtNotesDX{.Visible = false};
 
     // Optional range of the Home station: the azimuth pair and the time pair share one place.
-    Label lblAzRange{.caption = std::string(kAzimuthRangeCaption), .visible = false};
-    TextBox txtAZMAX{.text = "360", .visible = false};
-    TextBox txtAZMIN{.text = "0", .visible = false};
-    TextBox txtGMTMIN{.text = "0000", .visible = false};
-    TextBox txtGMTMAX{.text = "2400", .visible = false};
+    Label lblAzRange{.Caption = std::string(kAzimuthRangeCaption), .Visible = false};
+    TextBox txtAZMAX{.Text = "360", .Visible = false};
+    TextBox txtAZMIN{.Text = "0", .Visible = false};
+    TextBox txtGMTMIN{.Text = "0000", .Visible = false};
+    TextBox txtGMTMAX{.Text = "2400", .Visible = false};
 
     // Object and mode.
-    Label lblObject{.caption = "Object"};
-    Label lblObjectRA{.caption = "Right Ascension", .visible = false};
-    Label lblObjectDeclination{.caption = "Declination", .visible = false};
-    Label lblOutput{.caption = "Operation"};
-    ComboBox cboCelestial{.items = CelestialListItems()};
-    TextBox txtEnterObject{.text = "(Enter Other Here)", .visible = false};
-    TextBox txtCelestialRAhours{.visible = false};
-    Label lblObjectHours{.caption = "Hours", .visible = false};
-    TextBox txtCelestialRAminutes{.visible = false};
-    Label lblObjectMin{.caption = "Minutes", .visible = false};
-    TextBox txtCelestialDec{.visible = false};
-    Label lblObjectDegrees{.caption = "Degrees", .visible = false};
-    ComboBox cboOperation{.items = {"Planning", "Real-Time"}};
+    Label lblObject{.Caption = "Object"};
+    Label lblObjectRA{.Caption = "Right Ascension", .Visible = false};
+    Label lblObjectDeclination{.Caption = "Declination", .Visible = false};
+    Label lblOutput{.Caption = "Operation"};
+    ComboBox cboCelestial{.Items = CelestialListItems()};
+    TextBox txtEnterObject{.Text = "(Enter Other Here)", .Visible = false};
+    TextBox txtCelestialRAhours{.Visible = false};
+    Label lblObjectHours{.Caption = "Hours", .Visible = false};
+    TextBox txtCelestialRAminutes{.Visible = false};
+    Label lblObjectMin{.Caption = "Minutes", .Visible = false};
+    TextBox txtCelestialDec{.Visible = false};
+    Label lblObjectDegrees{.Caption = "Degrees", .Visible = false};
+    ComboBox cboOperation{.Items = {"Planning", "Real-Time"}};
 
     // Options.
-    Label lbIncrement{.caption = "Increment"};
-    TextBox txtIncrementMinutes{.text = "15"};
-    Label lblIncrMinutes{.caption = "Minutes"};
-    Label lblEsc{.caption = "ESC"};
-    ComboBox cboEsc{.items = {"N", "Y"}};
-    Label lblRCVRNoise{.caption = "Rcvr noise temp deg K"};
+    Label lbIncrement{.Caption = "Increment"};
+    TextBox txtIncrementMinutes{.Text = "15"};
+    Label lblIncrMinutes{.Caption = "Minutes"};
+    Label lblEsc{.Caption = "ESC"};
+    ComboBox cboEsc{.Items = {"N", "Y"}};
+    Label lblRCVRNoise{.Caption = "Rcvr noise temp deg K"};
     TextBox txtNoise;
-    Label lblMaxDegradation{.caption = "Maximum dB Degradation"};
-    TextBox txtMaxDegradation{.text = "0"};
-    Label lblTimeDif{.caption = "Computer Clock  Hours minus UTC"};
-    TextBox txtTimeDif{.text = "0"};
+    Label lblMaxDegradation{.Caption = "Maximum dB Degradation"};
+    TextBox txtMaxDegradation{.Text = "0"};
+    Label lblTimeDif{.Caption = "Computer Clock  Hours minus UTC"};
+    TextBox txtTimeDif{.Text = "0"};
 
     // Output options; the editor path and the PDF-reader path share one place.
-    Label lblLines{.caption = "Lines per output page"};
-    TextBox txtOutputLines{.text = "22"};
-    Label lblRegion{.caption = "Region"};
-    ComboBox cboRegion{.items = {" 1", " 2", " 3"}};
-    Label lblUnits{.caption = "Units"};
-    ComboBox cboUnits{.items = {"km", "mi"}};
-    Label lbBand{.caption = "Band"};
-    ComboBox cboBand{
-        .items = {"50", "144", "220", "432", "1296"}, .selectedIndex = 0, .text = "50"};
-    Label lblTextEditor{.caption = std::string(kTextEditorCaption)};
-    TextBox txtTextEditor{.text = "%Systemroot%\\notepad.exe"};
-    TextBox txtAdobeReader{.text = "C:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRd32.exe",
-                           .visible = false};
+    Label lblLines{.Caption = "Lines per output page"};
+    TextBox txtOutputLines{.Text = "22"};
+    Label lblRegion{.Caption = "Region"};
+    ComboBox cboRegion{.Items = {" 1", " 2", " 3"}};
+    Label lblUnits{.Caption = "Units"};
+    ComboBox cboUnits{.Items = {"km", "mi"}};
+    Label lbBand{.Caption = "Band"};
+    ComboBox cboBand{.Items = {"50", "144", "220", "432", "1296", "2304", "3400", "5760", "10368"},
+                     .SelectedIndex = 0,
+                     .Text = "50"};
+    Label lblTextEditor{.Caption = std::string(kTextEditorCaption)};
+    TextBox txtTextEditor{.Text = "%Systemroot%\\notepad.exe"};
+    TextBox txtAdobeReader{.Text = "C:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRd32.exe",
+                           .Visible = false};
 
     // Commands; RUN and STOP share one place, and a visible STOP means a run is in progress.
-    Button cmdRUN{.caption = "RUN"};
-    Button cmdStop{.caption = "STOP", .visible = false};
-    Button cmdSET{.caption = "SET DEFAULTS"};
-    Button cmdRESTART{.caption = "RESTART"};
-    Button cmdHELP{.caption = "HELP"};
-    Button cmdEXIT{.caption = "EXIT"};
+    Button cmdRUN{.Caption = "RUN"};
+    Button cmdStop{.Caption = "STOP", .Visible = false};
+    Button cmdSET{.Caption = "SET DEFAULTS"};
+    Button cmdRESTART{.Caption = "RESTART"};
+    Button cmdHELP{.Caption = "HELP"};
+    Button cmdEXIT{.Caption = "EXIT"};
 
     // Never shown: their texts carry requests and answers between parts of the window.
-    TextBox txtSearch{.visible = false};
-    TextBox txtReplace{.visible = false};
-    TextBox txtDelete{.visible = false};
-    TextBox txtCancel{.visible = false};
+    TextBox txtSearch{.Visible = false};
+    TextBox txtReplace{.Visible = false};
+    TextBox txtDelete{.Visible = false};
+    TextBox txtCancel{.Visible = false};
 };
 
 using ControlMember = std::variant<TextBox MainWindowControls::*, ComboBox MainWindowControls::*,
@@ -174,12 +175,12 @@ using WindowKeyAction = void (MainWindowModel::*)(int& key);
 
 // A control, its name and its event handlers (null where it has none).
 struct ControlEntry {
-    std::string_view name;
-    ControlMember member;
-    WindowAction click = nullptr;   // a mouse click: buttons, clickable labels, the year boxes
-    WindowAction choose = nullptr;  // an item chosen from a list, a box checked or unchecked
-    WindowAction change = nullptr;  // the text of a box changed
-    WindowKeyAction key = nullptr;  // a key typed into a box, before the box inserts it
+    std::string_view Name;
+    ControlMember Member;
+    WindowAction Click = nullptr;   // a mouse click: buttons, clickable labels, the year boxes
+    WindowAction Choose = nullptr;  // an item chosen from a list, a box checked or unchecked
+    WindowAction Change = nullptr;  // the text of a box changed
+    WindowKeyAction Key = nullptr;  // a key typed into a box, before the box inserts it
 };
 
 // Every control of the window with its name and handlers, in the order of the window's rows.

@@ -24,10 +24,10 @@ std::optional<std::int16_t> NumberOf(std::string_view text) {
 
 // A list's chosen position + 1, or the number typed into it when no item is chosen.
 std::optional<std::int16_t> ChosenOrTyped(const ComboBox& box) {
-    if (box.selectedIndex >= 0) {
-        return static_cast<std::int16_t>(box.selectedIndex + 1);
+    if (box.SelectedIndex >= 0) {
+        return static_cast<std::int16_t>(box.SelectedIndex + 1);
     }
-    return NumberOf(box.text);
+    return NumberOf(box.Text);
 }
 
 }  // namespace
@@ -36,9 +36,9 @@ std::optional<std::int16_t> ChosenOrTyped(const ComboBox& box) {
 // plain integer and records the start date. Returns false, changing nothing, when the start
 // day or year cannot be represented.
 bool MainWindowModel::StartDateSteps() {
-    const int month = cboMonthStart.selectedIndex + 1;
+    const int month = cboMonthStart.SelectedIndex + 1;
     const std::optional<std::int16_t> typedDay = ChosenOrTyped(cboDayStart);
-    const std::optional<std::int16_t> year = NumberOf(txtYearStart.text);
+    const std::optional<std::int16_t> year = NumberOf(txtYearStart.Text);
     if (!typedDay || !year) {
         return false;
     }
@@ -53,11 +53,11 @@ bool MainWindowModel::StartDateSteps() {
 }
 
 void MainWindowModel::CopyStartToEnd(bool dayOnlyWhenChosen) {
-    SelectItem(cboMonthEnd, cboMonthStart.selectedIndex);
-    if (!dayOnlyWhenChosen || cboDayStart.selectedIndex >= 0) {
-        SelectItem(cboDayEnd, cboDayStart.selectedIndex);
+    SelectItem(cboMonthEnd, cboMonthStart.SelectedIndex);
+    if (!dayOnlyWhenChosen || cboDayStart.SelectedIndex >= 0) {
+        SelectItem(cboDayEnd, cboDayStart.SelectedIndex);
     }
-    PutText(txtYearEnd, txtYearStart.text);
+    PutText(txtYearEnd, txtYearStart.Text);
 }
 
 void MainWindowModel::cboMonthStart_Click() {
@@ -65,13 +65,13 @@ void MainWindowModel::cboMonthStart_Click() {
 }
 
 void MainWindowModel::cboDayStart_Click() {
-    const std::optional<std::int16_t> endYear = NumberOf(txtYearEnd.text);
+    const std::optional<std::int16_t> endYear = NumberOf(txtYearEnd.Text);
     if (!endYear || !StartDateSteps()) {
         return;
     }
     // The end day is not clamped here: the end-date check below does it.
-    const int endMonth = cboMonthEnd.selectedIndex + 1;
-    const int endDay = cboDayEnd.selectedIndex + 1;
+    const int endMonth = cboMonthEnd.SelectedIndex + 1;
+    const int endDay = cboDayEnd.SelectedIndex + 1;
     EndMonth = static_cast<std::int16_t>(endMonth);
     EndDay = static_cast<std::int16_t>(endDay);
     EndYear = *endYear;
@@ -88,24 +88,24 @@ void MainWindowModel::cboMonthEnd_Click() {
 
 void MainWindowModel::cboDayEnd_Click() {
     const std::optional<std::int16_t> month = ChosenOrTyped(cboMonthEnd);
-    const std::optional<std::int16_t> endYear = NumberOf(txtYearEnd.text);
-    const std::optional<std::int16_t> startYear = NumberOf(txtYearStart.text);
+    const std::optional<std::int16_t> endYear = NumberOf(txtYearEnd.Text);
+    const std::optional<std::int16_t> startYear = NumberOf(txtYearStart.Text);
     if (!month || !endYear || !startYear) {
         return;
     }
-    const int chosenDay = cboDayEnd.selectedIndex >= 0 ? cboDayEnd.selectedIndex + 1 : 1;
+    const int chosenDay = cboDayEnd.SelectedIndex >= 0 ? cboDayEnd.SelectedIndex + 1 : 1;
     const int day = ClampDayToMonth(*month, chosenDay, *endYear);
     SelectItem(cboDayEnd, day - 1);
     EndMonth = *month;
     EndDay = static_cast<std::int16_t>(day);
     EndYear = *endYear;
-    EndDate = DaysSince1970(*endYear, cboMonthEnd.selectedIndex + 1, day);
+    EndDate = DaysSince1970(*endYear, cboMonthEnd.SelectedIndex + 1, day);
     StartDate =
-        DaysSince1970(*startYear, cboMonthStart.selectedIndex + 1, cboDayStart.selectedIndex + 1);
+        DaysSince1970(*startYear, cboMonthStart.SelectedIndex + 1, cboDayStart.SelectedIndex + 1);
     // An end before the start is taken to mean the same day of the next year.
     if (StartDate > EndDate && *endYear < std::numeric_limits<std::int16_t>::max()) {
         EndYear = static_cast<std::int16_t>(*endYear + 1);
-        EndDate = DaysSince1970(EndYear, cboMonthEnd.selectedIndex + 1, day);
+        EndDate = DaysSince1970(EndYear, cboMonthEnd.SelectedIndex + 1, day);
         PutText(txtYearEnd, std::to_string(EndYear));
     }
 }
@@ -129,12 +129,12 @@ void MainWindowModel::SetDatesToToday() {
     // directly, and the start-date check then brings the date values in line.
     const LocalDateTime now = clock_.Now();
     const CalendarDate today{now.Year, now.Month, now.Day};
-    SelectItem(cboMonthStart, today.month - 1);
-    SelectItem(cboMonthEnd, today.month - 1);
-    SelectItem(cboDayStart, today.day - 1);
-    SelectItem(cboDayEnd, today.day - 1);
-    PutText(txtYearStart, std::to_string(today.year));
-    PutText(txtYearEnd, std::to_string(today.year));
+    SelectItem(cboMonthStart, today.Month - 1);
+    SelectItem(cboMonthEnd, today.Month - 1);
+    SelectItem(cboDayStart, today.Day - 1);
+    SelectItem(cboDayEnd, today.Day - 1);
+    PutText(txtYearStart, std::to_string(today.Year));
+    PutText(txtYearEnd, std::to_string(today.Year));
     cboDayStart_Click();
 }
 

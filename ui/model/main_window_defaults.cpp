@@ -18,7 +18,7 @@ void MainWindowModel::Form_Load() {
         return;
     }
     SetDatesToToday();
-    const bool home = chkDisplayHome.checked;
+    const bool home = chkDisplayHome.Checked;
     Show(lblAzRange, home);
     Show(txtAZMIN, home);
     Show(txtAZMAX, home);
@@ -26,8 +26,8 @@ void MainWindowModel::Form_Load() {
     Show(txtGMTMAX, false);
     showingTimeRange_ = false;
     SetCaption(lblAzRange, kAzimuthRangeCaption);
-    AzMin = ToSingle(LeadingNumber(txtAZMIN.text));
-    AzMax = ToSingle(LeadingNumber(txtAZMAX.text));
+    AzMin = ToSingle(LeadingNumber(txtAZMIN.Text));
+    AzMax = ToSingle(LeadingNumber(txtAZMAX.Text));
     defaults_.ReportDamage(damaged);
 }
 

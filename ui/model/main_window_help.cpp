@@ -23,7 +23,7 @@ void MainWindowModel::OpenHelpManual() {
         return;
     }
     // The reader path is passed as the operator typed it, blanks included.
-    const std::string reader = txtAdobeReader.text;
+    const std::string reader = txtAdobeReader.Text;
     if (Help.OpenWithProgram) {
         Help.OpenWithProgram(reader, kHelpManualFileName);
     }

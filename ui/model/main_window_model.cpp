@@ -19,7 +19,7 @@ MutableControl Lookup(MainWindowControls& controls, std::string_view name) {
         return std::monostate{};
     }
     return std::visit([&](auto pointer) -> MutableControl { return &(controls.*pointer); },
-                      entry->member);
+                      entry->Member);
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ WindowContext MainWindowModel::Context() {
         Hooks,
         [this] { RequestEnd(); },
         [this] { return endRequested_; },
-        [this](const void* control) { RunHandler(control, &ControlEntry::choose); },
+        [this](const void* control) { RunHandler(control, &ControlEntry::Choose); },
         [this] { return Inputs(); },
         [this] { cmdStop_Click(); }};
 }
@@ -56,7 +56,7 @@ ControlView MainWindowModel::FindControl(std::string_view name) const {
     }
     const MainWindowControls& controls = *this;
     return std::visit([&](auto pointer) -> ControlView { return &(controls.*pointer); },
-                      entry->member);
+                      entry->Member);
 }
 
 void MainWindowModel::RequestEnd() {
@@ -76,15 +76,15 @@ void MainWindowModel::RunHandler(const void* control, WindowAction ControlEntry:
 }
 
 void MainWindowModel::RunChangeHandler(const TextBox& box) {
-    RunHandler(&box, &ControlEntry::change);
+    RunHandler(&box, &ControlEntry::Change);
 }
 
 void MainWindowModel::RunClickHandler(const ComboBox& box) {
-    RunHandler(&box, &ControlEntry::choose);
+    RunHandler(&box, &ControlEntry::Choose);
 }
 
 void MainWindowModel::RunCheckHandler(const CheckBox& box) {
-    RunHandler(&box, &ControlEntry::choose);
+    RunHandler(&box, &ControlEntry::Choose);
 }
 
 // --- Operator actions ---
@@ -95,8 +95,8 @@ ActionResult MainWindowModel::TypeText(std::string_view control, std::string_vie
         // The operator's edit always reaches the handler, even when it leaves the text as it
         // was (the handlers only correct the text, so running them again changes nothing).
         TextBox& target = **box;
-        if (target.text != text) {
-            target.text = text;
+        if (target.Text != text) {
+            target.Text = text;
             Changed(&target);
         }
         RunChangeHandler(target);
@@ -104,9 +104,9 @@ ActionResult MainWindowModel::TypeText(std::string_view control, std::string_vie
     }
     if (ComboBox* const* box = std::get_if<ComboBox*>(&found)) {
         ComboBox& target = **box;
-        if (target.text != text || target.selectedIndex != -1) {
-            target.text = text;
-            target.selectedIndex = -1;
+        if (target.Text != text || target.SelectedIndex != -1) {
+            target.Text = text;
+            target.SelectedIndex = -1;
             Changed(&target);
         }
         return ActionResult::Done();
@@ -124,7 +124,7 @@ ActionResult MainWindowModel::ChooseItem(std::string_view control, int index) {
         return ActionResult::Refused(Quote(control) + " is not a list.");
     }
     ComboBox& target = **box;
-    if (index < 0 || index >= static_cast<int>(target.items.size())) {
+    if (index < 0 || index >= static_cast<int>(target.Items.size())) {
         return ActionResult::Refused(Quote(control) + " has no item " + std::to_string(index) +
                                      ".");
     }
@@ -140,7 +140,7 @@ ActionResult MainWindowModel::SetChecked(std::string_view control, bool checked)
         return ActionResult::Refused(Quote(control) + " is not a check box.");
     }
     CheckBox& target = **box;
-    if (target.checked != checked) {
+    if (target.Checked != checked) {
         SetCheck(target, checked);
         RunCheckHandler(target);
     }
@@ -149,19 +149,19 @@ ActionResult MainWindowModel::SetChecked(std::string_view control, bool checked)
 
 ActionResult MainWindowModel::Click(std::string_view control) {
     const ControlEntry* entry = FindControlEntry(control);
-    if (entry == nullptr || entry->click == nullptr) {
+    if (entry == nullptr || entry->Click == nullptr) {
         return ActionResult::Refused(Quote(control) + " has no click action here.");
     }
-    (this->*(entry->click))();
+    (this->*(entry->Click))();
     return ActionResult::Done();
 }
 
 ActionResult MainWindowModel::KeyPress(std::string_view control, int& key) {
     const ControlEntry* entry = FindControlEntry(control);
-    if (entry == nullptr || entry->key == nullptr) {
+    if (entry == nullptr || entry->Key == nullptr) {
         return ActionResult::Refused(Quote(control) + " has no key handler.");
     }
-    (this->*(entry->key))(key);
+    (this->*(entry->Key))(key);
     return ActionResult::Done();
 }
 
@@ -171,7 +171,7 @@ ActionResult MainWindowModel::ApplySetting(std::string_view control, std::string
         return ActionResult::Refused("There is no control named " + Quote(control) + ".");
     }
     if (const auto* box = std::get_if<const ComboBox*>(&view)) {
-        const std::vector<std::string>& items = (*box)->items;
+        const std::vector<std::string>& items = (*box)->Items;
         for (std::size_t i = 0; i < items.size(); ++i) {
             if (items[i] == text) {
                 return ChooseItem(control, static_cast<int>(i));
@@ -193,35 +193,35 @@ ActionResult MainWindowModel::ApplySetting(std::string_view control, std::string
 
 WindowInputs MainWindowModel::Inputs() const {
     WindowInputs in;
-    in.OperationIndex = cboOperation.selectedIndex;
-    in.MonthStartIndex = cboMonthStart.selectedIndex;
-    in.DayStartIndex = cboDayStart.selectedIndex;
-    in.YearStart = txtYearStart.text;
-    in.MonthEndIndex = cboMonthEnd.selectedIndex;
-    in.DayEndIndex = cboDayEnd.selectedIndex;
-    in.YearEnd = txtYearEnd.text;
+    in.OperationIndex = cboOperation.SelectedIndex;
+    in.MonthStartIndex = cboMonthStart.SelectedIndex;
+    in.DayStartIndex = cboDayStart.SelectedIndex;
+    in.YearStart = txtYearStart.Text;
+    in.MonthEndIndex = cboMonthEnd.SelectedIndex;
+    in.DayEndIndex = cboDayEnd.SelectedIndex;
+    in.YearEnd = txtYearEnd.Text;
     in.Home = InputsOf(*this, kHomeRow);
     in.DX = InputsOf(*this, kDXRow);
-    in.UnitsIndex = cboUnits.selectedIndex;
-    in.CelestialIndex = cboCelestial.selectedIndex;
-    in.CelestialText = cboCelestial.text;
-    in.EnterObject = txtEnterObject.text;
-    in.CelestialRAhours = txtCelestialRAhours.text;
-    in.CelestialRAminutes = txtCelestialRAminutes.text;
-    in.CelestialDec = txtCelestialDec.text;
-    in.Noise = txtNoise.text;
-    in.IncrementMinutes = txtIncrementMinutes.text;
-    in.OutputLines = txtOutputLines.text;
-    in.Band = cboBand.text;
-    in.Region = cboRegion.text;
-    in.TimeDif = txtTimeDif.text;
-    in.TextEditor = txtTextEditor.text;
-    in.AdobeReader = txtAdobeReader.text;
-    in.AzMin = txtAZMIN.text;
-    in.AzMax = txtAZMAX.text;
-    in.GmtMin = txtGMTMIN.text;
-    in.GmtMax = txtGMTMAX.text;
-    in.MaxDegradation = txtMaxDegradation.text;
+    in.UnitsIndex = cboUnits.SelectedIndex;
+    in.CelestialIndex = cboCelestial.SelectedIndex;
+    in.CelestialText = cboCelestial.Text;
+    in.EnterObject = txtEnterObject.Text;
+    in.CelestialRAhours = txtCelestialRAhours.Text;
+    in.CelestialRAminutes = txtCelestialRAminutes.Text;
+    in.CelestialDec = txtCelestialDec.Text;
+    in.Noise = txtNoise.Text;
+    in.IncrementMinutes = txtIncrementMinutes.Text;
+    in.OutputLines = txtOutputLines.Text;
+    in.Band = cboBand.Text;
+    in.Region = cboRegion.Text;
+    in.TimeDif = txtTimeDif.Text;
+    in.TextEditor = txtTextEditor.Text;
+    in.AdobeReader = txtAdobeReader.Text;
+    in.AzMin = txtAZMIN.Text;
+    in.AzMax = txtAZMAX.Text;
+    in.GmtMin = txtGMTMIN.Text;
+    in.GmtMax = txtGMTMAX.Text;
+    in.MaxDegradation = txtMaxDegradation.Text;
     return in;
 }
 

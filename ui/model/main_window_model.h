@@ -36,8 +36,8 @@ namespace velmorant {
 
 // The outcome of an action the caller may get wrong (an unknown control, a bad value).
 struct ActionResult {
-    bool ok = true;
-    std::string error;  // what to tell the operator when ok is false
+    bool Ok = true;
+    std::string Error;  // what to tell the operator when ok is false
 
     static ActionResult Done() { return {}; }
     static ActionResult Refused(std::string why) { return {false, std::move(why)}; }
@@ -82,7 +82,7 @@ class MainWindowModel : public MainWindowControls {
     // True once the window has asked for the program to end (also told through the hook).
     bool EndRequested() const { return endRequested_; }
     // A visible STOP button means a run is in progress.
-    bool RunInProgress() const { return cmdStop.visible; }
+    bool RunInProgress() const { return cmdStop.Visible; }
 
     // The control with this exact name.
     ControlView FindControl(std::string_view name) const;

@@ -13,20 +13,20 @@ void MainWindowModel::cboCelestial_Click() {
     Show(txtEnterObject, false);
     // The item's text decides, compared exactly; nothing chosen reads as an empty text.
     const std::string chosen =
-        cboCelestial.selectedIndex >= 0
-            ? cboCelestial.items[static_cast<std::size_t>(cboCelestial.selectedIndex)]
+        cboCelestial.SelectedIndex >= 0
+            ? cboCelestial.Items[static_cast<std::size_t>(cboCelestial.SelectedIndex)]
             : std::string();
     const ObjectPreset* preset = FindObjectPreset(chosen);
-    if (preset != nullptr && preset->kind == ObjectKind::Computed) {
+    if (preset != nullptr && preset->Kind == ObjectKind::Computed) {
         // The boxes keep their texts for when a fixed object is chosen again.
         ShowObjectCoordinates(*this, writer_, false);
     } else {
         ShowObjectCoordinates(*this, writer_, true);
-        if (preset != nullptr && preset->kind == ObjectKind::Fixed) {
-            PutText(txtCelestialRAhours, preset->raHours);
-            PutText(txtCelestialRAminutes, preset->raMinutes);
-            PutText(txtCelestialDec, preset->declination);
-        } else if (preset != nullptr && preset->kind == ObjectKind::Custom) {
+        if (preset != nullptr && preset->Kind == ObjectKind::Fixed) {
+            PutText(txtCelestialRAhours, preset->RaHours);
+            PutText(txtCelestialRAminutes, preset->RaMinutes);
+            PutText(txtCelestialDec, preset->Declination);
+        } else if (preset != nullptr && preset->Kind == ObjectKind::Custom) {
             PutText(txtCelestialRAhours, "");
             PutText(txtCelestialRAminutes, "");
             PutText(txtCelestialDec, "");

@@ -9,7 +9,7 @@ void MainWindowModel::cmdRUN_Click() {
     SetCaption(cmdRUN, "RUNNING");
     // The end date is brought into line with the start date before anything is read.
     cboDayEnd_Click();
-    RealTimeMode = cboOperation.text == "Real-Time";
+    RealTimeMode = cboOperation.Text == "Real-Time";
     if (RealTimeMode) {
         realTime_.Pass();
         return;

@@ -26,22 +26,22 @@ void MainWindowModel::cmdAddDX_Click() {
 
 // The keys are the workflow's only while the ESC automation is switched on.
 void MainWindowModel::txtCallsignHome_KeyPress(int& key) {
-    if (cboEsc.text == "Y") {
+    if (cboEsc.Text == "Y") {
         stations_.CallsignKey(kHomeRow, key);
     }
 }
 void MainWindowModel::txtCallsignDX_KeyPress(int& key) {
-    if (cboEsc.text == "Y") {
+    if (cboEsc.Text == "Y") {
         stations_.CallsignKey(kDXRow, key);
     }
 }
 void MainWindowModel::txtLocatorHome_KeyPress(int& key) {
-    if (cboEsc.text == "Y") {
+    if (cboEsc.Text == "Y") {
         stations_.LocatorKey(kHomeRow, key);
     }
 }
 void MainWindowModel::txtLocatorDX_KeyPress(int& key) {
-    if (cboEsc.text == "Y") {
+    if (cboEsc.Text == "Y") {
         stations_.LocatorKey(kDXRow, key);
     }
 }

@@ -26,7 +26,7 @@ std::span<const ObjectPreset> ObjectPresets() {
 
 const ObjectPreset* FindObjectPreset(std::string_view name) {
     for (const ObjectPreset& preset : kPresets) {
-        if (preset.name == name) {
+        if (preset.Name == name) {
             return &preset;
         }
     }

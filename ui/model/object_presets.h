@@ -14,12 +14,12 @@ enum class ObjectKind {
 };
 
 struct ObjectPreset {
-    std::string_view name;  // the list item's text
-    ObjectKind kind;
+    std::string_view Name;  // the list item's text
+    ObjectKind Kind;
     // The texts put into the boxes, as the operator would type them (fixed objects only).
-    std::string_view raHours;
-    std::string_view raMinutes;
-    std::string_view declination;
+    std::string_view RaHours;
+    std::string_view RaMinutes;
+    std::string_view Declination;
 };
 
 inline constexpr std::string_view kCustomObjectItem = "(Other)";

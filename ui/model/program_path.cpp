@@ -16,8 +16,8 @@ bool IsNameChar(char c) {
 
 // One reference found at the start of a text: how many characters it covers and its name.
 struct Reference {
-    std::size_t length = 0;  // 0: no reference starts here
-    std::string_view name;
+    std::size_t Length = 0;  // 0: no reference starts here
+    std::string_view Name;
 };
 
 Reference PercentReference(std::string_view text) {
@@ -61,12 +61,12 @@ std::string ExpandEnvironment(std::string_view path, const EnvironmentLookup& lo
             reference = DollarReference(path.substr(at));
         }
         std::optional<std::string> value;
-        if (reference.length > 0 && lookup) {
-            value = lookup(reference.name);
+        if (reference.Length > 0 && lookup) {
+            value = lookup(reference.Name);
         }
         if (value) {
             expanded += *value;
-            at += reference.length;
+            at += reference.Length;
         } else {
             // An unknown %A% keeps its closing "%" free to open the next reference, as the
             // Windows shell reads "%A%B%"; the other characters are copied one by one.

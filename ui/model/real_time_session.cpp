@@ -5,8 +5,7 @@
 #include "run/realtime/real_time_frame.h"
 #include "run/realtime/real_time_map.h"
 #include "run/realtime/real_time_pass.h"
-#include "run/run_parameters.h"
-#include "run/sky_temperature_file.h"
+#include "run/realtime/real_time_setup.h"
 
 namespace velmorant {
 
@@ -14,14 +13,15 @@ void RealTimeSession::Pass() {
     MainWindowControls& w = window_.Controls;
     WindowWriter& writer = window_.Writer;
     // A real-time display never restricts by azimuth or time.
-    writer.PutText(w.txtGMTMIN, "0000");
-    writer.PutText(w.txtGMTMAX, "2400");
-    writer.PutText(w.txtAZMIN, "0");
-    writer.PutText(w.txtAZMAX, "360");
+    writer.PutText(w.txtGMTMIN, kOpenGmtMin);
+    writer.PutText(w.txtGMTMAX, kOpenGmtMax);
+    writer.PutText(w.txtAZMIN, kOpenAzMin);
+    writer.PutText(w.txtAZMAX, kOpenAzMax);
+    const bool starting = state_.Fresh;
     if (state_.Fresh) {
         lastMapUpdateMinute_ = -1;
         if (display_.Open) {
-            display_.Open(w.cboCelestial.text);
+            display_.Open(w.cboCelestial.Text);
         }
     }
     writer.Show(w.cmdRUN, false);
@@ -32,25 +32,14 @@ void RealTimeSession::Pass() {
         window_.Stop();
         window_.Messages.ShowMessage(message.Text, message.Title);
     };
-    auto gathered = GatherRunParameters(window_.Inputs());
-    if (const auto* message = std::get_if<RunMessage>(&gathered)) {
+    const auto prepared = PrepareRealTime(window_.Inputs(), run_.Folder);
+    if (const auto* message = std::get_if<RunMessage>(&prepared)) {
         refuse(*message);
         return;
     }
-    const RunParameters& params = std::get<RunParameters>(gathered);
-    if (!params.Object) {
-        refuse(RunMessage{"Input Required",
-                          "Please select a Celestial Object for Tracking from the Object list."});
-        return;
-    }
-    auto table = LoadSkyTemperatures(run_.Folder / kSkyTemperatureFileName);
-    if (const auto* message = std::get_if<RunMessage>(&table)) {
-        refuse(*message);
-        return;
-    }
-
-    const RealTimePassResult pass =
-        RealTimePass(params, std::get<SkyTemperatureTable>(table), clock_.Now());
+    const RunParameters& params = std::get<RealTimeSetUp>(prepared).Params;
+    const RealTimePassResult pass = RealTimePass(params, std::get<RealTimeSetUp>(prepared).Table,
+                                                 clock_.Now(), clock_.UtcOffsetMinutes());
     if (display_.ShowPass) {
         display_.ShowPass(pass.Frame);
     }
@@ -71,7 +60,13 @@ void RealTimeSession::Pass() {
     if (display_.Rotator != nullptr && display_.RotatorChoice != nullptr) {
         rotator_.Pass(*display_.RotatorChoice, pass, *display_.Rotator);
     }
-    writer.Show(w.txtDateCalc, false);
+    // The status line tells of a clock offset that disagrees with the computer's when the
+    // display starts, and keeps saying so while it runs.
+    if (starting && !pass.Frame.ClockCheck.empty()) {
+        writer.PutText(w.txtDateCalc, pass.Frame.ClockCheck);
+    }
+    writer.Show(w.txtDateCalc,
+                !pass.Frame.ClockCheck.empty() && w.txtDateCalc.Text == pass.Frame.ClockCheck);
 }
 
 void RealTimeSession::Stop() {

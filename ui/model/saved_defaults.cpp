@@ -28,20 +28,20 @@ class Loader {
     explicit Loader(const WindowContext& window) : window_(window) {}
 
     void Text(TextMember box, const std::optional<std::string>& value) const {
-        window_.Writer.PutText(window_.Controls.*box, value ? *value : (Initial().*box).text);
+        window_.Writer.PutText(window_.Controls.*box, value ? *value : (Initial().*box).Text);
     }
     void ComboText(ComboMember box, const std::optional<std::string>& value) const {
-        window_.Writer.PutComboText(window_.Controls.*box, value ? *value : (Initial().*box).text);
+        window_.Writer.PutComboText(window_.Controls.*box, value ? *value : (Initial().*box).Text);
     }
     void Selection(ComboMember box, const std::optional<int>& index) const {
         window_.Writer.SelectItem(window_.Controls.*box,
-                                  index ? *index : (Initial().*box).selectedIndex);
+                                  index ? *index : (Initial().*box).SelectedIndex);
     }
     // The display boxes run their handler when loading changes their state.
     void Check(CheckMember box, const std::optional<int>& flag) const {
-        const bool checked = flag ? *flag == 1 : (Initial().*box).checked;
+        const bool checked = flag ? *flag == 1 : (Initial().*box).Checked;
         CheckBox& target = window_.Controls.*box;
-        if (target.checked != checked) {
+        if (target.Checked != checked) {
             window_.Writer.SetCheck(target, checked);
             window_.Choose(&target);
         }
@@ -125,8 +125,8 @@ bool SavedDefaults::Load(LoadKind kind, std::vector<int>& damagedLines) {
         return false;
     }
     const ParsedDefaults parsed = ParseDefaults(*text);
-    LoadRecord(parsed.record, kind);
-    damagedLines = parsed.damagedLines;
+    LoadRecord(parsed.Record, kind);
+    damagedLines = parsed.DamagedLines;
     return true;
 }
 
@@ -134,7 +134,7 @@ void SavedDefaults::LoadObject(const DefaultsRecord& record, LoadKind kind) {
     MainWindowControls& w = window_.Controls;
     WindowWriter& writer = window_.Writer;
     const Loader load(window_);
-    const int index = record.CelestialIndex.value_or(Initial().cboCelestial.selectedIndex);
+    const int index = record.CelestialIndex.value_or(Initial().cboCelestial.SelectedIndex);
     // A name the file cannot supply counts as no saved name.
     const std::string name = record.ObjectName.value_or("");
     savedObjectName_ = name;
@@ -153,7 +153,7 @@ void SavedDefaults::LoadObject(const DefaultsRecord& record, LoadKind kind) {
         // A fixed or custom object: restored without its handler, so the saved coordinates
         // are not replaced by the presets.
         writer.SelectItem(w.cboCelestial, index);
-        writer.Show(w.txtEnterObject, w.cboCelestial.text == kCustomObjectItem);
+        writer.Show(w.txtEnterObject, w.cboCelestial.Text == kCustomObjectItem);
         if (name.empty()) {
             savedObjectName_ = kEnterNamePrompt;
             if (kind == LoadKind::Restart) {
@@ -209,33 +209,33 @@ DefaultsRecord SavedDefaults::Collect() const {
     DefaultsRecord r;
     r.Home = DefaultsOf(w, kHomeRow);
     r.DX = DefaultsOf(w, kDXRow);
-    r.CelestialIndex = w.cboCelestial.selectedIndex;
-    r.ObjectName = w.txtEnterObject.text;
-    r.RAhours = w.txtCelestialRAhours.text;
-    r.RAminutes = w.txtCelestialRAminutes.text;
-    r.Declination = w.txtCelestialDec.text;
-    r.OperationIndex = w.cboOperation.selectedIndex;
-    r.IncrementMinutes = w.txtIncrementMinutes.text;
-    r.EscFlag = w.cboEsc.text == "N" ? 1 : 2;
+    r.CelestialIndex = w.cboCelestial.SelectedIndex;
+    r.ObjectName = w.txtEnterObject.Text;
+    r.RAhours = w.txtCelestialRAhours.Text;
+    r.RAminutes = w.txtCelestialRAminutes.Text;
+    r.Declination = w.txtCelestialDec.Text;
+    r.OperationIndex = w.cboOperation.SelectedIndex;
+    r.IncrementMinutes = w.txtIncrementMinutes.Text;
+    r.EscFlag = w.cboEsc.Text == "N" ? 1 : 2;
     // A lines-per-page text that is no 16-bit number is saved as 0 (no paging).
-    r.OutputLines = ToInteger16(LeadingNumber(w.txtOutputLines.text)).value_or(0);
-    r.Band = w.cboBand.text;
-    r.Region = w.cboRegion.text;
-    r.TimeDif = ToSingle(LeadingNumber(w.txtTimeDif.text));
-    r.TextEditor = w.txtTextEditor.text;
-    r.Noise = LeadingNumber(w.txtNoise.text);
-    r.UnitsIndex = w.cboUnits.selectedIndex;
-    r.AdobeReader = w.txtAdobeReader.text;
-    r.AzMin = ToSingle(LeadingNumber(w.txtAZMIN.text));
-    r.AzMax = ToSingle(LeadingNumber(w.txtAZMAX.text));
-    r.GmtMin = w.txtGMTMIN.text;
-    r.GmtMax = w.txtGMTMAX.text;
+    r.OutputLines = ToInteger16(LeadingNumber(w.txtOutputLines.Text)).value_or(0);
+    r.Band = w.cboBand.Text;
+    r.Region = w.cboRegion.Text;
+    r.TimeDif = ToSingle(LeadingNumber(w.txtTimeDif.Text));
+    r.TextEditor = w.txtTextEditor.Text;
+    r.Noise = LeadingNumber(w.txtNoise.Text);
+    r.UnitsIndex = w.cboUnits.SelectedIndex;
+    r.AdobeReader = w.txtAdobeReader.Text;
+    r.AzMin = ToSingle(LeadingNumber(w.txtAZMIN.Text));
+    r.AzMax = ToSingle(LeadingNumber(w.txtAZMAX.Text));
+    r.GmtMin = w.txtGMTMIN.Text;
+    r.GmtMax = w.txtGMTMAX.Text;
     return r;
 }
 
 void SavedDefaults::Save() {
     const DefaultsRecord record = Collect();
-    savedObjectName_ = window_.Controls.txtEnterObject.text;
+    savedObjectName_ = window_.Controls.txtEnterObject.Text;
     if (!storage_.Exists()) {
         ShowMissingFileAndEnd(window_);
         return;

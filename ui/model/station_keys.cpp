@@ -58,7 +58,7 @@ void StationWorkflow::CallsignKey(const StationRow& row, int& key) {
             writer.PutText(callsign, "");
         }
         // A full box takes nothing more, ESC included: the lookup is then up to the button.
-        if (CharacterCount(callsign.text) == kCallsignLimit) {
+        if (CharacterCount(callsign.Text) == kCallsignLimit) {
             key = kDiscarded;
         }
         // Letters and digits go to the end of the text, wherever the caret is; a blank or a
@@ -67,7 +67,7 @@ void StationWorkflow::CallsignKey(const StationRow& row, int& key) {
             if (key > '`') {
                 key -= 32;  // capitals
             }
-            writer.PutText(callsign, WithCharacter(callsign.text, key));
+            writer.PutText(callsign, WithCharacter(callsign.Text, key));
             key = kAlreadyAppended;
         }
         if (key == kEscape) {
@@ -89,20 +89,20 @@ void StationWorkflow::LocatorKey(const StationRow& row, int& key) {
     if (key == kEscape) {
         CalculateLocator(row);
     }
-    if (CharacterCount(locator.text) == kLocatorLimit) {
+    if (CharacterCount(locator.Text) == kLocatorLimit) {
         key = kDiscarded;
     }
     if (key > '-') {
         if (key > '9') {
             // Field and square in capitals, the subsquare in lower case: JN58td.
-            const bool subsquare = CharacterCount(locator.text) >= kLocatorSquareLength;
+            const bool subsquare = CharacterCount(locator.Text) >= kLocatorSquareLength;
             if (!subsquare && key > '`') {
                 key -= 32;
             } else if (subsquare && key < 'a') {
                 key += 32;
             }
         }
-        writer.PutText(locator, WithCharacter(locator.text, key));
+        writer.PutText(locator, WithCharacter(locator.Text, key));
         key = kAlreadyAppended;
     }
 }

@@ -65,11 +65,11 @@ StationTexts StationWorkflow::RowShowing(const std::string& callsign,
     // The search emptied the returned locator and notes: take them from the station row that
     // shows this callsign (the Home box compared right-trimmed, the DX box as it is).
     const MainWindowControls& w = window_.Controls;
-    if (RightTrimmed(w.txtCallsignHome.text) == callsign) {
-        return {callsign, w.txtLocatorHome.text, NotesOrDefault(w.txtNotesHome.text)};
+    if (RightTrimmed(w.txtCallsignHome.Text) == callsign) {
+        return {callsign, w.txtLocatorHome.Text, NotesOrDefault(w.txtNotesHome.Text)};
     }
-    if (w.txtCallsignDX.text == callsign) {
-        return {callsign, w.txtLocatorDX.text, NotesOrDefault(w.txtNotesDX.text)};
+    if (w.txtCallsignDX.Text == callsign) {
+        return {callsign, w.txtLocatorDX.Text, NotesOrDefault(w.txtNotesDX.Text)};
     }
     return searched;
 }
@@ -77,7 +77,7 @@ StationTexts StationWorkflow::RowShowing(const std::string& callsign,
 void StationWorkflow::Add(const StationRow& row) {
     WindowWriter& writer = window_.Writer;
     writer.Show(Box(row.Notes), true);
-    StationTexts station{Box(row.Callsign).text, Box(row.Locator).text, Box(row.Notes).text};
+    StationTexts station{Box(row.Callsign).Text, Box(row.Locator).Text, Box(row.Notes).Text};
     UpdateStationList(station);
     if (window_.EndRequested()) {
         return;

@@ -44,38 +44,38 @@ const StationRow kDXRow{
 
 StationInputs InputsOf(const MainWindowControls& window, const StationRow& row) {
     StationInputs station;
-    station.DisplayChecked = (window.*row.Display).checked;
-    station.Callsign = (window.*row.Callsign).text;
-    station.Locator = (window.*row.Locator).text;
-    station.Notes = (window.*row.Notes).text;
-    station.LatDeg = (window.*row.LatDeg).text;
-    station.LatMin = (window.*row.LatMin).text;
-    station.LatSec = (window.*row.LatSec).text;
-    station.LatDir = (window.*row.LatDir).text;
-    station.LonDeg = (window.*row.LonDeg).text;
-    station.LonMin = (window.*row.LonMin).text;
-    station.LonSec = (window.*row.LonSec).text;
-    station.LonDir = (window.*row.LonDir).text;
-    station.Above = (window.*row.Above).text;
-    station.Below = (window.*row.Below).text;
+    station.DisplayChecked = (window.*row.Display).Checked;
+    station.Callsign = (window.*row.Callsign).Text;
+    station.Locator = (window.*row.Locator).Text;
+    station.Notes = (window.*row.Notes).Text;
+    station.LatDeg = (window.*row.LatDeg).Text;
+    station.LatMin = (window.*row.LatMin).Text;
+    station.LatSec = (window.*row.LatSec).Text;
+    station.LatDir = (window.*row.LatDir).Text;
+    station.LonDeg = (window.*row.LonDeg).Text;
+    station.LonMin = (window.*row.LonMin).Text;
+    station.LonSec = (window.*row.LonSec).Text;
+    station.LonDir = (window.*row.LonDir).Text;
+    station.Above = (window.*row.Above).Text;
+    station.Below = (window.*row.Below).Text;
     return station;
 }
 
 StationDefaults DefaultsOf(const MainWindowControls& window, const StationRow& row) {
     StationDefaults station;
-    station.Display = (window.*row.Display).checked ? 1 : 0;
-    station.Callsign = (window.*row.Callsign).text;
-    station.Locator = (window.*row.Locator).text;
-    station.LatDeg = (window.*row.LatDeg).text;
-    station.LatMin = (window.*row.LatMin).text;
-    station.LatSec = (window.*row.LatSec).text;
-    station.LatDir = (window.*row.LatDir).text;
-    station.LonDeg = (window.*row.LonDeg).text;
-    station.LonMin = (window.*row.LonMin).text;
-    station.LonSec = (window.*row.LonSec).text;
-    station.LonDir = (window.*row.LonDir).text;
-    station.Above = (window.*row.Above).text;
-    station.Below = (window.*row.Below).text;
+    station.Display = (window.*row.Display).Checked ? 1 : 0;
+    station.Callsign = (window.*row.Callsign).Text;
+    station.Locator = (window.*row.Locator).Text;
+    station.LatDeg = (window.*row.LatDeg).Text;
+    station.LatMin = (window.*row.LatMin).Text;
+    station.LatSec = (window.*row.LatSec).Text;
+    station.LatDir = (window.*row.LatDir).Text;
+    station.LonDeg = (window.*row.LonDeg).Text;
+    station.LonMin = (window.*row.LonMin).Text;
+    station.LonSec = (window.*row.LonSec).Text;
+    station.LonDir = (window.*row.LonDir).Text;
+    station.Above = (window.*row.Above).Text;
+    station.Below = (window.*row.Below).Text;
     return station;
 }
 

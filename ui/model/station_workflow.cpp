@@ -36,7 +36,7 @@ std::string WholeNumberText(float value) {
 }  // namespace
 
 bool StationWorkflow::StatusShowsFind() const {
-    return statusWritten_ && window_.Controls.txtDateCalc.text == *statusWritten_;
+    return statusWritten_ && window_.Controls.txtDateCalc.Text == *statusWritten_;
 }
 
 bool StationWorkflow::ListMissing() {
@@ -59,9 +59,9 @@ std::optional<SearchOutcome> StationWorkflow::Search(StationRecord& record, bool
     MainWindowControls& w = window_.Controls;
     WindowWriter& writer = window_.Writer;
     BrowseRequest request = BrowseRequest::None;
-    if (browse && w.txtSearch.text == "[[[[[") {
+    if (browse && w.txtSearch.Text == "[[[[[") {
         request = BrowseRequest::Previous;
-    } else if (browse && w.txtSearch.text == "]]]]]") {
+    } else if (browse && w.txtSearch.Text == "]]]]]") {
         request = BrowseRequest::Next;
     }
     const SearchResult result = SearchCallsign(*text, record.Callsign, request);
@@ -103,7 +103,7 @@ void StationWorkflow::Lookup(const StationRow& row) {
         window_.Hooks.ClearRealTimeMap();
     }
     WindowWriter& writer = window_.Writer;
-    const std::string callsign = LookupUpperCase(RightTrimmed(Box(row.Callsign).text));
+    const std::string callsign = LookupUpperCase(RightTrimmed(Box(row.Callsign).Text));
     writer.PutText(Box(row.Callsign), callsign);
     writer.Show(Box(row.Notes), false);
 
@@ -134,15 +134,15 @@ void StationWorkflow::Lookup(const StationRow& row) {
 void StationWorkflow::CalculateLocator(const StationRow& row) {
     // A pole text is not a locator: the calculation starts from the coordinates then.
     LocatorFields fields;
-    fields.Locator = Box(row.Locator).text;
-    fields.LatDeg = static_cast<float>(LeadingNumber(Box(row.LatDeg).text));
-    fields.LatMin = static_cast<float>(LeadingNumber(Box(row.LatMin).text));
-    fields.LatSec = static_cast<float>(LeadingNumber(Box(row.LatSec).text));
-    fields.LatDir = Box(row.LatDir).text;
-    fields.LonDeg = static_cast<float>(LeadingNumber(Box(row.LonDeg).text));
-    fields.LonMin = static_cast<float>(LeadingNumber(Box(row.LonMin).text));
-    fields.LonSec = static_cast<float>(LeadingNumber(Box(row.LonSec).text));
-    fields.LonDir = Box(row.LonDir).text;
+    fields.Locator = Box(row.Locator).Text;
+    fields.LatDeg = static_cast<float>(LeadingNumber(Box(row.LatDeg).Text));
+    fields.LatMin = static_cast<float>(LeadingNumber(Box(row.LatMin).Text));
+    fields.LatSec = static_cast<float>(LeadingNumber(Box(row.LatSec).Text));
+    fields.LatDir = Box(row.LatDir).Text;
+    fields.LonDeg = static_cast<float>(LeadingNumber(Box(row.LonDeg).Text));
+    fields.LonMin = static_cast<float>(LeadingNumber(Box(row.LonMin).Text));
+    fields.LonSec = static_cast<float>(LeadingNumber(Box(row.LonSec).Text));
+    fields.LonDir = Box(row.LonDir).Text;
 
     const LocatorOutcome outcome = CalculateStationLocator(fields);
     const LocatorMessage message = MessageFor(outcome);

@@ -10,15 +10,15 @@ void WindowWriter::Changed(const void* control) const {
         return;
     }
     if (const ControlEntry* entry = FindControlEntry(controls_, control)) {
-        hooks_.ControlChanged(entry->name);
+        hooks_.ControlChanged(entry->Name);
     }
 }
 
 void WindowWriter::PutText(TextBox& box, std::string_view text) {
-    if (box.text == text) {
+    if (box.Text == text) {
         return;
     }
-    box.text = text;
+    box.Text = text;
     Changed(&box);
     if (textChanged_) {
         textChanged_(box);
@@ -27,50 +27,50 @@ void WindowWriter::PutText(TextBox& box, std::string_view text) {
 
 void WindowWriter::PutComboText(ComboBox& box, std::string_view text) {
     int index = -1;
-    for (std::size_t i = 0; i < box.items.size(); ++i) {
-        if (box.items[i] == text) {
+    for (std::size_t i = 0; i < box.Items.size(); ++i) {
+        if (box.Items[i] == text) {
             index = static_cast<int>(i);
             break;
         }
     }
-    if (box.text == text && box.selectedIndex == index) {
+    if (box.Text == text && box.SelectedIndex == index) {
         return;
     }
-    box.text = text;
-    box.selectedIndex = index;
+    box.Text = text;
+    box.SelectedIndex = index;
     Changed(&box);
 }
 
 void WindowWriter::SelectItem(ComboBox& box, int index) {
-    if (index < -1 || index >= static_cast<int>(box.items.size())) {
+    if (index < -1 || index >= static_cast<int>(box.Items.size())) {
         return;
     }
-    const std::string text = index < 0 ? std::string() : box.items[static_cast<std::size_t>(index)];
-    if (box.selectedIndex == index && box.text == text) {
+    const std::string text = index < 0 ? std::string() : box.Items[static_cast<std::size_t>(index)];
+    if (box.SelectedIndex == index && box.Text == text) {
         return;
     }
-    box.selectedIndex = index;
-    box.text = text;
+    box.SelectedIndex = index;
+    box.Text = text;
     Changed(&box);
 }
 
 void WindowWriter::SetCheck(CheckBox& box, bool checked) {
-    if (box.checked != checked) {
-        box.checked = checked;
+    if (box.Checked != checked) {
+        box.Checked = checked;
         Changed(&box);
     }
 }
 
 void WindowWriter::SetCaption(Label& label, std::string_view caption) {
-    if (label.caption != caption) {
-        label.caption = caption;
+    if (label.Caption != caption) {
+        label.Caption = caption;
         Changed(&label);
     }
 }
 
 void WindowWriter::SetCaption(Button& button, std::string_view caption) {
-    if (button.caption != caption) {
-        button.caption = caption;
+    if (button.Caption != caption) {
+        button.Caption = caption;
         Changed(&button);
     }
 }

@@ -31,8 +31,8 @@ class WindowWriter {
     void SetCaption(Button& button, std::string_view caption);
     template <typename Control>
     void Show(Control& control, bool visible) {
-        if (control.visible != visible) {
-            control.visible = visible;
+        if (control.Visible != visible) {
+            control.Visible = visible;
             Changed(&control);
         }
     }

@@ -30,14 +30,14 @@ std::string Utf8(const QString& text) {
 // boxes. (Buttons are clicked through their own signal.)
 bool IsClickTarget(const std::string& name) {
     const ControlEntry* entry = FindControlEntry(name);
-    return entry != nullptr && entry->click != nullptr &&
-           !std::holds_alternative<Button MainWindowControls::*>(entry->member);
+    return entry != nullptr && entry->Click != nullptr &&
+           !std::holds_alternative<Button MainWindowControls::*>(entry->Member);
 }
 
 // Boxes that hand their keys to a handler first (the ESC-key automation).
 bool HasKeyHandler(const std::string& name) {
     const ControlEntry* entry = FindControlEntry(name);
-    return entry != nullptr && entry->key != nullptr;
+    return entry != nullptr && entry->Key != nullptr;
 }
 
 }  // namespace
@@ -130,15 +130,15 @@ void MainWindowView::Refresh(std::string_view controlName) {
     bool visible = true;
     if (const auto* const* text = std::get_if<const TextBox*>(&control)) {
         auto* box = qobject_cast<QLineEdit*>(widget);
-        if (box != nullptr && Utf8(box->text()) != (*text)->text) {
-            box->setText(Q((*text)->text));
+        if (box != nullptr && Utf8(box->text()) != (*text)->Text) {
+            box->setText(Q((*text)->Text));
         }
-        visible = (*text)->visible;
+        visible = (*text)->Visible;
     } else if (const auto* const* combo = std::get_if<const ComboBox*>(&control)) {
         auto* list = qobject_cast<QComboBox*>(widget);
         if (list != nullptr) {
             QStringList items;
-            for (const auto& item : (*combo)->items) {
+            for (const auto& item : (*combo)->Items) {
                 items << Q(item);
             }
             QStringList shown;
@@ -149,29 +149,29 @@ void MainWindowView::Refresh(std::string_view controlName) {
                 list->clear();
                 list->addItems(items);
             }
-            if (list->currentIndex() != (*combo)->selectedIndex) {
-                list->setCurrentIndex((*combo)->selectedIndex);
+            if (list->currentIndex() != (*combo)->SelectedIndex) {
+                list->setCurrentIndex((*combo)->SelectedIndex);
             }
-            if (Utf8(list->currentText()) != (*combo)->text) {
-                list->setEditText(Q((*combo)->text));
+            if (Utf8(list->currentText()) != (*combo)->Text) {
+                list->setEditText(Q((*combo)->Text));
             }
         }
-        visible = (*combo)->visible;
+        visible = (*combo)->Visible;
     } else if (const auto* const* check = std::get_if<const CheckBox*>(&control)) {
         if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-            box->setChecked((*check)->checked);
+            box->setChecked((*check)->Checked);
         }
-        visible = (*check)->visible;
+        visible = (*check)->Visible;
     } else if (const auto* const* label = std::get_if<const Label*>(&control)) {
         if (auto* caption = qobject_cast<QLabel*>(widget)) {
-            caption->setText(Q((*label)->caption));
+            caption->setText(Q((*label)->Caption));
         }
-        visible = (*label)->visible;
+        visible = (*label)->Visible;
     } else if (const auto* const* button = std::get_if<const Button*>(&control)) {
         if (auto* push = qobject_cast<QPushButton*>(widget)) {
-            push->setText(Q((*button)->caption));
+            push->setText(Q((*button)->Caption));
         }
-        visible = (*button)->visible;
+        visible = (*button)->Visible;
     }
     widget->setVisible(visible);
     refreshing_ = false;
@@ -224,7 +224,7 @@ bool MainWindowView::HandleKey(const std::string& name, QKeyEvent* event) {
 void MainWindowView::keyPressEvent(QKeyEvent* event) {
     // RUN is the window's default button: Enter anywhere presses it while it is shown.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        model_.cmdRUN.visible) {
+        model_.cmdRUN.Visible) {
         model_.Click("cmdRUN");
         return;
     }

@@ -134,6 +134,14 @@ void RealTimeView::ShowPass(const RealTimeFrame& frame) {
         SetColour(form_->picdB, frame.DegradationColour);
         SetText(form_->picdB, frame.DegradationText);
     }
+    for (QLabel* label : {form_->lblDoppler, form_->lblEcho, form_->lblEchoDoppler,
+                          form_->lblDopplerDX, form_->lblDXDoppler}) {
+        label->setVisible(frame.ShowDoppler);
+    }
+    SetText(form_->lblEchoDoppler, frame.EchoDopplerText);
+    SetText(form_->lblDXDoppler, frame.DXDopplerText);
+    form_->lblClockCheck->setVisible(!frame.ClockCheck.empty());
+    SetText(form_->lblClockCheck, frame.ClockCheck);
 }
 
 void RealTimeView::ShowMapUpdate(const MapUpdateFrame& frame) {
@@ -163,7 +171,17 @@ void RealTimeView::ClearMap() {
 }
 
 void RealTimeView::ShowRotator(const RotatorDisplay& display) {
-    SetColour(form_->lblRotator, display.Problem ? TextColour::Red : TextColour::SystemText);
+    // The position is one short line in the size the form gives; a reason may take two lines of
+    // a smaller size in the same 92 x 23 pixels.
+    const QString sheet =
+        QString(display.Problem ? "font: bold 7pt \"MS Sans Serif\";\ncolor: %1;"
+                                : "font: bold 9pt \"MS Sans Serif\";\ncolor: %1;")
+            .arg(SheetColour(display.Problem ? TextColour::Red : TextColour::SystemText));
+    if (form_->lblRotator->styleSheet() != sheet) {
+        form_->lblRotator->setStyleSheet(sheet);
+    }
+    form_->lblRotator->setAlignment(Qt::AlignLeft |
+                                    (display.Problem ? Qt::AlignTop : Qt::AlignVCenter));
     SetText(form_->lblRotator, display.Text);
     form_->lblRotator->setToolTip(Q(display.Detail));
 }

@@ -16,6 +16,28 @@ QPointF PixelOf(double x, double y) {
     return {WorldMapView::kWidth / 2.0 + x, WorldMapView::kHeight / 2.0 - y};
 }
 
+// The sub-point: a disc of radius 4 in the object's colour, its name to the right of it in the
+// same colour. Drawn before the dots, which stay black over it.
+void DrawSubPoint(QPainter& painter, const MapSubPoint& point) {
+    const QColor colour(point.Colour.Red, point.Colour.Green, point.Colour.Blue);
+    const QPointF centre = PixelOf(point.X, point.Y);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(colour);
+    painter.setBrush(colour);
+    painter.drawEllipse(centre, 4.0, 4.0);
+    // Near the right edge the name goes to the left of the disc, so it stays on the map.
+    constexpr double kCaptionRoom = 150;
+    const bool leftOfDisc = centre.x() > WorldMapView::kWidth - kCaptionRoom;
+    const QRectF box = leftOfDisc
+                           ? QRectF(centre.x() - 7 - kCaptionRoom, centre.y() - 8, kCaptionRoom, 16)
+                           : QRectF(centre.x() + 7, centre.y() - 8, kCaptionRoom, 16);
+    painter.drawText(
+        box, (leftOfDisc ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
+        QString::fromUtf8(point.Caption.c_str()));
+    painter.restore();
+}
+
 }  // namespace
 
 WorldMapView::WorldMapView(QWidget* parent)
@@ -58,6 +80,9 @@ void WorldMapView::Show(const MapUpdateFrame& frame) {
             const QRectF box(centre, QSizeF(kWidth, kHeight));
             painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                              QString::fromUtf8(station.Caption.c_str()));
+        }
+        if (frame.SubPoint) {
+            DrawSubPoint(painter, *frame.SubPoint);
         }
     }
     const QRgb black = qRgb(0, 0, 0);

@@ -25,8 +25,9 @@ class WorldMapView : public QFrame {
     // area over a light cyan area. False (and the plain light cyan area) when it cannot be read.
     bool LoadBackground(const QString& file);
 
-    // Replaces the drawing with the one of a map update: a circle and the caption for each
-    // station, a black pixel for each below-horizon point.
+    // Replaces the drawing with the one of a map update: the object's sub-point (a disc and its
+    // name in the object's colour), a circle and the caption for each station, a black pixel
+    // for each below-horizon point.
     void Show(const MapUpdateFrame& frame);
 
     // Removes the drawing; the background picture stays.

@@ -67,9 +67,9 @@ std::vector<std::string> Times(const std::vector<std::string>& report) {
 
 TEST(RunPlanning, TheDayEndsWithTwentyFourHundredWhenTheStepOvershootsIt) {
     struct Case {
-        int increment;
-        std::vector<std::string> lastTimes;
-        std::size_t count;
+        int Increment;
+        std::vector<std::string> LastTimes;
+        std::size_t Count;
     };
     const Case cases[] = {{7, {"2341", "2348", "2355", "2400"}, 207},
                           {50, {"2140", "2230", "2320", "2400"}, 30},
@@ -77,13 +77,13 @@ TEST(RunPlanning, TheDayEndsWithTwentyFourHundredWhenTheStepOvershootsIt) {
                           {15, {"2330", "2345", "2400"}, 97}};
     for (const auto& c : cases) {
         CollectingSink sink;
-        EXPECT_EQ(RunPlanning(EveryInstantOfColdSky(c.increment, 0, 1), FlatSky(), sink),
+        EXPECT_EQ(RunPlanning(EveryInstantOfColdSky(c.Increment, 0, 1), FlatSky(), sink),
                   PlanningEnd::Completed);
         const auto times = Times(sink.lines);
-        ASSERT_EQ(times.size(), c.count) << c.increment;
+        ASSERT_EQ(times.size(), c.Count) << c.Increment;
         EXPECT_EQ(times.front(), "0000");
-        const std::vector<std::string> tail(times.end() - c.lastTimes.size(), times.end());
-        EXPECT_EQ(tail, c.lastTimes) << c.increment;
+        const std::vector<std::string> tail(times.end() - c.LastTimes.size(), times.end());
+        EXPECT_EQ(tail, c.LastTimes) << c.Increment;
     }
 }
 

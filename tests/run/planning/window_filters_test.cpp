@@ -8,10 +8,10 @@ namespace velmorant {
 namespace {
 
 struct GmtCase {
-    float hhmm;
-    const char* low;
-    const char* high;
-    bool passes;
+    float Hhmm;
+    const char* Low;
+    const char* High;
+    bool Passes;
 };
 
 TEST(GmtWindowPass, HonoursTheTypedWindow) {
@@ -30,8 +30,8 @@ TEST(GmtWindowPass, HonoursTheTypedWindow) {
         {1215, "1200", "1200", false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(GmtWindowPass(c.hhmm, c.low, c.high), c.passes)
-            << c.hhmm << " in " << c.low << "-" << c.high;
+        EXPECT_EQ(GmtWindowPass(c.Hhmm, c.Low, c.High), c.Passes)
+            << c.Hhmm << " in " << c.Low << "-" << c.High;
     }
 }
 
@@ -40,16 +40,16 @@ float Rad(double degrees) {
 }
 
 struct AzimuthCase {
-    double azimuth, low, high;
-    bool northOfZenith;
-    bool passes;
+    double Azimuth, Low, High;
+    bool NorthOfZenith;
+    bool Passes;
 };
 
 TEST(AzimuthWindowPass, ReadsTheWindowByWhereThePathCulminates) {
     const AzimuthCase cases[] = {
         {10, 0, 360, false, true},
         {10, 0, 360, true, true},
-        // South of the zenith: inside low..high.
+        // South of the zenith: inside low..High.
         {180, 90, 270, false, true},
         {80, 90, 270, false, false},
         {60, 30, 90, false, true},
@@ -64,10 +64,10 @@ TEST(AzimuthWindowPass, ReadsTheWindowByWhereThePathCulminates) {
     };
     const double latitude = 0.5;
     for (const auto& c : cases) {
-        const double declination = c.northOfZenith ? latitude + 0.1 : latitude - 0.1;
-        EXPECT_EQ(AzimuthWindowPass(Rad(c.azimuth), Rad(c.low), Rad(c.high), declination, latitude),
-                  c.passes)
-            << c.azimuth << " in " << c.low << ".." << c.high << " north " << c.northOfZenith;
+        const double declination = c.NorthOfZenith ? latitude + 0.1 : latitude - 0.1;
+        EXPECT_EQ(AzimuthWindowPass(Rad(c.Azimuth), Rad(c.Low), Rad(c.High), declination, latitude),
+                  c.Passes)
+            << c.Azimuth << " in " << c.Low << ".." << c.High << " north " << c.NorthOfZenith;
     }
 }
 

@@ -40,12 +40,12 @@ TEST(AzElLine, JoinsTheSixFieldsWithCommasKeepingTheirPadding) {
 // tests/data/plan for the same instant (named per case; their GHA and DEC columns are the Moon's
 // topocentric values for Home).
 struct MoonCase {
-    const char* scenario;
-    LocalDateTime utc;
-    const char* line;
-    const char* gha;
-    const char* dec;
-    TextColour colour;  // after an update whose topocentric declination was 0
+    const char* Scenario;
+    LocalDateTime Utc;
+    const char* Line;
+    const char* Gha;
+    const char* Dec;
+    TextColour Colour;  // after an update whose topocentric declination was 0
 };
 
 TEST(MapUpdate, TheMoonsTopocentricValuesForHomeAreShownAndWritten) {
@@ -60,16 +60,16 @@ TEST(MapUpdate, TheMoonsTopocentricValuesForHomeAreShownAndWritten) {
     };
     const RunParameters params = Gathered(DefaultRealTimeInputs());
     for (const auto& c : cases) {
-        const RealTimePassResult pass = RealTimePass(params, ShippedSky(), c.utc);
+        const RealTimePassResult pass = RealTimePass(params, ShippedSky(), c.Utc);
         double previous = 0;
         const MapUpdateFrame update = MapUpdate(params, pass, previous);
-        SCOPED_TRACE(c.scenario);
-        EXPECT_EQ(update.AzElLine, c.line);
+        SCOPED_TRACE(c.Scenario);
+        EXPECT_EQ(update.AzElLine, c.Line);
         EXPECT_TRUE(update.ShowTopocentric);
-        EXPECT_EQ(update.TopocentricGHA, c.gha);
-        EXPECT_EQ(update.TopocentricDec, c.dec);
-        EXPECT_EQ(update.TopocentricDecColour, c.colour);
-        EXPECT_EQ(AngleText(previous), c.dec) << "the declination is kept for the next update";
+        EXPECT_EQ(update.TopocentricGHA, c.Gha);
+        EXPECT_EQ(update.TopocentricDec, c.Dec);
+        EXPECT_EQ(update.TopocentricDecColour, c.Colour);
+        EXPECT_EQ(AngleText(previous), c.Dec) << "the declination is kept for the next update";
     }
 }
 
@@ -133,12 +133,12 @@ TEST(MapUpdate, ACustomObjectIsWrittenUnderTheListsText) {
 }
 
 struct StationCase {
-    const char* lonDegHome;
-    const char* lonDirHome;
-    const char* lonDegDX;
-    const char* lonDirDX;
-    bool home, dx;
-    std::vector<std::pair<double, std::string>> xs;  // expected x and caption, Home first
+    const char* LonDegHome;
+    const char* LonDirHome;
+    const char* LonDegDX;
+    const char* LonDirDX;
+    bool Home, Dx;
+    std::vector<std::pair<double, std::string>> Xs;  // expected x and caption, Home first
 };
 
 TEST(MapUpdate, StationsAreMarkedInCentredMapCoordinates) {
@@ -149,21 +149,21 @@ TEST(MapUpdate, StationsAreMarkedInCentredMapCoordinates) {
         {"11", "E", "72", "W", false, false, {}},
     };
     for (const auto& c : cases) {
-        WindowInputs inputs = WithStations(DefaultRealTimeInputs(), c.home, c.dx);
-        inputs.Home.LonDeg = c.lonDegHome;
+        WindowInputs inputs = WithStations(DefaultRealTimeInputs(), c.Home, c.Dx);
+        inputs.Home.LonDeg = c.LonDegHome;
         inputs.Home.LonMin = inputs.Home.LonSec = "0";
-        inputs.Home.LonDir = c.lonDirHome;
-        inputs.DX.LonDeg = c.lonDegDX;
+        inputs.Home.LonDir = c.LonDirHome;
+        inputs.DX.LonDeg = c.LonDegDX;
         inputs.DX.LonMin = inputs.DX.LonSec = "0";
-        inputs.DX.LonDir = c.lonDirDX;
+        inputs.DX.LonDir = c.LonDirDX;
         const RunParameters params = Gathered(inputs);
         double previous = 0;
         const MapUpdateFrame update = MapUpdate(
             params, RealTimePass(params, ShippedSky(), At(2016, 3, 16, 12, 0, 0)), previous);
-        ASSERT_EQ(update.Stations.size(), c.xs.size()) << c.lonDegHome << " " << c.lonDegDX;
-        for (std::size_t i = 0; i < c.xs.size(); ++i) {
-            EXPECT_NEAR(update.Stations[i].X, c.xs[i].first, 1e-9) << i;
-            EXPECT_EQ(update.Stations[i].Caption, c.xs[i].second) << i;
+        ASSERT_EQ(update.Stations.size(), c.Xs.size()) << c.LonDegHome << " " << c.LonDegDX;
+        for (std::size_t i = 0; i < c.Xs.size(); ++i) {
+            EXPECT_NEAR(update.Stations[i].X, c.Xs[i].first, 1e-9) << i;
+            EXPECT_EQ(update.Stations[i].Caption, c.Xs[i].second) << i;
         }
         EXPECT_FALSE(update.BelowHorizon.empty()) << "the dots are drawn with or without stations";
     }
@@ -191,8 +191,8 @@ bool Dotted(const std::vector<MapPixel>& dots, int column, int row) {
 // Pixels of grid points: column Int(636.5 + east longitude * 1273 / 360), row
 // Int(318 - latitude * 636 / 180).
 struct PixelCase {
-    int column, row;
-    bool dotted;
+    int Column, Row;
+    bool Dotted;
 };
 
 TEST(BelowHorizonDots, DotTheHalfOfTheEarthThatCannotSeeTheObject) {
@@ -209,7 +209,7 @@ TEST(BelowHorizonDots, DotTheHalfOfTheEarthThatCannotSeeTheObject) {
         {0, 388, true},     // 20 S 180 W
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Dotted(dots, c.column, c.row), c.dotted) << c.column << "," << c.row;
+        EXPECT_EQ(Dotted(dots, c.Column, c.Row), c.Dotted) << c.Column << "," << c.Row;
     }
     // Each of the 179 rows from 89 S to 89 N: 90 points from 180 E to 91 E and 91 from 90 W to
     // 180 W (the single-precision steps carry the 270th point just past 90 W). The south pole

@@ -26,21 +26,21 @@ using testing::WithStations;
 // expected texts are those of the reports in tests/data/plan (named per case), which were
 // computed independently of this program; the local clock and TimeDif lead to the UTC minute.
 struct ReportCase {
-    const char* scenario;
-    WindowInputs inputs;
-    const char* timeDif;
-    LocalDateTime local;
-    const char* utcTime;
-    const char* utcDate;
-    const char* homeAzimuth;  // nullptr: Home not displayed
-    const char* homeElevation;
-    TextColour homeColour;
-    const char* dxAzimuth;  // nullptr: DX not displayed
-    const char* dxElevation;
-    TextColour dxColour;
-    const char* polarization;  // nullptr: not shown (the Moon for both stations only)
-    const char* degradation;   // nullptr: not the Moon
-    TextColour degradationColour;
+    const char* Scenario;
+    WindowInputs Inputs;
+    const char* TimeDif;
+    LocalDateTime Local;
+    const char* UtcTime;
+    const char* UtcDate;
+    const char* HomeAzimuth;  // nullptr: Home not displayed
+    const char* HomeElevation;
+    TextColour HomeColour;
+    const char* DxAzimuth;  // nullptr: DX not displayed
+    const char* DxElevation;
+    TextColour DxColour;
+    const char* Polarization;  // nullptr: not shown (the Moon for both stations only)
+    const char* Degradation;   // nullptr: not the Moon
+    TextColour DegradationColour;
 };
 
 TEST(RealTimePass, ShowsWhatThePlanningReportPrintsForTheSameMinute) {
@@ -80,38 +80,38 @@ TEST(RealTimePass, ShowsWhatThePlanningReportPrintsForTheSameMinute) {
          " 27.6", System, nullptr, nullptr, TextColour::Green},
     };
     for (const auto& c : cases) {
-        WindowInputs inputs = c.inputs;
-        inputs.TimeDif = c.timeDif;
-        const RealTimePassResult pass = RealTimePass(Gathered(inputs), ShippedSky(), c.local);
+        WindowInputs inputs = c.Inputs;
+        inputs.TimeDif = c.TimeDif;
+        const RealTimePassResult pass = RealTimePass(Gathered(inputs), ShippedSky(), c.Local);
         const RealTimeFrame& frame = pass.Frame;
-        SCOPED_TRACE(c.scenario);
-        EXPECT_EQ(frame.UtcTime, c.utcTime);
-        EXPECT_EQ(frame.UtcDate, c.utcDate);
-        EXPECT_EQ(frame.HomeAzimuth, c.homeAzimuth ? c.homeAzimuth : "");
-        EXPECT_EQ(frame.HomeElevation, c.homeElevation ? c.homeElevation : "");
-        EXPECT_EQ(frame.DXAzimuth, c.dxAzimuth ? c.dxAzimuth : "");
-        EXPECT_EQ(frame.DXElevation, c.dxElevation ? c.dxElevation : "");
-        if (c.homeAzimuth) {
-            EXPECT_EQ(frame.HomeElevationColour, c.homeColour);
+        SCOPED_TRACE(c.Scenario);
+        EXPECT_EQ(frame.UtcTime, c.UtcTime);
+        EXPECT_EQ(frame.UtcDate, c.UtcDate);
+        EXPECT_EQ(frame.HomeAzimuth, c.HomeAzimuth ? c.HomeAzimuth : "");
+        EXPECT_EQ(frame.HomeElevation, c.HomeElevation ? c.HomeElevation : "");
+        EXPECT_EQ(frame.DXAzimuth, c.DxAzimuth ? c.DxAzimuth : "");
+        EXPECT_EQ(frame.DXElevation, c.DxElevation ? c.DxElevation : "");
+        if (c.HomeAzimuth) {
+            EXPECT_EQ(frame.HomeElevationColour, c.HomeColour);
         }
-        if (c.dxAzimuth) {
-            EXPECT_EQ(frame.DXElevationColour, c.dxColour);
+        if (c.DxAzimuth) {
+            EXPECT_EQ(frame.DXElevationColour, c.DxColour);
         }
-        if (c.polarization) {
-            EXPECT_EQ(frame.PolarizationText, c.polarization);
+        if (c.Polarization) {
+            EXPECT_EQ(frame.PolarizationText, c.Polarization);
         }
-        EXPECT_EQ(frame.DegradationText, c.degradation ? c.degradation : "");
-        if (c.degradation) {
-            EXPECT_EQ(frame.DegradationColour, c.degradationColour);
+        EXPECT_EQ(frame.DegradationText, c.Degradation ? c.Degradation : "");
+        if (c.Degradation) {
+            EXPECT_EQ(frame.DegradationColour, c.DegradationColour);
         }
     }
 }
 
 struct VisibilityCase {
-    int object;  // list position; 0 is the Moon
-    const char* text;
-    bool home, dx;
-    bool degradation, polarization, headings;
+    int Object;  // list position; 0 is the Moon
+    const char* Text;
+    bool Home, Dx;
+    bool Degradation, Polarization, Headings;
 };
 
 TEST(RealTimePass, VisibilityFollowsTheObjectAndTheDisplayedStations) {
@@ -127,23 +127,23 @@ TEST(RealTimePass, VisibilityFollowsTheObjectAndTheDisplayedStations) {
     };
     for (const auto& c : cases) {
         const WindowInputs inputs =
-            WithStations(WithObject(DefaultRealTimeInputs(), c.object, c.text, "23", "21", "+58.6"),
-                         c.home, c.dx);
+            WithStations(WithObject(DefaultRealTimeInputs(), c.Object, c.Text, "23", "21", "+58.6"),
+                         c.Home, c.Dx);
         const RealTimeFrame frame =
             RealTimePass(Gathered(inputs), ShippedSky(), At(2016, 3, 16, 12, 0, 0)).Frame;
-        SCOPED_TRACE(std::string(c.text) + (c.home ? " Home" : "") + (c.dx ? " DX" : ""));
-        EXPECT_EQ(frame.CelestialCaption, c.text);
-        EXPECT_EQ(frame.ShowDegradation, c.degradation);
-        EXPECT_EQ(frame.ShowPolarization, c.polarization);
-        EXPECT_EQ(frame.ShowHeadings, c.headings);
-        EXPECT_EQ(frame.ShowHome, c.home);
-        EXPECT_EQ(frame.ShowDX, c.dx);
+        SCOPED_TRACE(std::string(c.Text) + (c.Home ? " Home" : "") + (c.Dx ? " DX" : ""));
+        EXPECT_EQ(frame.CelestialCaption, c.Text);
+        EXPECT_EQ(frame.ShowDegradation, c.Degradation);
+        EXPECT_EQ(frame.ShowPolarization, c.Polarization);
+        EXPECT_EQ(frame.ShowHeadings, c.Headings);
+        EXPECT_EQ(frame.ShowHome, c.Home);
+        EXPECT_EQ(frame.ShowDX, c.Dx);
         // A hidden station's callsign label is emptied; its values are not set.
-        EXPECT_EQ(frame.CallsignHome, c.home ? "DL1ABC" : "");
-        EXPECT_EQ(frame.CallsignDX, c.dx ? "W1XYZ" : "");
-        EXPECT_EQ(frame.HomeAzimuth.empty(), !c.home);
-        EXPECT_EQ(frame.DXElevation.empty(), !c.dx);
-        EXPECT_EQ(frame.DegradationText.empty(), !c.degradation);
+        EXPECT_EQ(frame.CallsignHome, c.Home ? "DL1ABC" : "");
+        EXPECT_EQ(frame.CallsignDX, c.Dx ? "W1XYZ" : "");
+        EXPECT_EQ(frame.HomeAzimuth.empty(), !c.Home);
+        EXPECT_EQ(frame.DXElevation.empty(), !c.Dx);
+        EXPECT_EQ(frame.DegradationText.empty(), !c.Degradation);
     }
 }
 
@@ -155,9 +155,9 @@ RealTimeFrame LabelsOf(const RealTimePassResult& pass, const char* timeDif = "0"
 }
 
 struct DegradationCase {
-    float db;
-    const char* text;
-    TextColour colour;
+    float Db;
+    const char* Text;
+    TextColour Colour;
 };
 
 TEST(RealTimeLabels, TheDegradationBoxShowsMinusTheRoundedValueInItsBandColour) {
@@ -172,17 +172,17 @@ TEST(RealTimeLabels, TheDegradationBoxShowsMinusTheRoundedValueInItsBandColour) 
     RealTimePassResult pass;
     pass.Moon = true;
     for (const auto& c : cases) {
-        pass.Degradation = c.db;
+        pass.Degradation = c.Db;
         const RealTimeFrame frame = LabelsOf(pass);
-        EXPECT_EQ(frame.DegradationText, c.text) << c.db;
-        EXPECT_EQ(frame.DegradationColour, c.colour) << c.db;
+        EXPECT_EQ(frame.DegradationText, c.Text) << c.Db;
+        EXPECT_EQ(frame.DegradationColour, c.Colour) << c.Db;
     }
 }
 
 struct ElevationCase {
-    double degrees;
-    const char* text;
-    TextColour colour;
+    double Degrees;
+    const char* Text;
+    TextColour Colour;
 };
 
 TEST(RealTimeLabels, TheElevationColourReadsTheUnroundedElevation) {
@@ -193,13 +193,13 @@ TEST(RealTimeLabels, TheElevationColourReadsTheUnroundedElevation) {
     };
     for (const auto& c : cases) {
         RealTimePassResult pass;
-        pass.Home.ElevationSingle = static_cast<float>(c.degrees * DegToRad);
+        pass.Home.ElevationSingle = static_cast<float>(c.Degrees * DegToRad);
         pass.DX.ElevationSingle = pass.Home.ElevationSingle;
         const RealTimeFrame frame = LabelsOf(pass);
-        EXPECT_EQ(frame.HomeElevation, c.text) << c.degrees;
-        EXPECT_EQ(frame.HomeElevationColour, c.colour) << c.degrees;
-        EXPECT_EQ(frame.DXElevation, c.text) << c.degrees;
-        EXPECT_EQ(frame.DXElevationColour, c.colour) << c.degrees;
+        EXPECT_EQ(frame.HomeElevation, c.Text) << c.Degrees;
+        EXPECT_EQ(frame.HomeElevationColour, c.Colour) << c.Degrees;
+        EXPECT_EQ(frame.DXElevation, c.Text) << c.Degrees;
+        EXPECT_EQ(frame.DXElevationColour, c.Colour) << c.Degrees;
     }
 }
 
@@ -218,12 +218,12 @@ TEST(RealTimeLabels, ThePolarizationOffsetIsWholeDegreesRightAlignedInThree) {
 
 TEST(RealTimePass, TheLocalClockIsShownOnlyWhenTheComputerIsNotOnUtc) {
     struct Case {
-        const char* timeDif;
-        const char* caption;
-        const char* localTime;
-        const char* localDate;
-        const char* utcTime;
-        const char* utcDate;
+        const char* TimeDif;
+        const char* Caption;
+        const char* LocalTime;
+        const char* LocalDate;
+        const char* UtcTime;
+        const char* UtcDate;
     };
     const Case cases[] = {
         {"0", "", "", "", "03:10:20", "MAR 16, 2016"},
@@ -232,14 +232,14 @@ TEST(RealTimePass, TheLocalClockIsShownOnlyWhenTheComputerIsNotOnUtc) {
     };
     for (const auto& c : cases) {
         WindowInputs inputs = DefaultRealTimeInputs();
-        inputs.TimeDif = c.timeDif;
+        inputs.TimeDif = c.TimeDif;
         const RealTimeFrame frame =
             RealTimePass(Gathered(inputs), ShippedSky(), At(2016, 3, 16, 3, 10, 20)).Frame;
-        EXPECT_EQ(frame.LocalClockCaption, c.caption) << c.timeDif;
-        EXPECT_EQ(frame.LocalTime, c.localTime) << c.timeDif;
-        EXPECT_EQ(frame.LocalDate, c.localDate) << c.timeDif;
-        EXPECT_EQ(frame.UtcTime, c.utcTime) << c.timeDif;
-        EXPECT_EQ(frame.UtcDate, c.utcDate) << c.timeDif;
+        EXPECT_EQ(frame.LocalClockCaption, c.Caption) << c.TimeDif;
+        EXPECT_EQ(frame.LocalTime, c.LocalTime) << c.TimeDif;
+        EXPECT_EQ(frame.LocalDate, c.LocalDate) << c.TimeDif;
+        EXPECT_EQ(frame.UtcTime, c.UtcTime) << c.TimeDif;
+        EXPECT_EQ(frame.UtcDate, c.UtcDate) << c.TimeDif;
     }
 }
 

@@ -15,20 +15,20 @@ namespace {
 // ---- Number patterns -------------------------------------------------------------------------
 
 struct PatternCase {
-    const char* pattern;
+    const char* Pattern;
     std::string (*format)(double);
-    double value;
-    const char* expected;
+    double Value;
+    const char* Expected;
 };
 
 void PrintTo(const PatternCase& c, std::ostream* os) {
-    *os << '"' << c.pattern << "\" of " << c.value;
+    *os << '"' << c.Pattern << "\" of " << c.Value;
 }
 
 class PatternTest : public testing::TestWithParam<PatternCase> {};
 
 TEST_P(PatternTest, FormatsTheValue) {
-    EXPECT_EQ(GetParam().format(GetParam().value), GetParam().expected);
+    EXPECT_EQ(GetParam().format(GetParam().Value), GetParam().Expected);
 }
 
 std::string OneDecimal(double v) {
@@ -154,20 +154,20 @@ TEST(MonthAbbrev, NamesTheMonthsAndNothingElse) {
 }
 
 struct DmsCase {
-    double degrees;
-    bool latitude;
-    const char* expected;
+    double Degrees;
+    bool Latitude;
+    const char* Expected;
 };
 
 void PrintTo(const DmsCase& c, std::ostream* os) {
-    *os << c.degrees << (c.latitude ? " latitude" : " longitude");
+    *os << c.Degrees << (c.Latitude ? " latitude" : " longitude");
 }
 
 class DmsTextTest : public testing::TestWithParam<DmsCase> {};
 
 TEST_P(DmsTextTest, FillsTheTemplate) {
-    const std::string text = DmsText(GetParam().degrees, GetParam().latitude);
-    EXPECT_EQ(text, GetParam().expected);
+    const std::string text = DmsText(GetParam().Degrees, GetParam().Latitude);
+    EXPECT_EQ(text, GetParam().Expected);
     EXPECT_EQ(CharacterCount(text), 15U);
     EXPECT_EQ(text.size(), 16U);  // UTF-8: the degree sign takes two bytes
 }
@@ -188,13 +188,13 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- Lines and tabs --------------------------------------------------------------------------
 
 struct TabCase {
-    const char* name;
+    const char* Name;
     void (*build)(ReportLine&);
-    std::vector<std::string> expected;
+    std::vector<std::string> Expected;
 };
 
 void PrintTo(const TabCase& c, std::ostream* os) {
-    *os << c.name;
+    *os << c.Name;
 }
 
 class ReportLineTest : public testing::TestWithParam<TabCase> {};
@@ -202,7 +202,7 @@ class ReportLineTest : public testing::TestWithParam<TabCase> {};
 TEST_P(ReportLineTest, LaysOutTheItems) {
     ReportLine line;
     GetParam().build(line);
-    EXPECT_EQ(line.Lines(), GetParam().expected);
+    EXPECT_EQ(line.Lines(), GetParam().Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <span>
+#include <string>
+#include <variant>
+
+#include "run/realtime/track_frame.h"
+#include "run/run_message.h"
+#include "run/utc_now.h"
+
+namespace velmorant {
+
+class MainWindowModel;
+
+// `velmorant track`: one frame of the real-time display for a UTC instant, without the window.
+//   velmorant track [--at YYYY-MM-DDTHH:MM:SSZ] [--dir DIR] [--set NAME=TEXT]...
+//                   [--format text|json]
+// Returns the exit status: 0 after the frame is printed, 2 for a bad command line or instant
+// or a refused set-up.
+int RunTrackCommand(std::span<const std::string> args);
+
+// The command's usage text.
+const char* TrackUsage();
+
+// The frame the real-time window would show at the UTC instant `utc` for the window's contents
+// as they stand (read as a real-time RUN reads them), with QVSKYTEMP.DAT from `folder`; the
+// local clock is `utc` plus the typed hour difference, and the clock check compares that with
+// the system's own offset from UTC at the instant. The message that refuses the display
+// otherwise. The frame computation of `track`, for any other headless caller.
+std::variant<TrackFrame, RunMessage> TrackFrameFor(const MainWindowModel& form,
+                                                   const std::filesystem::path& folder,
+                                                   const UtcInstant& utc);
+
+// The instant written YYYY-MM-DDTHH:MM:SSZ (UTC, a date that exists, in the years a run may
+// cover); nothing otherwise.
+std::optional<UtcInstant> ParseUtcInstant(const std::string& text);
+
+}  // namespace velmorant
