@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RotatorSettings& s = reading.Settings;
     FUZZ_REQUIRE(s.Port >= kLowestPort && s.Port <= kHighestPort);
     FUZZ_REQUIRE(!s.Host.empty());
-    FUZZ_REQUIRE(s.ElevationRangeMinDeg < s.ElevationRangeMaxDeg);
+    FUZZ_REQUIRE(s.ElevationRangeMinDeg <= s.ElevationRangeMaxDeg);
     FUZZ_REQUIRE(s.ElevationFloorDeg >= -90 && s.ElevationFloorDeg <= 90);
     FUZZ_REQUIRE(s.LastSeconds >= kFewestLastSeconds && s.LastSeconds <= kMostLastSeconds);
     FUZZ_REQUIRE(s.ThresholdDeg >= kSmallestThresholdDeg && s.ThresholdDeg <= kLargestThresholdDeg);

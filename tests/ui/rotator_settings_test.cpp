@@ -102,8 +102,10 @@ TEST(RotatorSettings, TheDialogRefusesABlankHostAndAnUpsideDownRange) {
     s.Host = " ";
     EXPECT_TRUE(RotatorSettingsProblem(s));
     s = RotatorSettings{};
-    s.ElevationRangeMinDeg = 90;
+    s.ElevationRangeMinDeg = 95;
     EXPECT_TRUE(RotatorSettingsProblem(s));
+    s.ElevationRangeMinDeg = s.ElevationRangeMaxDeg = 0;  // an azimuth-only rotator
+    EXPECT_FALSE(RotatorSettingsProblem(s));
 }
 
 TEST(RotatorSettings, RotatorAddressesReadAsHostAndPort) {

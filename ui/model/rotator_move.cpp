@@ -24,8 +24,10 @@ std::optional<RotatorAim> CommandedAim(const RotatorSettings& settings, RotatorA
     if (azimuth >= kFullTurnDeg) {
         azimuth = 0;
     }
-    const double elevation = std::clamp(target.ElevationDeg, settings.ElevationRangeMinDeg,
-                                        settings.ElevationRangeMaxDeg);
+    // Not std::clamp: settings made in code may have the range upside down, and then the lowest
+    // elevation wins rather than the behaviour being undefined.
+    const double elevation = std::max(settings.ElevationRangeMinDeg,
+                                      std::min(target.ElevationDeg, settings.ElevationRangeMaxDeg));
     return RotatorAim{azimuth, elevation};
 }
 

@@ -176,9 +176,10 @@ RotatorSettingsReading ReadRotatorSettings(const std::map<std::string, std::stri
                "0");
     group.Read(kRangeMinKey, s.ElevationRangeMinDeg, elevation, degrees, "0");
     group.Read(kRangeMaxKey, s.ElevationRangeMaxDeg, elevation, degrees, "90");
-    if (s.ElevationRangeMinDeg >= s.ElevationRangeMaxDeg) {
+    if (s.ElevationRangeMinDeg > s.ElevationRangeMaxDeg) {
         group.Problem(kRangeMaxKey, FixedText(s.ElevationRangeMaxDeg, 2),
-                      "above ElevationMin=" + FixedText(s.ElevationRangeMinDeg, 2), "0 to 90");
+                      "at or above ElevationMin=" + FixedText(s.ElevationRangeMinDeg, 2),
+                      "0 to 90");
         s.ElevationRangeMinDeg = defaults.ElevationRangeMinDeg;
         s.ElevationRangeMaxDeg = defaults.ElevationRangeMaxDeg;
     }
@@ -196,8 +197,8 @@ std::optional<std::string> RotatorSettingsProblem(const RotatorSettings& s) {
     if (!Host(s.Host)) {
         return "rotctld host: give an address or a host name without blanks.";
     }
-    if (s.ElevationRangeMinDeg >= s.ElevationRangeMaxDeg) {
-        return "Rotator elevation range: the lowest elevation must be below the highest.";
+    if (s.ElevationRangeMinDeg > s.ElevationRangeMaxDeg) {
+        return "Rotator elevation range: the lowest elevation must not be above the highest.";
     }
     return std::nullopt;
 }

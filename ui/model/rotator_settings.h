@@ -29,7 +29,8 @@ struct RotatorSettings {
     RotatorStation Station = RotatorStation::Home;
     // Below this elevation (degrees) nothing is sent: the rotator stays where it is.
     double ElevationFloorDeg = 0;
-    // The elevations the rotator accepts (degrees); a target is clamped into them.
+    // The elevations the rotator accepts (degrees); a target is clamped into them. Both 0 for
+    // an azimuth-only rotator.
     double ElevationRangeMinDeg = 0;
     double ElevationRangeMaxDeg = 90;
     RotatorMoveRule MoveRule = RotatorMoveRule::EachMinute;
@@ -63,7 +64,7 @@ struct RotatorSettingsReading {
 RotatorSettingsReading ReadRotatorSettings(const std::map<std::string, std::string>& values);
 
 // What is wrong with settings typed in the dialog, in a sentence naming the field; none when they
-// can be kept (a host without blanks, the range's lowest elevation below its highest).
+// can be kept (a host without blanks, the range's lowest elevation not above its highest).
 std::optional<std::string> RotatorSettingsProblem(const RotatorSettings& settings);
 
 // The text values that ReadRotatorSettings reads back to the same settings.
