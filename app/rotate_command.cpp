@@ -90,6 +90,14 @@ RotateOnceResult RotateOnce(const std::string& host, int port, RotatorAim aim, i
     const auto problem = [&](const RotatorFault& fault) {
         return RotateOnceResult{std::nullopt, RotatorFaultSentence(fault, host, port)};
     };
+    // Qt's sockets want an application object; a headless command has none of its own.
+    std::unique_ptr<QCoreApplication> application;
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "velmorant";
+        static char* argv[] = {name, nullptr};
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QTcpSocket socket;
     socket.connectToHost(QString::fromStdString(host), static_cast<quint16>(port));
     if (!socket.waitForConnected(timeoutMs)) {
@@ -149,13 +157,6 @@ int RunRotateCommand(std::span<const std::string> args) {
     const auto aim = CommandedAim(limits, RotatorAim{*azimuth, *elevation});
     if (!aim) {
         return Usage("the position is not a number");
-    }
-    std::unique_ptr<QCoreApplication> application;
-    if (QCoreApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "velmorant";
-        static char* argv[] = {name, nullptr};
-        application = std::make_unique<QCoreApplication>(argc, argv);
     }
     const RotateOnceResult result =
         RotateOnce(address->Host, address->Port, *aim, kRotctldAnswerTimeoutMs);

@@ -1,6 +1,6 @@
-// `velmorant rotate` against a real rotctld (Hamlib's dummy rotator, started here on a free
-// loopback port and stopped by its process id), and its faults: nothing listening, a daemon that
-// refuses the move, a loopback socket that takes the connection and never answers.
+// `velmorant rotate` and `velmorant track --rotator` against a real rotctld (Hamlib's dummy
+// rotator, started here on a free loopback port and stopped by its process id), and the faults:
+// nothing listening, a daemon that refuses the move, a loopback socket that never answers.
 
 #include <signal.h>
 #include <sys/socket.h>
@@ -205,6 +205,33 @@ TEST(RotateCommand, FaultsEndWithTheirReasonAndStatus2) {
         EXPECT_NE(result.output.find(c.reason), std::string::npos) << result.output;
         EXPECT_LT(seconds, 8.0);  // the timeout is 5 s
     }
+}
+
+// `track --rotator`: the frame's Home position goes to the rotator and its reported position is
+// added to the frame.
+TEST(TrackRotator, TheFramesPositionGoesToTheRotator) {
+    Rotctld rotctld;
+    ASSERT_TRUE(rotctld.Ready());
+    const std::string frame =
+        std::string("track --dir ") + VELMORANT_DATA + " --at 2016-03-16T18:37:25Z --rotator ";
+    const CommandResult text = RunVelmorant(frame + rotctld.Address());
+    EXPECT_EQ(text.exitCode, 0) << text.output;
+    EXPECT_NE(text.output.find("home_azimuth: 190.1\n"), std::string::npos) << text.output;
+    EXPECT_NE(text.output.find("rotator_azimuth: 0.0\nrotator_elevation: 0.0\n"), std::string::npos)
+        << text.output;
+    // The dummy is on its way to 190.1/59.1 (some 6 degrees a second).
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    const std::string moving = rotctld.AskPosition();
+    EXPECT_NE(moving, "0.00\n0.00\n");
+
+    const CommandResult json = RunVelmorant(frame + rotctld.Address() + " --format json");
+    EXPECT_EQ(json.exitCode, 0) << json.output;
+    EXPECT_NE(json.output.find("\"rotator_elevation_deg\": "), std::string::npos) << json.output;
+    EXPECT_EQ(json.output.substr(json.output.size() - 3), "\n}\n");
+
+    const CommandResult refused = RunVelmorant(frame + "127.0.0.1:" + std::to_string(FreePort()));
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.output.find("connection refused"), std::string::npos) << refused.output;
 }
 
 }  // namespace
