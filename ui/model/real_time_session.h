@@ -28,7 +28,7 @@ class RealTimeSession {
     // with its message.
     void Pass();
 
-    // STOP's part for the display: the rotator stopped and its link closed, if it was open.
+    // At STOP: the rotator stopped and its link closed, if the display had opened it.
     void Stop();
 
   private:

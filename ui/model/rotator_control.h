@@ -5,7 +5,7 @@
 #include "ui/model/rotator_settings.h"
 #include "ui/model/window_ports.h"
 
-// The rotator's part of a real-time display: at every pass, while the operator has the rotator
+// The rotator during a real-time display: at every pass, while the operator has the rotator
 // enabled, keep the link to rotctld open and send the station's position when the move rule says;
 // at STOP, stop the rotator and close the link.
 
