@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/plan_command.h"
+#include "app/rotate_command.h"
 #include "app/station_commands.h"
 #include "app/track_command.h"
 #include "app/window_command.h"
@@ -26,6 +27,7 @@ void PrintUsage(std::FILE* stream) {
     std::fputs("\n", stream);
     std::fputs(velmorant::LookupUsage(), stream);
     std::fprintf(stream, "\n%s", velmorant::TrackUsage());
+    std::fprintf(stream, "\n%s", velmorant::RotateUsage());
 }
 
 }  // namespace
@@ -51,6 +53,9 @@ int main(int argc, char** argv) {
     }
     if (command == "track") {
         return velmorant::RunTrackCommand(rest);
+    }
+    if (command == "rotate") {
+        return velmorant::RunRotateCommand(rest);
     }
     if (command == "--help" || command == "-h" || command == "help") {
         PrintUsage(stdout);

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/rotate_command.h"
 #include "core/calendar.h"
+#include "core/constants.h"
 #include "run/input_ranges.h"
 #include "run/realtime/real_time_setup.h"
 #include "run/realtime/track_output.h"
@@ -16,6 +18,8 @@
 #include "ui/model/defaults_storage.h"
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
+#include "ui/model/rotator_settings.h"
+#include "ui/model/rotator_status.h"
 #include "ui/model/text_storage.h"
 
 namespace velmorant {
@@ -31,6 +35,7 @@ struct TrackOptions {
     std::optional<std::string> Home;
     std::optional<std::string> Dx;
     TrackFormat Format = TrackFormat::Text;
+    std::optional<RotatorAddress> Rotator;  // rotctld to send the frame's position to
 };
 
 int Usage(const std::string& problem) {
@@ -84,6 +89,11 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
             options.Home = value;
         } else if (option == "--dx") {
             options.Dx = value;
+        } else if (option == "--rotator") {
+            options.Rotator = ParseRotatorAddress(value);
+            if (!options.Rotator) {
+                return "--rotator takes HOST:PORT with a port from 1 to 65535, not " + value;
+            }
         } else if (option == "--format") {
             if (value != "text" && value != "json") {
                 return "--format takes text or json, not " + value;
@@ -94,6 +104,47 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
         }
     }
     return options;
+}
+
+// Sends rotctld the frame's position (Home's, or DX's when Home is not displayed) and adds what it
+// reports to the printed frame: two lines of text, or two keys of the JSON object. False, with
+// the reason on standard error, when the rotator cannot be moved.
+bool RotateToFrame(const RotatorAddress& address, const TrackFrame& frame, TrackFormat format,
+                   std::string& printed) {
+    const RealTimeFrame& labels = frame.Pass.Frame;
+    if (!labels.ShowHome && !labels.ShowDX) {
+        std::cerr << "velmorant track: --rotator needs a displayed station\n";
+        return false;
+    }
+    const StationView& view = labels.ShowHome ? frame.Pass.Home : frame.Pass.DX;
+    // One move asked for on the command line goes out whatever the elevation floor; the
+    // elevation is clamped into 0 to 90, the azimuth taken into 0 to 360.
+    RotatorSettings limits;
+    limits.ElevationFloorDeg = -90;
+    const auto aim =
+        CommandedAim(limits, RotatorAim{view.Azimuth * RadToDeg, view.Elevation * RadToDeg});
+    const RotateOnceResult result =
+        aim ? RotateOnce(address.Host, address.Port, *aim, kRotctldAnswerTimeoutMs)
+            : RotateOnceResult{std::nullopt, "the position is not a number"};
+    if (!result.Position) {
+        std::cerr << "velmorant track: " << result.Problem << '\n';
+        return false;
+    }
+    const std::string azimuth = FixedText(result.Position->AzimuthDeg, 2);
+    const std::string elevation = FixedText(result.Position->ElevationDeg, 2);
+    if (format == TrackFormat::Json) {
+        // The object's closing brace moves behind the two keys.
+        printed.resize(printed.rfind('}'));
+        while (!printed.empty() && printed.back() == '\n') {
+            printed.pop_back();
+        }
+        printed += ",\n  \"rotator_azimuth_deg\": " + azimuth +
+                   ",\n  \"rotator_elevation_deg\": " + elevation + "\n}\n";
+    } else {
+        printed += "rotator_azimuth: " + FixedText(result.Position->AzimuthDeg, 1) +
+                   "\nrotator_elevation: " + FixedText(result.Position->ElevationDeg, 1) + "\n";
+    }
+    return true;
 }
 
 }  // namespace
@@ -134,6 +185,7 @@ std::variant<TrackFrame, RunMessage> TrackFrameFor(const MainWindowModel& form,
 const char* TrackUsage() {
     return "usage: velmorant track [--at YYYY-MM-DDTHH:MM:SSZ] [--dir DIR] [--set NAME=TEXT]...\n"
            "                       [--home CALL|LOCATOR] [--dx CALL|LOCATOR] [--format text|json]\n"
+           "                       [--rotator HOST:PORT]\n"
            "\n"
            "Prints one frame of the real-time display for the UTC instant (default: now, from\n"
            "the system clock): the window's saved defaults are loaded from DIR/VELMORANT.DAT\n"
@@ -141,6 +193,10 @@ const char* TrackUsage() {
            "for plan; --home and --dx place a station as for plan. Text: one \"name: value\"\n"
            "line per item, rounded as the window shows it; json: one object, numbers\n"
            "unrounded, units in the key names.\n"
+           "--rotator sends Hamlib's rotctld at HOST:PORT the frame's Home position (DX's\n"
+           "when Home is not displayed), waits for its answer and adds the position it\n"
+           "reports (rotator_azimuth, rotator_elevation); no answer within 5 s, nothing\n"
+           "listening or an error answer end with the reason and status 2.\n"
            "Exit status: 0 after the frame, 2 when the set-up is refused or the command line\n"
            "is wrong.\n";
 }
@@ -178,7 +234,11 @@ int RunTrackCommand(std::span<const std::string> args) {
         return 2;
     }
     const TrackFrame& shown = std::get<TrackFrame>(frame);
-    std::cout << (options.Format == TrackFormat::Json ? TrackJson(shown) : TrackText(shown));
+    std::string printed = options.Format == TrackFormat::Json ? TrackJson(shown) : TrackText(shown);
+    if (options.Rotator && !RotateToFrame(*options.Rotator, shown, options.Format, printed)) {
+        return 2;
+    }
+    std::cout << printed;
     return 0;
 }
 

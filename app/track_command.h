@@ -15,7 +15,7 @@ class MainWindowModel;
 
 // `velmorant track`: one frame of the real-time display for a UTC instant, without the window.
 //   velmorant track [--at YYYY-MM-DDTHH:MM:SSZ] [--dir DIR] [--set NAME=TEXT]...
-//                   [--format text|json]
+//                   [--format text|json] [--rotator HOST:PORT]
 // Returns the exit status: 0 after the frame is printed, 2 for a bad command line or instant
 // or a refused set-up.
 int RunTrackCommand(std::span<const std::string> args);

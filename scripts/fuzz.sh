@@ -8,7 +8,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-TARGETS="defaults_file sky_temperature_file callsign_search station_list_edit locator leading_number"
+TARGETS="defaults_file sky_temperature_file callsign_search station_list_edit locator leading_number
+rotator_settings rotctld_answers"
 
 if [ $# -lt 2 ]; then
     echo "usage: scripts/fuzz.sh TARGET|all SECONDS [libFuzzer options]" >&2

@@ -8,6 +8,7 @@ PACKAGES="cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools libgl-dev liberfa-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 fonts-liberation2 fonts-comic-neue python3
+libhamlib-utils
 dpkg-dev xvfb xauth
 clang libclang-rt-14-dev"
 

@@ -316,6 +316,12 @@ RT = {
     "lblDXDoppler": ((1160, 56, 97, 25), "DX Hz",
                      "Doppler shift of the Home station's signal heard at DX", SYSTEM, {HIDDEN}),
 }
+# The rotator's button beside the Home values and its position/reason label right of the
+# degradation box, in the header band's free space: they must cover no label.
+RT_ROTATOR = {
+    "cmdRotator": ("QPushButton", (278, 33, 62, 22), "Rotator"),
+    "lblRotator": (LB, (712, 33, 92, 23), ""),
+}
 DEGRADATION_TIP = "Approxiate Degredation From Lunar Distance and Background Sky Noise"
 
 
@@ -639,7 +645,7 @@ def check_realtime():
     if 'bold 12pt "MS Sans Serif"' not in props.get("styleSheet", ""):
         fail("frmRT.ui: the form's default font MS Sans Serif 12 pt bold is not set")
 
-    expected = set(RT) | {"picdB", "PicMap"}
+    expected = set(RT) | {"picdB", "PicMap"} | set(RT_ROTATOR)
     for name in sorted(set(widgets) - expected):
         fail("frmRT.ui: unexpected widget %s" % name)
     for name, (geometry, text, tip, colour, marks) in RT.items():
@@ -676,6 +682,8 @@ def check_realtime():
         if "color: %s;" % colour not in sheet:
             fail("%s: text colour is not %s" % (name, colour))
 
+    check_rotator_items(widgets)
+
     box = widgets.get("picdB")
     if box is None:
         fail("frmRT.ui: picdB is missing")
@@ -711,10 +719,36 @@ def check_realtime():
             fail("PicMap: does not fit in the window")
 
 
+def overlaps(a, b):
+    ax, ay, aw, ah = a
+    bx, by, bw, bh = b
+    return ax < bx + bw and bx < ax + aw and ay < by + bh and by < ay + ah
+
+
+def check_rotator_items(widgets):
+    for name, (klass, geometry, text) in RT_ROTATOR.items():
+        w = widgets.get(name)
+        if w is None:
+            fail("frmRT.ui: %s is missing" % name)
+            continue
+        if w["class"] != klass:
+            fail("%s: class %s, want %s" % (name, w["class"], klass))
+        if w["props"].get("geometry") != geometry:
+            fail("%s: geometry %r, want %r" % (name, w["props"].get("geometry"), geometry))
+        if shown_text(w) != text:
+            fail("%s: shows %r, want %r" % (name, shown_text(w), text))
+        for other, (other_geometry, _, _, _, _) in RT.items():
+            if overlaps(geometry, other_geometry):
+                fail("%s covers %s" % (name, other))
+        if overlaps(geometry, (648, 32, 60, 24)) or overlaps(geometry, (0, 80, 1277, 640)):
+            fail("%s covers the degradation box or the map" % name)
+
+
 def main():
     compiled = check_uic([(os.path.join(FORMS, "frmInput.ui"), "frmInput", "QWidget"),
                           (os.path.join(FORMS, "frmUpdate.ui"), "frmUpdate", "QDialog"),
-                          (os.path.join(FORMS, "frmRT.ui"), "frmRT", "QWidget")])
+                          (os.path.join(FORMS, "frmRT.ui"), "frmRT", "QWidget"),
+                          (os.path.join(FORMS, "frmRotator.ui"), "frmRotator", "QDialog")])
     check_input()
     check_update()
     check_realtime()

@@ -24,6 +24,7 @@ void MainWindowModel::cmdStop_Click() {
     RealTimeFresh = true;
     RealTimeMode = false;     // the timer stops calling RUN
     planning_.RequestStop();  // a planning run in progress ends at its next date
+    realTime_.Stop();         // the rotator stopped, its link closed
     if (Hooks.CloseRunFilesAndHideRealTime) {
         Hooks.CloseRunFilesAndHideRealTime();
     }

@@ -56,6 +56,10 @@ void RealTimeSession::Pass() {
         }
         state_.Fresh = false;
     }
+    // The rotator after QVAZEL.DAT, which it never touches.
+    if (display_.Rotator != nullptr && display_.RotatorChoice != nullptr) {
+        rotator_.Pass(*display_.RotatorChoice, pass, *display_.Rotator);
+    }
     // The status line tells of a clock offset that disagrees with the computer's when the
     // display starts, and keeps saying so while it runs.
     if (starting && !pass.Frame.ClockCheck.empty()) {
@@ -63,6 +67,12 @@ void RealTimeSession::Pass() {
     }
     writer.Show(w.txtDateCalc,
                 !pass.Frame.ClockCheck.empty() && w.txtDateCalc.Text == pass.Frame.ClockCheck);
+}
+
+void RealTimeSession::Stop() {
+    if (display_.Rotator != nullptr) {
+        rotator_.Stop(*display_.Rotator);
+    }
 }
 
 }  // namespace velmorant

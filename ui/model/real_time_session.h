@@ -1,6 +1,7 @@
 #pragma once
 
 #include "run/clock.h"
+#include "ui/model/rotator_control.h"
 #include "ui/model/window_context.h"
 #include "ui/model/window_ports.h"
 
@@ -27,6 +28,9 @@ class RealTimeSession {
     // with its message.
     void Pass();
 
+    // At STOP: the rotator stopped and its link closed, if the display had opened it.
+    void Stop();
+
   private:
     WindowContext window_;
     const RunServices& run_;
@@ -35,6 +39,7 @@ class RealTimeSession {
     RealTimeState state_;
     // The UTC minute of the last map update (-1: none since the display started).
     long long lastMapUpdateMinute_ = -1;
+    RotatorControl rotator_;
 };
 
 }  // namespace velmorant

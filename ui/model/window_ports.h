@@ -8,6 +8,8 @@
 #include "run/clock.h"
 #include "run/planning/planning_form.h"
 #include "ui/model/date_rules.h"
+#include "ui/model/rotator_move.h"
+#include "ui/model/rotator_settings.h"
 
 // What the main window needs from outside itself, kept small so that the Qt view, the headless
 // command and the tests each supply their own.
@@ -41,6 +43,7 @@ struct WindowHooks {
 
 class ReportDestination;
 struct RealTimeFrame;
+class RotatorLink;
 struct MapUpdateFrame;
 
 // The real-time window frmRT and the az/el file for other programs.
@@ -54,6 +57,28 @@ struct RealTimeServices {
     // Replaces QVAZEL.DAT with this line (CR LF added); false when it cannot be written, and the
     // next update tries again.
     std::function<bool(const std::string& line)> WriteAzEl;
+    // The antenna rotator: the operator's settings (VELMORANT.INI [Rotator]) and the link to
+    // rotctld. Without both the rotator is left alone.
+    const RotatorSettings* RotatorChoice = nullptr;
+    RotatorLink* Rotator = nullptr;
+};
+
+// A rotator controller reached through rotctld (the Qt client, or a test's recorder). Nothing
+// here waits on the network: answers, faults and positions go to the window by the link itself.
+class RotatorLink {
+  public:
+    virtual ~RotatorLink() = default;
+    // Keeps one connection to rotctld at host:port from now on, trying again after a failure,
+    // until Close; returns at once. Another address closes the old connection first.
+    virtual void Open(const std::string& host, int port) = 0;
+    // Sends `P` for this aim now ("P 181.30 14.00"); false when there is no connection to send
+    // it on (the move is then due again at the next pass).
+    virtual bool SendMove(const RotatorAim& aim) = 0;
+    // How many connections have been made: a new one means rotctld may have restarted and its
+    // rotator may stand elsewhere.
+    virtual int Connections() const = 0;
+    // STOP: `S` once when connected, then the connection closes and no retries follow.
+    virtual void Close() = 0;
 };
 class StationDialog;
 class TextFileStorage;

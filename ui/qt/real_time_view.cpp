@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QVariant>
 
@@ -73,6 +74,11 @@ RealTimeView::RealTimeView(const std::filesystem::path& mapPicture, QWidget* par
     const std::filesystem::path file =
         std::filesystem::is_directory(mapPicture, error) ? mapPicture / kMapFileName : mapPicture;
     form_->PicMap->LoadBackground(QString::fromStdString(file.string()));
+    connect(form_->cmdRotator, &QPushButton::clicked, this, [this] {
+        if (RotatorPressed) {
+            RotatorPressed();
+        }
+    });
 }
 
 RealTimeView::~RealTimeView() {
@@ -162,6 +168,22 @@ void RealTimeView::StopHide() {
 
 void RealTimeView::ClearMap() {
     form_->PicMap->Clear();
+}
+
+void RealTimeView::ShowRotator(const RotatorDisplay& display) {
+    // The position is one short line in the size the form gives; a reason may take two lines of
+    // a smaller size in the same 92 x 23 pixels.
+    const QString sheet =
+        QString(display.Problem ? "font: bold 7pt \"MS Sans Serif\";\ncolor: %1;"
+                                : "font: bold 9pt \"MS Sans Serif\";\ncolor: %1;")
+            .arg(SheetColour(display.Problem ? TextColour::Red : TextColour::SystemText));
+    if (form_->lblRotator->styleSheet() != sheet) {
+        form_->lblRotator->setStyleSheet(sheet);
+    }
+    form_->lblRotator->setAlignment(Qt::AlignLeft |
+                                    (display.Problem ? Qt::AlignTop : Qt::AlignVCenter));
+    SetText(form_->lblRotator, display.Text);
+    form_->lblRotator->setToolTip(Q(display.Detail));
 }
 
 WorldMapView& RealTimeView::Map() {

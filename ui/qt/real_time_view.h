@@ -1,11 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include <QWidget>
 
 #include "run/realtime/real_time_frame.h"
+#include "ui/model/rotator_status.h"
 
 namespace Ui {
 class frmRT;
@@ -46,6 +48,13 @@ class RealTimeView : public QWidget {
     void ClearMap();
 
     WorldMapView& Map();
+
+    // The rotator's label in the header band: its position, or the reason in red; hidden when
+    // the text is empty.
+    void ShowRotator(const RotatorDisplay& display);
+
+    // Called when the operator presses the header band's Rotator button.
+    std::function<void()> RotatorPressed;
 
   private:
     Ui::frmRT* form_;

@@ -18,13 +18,15 @@ void RegisterFontSubstitutes() {
     QFont::insertSubstitution("Comic Sans MS", "Comic Neue");
 }
 
-WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions launch)
+WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions launch,
+                                     const Clock* clock)
     : folder_(std::move(folder)),
       launch_(std::move(launch)),
       defaults_(folder_),
       stations_(folder_ / kStationListFileName),
       report_(folder_ / kReportFileName),
-      model_(clock_, defaults_, messages_) {
+      settingsFile_(folder_ / kSettingsFileName),
+      model_(clock != nullptr ? *clock : clock_, defaults_, messages_) {
     RegisterFontSubstitutes();
     view_ = std::make_unique<MainWindowView>(model_);
     dialog_ = std::make_unique<StationDialogView>(view_.get());
@@ -69,6 +71,7 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
     };
     model_.Hooks.CloseRunFilesAndHideRealTime = [this] { realTime_->StopHide(); };
     model_.Hooks.ClearRealTimeMap = [this] { realTime_->ClearMap(); };
+    WireRotator();
 
     tmrWatch_.setSingleShot(true);
     tmrWatch_.setTimerType(Qt::PreciseTimer);
@@ -92,6 +95,27 @@ std::filesystem::path WindowApplication::MapPicture() const {
         }
     }
     return local;
+}
+
+void WindowApplication::WireRotator() {
+    RotatorSettingsReading reading = ReadRotatorSettings(settingsFile_.ReadGroup(kRotatorGroup));
+    rotatorSettings_ = std::move(reading.Settings);
+    rotatorNotes_ = std::move(reading.Problems);
+    model_.RealTime.RotatorChoice = &rotatorSettings_;
+    model_.RealTime.Rotator = &rotator_;
+    rotator_.Show = [this](const RotatorDisplay& display) { realTime_->ShowRotator(display); };
+
+    rotatorDialog_ = std::make_unique<RotatorDialogView>(realTime_.get());
+    realTime_->RotatorPressed = [this] { rotatorDialog_->Edit(rotatorSettings_, rotatorNotes_); };
+    rotatorDialog_->Accepted = [this](const RotatorSettings& settings) {
+        // The next pass of a running display uses them (a new address reconnects).
+        rotatorSettings_ = settings;
+        rotatorNotes_.clear();
+        std::string problem;
+        if (!settingsFile_.WriteGroup(kRotatorGroup, RotatorSettingsValues(settings), &problem)) {
+            messages_.ShowMessage(problem, "Rotator Settings");
+        }
+    };
 }
 
 void WindowApplication::ArmTimer() {

@@ -10,10 +10,13 @@
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
 #include "ui/model/text_storage.h"
+#include "ui/qt/ini_settings_file.h"
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/message_box_presenter.h"
 #include "ui/qt/program_launcher.h"
 #include "ui/qt/real_time_view.h"
+#include "ui/qt/rotator_dialog_view.h"
+#include "ui/qt/rotctld_client.h"
 #include "ui/qt/station_dialog_view.h"
 
 namespace velmorant {
@@ -25,8 +28,10 @@ class WindowApplication {
   public:
     // `folder` holds VELMORANT.DAT, CALL3.TXT, QVSKYTEMP.DAT and QVHELP.PDF; the report
     // VELMORANT.TXT is written there. `launch` starts the editor and the reader (tests record).
+    // `clock` replaces the computer's clock (tests); it must outlive the application.
     explicit WindowApplication(std::filesystem::path folder,
-                               LaunchActions launch = DesktopLaunchActions());
+                               LaunchActions launch = DesktopLaunchActions(),
+                               const Clock* clock = nullptr);
 
     // Start-up: loads the saved defaults into the window and starts the timer. False when the
     // program must end (the defaults file is missing); the message has been shown.
@@ -36,6 +41,9 @@ class WindowApplication {
     MainWindowView& View() { return *view_; }
     StationDialogView& Dialog() { return *dialog_; }
     RealTimeView& RealTime() { return *realTime_; }
+    RotatorDialogView& RotatorDialog() { return *rotatorDialog_; }
+    RotctldClient& Rotator() { return rotator_; }
+    const RotatorSettings& RotatorChoice() const { return rotatorSettings_; }
     // True once the window asked for the program to end.
     bool EndRequested() const { return model_.EndRequested(); }
 
@@ -46,6 +54,8 @@ class WindowApplication {
     void ArmTimer();
     // The world-map picture of the real-time window.
     std::filesystem::path MapPicture() const;
+    // The rotator: its settings from VELMORANT.INI, the dialog, the link's label.
+    void WireRotator();
 
     std::filesystem::path folder_;
     LaunchActions launch_;
@@ -53,11 +63,16 @@ class WindowApplication {
     FileDefaultsStorage defaults_;
     FileTextStorage stations_;
     FileReportDestination report_;
+    IniSettingsFile settingsFile_;
+    RotatorSettings rotatorSettings_;
+    std::vector<std::string> rotatorNotes_;  // values of VELMORANT.INI that did not read
+    RotctldClient rotator_;
     MessageBoxPresenter messages_;
     MainWindowModel model_;
     std::unique_ptr<MainWindowView> view_;
     std::unique_ptr<StationDialogView> dialog_;
     std::unique_ptr<RealTimeView> realTime_;
+    std::unique_ptr<RotatorDialogView> rotatorDialog_;
     QTimer tmrWatch_;
 };
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "run/realtime/real_time_pass.h"
+#include "ui/model/rotator_move.h"
+#include "ui/model/rotator_settings.h"
+#include "ui/model/window_ports.h"
+
+// The rotator during a real-time display: at every pass, while the operator has the rotator
+// enabled, keep the link to rotctld open and send the station's position when the move rule says;
+// at STOP, stop the rotator and close the link.
+
+namespace velmorant {
+
+class RotatorControl {
+  public:
+    // One pass of the display. The target is the chosen station's azimuth and elevation of the
+    // pass; a station the window does not display sends nothing.
+    void Pass(const RotatorSettings& settings, const RealTimePassResult& pass, RotatorLink& link);
+
+    // STOP: `S` and the link closed, when this display had opened it.
+    void Stop(RotatorLink& link);
+
+  private:
+    RotatorMovePlan plan_;
+    bool open_ = false;
+    int connections_ = 0;
+};
+
+// The UTC minute of a pass as a running count (day number * 1440 + minute of the day), the same
+// count the minute's map update keeps.
+long long PassMinute(const RealTimePassResult& pass);
+
+}  // namespace velmorant

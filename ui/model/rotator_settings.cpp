@@ -1,0 +1,242 @@
+#include "ui/model/rotator_settings.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace velmorant {
+
+namespace {
+
+// The keys of the [Rotator] group.
+constexpr const char* kEnabledKey = "Enabled";
+constexpr const char* kHostKey = "Host";
+constexpr const char* kPortKey = "Port";
+constexpr const char* kStationKey = "Station";
+constexpr const char* kFloorKey = "ElevationFloor";
+constexpr const char* kRangeMinKey = "ElevationMin";
+constexpr const char* kRangeMaxKey = "ElevationMax";
+constexpr const char* kMoveKey = "Move";
+constexpr const char* kLastSecondsKey = "LastSeconds";
+constexpr const char* kThresholdKey = "Threshold";
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+std::optional<int> WholeNumber(std::string_view text) {
+    text = Trimmed(text);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> Number(std::string_view text) {
+    text = Trimmed(text);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Reads the keys one by one, each into its field, noting what could not be read.
+class GroupReader {
+  public:
+    GroupReader(const std::map<std::string, std::string>& values, RotatorSettingsReading& out)
+        : values_(values), out_(out) {}
+
+    // The value of `key`, or none when the key is absent.
+    const std::string* Find(const char* key) const {
+        const auto found = values_.find(key);
+        return found == values_.end() ? nullptr : &found->second;
+    }
+
+    void Problem(const char* key, const std::string& text, const std::string& wanted,
+                 const std::string& used) {
+        out_.Problems.push_back("[Rotator] " + std::string(key) + "=" + text + ": not " + wanted +
+                                "; " + used + " is used.");
+    }
+
+    template <typename T, typename Parse>
+    void Read(const char* key, T& field, Parse parse, const std::string& wanted,
+              const std::string& defaultText) {
+        const std::string* text = Find(key);
+        if (text == nullptr) {
+            return;
+        }
+        if (const auto value = parse(*text)) {
+            field = *value;
+        } else {
+            Problem(key, *text, wanted, defaultText);
+        }
+    }
+
+  private:
+    const std::map<std::string, std::string>& values_;
+    RotatorSettingsReading& out_;
+};
+
+auto NumberWithin(double low, double high) {
+    return [low, high](std::string_view text) -> std::optional<double> {
+        const auto value = Number(text);
+        return value && *value >= low && *value <= high ? value : std::nullopt;
+    };
+}
+
+auto WholeNumberWithin(int low, int high) {
+    return [low, high](std::string_view text) -> std::optional<int> {
+        const auto value = WholeNumber(text);
+        return value && *value >= low && *value <= high ? value : std::nullopt;
+    };
+}
+
+std::optional<bool> Flag(std::string_view text) {
+    text = Trimmed(text);
+    if (text == "true" || text == "1") {
+        return true;
+    }
+    if (text == "false" || text == "0") {
+        return false;
+    }
+    return std::nullopt;
+}
+
+std::optional<RotatorStation> Station(std::string_view text) {
+    text = Trimmed(text);
+    if (text == "Home") {
+        return RotatorStation::Home;
+    }
+    if (text == "DX") {
+        return RotatorStation::DX;
+    }
+    return std::nullopt;
+}
+
+constexpr const char* kRuleNames[] = {"EachMinute", "LastSeconds", "Threshold"};
+
+std::optional<RotatorMoveRule> Rule(std::string_view text) {
+    text = Trimmed(text);
+    for (int i = 0; i < 3; ++i) {
+        if (text == kRuleNames[i]) {
+            return static_cast<RotatorMoveRule>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Host(std::string_view text) {
+    text = Trimmed(text);
+    if (text.empty() || text.find_first_of(" \t\r\n") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(text);
+}
+
+}  // namespace
+
+std::string FixedText(double value, int decimals) {
+    char buffer[64];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (error != std::errc()) {
+        return "0";
+    }
+    std::string text(buffer, end);
+    // "-0.00" says nothing a reader needs.
+    if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+RotatorSettingsReading ReadRotatorSettings(const std::map<std::string, std::string>& values) {
+    RotatorSettingsReading reading;
+    RotatorSettings& s = reading.Settings;
+    const RotatorSettings defaults;
+    GroupReader group(values, reading);
+    group.Read(kEnabledKey, s.Enabled, Flag, "true or false", "false");
+    group.Read(kHostKey, s.Host, Host, "a host name or address", defaults.Host);
+    group.Read(kPortKey, s.Port, WholeNumberWithin(kLowestPort, kHighestPort),
+               "a port from 1 to 65535", std::to_string(defaults.Port));
+    group.Read(kStationKey, s.Station, Station, "Home or DX", "Home");
+    const auto elevation = NumberWithin(kLowestSettingElevationDeg, kHighestSettingElevationDeg);
+    const std::string degrees = "degrees from -90 to 180";
+    group.Read(kFloorKey, s.ElevationFloorDeg, NumberWithin(-90.0, 90.0), "degrees from -90 to 90",
+               "0");
+    group.Read(kRangeMinKey, s.ElevationRangeMinDeg, elevation, degrees, "0");
+    group.Read(kRangeMaxKey, s.ElevationRangeMaxDeg, elevation, degrees, "90");
+    if (s.ElevationRangeMinDeg > s.ElevationRangeMaxDeg) {
+        group.Problem(kRangeMaxKey, FixedText(s.ElevationRangeMaxDeg, 2),
+                      "at or above ElevationMin=" + FixedText(s.ElevationRangeMinDeg, 2),
+                      "0 to 90");
+        s.ElevationRangeMinDeg = defaults.ElevationRangeMinDeg;
+        s.ElevationRangeMaxDeg = defaults.ElevationRangeMaxDeg;
+    }
+    group.Read(kMoveKey, s.MoveRule, Rule, "EachMinute, LastSeconds or Threshold", "EachMinute");
+    group.Read(kLastSecondsKey, s.LastSeconds,
+               WholeNumberWithin(kFewestLastSeconds, kMostLastSeconds), "seconds from 1 to 59",
+               "10");
+    group.Read(kThresholdKey, s.ThresholdDeg,
+               NumberWithin(kSmallestThresholdDeg, kLargestThresholdDeg), "degrees from 0.01 to 90",
+               "1.0");
+    return reading;
+}
+
+std::optional<std::string> RotatorSettingsProblem(const RotatorSettings& s) {
+    if (!Host(s.Host)) {
+        return "rotctld host: give an address or a host name without blanks.";
+    }
+    if (s.ElevationRangeMinDeg > s.ElevationRangeMaxDeg) {
+        return "Rotator elevation range: the lowest elevation must not be above the highest.";
+    }
+    return std::nullopt;
+}
+
+std::map<std::string, std::string> RotatorSettingsValues(const RotatorSettings& s) {
+    return {
+        {kEnabledKey, s.Enabled ? "true" : "false"},
+        {kHostKey, s.Host},
+        {kPortKey, std::to_string(s.Port)},
+        {kStationKey, s.Station == RotatorStation::DX ? "DX" : "Home"},
+        {kFloorKey, FixedText(s.ElevationFloorDeg, 2)},
+        {kRangeMinKey, FixedText(s.ElevationRangeMinDeg, 2)},
+        {kRangeMaxKey, FixedText(s.ElevationRangeMaxDeg, 2)},
+        {kMoveKey, kRuleNames[static_cast<int>(s.MoveRule)]},
+        {kLastSecondsKey, std::to_string(s.LastSeconds)},
+        {kThresholdKey, FixedText(s.ThresholdDeg, 2)},
+    };
+}
+
+std::optional<RotatorAddress> ParseRotatorAddress(std::string_view text) {
+    text = Trimmed(text);
+    const auto colon = text.rfind(':');
+    if (colon == std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string_view host = text.substr(0, colon);
+    // An IPv6 address is written in brackets, so that its own colons are not the port's.
+    if (host.size() >= 2 && host.front() == '[' && host.back() == ']') {
+        host = host.substr(1, host.size() - 2);
+    } else if (host.find(':') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto port = WholeNumberWithin(kLowestPort, kHighestPort)(text.substr(colon + 1));
+    const auto name = Host(host);
+    if (!port || !name || text.substr(colon + 1).find_first_of(" +-") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return RotatorAddress{*name, *port};
+}
+
+}  // namespace velmorant

@@ -1,0 +1,165 @@
+#include "ui/model/rotctld_protocol.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace velmorant {
+
+namespace {
+
+std::string_view WithoutCarriageReturn(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+}  // namespace
+
+std::optional<int> ParseRotctldReport(std::string_view line) {
+    line = WithoutCarriageReturn(line);
+    constexpr std::string_view kPrefix = "RPRT ";
+    if (!line.starts_with(kPrefix)) {
+        return std::nullopt;
+    }
+    line.remove_prefix(kPrefix.size());
+    int code = 0;
+    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), code);
+    if (line.empty() || error != std::errc() || end != line.data() + line.size()) {
+        return std::nullopt;
+    }
+    return code;
+}
+
+std::optional<double> ParseRotctldNumber(std::string_view line) {
+    line = WithoutCarriageReturn(line);
+    double value = 0;
+    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
+    if (line.empty() || error != std::errc() || end != line.data() + line.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string HamlibErrorWords(int report) {
+    // Hamlib's error codes (rig_errcode_e in hamlib/rig.h), negated on the wire, in our words.
+    static const char* const kWords[] = {
+        "done",
+        "invalid parameter",
+        "invalid configuration",
+        "out of memory",
+        "not implemented",
+        "timed out",
+        "input/output error",
+        "internal Hamlib error",
+        "protocol error",
+        "rejected by the rotator",
+        "argument truncated",
+        "not available",
+        "not targetable",
+        "bus error",
+        "bus busy",
+        "invalid argument",
+        "invalid VFO",
+        "out of domain",
+        "deprecated",
+        "security error",
+        "rotator not powered on",
+    };
+    const int index = -report;
+    if (index >= 0 && index < static_cast<int>(std::size(kWords))) {
+        return kWords[index];
+    }
+    return "error";
+}
+
+std::string RotctldConversation::Ask(RotctldCommand command, RotatorAim aim) {
+    waiting_.push_back(command);
+    switch (command) {
+        case RotctldCommand::SetPosition:
+            return SetPositionCommand(aim) + "\n";
+        case RotctldCommand::GetPosition:
+            return "p\n";
+        case RotctldCommand::Stop:
+            return "S\n";
+    }
+    return "\n";
+}
+
+std::vector<RotctldAnswer> RotctldConversation::Take(std::string_view bytes) {
+    std::vector<RotctldAnswer> answers;
+    if (lost_) {
+        return answers;
+    }
+    partial_.append(bytes);
+    std::size_t start = 0;
+    for (auto end = partial_.find('\n'); end != std::string::npos;
+         end = partial_.find('\n', start)) {
+        const std::string_view line(partial_.data() + start, end - start);
+        start = end + 1;
+        if (auto answer = TakeLine(line)) {
+            answers.push_back(std::move(*answer));
+            if (lost_) {
+                partial_.clear();
+                return answers;
+            }
+        }
+    }
+    partial_.erase(0, start);
+    if (partial_.size() > kLongestRotctldLine) {
+        RotctldAnswer garbled;
+        garbled.Garbled = true;
+        garbled.Line = partial_.substr(0, 40);
+        answers.push_back(std::move(garbled));
+        lost_ = true;
+        partial_.clear();
+    }
+    return answers;
+}
+
+std::optional<RotctldAnswer> RotctldConversation::TakeLine(std::string_view line) {
+    RotctldAnswer answer;
+    const auto garbled = [&] {
+        answer.Garbled = true;
+        answer.Line = std::string(line.substr(0, 40));
+        lost_ = true;
+        return answer;
+    };
+    if (waiting_.empty()) {
+        return garbled();
+    }
+    answer.Command = waiting_.front();
+    if (const auto report = ParseRotctldReport(line)) {
+        // A `p` that failed, or the end of a set or stop; a report in the middle of a position
+        // does not fit.
+        if (firstNumber_ || (answer.Command == RotctldCommand::GetPosition && *report == 0)) {
+            return garbled();
+        }
+        waiting_.pop_front();
+        answer.Report = *report;
+        return answer;
+    }
+    const auto number = ParseRotctldNumber(line);
+    if (!number || answer.Command != RotctldCommand::GetPosition) {
+        return garbled();
+    }
+    if (!firstNumber_) {
+        firstNumber_ = number;
+        return std::nullopt;
+    }
+    answer.Position = RotatorAim{*firstNumber_, *number};
+    firstNumber_.reset();
+    waiting_.pop_front();
+    return answer;
+}
+
+void RotctldConversation::Reset() {
+    waiting_.clear();
+    partial_.clear();
+    firstNumber_.reset();
+    lost_ = false;
+}
+
+}  // namespace velmorant

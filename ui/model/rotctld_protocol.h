@@ -1,0 +1,67 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/model/rotator_move.h"
+
+// rotctld's default protocol as Hamlib 4.5 speaks it (checked against `rotctld -m 1`): one
+// command a line; `P az el` and `S` are answered "RPRT n" (0 done, a negative Hamlib error code
+// otherwise); `p` is answered by two lines, the azimuth and the elevation ("181.30", "14.00"), or
+// by "RPRT n" when it fails. Lines end in '\n'. No answer names its command: the answers come in
+// the order the commands went out, so the conversation keeps the commands still unanswered.
+
+namespace velmorant {
+
+enum class RotctldCommand { SetPosition, GetPosition, Stop };
+
+// One complete answer.
+struct RotctldAnswer {
+    RotctldCommand Command = RotctldCommand::SetPosition;
+    int Report = 0;                      // 0, or the negative Hamlib error code of "RPRT n"
+    std::optional<RotatorAim> Position;  // GetPosition when it succeeded
+    bool Garbled = false;                // a line that fits no answer; the conversation is lost
+    std::string Line;                    // the line that did not fit (Garbled)
+};
+
+// Lines longer than this (bytes) are not rotctld's: the conversation is lost.
+inline constexpr std::size_t kLongestRotctldLine = 256;
+
+class RotctldConversation {
+  public:
+    // The line to send for a command, '\n' included; the command now waits for its answer.
+    std::string Ask(RotctldCommand command, RotatorAim aim = {});
+
+    // Takes bytes as they arrive (any split) and returns the answers they complete. After a
+    // garbled answer the conversation drops everything until Reset.
+    std::vector<RotctldAnswer> Take(std::string_view bytes);
+
+    // Commands sent and not yet answered.
+    std::size_t Unanswered() const { return waiting_.size(); }
+
+    // A new connection: nothing waits, nothing is half read.
+    void Reset();
+
+  private:
+    std::optional<RotctldAnswer> TakeLine(std::string_view line);
+
+    std::deque<RotctldCommand> waiting_;
+    std::string partial_;                // bytes after the last line end
+    std::optional<double> firstNumber_;  // the azimuth line of a `p` answer
+    bool lost_ = false;
+};
+
+// "RPRT n": n; none for any other line.
+std::optional<int> ParseRotctldReport(std::string_view line);
+
+// A number line of a `p` answer ("181.30", "-10.00"); none for any other line.
+std::optional<double> ParseRotctldNumber(std::string_view line);
+
+// A Hamlib error code in a few words ("invalid parameter" for -1); "error" for codes it does not
+// know.
+std::string HamlibErrorWords(int report);
+
+}  // namespace velmorant

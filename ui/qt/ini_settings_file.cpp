@@ -1,0 +1,61 @@
+#include "ui/qt/ini_settings_file.h"
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+namespace velmorant {
+
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString FileName(const std::filesystem::path& file) {
+    return QString::fromStdString(file.string());
+}
+
+}  // namespace
+
+std::map<std::string, std::string> IniSettingsFile::ReadGroup(std::string_view group) const {
+    std::map<std::string, std::string> values;
+    QSettings settings(FileName(file_), QSettings::IniFormat);
+    settings.beginGroup(Q(group));
+    for (const QString& key : settings.childKeys()) {
+        const QVariant value = settings.value(key);
+        // An unquoted value with commas reads as a list: keep the text the operator wrote.
+        const QString text = value.typeId() == QMetaType::QStringList
+                                 ? value.toStringList().join(QStringLiteral(", "))
+                                 : value.toString();
+        values[key.toStdString()] = text.toStdString();
+    }
+    return values;
+}
+
+bool IniSettingsFile::WriteGroup(std::string_view group,
+                                 const std::map<std::string, std::string>& values,
+                                 std::string* problem) const {
+    QSettings settings(FileName(file_), QSettings::IniFormat);
+    // Written whole through a temporary file and a rename, or not at all (the default, said
+    // here because the file's safety rests on it).
+    settings.setAtomicSyncRequired(true);
+    settings.beginGroup(Q(group));
+    settings.remove(QString());
+    for (const auto& [key, text] : values) {
+        settings.setValue(Q(key), Q(text));
+    }
+    settings.endGroup();
+    settings.sync();
+    // A format error is the old file's (a hand edit QSettings could not read): the new file
+    // replaced it all the same.
+    if (settings.status() != QSettings::AccessError) {
+        return true;
+    }
+    if (problem != nullptr) {
+        *problem = file_.string() + " cannot be written.";
+    }
+    return false;
+}
+
+}  // namespace velmorant

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+
+#include "ui/model/rotator_settings.h"
+
+namespace Ui {
+class frmRotator;
+}
+
+namespace velmorant {
+
+// The rotator settings dialog (frmRotator.ui): shows the settings, checks what was typed, and
+// hands the new settings on when OK is pressed. It opens without blocking the real-time window,
+// whose passes go on while it is open.
+class RotatorDialogView : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit RotatorDialogView(QWidget* parent = nullptr);
+    ~RotatorDialogView() override;
+
+    // Shows `settings`, with the notes on values of VELMORANT.INI that could not be read.
+    void Edit(const RotatorSettings& settings, const std::vector<std::string>& notes);
+
+    // The settings as the dialog shows them now.
+    RotatorSettings Typed() const;
+
+    // Called with the new settings when OK is pressed and they can be kept.
+    std::function<void(const RotatorSettings&)> Accepted;
+
+  private:
+    void Confirm();
+    void EnableRuleValues();
+
+    Ui::frmRotator* form_;
+};
+
+}  // namespace velmorant

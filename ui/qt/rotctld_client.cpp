@@ -1,0 +1,182 @@
+#include "ui/qt/rotctld_client.h"
+
+namespace velmorant {
+
+RotctldClient::RotctldClient(QObject* parent) : QObject(parent) {
+    retry_.setSingleShot(true);
+    retry_.setInterval(kRotctldRetryMs);
+    poll_.setInterval(kRotctldPollMs);
+    answer_.setSingleShot(true);
+    answer_.setInterval(kRotctldAnswerTimeoutMs);
+    connect(&retry_, &QTimer::timeout, this, &RotctldClient::Connect);
+    connect(&poll_, &QTimer::timeout, this, [this] {
+        // One question at a time: a daemon that is slow to answer is not flooded.
+        if (conversation_.Unanswered() == 0) {
+            Ask(RotctldCommand::GetPosition);
+        }
+    });
+    connect(&answer_, &QTimer::timeout, this, [this] {
+        Fail(RotatorFault{RotatorFaultKind::NoAnswer, 0, {}});
+    });
+    connect(&socket_, &QTcpSocket::connected, this, &RotctldClient::Connected);
+    connect(&socket_, &QTcpSocket::readyRead, this, &RotctldClient::ReadAnswers);
+    connect(&socket_, &QTcpSocket::errorOccurred, this, &RotctldClient::SocketError);
+    connect(&socket_, &QTcpSocket::disconnected, this, [this] {
+        if (connected_) {
+            Fail(RotatorFault{RotatorFaultKind::ConnectionLost, 0, {}});
+        }
+    });
+}
+
+RotctldClient::~RotctldClient() {
+    Show = nullptr;
+    wanted_ = false;
+    connected_ = false;
+    socket_.disconnect(this);
+    socket_.abort();
+}
+
+void RotctldClient::Open(const std::string& host, int port) {
+    if (wanted_ && host == host_ && port == port_) {
+        return;
+    }
+    if (wanted_) {
+        Close();
+    }
+    host_ = host;
+    port_ = port;
+    wanted_ = true;
+    Display(RotatorWaitingDisplay(host_, port_));
+    Connect();
+}
+
+void RotctldClient::Connect() {
+    if (!wanted_) {
+        return;
+    }
+    connected_ = false;
+    conversation_.Reset();
+    socket_.abort();
+    // A host that takes the connection but never answers, or never completes it, is given up
+    // after the answer timeout like an unanswered command.
+    answer_.start();
+    socket_.connectToHost(QString::fromStdString(host_), static_cast<quint16>(port_));
+}
+
+void RotctldClient::Connected() {
+    answer_.stop();
+    connected_ = true;
+    ++connections_;
+    refusedMove_.reset();
+    poll_.start();
+    Ask(RotctldCommand::GetPosition);
+}
+
+bool RotctldClient::SendMove(const RotatorAim& aim) {
+    if (!connected_) {
+        return false;
+    }
+    Ask(RotctldCommand::SetPosition, aim);
+    ++movesSent_;
+    return true;
+}
+
+void RotctldClient::Ask(RotctldCommand command, RotatorAim aim) {
+    const std::string line = conversation_.Ask(command, aim);
+    socket_.write(line.data(), static_cast<qint64>(line.size()));
+    if (!answer_.isActive()) {
+        answer_.start();
+    }
+}
+
+void RotctldClient::ReadAnswers() {
+    const QByteArray bytes = socket_.readAll();
+    for (const RotctldAnswer& answer :
+         conversation_.Take(std::string_view(bytes.constData(), bytes.size()))) {
+        if (answer.Garbled) {
+            Fail(RotatorFault{RotatorFaultKind::Garbled, 0, answer.Line});
+            return;
+        }
+        if (answer.Report < 0) {
+            const RotatorFault fault{RotatorFaultKind::Report, answer.Report, {}};
+            if (answer.Command == RotctldCommand::SetPosition) {
+                refusedMove_ = fault;
+            }
+            Display(RotatorFaultDisplay(fault, host_, port_));
+        } else if (answer.Command == RotctldCommand::SetPosition) {
+            refusedMove_.reset();
+        }
+        if (answer.Position) {
+            lastPosition_ = answer.Position;
+            if (!refusedMove_) {
+                Display(RotatorPositionDisplay(*answer.Position, host_, port_));
+            }
+        }
+    }
+    // The clock runs for the oldest command still unanswered.
+    if (conversation_.Unanswered() == 0) {
+        answer_.stop();
+    } else {
+        answer_.start();
+    }
+}
+
+void RotctldClient::SocketError(QAbstractSocket::SocketError error) {
+    if (!wanted_) {
+        return;
+    }
+    switch (error) {
+        case QAbstractSocket::ConnectionRefusedError:
+            Fail(RotatorFault{RotatorFaultKind::Refused, 0, {}});
+            return;
+        case QAbstractSocket::HostNotFoundError:
+            Fail(RotatorFault{RotatorFaultKind::HostNotFound, 0, {}});
+            return;
+        case QAbstractSocket::RemoteHostClosedError:
+            Fail(RotatorFault{RotatorFaultKind::ConnectionLost, 0, {}});
+            return;
+        default:
+            Fail(RotatorFault{RotatorFaultKind::Network, 0, socket_.errorString().toStdString()});
+    }
+}
+
+void RotctldClient::Fail(RotatorFault fault) {
+    connected_ = false;
+    poll_.stop();
+    answer_.stop();
+    conversation_.Reset();
+    socket_.abort();
+    if (!wanted_) {
+        return;
+    }
+    Display(RotatorFaultDisplay(fault, host_, port_));
+    retry_.start();
+}
+
+void RotctldClient::Close() {
+    const bool stop = connected_;
+    wanted_ = false;
+    connected_ = false;
+    retry_.stop();
+    poll_.stop();
+    answer_.stop();
+    if (stop) {
+        // STOP halts the rotator wherever it is; the line goes out before the connection closes.
+        const std::string line = conversation_.Ask(RotctldCommand::Stop);
+        socket_.write(line.data(), static_cast<qint64>(line.size()));
+        socket_.disconnectFromHost();
+    } else {
+        socket_.abort();
+    }
+    conversation_.Reset();
+    refusedMove_.reset();
+    Display(RotatorDisplay{});
+}
+
+void RotctldClient::Display(const RotatorDisplay& display) {
+    if (Show) {
+        Show(display);
+    }
+}
+
+}  // namespace velmorant
