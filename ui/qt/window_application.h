@@ -12,6 +12,7 @@
 #include "ui/model/text_storage.h"
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/message_box_presenter.h"
+#include "ui/qt/own_viewers.h"
 #include "ui/qt/program_launcher.h"
 #include "ui/qt/real_time_view.h"
 #include "ui/qt/station_dialog_view.h"
@@ -19,12 +20,14 @@
 namespace velmorant {
 
 // One session of the window over the program's folder: the model with its files, the main
-// window and the confirmation dialog, the launcher of the editor and the PDF reader, and the
-// one-second timer. The program's main and the window tests both build it.
+// window and the confirmation dialog, the launcher of the editor and the PDF reader, the
+// program's own viewers for the report and the manual, and the one-second timer. The program's main
+// and the window tests both build it.
 class WindowApplication {
   public:
     // `folder` holds VELMORANT.DAT, CALL3.TXT, QVSKYTEMP.DAT and QVHELP.PDF; the report
-    // VELMORANT.TXT is written there. `launch` starts the editor and the reader (tests record).
+    // VELMORANT.TXT is written there. `launch` starts the editor and the reader (tests record);
+    // when they cannot open a file, the program's own viewers show it.
     explicit WindowApplication(std::filesystem::path folder,
                                LaunchActions launch = DesktopLaunchActions());
 
@@ -36,16 +39,20 @@ class WindowApplication {
     MainWindowView& View() { return *view_; }
     StationDialogView& Dialog() { return *dialog_; }
     RealTimeView& RealTime() { return *realTime_; }
+    OwnViewers& Viewers() { return *viewers_; }
     // True once the window asked for the program to end.
     bool EndRequested() const { return model_.EndRequested(); }
 
   private:
-    void Launch(const std::string& program, const std::string& file);
+    // True when the program (or the desktop for it) took the file.
+    bool Launch(const std::string& program, const std::string& file);
     // Arms the one-second timer for just after the next whole second of the clock, so that the
     // seconds shown never jump or repeat.
     void ArmTimer();
     // The world-map picture of the real-time window.
     std::filesystem::path MapPicture() const;
+    // Where the manual's text may lie: the working folder, then the installed data folders.
+    std::vector<std::filesystem::path> ManualFolders() const;
 
     std::filesystem::path folder_;
     LaunchActions launch_;
@@ -58,6 +65,7 @@ class WindowApplication {
     std::unique_ptr<MainWindowView> view_;
     std::unique_ptr<StationDialogView> dialog_;
     std::unique_ptr<RealTimeView> realTime_;
+    std::unique_ptr<OwnViewers> viewers_;
     QTimer tmrWatch_;
 };
 
