@@ -3,9 +3,13 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFragment>
+#include <QVector>
 
 #include "ui_frmHelp.h"
 
@@ -18,6 +22,9 @@ namespace {
 constexpr int kPositionRole = Qt::UserRole;
 // The contents list the chapters and their sections; deeper headings would crowd it.
 constexpr int kDeepestListedHeading = 3;
+// Pictures wider than this many pixels are shown at this width, their proportions kept: a
+// screenshot of the 991-pixel main window then fits beside the contents without scrolling.
+constexpr int kPictureWidthLimitPx = 640;
 
 }  // namespace
 
@@ -45,6 +52,7 @@ bool HelpViewer::Open(const QString& file, const QString& note) {
     // The pictures are named relative to the manual ("screenshots/frmInput.png").
     form_->txtManual->setSearchPaths({QFileInfo(file).absolutePath()});
     form_->txtManual->setMarkdown(text);
+    FitPictures();
     form_->lblNote->setText(note);
     form_->lblNote->setVisible(!note.isEmpty());
     FillContents();
@@ -75,6 +83,41 @@ void HelpViewer::FillContents() {
         }
     }
     tree->expandToDepth(0);
+}
+
+void HelpViewer::FitPictures() {
+    QTextBrowser* browser = form_->txtManual;
+    QTextDocument* document = browser->document();
+    struct Picture {
+        int Position;
+        QTextImageFormat Format;
+    };
+    QVector<Picture> narrowed;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            QTextImageFormat format = fragment.fragment().charFormat().toImageFormat();
+            if (!format.isValid()) {
+                continue;
+            }
+            const QImage image = QImage::fromData(
+                browser->loadResource(QTextDocument::ImageResource, QUrl(format.name()))
+                    .toByteArray());
+            if (image.width() <= kPictureWidthLimitPx) {
+                continue;
+            }
+            format.setWidth(kPictureWidthLimitPx);
+            format.setHeight(static_cast<double>(image.height()) * kPictureWidthLimitPx /
+                             image.width());
+            narrowed.append({fragment.fragment().position(), format});
+        }
+    }
+    // Each picture is one character of the document.
+    QTextCursor cursor(document);
+    for (const Picture& picture : narrowed) {
+        cursor.setPosition(picture.Position);
+        cursor.setPosition(picture.Position + 1, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(picture.Format);
+    }
 }
 
 void HelpViewer::GoTo(QTreeWidgetItem* item) {

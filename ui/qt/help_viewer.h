@@ -27,6 +27,8 @@ class HelpViewer : public QWidget {
 
   private:
     void FillContents();
+    // Narrows the pictures wider than the view can show.
+    void FitPictures();
     void GoTo(QTreeWidgetItem* item);
 
     Ui::frmHelp* form_;
