@@ -28,6 +28,17 @@ void PrintUsage(std::FILE* stream) {
     std::fputs(velmorant::LookupUsage(), stream);
     std::fprintf(stream, "\n%s", velmorant::TrackUsage());
     std::fprintf(stream, "\n%s", velmorant::RotateUsage());
+    std::fputs("\nvelmorant --version\n  The version and the licence.\n", stream);
+}
+
+// --version: the version and the licence, as GNU programs print them.
+void PrintVersion() {
+    std::printf("VELMORANT %.*s\n", static_cast<int>(velmorant::kVersion.size()),
+                velmorant::kVersion.data());
+    std::printf("%.*s\n", static_cast<int>(velmorant::kLicenceLine.size()),
+                velmorant::kLicenceLine.data());
+    std::puts("This is free software: you are free to change and redistribute it.");
+    std::puts("There is NO WARRANTY, to the extent permitted by law.");
 }
 
 }  // namespace
@@ -56,6 +67,10 @@ int main(int argc, char** argv) {
     }
     if (command == "rotate") {
         return velmorant::RunRotateCommand(rest);
+    }
+    if (command == "--version") {
+        PrintVersion();
+        return 0;
     }
     if (command == "--help" || command == "-h" || command == "help") {
         PrintUsage(stdout);

@@ -188,3 +188,11 @@ TEST_F(LookupCommand, AMissingFileExitsWithTwo) {
 }
 
 }  // namespace
+
+// The about information: the version and the licence, for anyone passing the program on.
+TEST(VersionCommand, PrintsTheVersionAndTheLicence) {
+    const CommandResult result = RunVelmorant("--version");
+    EXPECT_EQ(result.ExitCode, 0);
+    EXPECT_EQ(result.Output.rfind("VELMORANT 3.0\n", 0), 0u) << result.Output;
+    EXPECT_NE(result.Output.find("License GPL-3.0-or-later"), std::string::npos) << result.Output;
+}

@@ -25,6 +25,19 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -q "./$package" >/dev/null
 command -v velmorant >/dev/null || fail "velmorant is not on PATH after installing"
 [ -f /usr/share/applications/velmorant.desktop ] || fail "no desktop entry"
+# The licence: the machine-readable copyright file with the data files' sources, the GPL beside it.
+doc=/usr/share/doc/velmorant
+head -n 1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "$doc/copyright is not a machine-readable copyright file"
+for term in 'License: GPL-3.0-or-later' 'Files: data/WORLDMAP.PNG' 'Natural Earth' \
+    'Files: data/QVSKYTEMP.DAT' 'Haslam'; do
+    grep -q "$term" "$doc/copyright" || fail "$doc/copyright does not name $term"
+done
+grep -q 'GNU GENERAL PUBLIC LICENSE' "$doc/LICENSE" || fail "the GPL is not installed as $doc/LICENSE"
+velmorant --version | grep -q 'GPL-3.0-or-later' || fail "velmorant --version does not name the licence"
+# The manual's text and pictures for the program's own help viewer.
+[ -f /usr/share/velmorant/QVHELP.MD ] || fail "the manual's text QVHELP.MD is not installed"
+[ -f /usr/share/velmorant/screenshots/frmInput.png ] || fail "the manual's pictures are not installed"
 
 home=$(mktemp -d)
 # The window opens and keeps running; after a few seconds it is ended.

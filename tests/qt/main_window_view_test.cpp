@@ -13,10 +13,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "ui/qt/station_dialog_view.h"
@@ -73,6 +78,9 @@ class MainWindowViewTest : public QObject {
     void runInPlanningWritesThePlanReportAndOpensTheEditor();
     void helpOpensTheManualWithTheReader();
     void stopEndsALongPlanningRunWithoutTheEditor();
+    void runWithoutAnEditorShowsTheReportInTheOwnViewer();
+    void helpWithoutAReaderShowsTheManualInTheOwnViewer();
+    void aRefusedRunShowsItsMessageOnceTheWindowIsIdle();
 
   private:
     template <typename Widget>
@@ -89,6 +97,11 @@ class MainWindowViewTest : public QObject {
     // Answers every message box with OK and the dialog with `button`, until the dialog has been
     // answered (or, with no button, until the next modal window).
     void AnswerModals(const char* button);
+    // A new window over the same folder with the real launcher: a program path that names no
+    // program starts nothing, and on Linux the desktop is not asked.
+    void RestartWithTheRealLauncher();
+    // Sets up a one-day planning run of 2016-03-05 at 60-minute steps.
+    void PrepareShortPlanningRun();
 
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<WindowApplication> app_;
@@ -122,6 +135,8 @@ void MainWindowViewTest::init() {
 }
 
 void MainWindowViewTest::cleanup() {
+    // A test's answering timers end with it.
+    qDeleteAll(findChildren<QTimer*>(Qt::FindDirectChildrenOnly));
     app_.reset();
     folder_.reset();
 }
@@ -161,6 +176,23 @@ void MainWindowViewTest::AnswerModals(const char* button) {
         }
     });
     timer->start();
+}
+
+void MainWindowViewTest::RestartWithTheRealLauncher() {
+    app_.reset();
+    app_ = std::make_unique<WindowApplication>(folder_->path().toStdString());
+    QVERIFY(app_->Start());
+    app_->View().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&app_->View()));
+}
+
+void MainWindowViewTest::PrepareShortPlanningRun() {
+    Type("txtYearStart", "2016");
+    Choose("cboMonthStart", "Mar");
+    Choose("cboDayStart", " 5");
+    QTest::mouseClick(Find<QLineEdit>("txtYearStart"), Qt::LeftButton);
+    Type("txtIncrementMinutes", "60");
+    Choose("cboOperation", "Planning");
 }
 
 void MainWindowViewTest::startsAtItsSizeWithItsTitle() {
@@ -317,13 +349,8 @@ void MainWindowViewTest::runInPlanningWritesThePlanReportAndOpensTheEditor() {
     const fs::path folder = folder_->path().toStdString();
     WriteFile(folder / "editor.sh", "#!/bin/sh\n");
     fs::permissions(folder / "editor.sh", fs::perms::owner_all);
-    Type("txtYearStart", "2016");
-    Choose("cboMonthStart", "Mar");
-    Choose("cboDayStart", " 5");
-    QTest::mouseClick(Find<QLineEdit>("txtYearStart"), Qt::LeftButton);
-    Type("txtIncrementMinutes", "60");
+    PrepareShortPlanningRun();
     Type("txtTextEditor", QString::fromStdString((folder / "editor.sh").string()));
-    Choose("cboOperation", "Planning");
     Click("cmdRUN");
 
     QCOMPARE(launched_, QStringList({"editor.sh", "VELMORANT.TXT"}));
@@ -376,6 +403,97 @@ void MainWindowViewTest::stopEndsALongPlanningRunWithoutTheEditor() {
     QVERIFY(Find<QPushButton>("cmdRUN")->isVisible());
     QVERIFY(!Find<QPushButton>("cmdStop")->isVisible());
     QVERIFY(fs::file_size(folder / "VELMORANT.TXT") < 100000);
+    // STOP hid itself: the keyboard focus is on RUN, not on the next box of the Tab order.
+    QCOMPARE(app_->View().focusWidget(), Find<QPushButton>("cmdRUN"));
+}
+
+void MainWindowViewTest::runWithoutAnEditorShowsTheReportInTheOwnViewer() {
+    const fs::path folder = folder_->path().toStdString();
+    RestartWithTheRealLauncher();
+    PrepareShortPlanningRun();
+    Type("txtTextEditor", QString::fromStdString((folder / "no-such-editor").string()));
+    AnswerModals(nullptr);
+    Click("cmdRUN");
+
+    QVERIFY(messages_.isEmpty());
+    velmorant::ReportViewer* viewer = app_->Viewers().Report();
+    QVERIFY(viewer != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    // The report's first lines as the file holds them, the degree signs as one character each.
+    const QString report = QString::fromUtf8(ReadFile(folder / "VELMORANT.TXT"));
+    const QString shown = viewer->findChild<QPlainTextEdit*>("txtReport")->toPlainText();
+    QVERIFY(report.contains(QChar(0xB0)));
+    QCOMPARE(shown.section('\n', 0, 5), QString(report).remove('\r').section('\n', 0, 5));
+    QVERIFY(viewer->findChild<QPlainTextEdit*>("txtReport")->isReadOnly());
+    const QString note = viewer->findChild<QLabel*>("lblNote")->text();
+    const QString fullPath = QDir(folder_->path()).absoluteFilePath("VELMORANT.TXT");
+    QVERIFY2(note.contains(fullPath) && note.contains("\"Text Editor\""), qPrintable(note));
+    SaveScreenshot(viewer, "frmReport");
+}
+
+void MainWindowViewTest::helpWithoutAReaderShowsTheManualInTheOwnViewer() {
+    const fs::path folder = folder_->path().toStdString();
+    WriteFile(folder / "QVHELP.PDF", "%PDF-1.4\n");
+    fs::copy_file(fs::path(VELMORANT_DOCS) / "manual.md", folder / "QVHELP.MD");
+    fs::copy(fs::path(VELMORANT_DOCS) / "screenshots", folder / "screenshots");
+    RestartWithTheRealLauncher();
+    AnswerModals(nullptr);
+    Click("cmdHELP");  // the reader is still the window's default Windows path
+
+    QVERIFY(messages_.isEmpty());
+    QVERIFY(!app_->EndRequested());
+    velmorant::HelpViewer* viewer = app_->Viewers().Help();
+    QVERIFY(viewer != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    auto* manual = viewer->findChild<QTextBrowser*>("txtManual");
+    QVERIFY(manual->toPlainText().contains("What VELMORANT is for"));
+    // The pictures come from beside the manual.
+    QVERIFY(!manual->loadResource(QTextDocument::ImageResource, QUrl("screenshots/frmInput.png"))
+                 .isNull());
+    // The contents follow the headings; a click brings the chapter to the top.
+    auto* contents = viewer->findChild<QTreeWidget*>("treContents");
+    QCOMPARE(contents->topLevelItemCount(), 1);
+    QTreeWidgetItem* title = contents->topLevelItem(0);
+    QCOMPARE(title->text(0), QString("VELMORANT User Manual"));
+    QCOMPARE(title->child(4)->text(0), QString("5. The real-time window"));
+    auto clickItem = [contents](QTreeWidgetItem* item) {
+        contents->scrollToItem(item);
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                          contents->visualItemRect(item).center());
+    };
+    clickItem(title->child(4));
+    QVERIFY(manual->verticalScrollBar()->value() > 0);
+    QVERIFY(manual->cursorForPosition(QPoint(4, 4)).block().text().startsWith("5. The real"));
+    const QString note = viewer->findChild<QLabel*>("lblNote")->text();
+    const QString fullPath = QDir(folder_->path()).absoluteFilePath("QVHELP.PDF");
+    QVERIFY2(note.contains(fullPath) && note.contains("\"Adobe Rdr\""), qPrintable(note));
+    // The first session, with its picture, for the manual's own picture of this window.
+    clickItem(title->child(2));
+    SaveScreenshot(viewer, "frmHelp");
+}
+
+void MainWindowViewTest::aRefusedRunShowsItsMessageOnceTheWindowIsIdle() {
+    // Both stations with a radio source: the run starts, shows its date, then gives up.
+    PrepareShortPlanningRun();
+    Choose("cboCelestial", "Cassiopeia A");
+    QStringList seenWithTheMessage;
+    auto* timer = new QTimer(this);
+    timer->setInterval(5);
+    connect(timer, &QTimer::timeout, this, [this, timer, &seenWithTheMessage] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seenWithTheMessage << Find<QPushButton>("cmdRUN")->text()
+                               << (Find<QPushButton>("cmdRUN")->isVisible() ? "RUN shown" : "")
+                               << (Find<QPushButton>("cmdStop")->isVisible() ? "STOP shown" : "")
+                               << (Find<QLineEdit>("txtDateCalc")->isVisible() ? "status" : "");
+            box->button(QMessageBox::Ok)->click();
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+    Click("cmdRUN");
+    QCOMPARE(seenWithTheMessage, QStringList({"RUN", "RUN shown", "", ""}));
+    QCOMPARE(app_->View().focusWidget(), Find<QPushButton>("cmdRUN"));
 }
 
 QTEST_MAIN(MainWindowViewTest)

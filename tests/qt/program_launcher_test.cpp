@@ -231,10 +231,16 @@ class ProgramLauncherTest : public QObject {
         QVERIFY(QDir::setCurrent(current));
     }
 
-    void theRealActionsAreBothThere() {
+    void theRealActionsAskTheDesktopOnlyWhereItsAnswerHolds() {
         const LaunchActions actions = DesktopLaunchActions();
         QVERIFY(static_cast<bool>(actions.StartProcess));
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
         QVERIFY(static_cast<bool>(actions.OpenWithDesktop));
+#else
+        // xdg-open reports success before a window shows, or never shows one (a terminal
+        // editor): the program's own viewer takes over instead.
+        QVERIFY(!static_cast<bool>(actions.OpenWithDesktop));
+#endif
     }
 
     void missingActionsCountAsFailures() {

@@ -1,6 +1,7 @@
 // HELP, EXIT, the closing of the window and the one-second timer.
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,12 @@ class HelpTest : public WindowTest {
         };
         window.Help.OpenWithProgram = [this](const std::string& program, const std::string& file) {
             launched.push_back({program, file});
+            return readerOpens;
         };
     }
 
     bool manualPresent = true;
+    bool readerOpens = true;
     std::vector<std::string> asked;
     std::vector<std::pair<std::string, std::string>> launched;
 };
@@ -64,6 +67,44 @@ TEST_F(HelpTest, WithoutAnExistenceTestTheManualCountsAsMissing) {
     window.OpenHelpManual();
     EXPECT_TRUE(window.EndRequested());
     EXPECT_TRUE(launched.empty());
+}
+
+// The program's own help viewer, answering as told.
+class RecordingViewer : public DocumentViewer {
+  public:
+    bool ShowReport(const std::filesystem::path&, std::string_view) override { return false; }
+    bool ShowManual(std::string_view note) override {
+        notes.emplace_back(note);
+        return shows;
+    }
+    bool shows = true;
+    std::vector<std::string> notes;
+};
+
+TEST_F(HelpTest, AReaderThatCannotOpenTheManualGivesWayToTheOwnViewerThenToAMessage) {
+    RecordingViewer viewer;
+    window.Help.Viewer = &viewer;
+    window.Help.Folder = "/opt/velmorant";
+    window.PutText(window.txtAdobeReader, "/nowhere/reader");
+    readerOpens = false;
+
+    window.cmdHELP_Click();
+    ASSERT_EQ(viewer.notes.size(), 1u);
+    EXPECT_NE(viewer.notes[0].find("/opt/velmorant/QVHELP.PDF"), std::string::npos)
+        << viewer.notes[0];
+    EXPECT_NE(viewer.notes[0].find("\"/nowhere/reader\""), std::string::npos);
+    EXPECT_NE(viewer.notes[0].find("\"Adobe Rdr\""), std::string::npos)
+        << "says where the reader's path is set";
+    EXPECT_TRUE(messages.shown.empty());
+
+    viewer.shows = false;
+    window.cmdHELP_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].Title, "Program Not Started");
+    EXPECT_NE(messages.shown[0].Text.find("/opt/velmorant/QVHELP.PDF"), std::string::npos)
+        << messages.shown[0].Text;
+    EXPECT_NE(messages.shown[0].Text.find("\"Text Editor\""), std::string::npos);
+    EXPECT_FALSE(window.EndRequested());
 }
 
 TEST_F(WindowTest, ExitEndsTheProgramAtOnceEvenDuringARun) {

@@ -51,7 +51,7 @@ void MainWindowModel::txtAZMAX_Change() {
 
 // The real-time display depends on the clock offset: a change ends it.
 void MainWindowModel::txtTimeDif_Change() {
-    cmdStop_Click();
+    StopRuns();
 }
 
 // The label shares one place between the two program paths; a click shows the other one.

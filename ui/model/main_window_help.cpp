@@ -1,6 +1,7 @@
 // HELP, EXIT, the closing of the window and the one-second timer.
 
 #include "ui/model/main_window_model.h"
+#include "ui/model/own_viewer_notes.h"
 
 namespace velmorant {
 
@@ -24,9 +25,17 @@ void MainWindowModel::OpenHelpManual() {
     }
     // The reader path is passed as the operator typed it, blanks included.
     const std::string reader = txtAdobeReader.Text;
-    if (Help.OpenWithProgram) {
-        Help.OpenWithProgram(reader, kHelpManualFileName);
+    if (Help.OpenWithProgram && Help.OpenWithProgram(reader, kHelpManualFileName)) {
+        return;
     }
+    // No reader: the manual is shown by the program itself, with its pictures and contents.
+    const std::filesystem::path manual = FullPathOf(Help.Folder, kHelpManualFileName);
+    if (Help.Viewer != nullptr &&
+        Help.Viewer->ShowManual(OwnViewerNote(ProgramRole::PdfReader, reader, manual))) {
+        return;
+    }
+    const RunMessage message = FileNotOpenedMessage(ProgramRole::PdfReader, reader, manual);
+    messages_.ShowMessage(message.Text, message.Title);
 }
 
 void MainWindowModel::cmdEXIT_Click() {

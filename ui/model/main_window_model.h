@@ -147,8 +147,9 @@ class MainWindowModel : public MainWindowControls {
     void txtLocatorDX_KeyPress(int& key);
     // HELP: opens the user manual.
     void cmdHELP_Click();
-    // Opens QVHELP.PDF with the PDF reader named in txtAdobeReader and returns at once; when
-    // the manual is missing, the missing-file message and then the end of the program.
+    // Opens QVHELP.PDF with the PDF reader named in txtAdobeReader and returns at once; when the
+    // reader cannot open it, the program's own help viewer shows the manual; when the manual is
+    // missing, the missing-file message and then the end of the program.
     void OpenHelpManual();
     // EXIT: ends the program at once, even while a run is in progress.
     void cmdEXIT_Click();
@@ -161,9 +162,12 @@ class MainWindowModel : public MainWindowControls {
     void cmdRUN_Click();
     // How the last planning run ended.
     PlanningRunResult::Kind LastPlanningOutcome() const { return lastPlanningOutcome_; }
-    // STOP, the window's part: idle state with RUN shown; the hook closes the run's files and
-    // hides the real-time window.
+    // STOP, the window's part: idle state with RUN shown and the keyboard focus on it; the hook
+    // closes the run's files and hides the real-time window.
     void cmdStop_Click();
+    // STOP without moving the focus: for a typed clock offset or a chosen object, where the
+    // operator goes on working in that box.
+    void StopRuns();
 
     // Home display box: shows the azimuth pair (and takes its limits) when checked, hides the
     // whole range row when not; both display boxes clear the real-time map.

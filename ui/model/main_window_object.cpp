@@ -36,7 +36,7 @@ void MainWindowModel::cboCelestial_Click() {
         }
     }
     // Another object makes any running display meaningless.
-    cmdStop_Click();
+    StopRuns();
 }
 
 }  // namespace velmorant

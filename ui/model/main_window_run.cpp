@@ -14,13 +14,26 @@ void MainWindowModel::cmdRUN_Click() {
         realTime_.Pass();
         return;
     }
-    lastPlanningOutcome_ = planning_.Run();
+    const PlanningRunResult result = planning_.Run();
+    lastPlanningOutcome_ = result.Outcome;
     SetCaption(cmdRUN, "RUN");
     cmdStop_Click();
     Show(txtDateCalc, false);
+    // The report or a refusal only once the window is idle: a message box must not stand in
+    // front of a STOP button and a "Computing" line that no longer mean anything.
+    planning_.Finish(result);
 }
 
 void MainWindowModel::cmdStop_Click() {
+    StopRuns();
+    // STOP hides itself, and the run hid RUN: without this the focus would fall to the next box
+    // in the Tab order, its text selected.
+    if (Hooks.MoveFocus) {
+        Hooks.MoveFocus("cmdRUN");
+    }
+}
+
+void MainWindowModel::StopRuns() {
     RealTimeFresh = true;
     RealTimeMode = false;     // the timer stops calling RUN
     planning_.RequestStop();  // a planning run in progress ends at its next date

@@ -2,10 +2,11 @@
 
 #include "run/report/report_file.h"
 #include "run/report/report_text.h"
+#include "ui/model/own_viewer_notes.h"
 
 namespace velmorant {
 
-PlanningRunResult::Kind PlanningSession::Run() {
+PlanningRunResult PlanningSession::Run() {
     MainWindowControls& w = window_.Controls;
     WindowWriter& writer = window_.Writer;
     writer.Show(w.cmdRUN, false);
@@ -21,22 +22,19 @@ PlanningRunResult::Kind PlanningSession::Run() {
         }
         return !stopRequested_;
     };
-    PlanningRunResult result;
     if (run_.Report == nullptr) {
+        PlanningRunResult result;
         result.Outcome = PlanningRunResult::Kind::Refused;
         result.Message = RunMessage{"File Not Created", "There is no place to write the report."};
-    } else {
-        result =
-            PerformPlanningRun(window_.Inputs(), run_.Folder, *run_.Report, progress, run_.Form);
+        return result;
     }
+    return PerformPlanningRun(window_.Inputs(), run_.Folder, *run_.Report, progress, run_.Form);
+}
 
+void PlanningSession::Finish(const PlanningRunResult& result) {
     switch (result.Outcome) {
         case PlanningRunResult::Kind::Completed:
-            // The report is closed: show RUN again and open the report in the editor.
-            writer.Show(w.cmdRUN, true);
-            if (run_.LaunchEditor) {
-                run_.LaunchEditor(result.TextEditor, kReportFileName);
-            }
+            OpenReport(result.TextEditor);
             break;
         case PlanningRunResult::Kind::Stopped:
             break;  // the report keeps the dates finished so far; no editor
@@ -45,7 +43,23 @@ PlanningRunResult::Kind PlanningSession::Run() {
             window_.Messages.ShowMessage(result.Message.Text, result.Message.Title);
             break;
     }
-    return result.Outcome;
+}
+
+void PlanningSession::OpenReport(const std::string& editor) {
+    if (!run_.LaunchEditor && run_.Viewer == nullptr) {
+        return;  // headless: the report file is the result
+    }
+    if (run_.LaunchEditor && run_.LaunchEditor(editor, std::string(kReportFileName))) {
+        return;
+    }
+    // No terminal and no desktop application needed: the report is always readable.
+    const std::filesystem::path report = FullPathOf(run_.Folder, kReportFileName);
+    if (run_.Viewer != nullptr &&
+        run_.Viewer->ShowReport(report, OwnViewerNote(ProgramRole::TextEditor, editor, report))) {
+        return;
+    }
+    const RunMessage message = FileNotOpenedMessage(ProgramRole::TextEditor, editor, report);
+    window_.Messages.ShowMessage(message.Text, message.Title);
 }
 
 }  // namespace velmorant

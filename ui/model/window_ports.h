@@ -83,6 +83,19 @@ class RotatorLink {
 class StationDialog;
 class TextFileStorage;
 
+// The program's own windows for the report and the manual, for when the operator's program could
+// not open them. They are ordinary windows of the program: no terminal, no other program.
+class DocumentViewer {
+  public:
+    virtual ~DocumentViewer() = default;
+    // Shows the planning report at `report` (a full path) read-only, with `note` (why the program
+    // shows it itself) above it. False when the report cannot be read.
+    virtual bool ShowReport(const std::filesystem::path& report, std::string_view note) = 0;
+    // Shows the user manual with its pictures and a table of contents, with `note` above it.
+    // False when the manual's text cannot be found.
+    virtual bool ShowManual(std::string_view note) = 0;
+};
+
 // The station list and its confirmation dialog.
 struct StationServices {
     // CALL3.TXT; without one the list counts as missing.
@@ -99,9 +112,12 @@ struct RunServices {
     ReportDestination* Report = nullptr;
     // What it writes there: the paged report (the window), or its rows (`plan --format`).
     PlanningForm Form = PlanningForm::Report;
-    // Opens the finished report in the operator's text editor (program path, report name);
-    // the headless command leaves it empty.
-    std::function<void(const std::string& editor, const std::string& report)> LaunchEditor;
+    // Opens the finished report in the operator's text editor (program path, report name) and
+    // returns at once: true when the editor (or the desktop for it) took the file. The headless
+    // command leaves it empty.
+    std::function<bool(const std::string& editor, const std::string& report)> LaunchEditor;
+    // Shows the report when the editor could not; the headless command leaves it empty.
+    DocumentViewer* Viewer = nullptr;
     // Called at every date of a planning run, after the date shows in the status line: lets the
     // window repaint and take a STOP. The headless command leaves it empty.
     std::function<void()> KeepResponsive;
@@ -113,8 +129,12 @@ struct HelpServices {
     // as missing.
     std::function<bool(const std::string& fileName)> FileExists;
     // Starts `program` with `file` on its command line and returns at once; the same launcher
-    // as the text editor's.
-    std::function<void(const std::string& program, const std::string& file)> OpenWithProgram;
+    // as the text editor's. True when the program (or the desktop for it) took the file.
+    std::function<bool(const std::string& program, const std::string& file)> OpenWithProgram;
+    // The folder the manual lies in, for the full path the messages name.
+    std::filesystem::path Folder = ".";
+    // Shows the manual when the reader could not.
+    DocumentViewer* Viewer = nullptr;
 };
 
 }  // namespace velmorant

@@ -60,7 +60,9 @@ LaunchActions DesktopLaunchActions() {
                               const QString& workingFolder) {
         return QProcess::startDetached(program, arguments, workingFolder);
     };
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
     actions.OpenWithDesktop = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+#endif
     return actions;
 }
 

@@ -9,7 +9,8 @@
 // Opening a file in the operator's program: the text editor with the report, the PDF reader
 // with the manual. The program paths are the operator's settings and often still the Windows
 // defaults, so a program that cannot be found gives way to the desktop's own choice for the
-// file.
+// file where the desktop can say whether that choice worked (Windows, macOS); otherwise the
+// caller shows the file in the program's own viewer.
 
 namespace velmorant {
 
@@ -24,7 +25,10 @@ struct LaunchActions {
     std::function<bool(const QUrl& url)> OpenWithDesktop;
 };
 
-// QProcess::startDetached and QDesktopServices::openUrl; neither waits.
+// QProcess::startDetached, and QDesktopServices::openUrl on Windows and macOS; neither waits.
+// Elsewhere (Linux, the BSDs) OpenWithDesktop is left empty: the opener there (xdg-open, a portal)
+// answers "started" before anything shows, and with a terminal editor behind it nothing ever
+// does, so its answer cannot decide whether the program must show the file itself.
 LaunchActions DesktopLaunchActions();
 
 // How a file was opened.

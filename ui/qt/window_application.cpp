@@ -35,8 +35,12 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
     model_.Run.Folder = folder_;
     model_.Run.Report = &report_;
     model_.Run.LaunchEditor = [this](const std::string& editor, const std::string& report) {
-        Launch(editor, report);
+        return Launch(editor, report);
     };
+    viewers_ = std::make_unique<OwnViewers>(ManualFolders());
+    model_.Run.Viewer = viewers_.get();
+    model_.Help.Viewer = viewers_.get();
+    model_.Help.Folder = folder_;
     // A long planning run repaints and takes a STOP between its dates.
     model_.Run.KeepResponsive = [] { QCoreApplication::processEvents(); };
     model_.Stations.List = &stations_;
@@ -46,7 +50,7 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
         return std::filesystem::is_regular_file(folder_ / name, error);
     };
     model_.Help.OpenWithProgram = [this](const std::string& reader, const std::string& file) {
-        Launch(reader, file);
+        return Launch(reader, file);
     };
     model_.Hooks.EndProgram = [this] {
         if (view_) {
@@ -57,6 +61,7 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
     model_.Hooks.CloseOtherWindows = [this] {
         dialog_->hide();
         realTime_->hide();
+        viewers_->CloseAll();
     };
 
     realTime_ = std::make_unique<RealTimeView>(MapPicture());
@@ -118,6 +123,15 @@ void WindowApplication::WireRotator() {
     };
 }
 
+std::vector<std::filesystem::path> WindowApplication::ManualFolders() const {
+    // Like the map, the manual is program data: a copy in the working folder wins.
+    std::vector<std::filesystem::path> folders{folder_};
+    for (const auto& installed : StandardFolderCandidates().InstalledFolders) {
+        folders.push_back(installed);
+    }
+    return folders;
+}
+
 void WindowApplication::ArmTimer() {
     // A few milliseconds past the second, so that the clock read by the pass has moved on.
     const int untilNextSecond = 1000 - QTime::currentTime().msec();
@@ -130,14 +144,11 @@ bool WindowApplication::Start() {
     return !model_.EndRequested();
 }
 
-void WindowApplication::Launch(const std::string& program, const std::string& file) {
+bool WindowApplication::Launch(const std::string& program, const std::string& file) {
     const QString folder = QString::fromStdString(folder_.string());
-    const LaunchResult result = OpenWithProgram(QString::fromUtf8(program.c_str()),
-                                                QString::fromUtf8(file.c_str()), folder, launch_);
-    if (!result.Launched()) {
-        messages_.ShowMessage("Neither " + program + " nor the desktop could open " + file + ".",
-                              "Program Not Started");
-    }
+    return OpenWithProgram(QString::fromUtf8(program.c_str()), QString::fromUtf8(file.c_str()),
+                           folder, launch_)
+        .Launched();
 }
 
 }  // namespace velmorant

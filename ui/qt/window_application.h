@@ -13,6 +13,7 @@
 #include "ui/qt/ini_settings_file.h"
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/message_box_presenter.h"
+#include "ui/qt/own_viewers.h"
 #include "ui/qt/program_launcher.h"
 #include "ui/qt/real_time_view.h"
 #include "ui/qt/rotator_dialog_view.h"
@@ -22,13 +23,15 @@
 namespace velmorant {
 
 // One session of the window over the program's folder: the model with its files, the main
-// window and the confirmation dialog, the launcher of the editor and the PDF reader, and the
-// one-second timer. The program's main and the window tests both build it.
+// window and the confirmation dialog, the launcher of the editor and the PDF reader, the
+// program's own viewers for the report and the manual, and the one-second timer. The program's main
+// and the window tests both build it.
 class WindowApplication {
   public:
     // `folder` holds VELMORANT.DAT, CALL3.TXT, QVSKYTEMP.DAT and QVHELP.PDF; the report
-    // VELMORANT.TXT is written there. `launch` starts the editor and the reader (tests record).
-    // `clock` replaces the computer's clock (tests); it must outlive the application.
+    // VELMORANT.TXT is written there. `launch` starts the editor and the reader (tests record);
+    // when they cannot open a file, the program's own viewers show it. `clock` replaces the
+    // computer's clock (tests); it must outlive the application.
     explicit WindowApplication(std::filesystem::path folder,
                                LaunchActions launch = DesktopLaunchActions(),
                                const Clock* clock = nullptr);
@@ -44,11 +47,13 @@ class WindowApplication {
     RotatorDialogView& RotatorDialog() { return *rotatorDialog_; }
     RotctldClient& Rotator() { return rotator_; }
     const RotatorSettings& RotatorChoice() const { return rotatorSettings_; }
+    OwnViewers& Viewers() { return *viewers_; }
     // True once the window asked for the program to end.
     bool EndRequested() const { return model_.EndRequested(); }
 
   private:
-    void Launch(const std::string& program, const std::string& file);
+    // True when the program (or the desktop for it) took the file.
+    bool Launch(const std::string& program, const std::string& file);
     // Arms the one-second timer for just after the next whole second of the clock, so that the
     // seconds shown never jump or repeat.
     void ArmTimer();
@@ -56,6 +61,8 @@ class WindowApplication {
     std::filesystem::path MapPicture() const;
     // The rotator: its settings from VELMORANT.INI, the dialog, the link's label.
     void WireRotator();
+    // Where the manual's text may lie: the working folder, then the installed data folders.
+    std::vector<std::filesystem::path> ManualFolders() const;
 
     std::filesystem::path folder_;
     LaunchActions launch_;
@@ -73,6 +80,7 @@ class WindowApplication {
     std::unique_ptr<StationDialogView> dialog_;
     std::unique_ptr<RealTimeView> realTime_;
     std::unique_ptr<RotatorDialogView> rotatorDialog_;
+    std::unique_ptr<OwnViewers> viewers_;
     QTimer tmrWatch_;
 };
 
