@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // VELMORANT: where the Moon (or the Sun, a radio source, any RA/Dec) stands for two stations.
 // Without arguments the program opens its window; the subcommands run headless.
 

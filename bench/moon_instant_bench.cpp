@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one Moon instant with both stations and every per-instant value the report prints,
 // and of the same instants of a planning run computed by the engine alone (the baseline the
 // planning run is measured against).

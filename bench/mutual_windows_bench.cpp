@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mutual windows of 10,000 DX stations against one planning run of a single pair, both over
 // the same 30 days at one-minute steps, in one benchmark run: the windows may take at most ten
 // times the run (docs/performance.md).

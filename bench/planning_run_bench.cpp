@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole planning run written to a file: its time against the engine alone, and its peak memory,
 // which must not grow with the date range (the report is streamed, nothing is kept per instant).
 

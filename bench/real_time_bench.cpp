@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real-time display: one pass per second must stay well inside the tick (target 1 ms), and
 // the once-a-minute map update, dominated by the below-horizon grid of 180 x 361 points, must
 // leave room for drawing them (target 20 ms with the drawing, which the window measures).

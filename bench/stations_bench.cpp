@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station list at 10000 stations: a lookup of the last station (the whole list scanned), a
 // browse step from it, an Add rewrite of the list and the atomic write of the result.
 

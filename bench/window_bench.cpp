@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window: start-up to a shown window with the default files, and a planning RUN of one
 // week at 15 minutes pressed in the window. Runs on the offscreen platform.
 

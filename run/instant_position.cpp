@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/instant_position.h"
 
 #include "core/constants.h"

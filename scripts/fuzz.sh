@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the libFuzzer targets of tests/fuzz: scripts/fuzz.sh TARGET SECONDS, or all SECONDS for
 # each target in turn. Configures and builds build-fuzz/ (clang, AddressSanitizer,
 # UndefinedBehaviorSanitizer) when needed. Each run starts from a copy of the committed seed

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need, when they are missing (clang and its
 # runtime libraries for the fuzz targets, scripts/fuzz.sh).
 # Safe to run again: packages already present are left alone.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds VELMORANT in build/ and starts it.
 set -eu
 cd "$(dirname "$0")/.."

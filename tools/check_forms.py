@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the Qt Designer forms of the main window (ui/forms/frmInput.ui), of the
 CALL3.TXT confirmation dialog (ui/forms/frmUpdate.ui) and of the real-time window
 (ui/forms/frmRT.ui):

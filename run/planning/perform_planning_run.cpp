@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/planning/perform_planning_run.h"
 
 #include <variant>

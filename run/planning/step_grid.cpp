@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/planning/step_grid.h"
 
 #include "core/numeric.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The once-a-minute map update of the real-time display and the line of QVAZEL.DAT.
 
 #include "run/realtime/real_time_map.h"

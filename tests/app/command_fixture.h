@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Runs the real `velmorant` binary in a folder of its own that holds copies of the data files,

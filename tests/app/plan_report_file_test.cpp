@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `velmorant plan` writing VELMORANT.TXT on a disk that fills up, and two runs at once in one
 // folder: the earlier report is replaced whole or not at all, and no temporary file stays.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `velmorant plan --format csv|json` against the paged report of the same run: the same
 // instants, and every value rounding to the one the report prints.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs `velmorant plan` for every scenario folder of tests/data/plan and compares the report with
 // the expected one byte for byte. The expected reports were computed independently from the
 // written rules (see tests/data/plan/README.md).

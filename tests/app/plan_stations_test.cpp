@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `plan --home/--dx` by callsign and by locator give the report that the same station typed
 // into its row with --set gives: callsign, notes, locator and the six coordinate boxes with their
 // hemisphere letters (the coordinates as `velmorant locator` computes them).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The data lines of a Moon planning report, each with the date of its day header (YYYY-MM-DD)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `velmorant rotate` and `velmorant track --rotator` against a real rotctld (Hamlib's dummy
 // rotator, started here on a free loopback port and stopped by its process id), and the faults:
 // nothing listening, a daemon that refuses the move, a loopback socket that never answers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `velmorant locator` and `velmorant lookup` as an operator runs them.
 
 #include <sys/wait.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `velmorant track`: one frame of the real-time display, run as a user runs it, in a folder of
 // its own holding the shipped defaults and sky table.
 

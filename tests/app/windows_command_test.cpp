@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `velmorant windows` end to end: the windows of a pair are the runs of consecutive lines of
 // `velmorant plan` for that pair with the same settings; patterns, the whole list, the default
 // dates, the text table and the refusals.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The callsign lookup on any CALL3.TXT. Input: one byte for the browse request, the typed
 // callsign up to LF (the text box holds one line), then the file's text.
 

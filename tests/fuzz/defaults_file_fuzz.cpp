@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // VELMORANT.DAT as the operator's disk may hold it. Whatever the text, reading keeps what it
 // can, and what the program then writes back reads again undamaged and writes back the same.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lenient number of a text box on any text: never NaN, the sign the text gives, and
 // infinity only for a number that does not fit a double.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station's calculation button on any locator text and any six numbers (every float bit
 // pattern). Input: one byte choosing one conversion or the full button press, the six numbers
 // (latitude degrees, minutes, seconds, longitude degrees, minutes, seconds), the latitude and

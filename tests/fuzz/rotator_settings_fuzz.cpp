@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The [Rotator] group of VELMORANT.INI as a hand edit may leave it, one KEY=TEXT a line. Whatever
 // the texts, the settings read are within their limits, and what the program writes back reads
 // again without a note to the same settings.

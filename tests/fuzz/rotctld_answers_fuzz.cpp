@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes from the network where rotctld's answers are expected: the first bytes choose the
 // commands sent, the rest arrives in pieces of any size. The conversation never answers more
 // commands than were sent, every position is a pair of finite numbers, and after a garbled line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QVSKYTEMP.DAT: any text either gives the 50 records or names the record it could not read.
 // A table that was read is then used the way a run uses it, at a right ascension of 0 to 25.5
 // hours (the run's own values lie within 0 to 24 hours and a few seconds).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One edit of any CALL3.TXT changes exactly the line it is meant to change: the lists before and
 // after are compared line by line, every other line byte for byte. Input: the edit (one byte),
 // the record number (one byte), the callsign and the new line up to LF each (the editor's

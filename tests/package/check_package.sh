@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package the way a packager does: a plain optimised Release build in a fresh
 # build-package/, no preset, so a compiler warning there is not an error. Installs it with apt,
 # starts the installed program under Xvfb in a fresh home folder, checks that it created the

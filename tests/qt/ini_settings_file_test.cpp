@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // VELMORANT.INI through its store: groups written and read back, the other groups kept, the
 // file replaced whole (no temporary file left beside it), and a place it cannot be written to.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as an operator uses it: the real widgets of frmInput and frmUpdate, found by their
 // object names, driven with clicks and keys on the offscreen platform. Screenshots of the windows
 // are saved under build/screenshots/.

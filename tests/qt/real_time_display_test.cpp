@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real-time display from the window: RUN with Real-Time shows frmRT, writes QVAZEL.DAT with
 // the current minute's Home position, and STOP, the hour difference or another object end it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real-time window frmRT through its real widgets on the offscreen platform: the labels a
 // pass sets, the degradation box, the world map with its stations and dots, STOP. Screenshots
 // of the window are saved under build/screenshots/.

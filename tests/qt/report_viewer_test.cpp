@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own report window as an operator uses it: find, copy, Save As and Print, on a
 // small report of real lines (degree signs included) read from disk.
 

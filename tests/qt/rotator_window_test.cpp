@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rotator from the real-time window against a real rotctld (Hamlib's dummy rotator, started
 // here on a free loopback port and stopped by its process id): the moves and their rules, the
 // elevation floor and range, the settings dialog and VELMORANT.INI, and the faults (no daemon,

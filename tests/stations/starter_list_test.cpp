@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CALL3.TXT shipped in data/: its form, and that every station in it can be looked up.
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HELP, EXIT, the closing of the window and the one-second timer.
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard automation of the station boxes: lookup and calculation by ESC, browsing with
 // the brackets, the case of typed letters and the length limits.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station buttons through the window model: lookup, browse, locator calculation and the add
 // button with a fake confirmation dialog.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/program_path.h"
 
 #include <cstdlib>

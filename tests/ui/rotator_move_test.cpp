@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When a real-time display sends a move and where to: the three rules, the elevation floor and
 // the rotator's range, and the text rotctld receives.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The [Rotator] group of VELMORANT.INI read into settings and written back, the values a hand
 // edit can spoil, and the HOST:PORT form of the command line.
 

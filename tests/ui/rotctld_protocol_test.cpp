@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rotctld's answers as Hamlib 4.5.4's `rotctld -m 1` sends them (recorded over TCP; the Qt tests
 // check the same against the running daemon), taken in any split, and what does not fit.
 

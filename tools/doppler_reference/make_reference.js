@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the reference table for VELMORANT's Moon Doppler: for 2000 UTC instants from 2000 to
 // 2050 and station pairs spread over the globe, the rate of change of the topocentric distance
 // from each station to the Moon and the Doppler shifts at 1296 MHz.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmorant_manual_pdf: turns the Markdown user manual into QVHELP.PDF, the file HELP opens.
 //
 //     velmorant_manual_pdf MANUAL.md SCREENSHOT_DIR OUTPUT.pdf

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs velmorant_manual_pdf with the build's screenshots when the window tests have taken them,
 # else with the committed ones. Called by the build with TOOL, MANUAL, BUILD_SCREENSHOTS,
 # DOC_SCREENSHOTS and OUTPUT.

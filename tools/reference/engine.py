@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Astronomical engine: Moon and Sun positions, sidereal time, horizon
 coordinates, station geometry, polarization, path degradation, activity letters.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Numeric and calendar helpers of the planning run.
 
 Everything here follows the program's own numeric rules:

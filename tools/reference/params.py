@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """GatherRunParameters: the main window read into one RunParameters record."""
 
 from dataclasses import dataclass, field

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reference computation of the planning report.
 
     plan_reference.py SCENARIO_DIR            compute one scenario

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Text layout of the planning report: the line writer with Tab(n), the format
 patterns, the text functions and the header and line layouts of the Moon report
 and of the fixed-object report."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The planning run: the day loop, the instant loop, the filters, the paging of
 the report and the two report forms (Moon and fixed object)."""
 

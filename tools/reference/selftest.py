@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Self-test of the reference: the layout functions must reproduce the report
 excerpts worked out by hand in tests/data/plan/hand/, and the engine must give
 the published reference values of the helpers.  Run: python3 selftest.py"""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The main window as far as a planning run reads it: controls with their
 initial contents and list items, the start-up load of VELMORANT.DAT, the
 handlers that run when a control is set (azimuth limits, object presets) and

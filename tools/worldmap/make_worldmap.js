@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the world map of the real-time window: an equirectangular map of 1273 x 636 pixels
 // (longitude -180..+180 left to right, latitude +90..-90 top to bottom) with land, coastlines and
 // country borders from Natural Earth (npm package world-atlas), and over it the Maidenhead field

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small handlers of the main window: the display boxes, the azimuth limits and the
 // two toggle labels.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date checks of the main window: a day is cut back to its month, the end date is never
 // left before the start date, and both dates start at today.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, SET DEFAULTS and RESTART: the window around its saved defaults (SavedDefaults).
 
 #include "core/numeric.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The object list of the main window: which coordinate boxes are shown and what they hold.
 
 #include "ui/model/main_window_model.h"

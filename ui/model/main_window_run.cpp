@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RUN and STOP: a planning run (PlanningSession) or a pass of the real-time display
 // (RealTimeSession), and the idle window after either.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station buttons and keys of the main window, handed to the station workflow with the row
 // they belong to.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/own_viewer_notes.h"
 
 #include <system_error>

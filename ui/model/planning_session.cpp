@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/planning_session.h"
 
 #include "run/report/report_file.h"

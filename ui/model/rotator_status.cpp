@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/rotator_status.h"
 
 #include "ui/model/rotator_settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/station_choice.h"
 
 #include "stations/callsign_search.h"

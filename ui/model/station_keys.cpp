@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard automation of the station boxes: with cboEsc on "Y" the operator looks a
 // callsign up, browses the station list and completes a locator without leaving the keyboard,
 // and the boxes bring typed letters into the usual case. (The model checks cboEsc.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The add button of a station row: the station confirmed in the dialog frmUpdate, then stored,
 // replaced or deleted in CALL3.TXT.
 

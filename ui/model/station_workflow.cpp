@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station buttons: callsign lookup in CALL3.TXT and the locator calculation. The add button
 // lives in station_list_update.cpp, the keys in station_keys.cpp.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mutual windows against the planning report itself: for each case, the windows of every DX
 // station equal the runs of consecutive lines of RunPlanning for that pair (the grid's 2400 and
 // the next date's 0000 being consecutive), and their values are those the lines print.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What this feature set adds to a real-time frame: the Doppler row, the clock check and the
 // object's sub-point on the map.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report writers against excerpts worked out by hand from the layout rules
 // (tests/data/plan/hand/README.md gives the values and the working).
 

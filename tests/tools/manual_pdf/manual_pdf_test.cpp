@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmorant_manual_pdf on small manuals: a valid, paged PDF, with a missing screenshot as well.
 
 #include <sys/wait.h>
