@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/chart_command.h"
 #include "app/plan_command.h"
 #include "app/station_commands.h"
 #include "app/track_command.h"
@@ -21,6 +22,8 @@ void PrintUsage(std::FILE* stream) {
     std::fputs(velmorant::PlanUsage(), stream);
     std::fputs("\n", stream);
     std::fputs(velmorant::WindowsUsage(), stream);
+    std::fputs("\n", stream);
+    std::fputs(velmorant::ChartUsage(), stream);
     std::fputs("\n", stream);
     std::fputs(velmorant::LocatorUsage(), stream);
     std::fputs("\n", stream);
@@ -42,6 +45,9 @@ int main(int argc, char** argv) {
     }
     if (command == "windows") {
         return velmorant::RunWindowsCommand(rest);
+    }
+    if (command == "chart") {
+        return velmorant::RunChartCommand(rest);
     }
     if (command == "locator") {
         return velmorant::RunLocatorCommand(rest);
