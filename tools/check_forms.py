@@ -165,6 +165,10 @@ INPUT = {
     "cmdRESTART": (PB, (424, 464, 153, 33), "RESTART", "Restart with Default Values", None),
     "cmdHELP": (PB, (584, 464, 153, 33), "HELP", "Display Help/User Manual", None),
     "cmdEXIT": (PB, (744, 464, 153, 33), "EXIT", " Exit Program", None),
+    # Added at the right end of the command row, beside the five buttons in their places.
+    "cmdWINDOWS": (PB, (904, 464, 81, 33), "WINDOWS",
+                   "Chart of the Moon at Home and DX, and the mutual windows with every station "
+                   "of CALL3.TXT", None),
 
     "txtSearch": (TX, None, "", None, None),
     "txtReplace": (TX, None, "", None, None),
@@ -235,6 +239,7 @@ txtLatMinDX txtLatSecDX txtLonMinDX txtLonSecDX cmdRUN cmdSET cmdRESTART cmdHELP
 cboLatDirHome cboLatDirDX cboLonDirHome cboLonDirDX cmdHomeLookup cmdDXLookup
 cmdLocatorHomeCalc cmdLocatorDXCalc cmdAddHome cmdAddDX cmdStop txtNotesHome txtNotesDX
 txtAZMAX txtTextEditor txtDateCalc txtAZMIN cboEsc txtMaxDegradation txtGMTMIN txtGMTMAX
+cmdWINDOWS
 """.split()
 
 TWO_LINE_LABELS = {"lblAzRange", "lblRCVRNoise", "lblMaxDegradation", "lblTimeDif"}

@@ -1,4 +1,4 @@
-// HELP, EXIT, the closing of the window and the one-second timer.
+// HELP, EXIT, WINDOWS, the closing of the window and the one-second timer.
 
 #include "ui/model/main_window_model.h"
 
@@ -31,6 +31,12 @@ void MainWindowModel::OpenHelpManual() {
 
 void MainWindowModel::cmdEXIT_Click() {
     RequestEnd();
+}
+
+void MainWindowModel::cmdWINDOWS_Click() {
+    if (Hooks.OpenWindows) {
+        Hooks.OpenWindows();
+    }
 }
 
 void MainWindowModel::Form_QueryUnload() {

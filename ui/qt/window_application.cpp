@@ -18,13 +18,15 @@ void RegisterFontSubstitutes() {
     QFont::insertSubstitution("Comic Sans MS", "Comic Neue");
 }
 
-WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions launch)
+WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions launch,
+                                     WindowsView::FileChooser chooseFile)
     : folder_(std::move(folder)),
       launch_(std::move(launch)),
       defaults_(folder_),
       stations_(folder_ / kStationListFileName),
       report_(folder_ / kReportFileName),
-      model_(clock_, defaults_, messages_) {
+      model_(clock_, defaults_, messages_),
+      windowsModel_(model_) {
     RegisterFontSubstitutes();
     view_ = std::make_unique<MainWindowView>(model_);
     dialog_ = std::make_unique<StationDialogView>(view_.get());
@@ -55,7 +57,10 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
     model_.Hooks.CloseOtherWindows = [this] {
         dialog_->hide();
         realTime_->hide();
+        windows_->close();
     };
+    windows_ = std::make_unique<WindowsView>(windowsModel_, std::move(chooseFile));
+    model_.Hooks.OpenWindows = [this] { windows_->Open(); };
 
     realTime_ = std::make_unique<RealTimeView>(MapPicture());
     model_.RealTime.Open = [this](const std::string& caption) { realTime_->Open(caption); };

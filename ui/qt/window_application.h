@@ -10,11 +10,13 @@
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
 #include "ui/model/text_storage.h"
+#include "ui/model/windows_window_model.h"
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/message_box_presenter.h"
 #include "ui/qt/program_launcher.h"
 #include "ui/qt/real_time_view.h"
 #include "ui/qt/station_dialog_view.h"
+#include "ui/qt/windows_view.h"
 
 namespace velmorant {
 
@@ -25,8 +27,11 @@ class WindowApplication {
   public:
     // `folder` holds VELMORANT.DAT, CALL3.TXT, QVSKYTEMP.DAT and QVHELP.PDF; the report
     // VELMORANT.TXT is written there. `launch` starts the editor and the reader (tests record).
+    // `chooseFile` names the file the WINDOWS window saves its chart into (the desktop's file
+    // dialog by default).
     explicit WindowApplication(std::filesystem::path folder,
-                               LaunchActions launch = DesktopLaunchActions());
+                               LaunchActions launch = DesktopLaunchActions(),
+                               WindowsView::FileChooser chooseFile = {});
 
     // Start-up: loads the saved defaults into the window and starts the timer. False when the
     // program must end (the defaults file is missing); the message has been shown.
@@ -36,6 +41,8 @@ class WindowApplication {
     MainWindowView& View() { return *view_; }
     StationDialogView& Dialog() { return *dialog_; }
     RealTimeView& RealTime() { return *realTime_; }
+    WindowsView& Windows() { return *windows_; }
+    WindowsWindowModel& WindowsModel() { return windowsModel_; }
     // True once the window asked for the program to end.
     bool EndRequested() const { return model_.EndRequested(); }
 
@@ -58,6 +65,8 @@ class WindowApplication {
     std::unique_ptr<MainWindowView> view_;
     std::unique_ptr<StationDialogView> dialog_;
     std::unique_ptr<RealTimeView> realTime_;
+    WindowsWindowModel windowsModel_;
+    std::unique_ptr<WindowsView> windows_;
     QTimer tmrWatch_;
 };
 
