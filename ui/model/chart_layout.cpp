@@ -148,9 +148,49 @@ std::vector<AxisTick> DegradationTicks(const ChartLayout& layout) {
     std::vector<AxisTick> ticks;
     for (double db = std::ceil(layout.DegradationLowDb / step) * step;
          db <= layout.DegradationHighDb + 1e-9; db += step) {
-        ticks.push_back(AxisTick{db, Format("%.0f dB", db)});
+        // + 0.0 turns the -0 of a tick at zero reached from below into 0.
+        ticks.push_back(AxisTick{db, Format("%.0f dB", db + 0.0)});
     }
     return ticks;
+}
+
+std::vector<ChartPoint> SeriesPolyline(const ChartLayout& layout, const std::vector<double>& days,
+                                       const std::vector<float>& values, ChartAxis axis) {
+    const auto y = [&](float value) {
+        return axis == ChartAxis::Elevation ? layout.ElevationY(value) : layout.DegradationY(value);
+    };
+    std::vector<ChartPoint> points;
+    std::size_t g = 0;
+    while (g < values.size()) {
+        // The instants that fall into the pixel column of instant g.
+        const double column = std::floor(layout.X(days[g]));
+        std::size_t end = g + 1;
+        float low = values[g];
+        float high = values[g];
+        std::size_t lowAt = g;
+        std::size_t highAt = g;
+        while (end < values.size() && std::floor(layout.X(days[end])) == column) {
+            if (values[end] < low) {
+                low = values[end];
+                lowAt = end;
+            }
+            if (values[end] > high) {
+                high = values[end];
+                highAt = end;
+            }
+            ++end;
+        }
+        // In time order, so that the line keeps its shape within the column.
+        for (const std::size_t at :
+             {g, std::min(lowAt, highAt), std::max(lowAt, highAt), end - 1}) {
+            const ChartPoint point{layout.X(days[at]), y(values[at])};
+            if (points.empty() || points.back().X != point.X || points.back().Y != point.Y) {
+                points.push_back(point);
+            }
+        }
+        g = end;
+    }
+    return points;
 }
 
 std::optional<std::string> ReadingAt(const ChartSeries& series, const ChartLayout& layout,

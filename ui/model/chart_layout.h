@@ -56,6 +56,19 @@ TimeTicks TimeAxisTicks(const ChartLayout& layout);
 std::vector<AxisTick> ElevationTicks(const ChartLayout& layout);
 std::vector<AxisTick> DegradationTicks(const ChartLayout& layout);
 
+struct ChartPoint {
+    double X = 0;  // pixels
+    double Y = 0;
+};
+
+enum class ChartAxis { Elevation, Degradation };
+
+// The polyline of one series in pixels, at most four points per pixel column (where the series
+// enters it, its lowest, its highest, where it leaves): a year at one-minute steps is half a
+// million instants, which no painter draws quickly and no screen shows apart.
+std::vector<ChartPoint> SeriesPolyline(const ChartLayout& layout, const std::vector<double>& days,
+                                       const std::vector<float>& values, ChartAxis axis);
+
 // What the chart shows at horizontal pixel x: the grid instant nearest to it as "YYYY-MM-DD
 // HH:MM UTC", the Moon's elevation at both stations, the degradation, day or night at Home and
 // whether a window is open; nothing outside the plot or without instants.

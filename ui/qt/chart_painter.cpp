@@ -2,9 +2,10 @@
 
 #include <QFileInfo>
 #include <QImage>
-#include <QPainterPath>
+#include <QLineF>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QVector>
 
 #include "ui/model/chart_layout.h"
 
@@ -98,21 +99,18 @@ void PaintLimits(QPainter& painter, const ChartSeries& series, const ChartLayout
     line(series.DxBelowDeg, kDxColour, Qt::DotLine);
 }
 
-template <typename Y>
 void PaintSeries(QPainter& painter, const ChartSeries& series, const ChartLayout& layout,
-                 const std::vector<float>& values, const QPen& pen, Y y) {
-    QPainterPath path;
-    for (std::size_t g = 0; g < values.size(); ++g) {
-        const QPointF point(layout.X(series.Days[g]), y(values[g]));
-        if (g == 0) {
-            path.moveTo(point);
-        } else {
-            path.lineTo(point);
-        }
+                 const std::vector<float>& values, const QPen& pen, ChartAxis axis) {
+    // Separate segments: one long polyline is stroked as one polygon, and over months of dates
+    // its thousands of crossing edges make the raster engine crawl.
+    const std::vector<ChartPoint> points = SeriesPolyline(layout, series.Days, values, axis);
+    QVector<QLineF> segments;
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        segments.append(QLineF(points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y));
     }
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
+    painter.drawLines(segments);
 }
 
 void PaintAxes(QPainter& painter, const ChartLayout& layout, const TimeTicks& time) {
@@ -195,13 +193,12 @@ void PaintChart(QPainter& painter, const ChartSeries& series, const QSize& size)
     painter.setClipRect(QRectF(QPointF(layout.PlotLeft, layout.PlotTop),
                                QPointF(layout.PlotRight, layout.PlotBottom)));
     PaintLimits(painter, series, layout);
-    PaintSeries(painter, series, layout, series.DegradationDb,
-                QPen(kDegradationColour, 1.2, Qt::DashLine),
-                [&](float db) { return layout.DegradationY(db); });
+    PaintSeries(painter, series, layout, series.DegradationDb, QPen(kDegradationColour, 1.2),
+                ChartAxis::Degradation);
     PaintSeries(painter, series, layout, series.HomeElevationDeg, QPen(kHomeColour, 1.8),
-                [&](float degrees) { return layout.ElevationY(degrees); });
+                ChartAxis::Elevation);
     PaintSeries(painter, series, layout, series.DxElevationDeg, QPen(kDxColour, 1.8),
-                [&](float degrees) { return layout.ElevationY(degrees); });
+                ChartAxis::Elevation);
     painter.restore();
     PaintAxes(painter, layout, time);
     PaintLegend(painter, series, layout);
