@@ -13,8 +13,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -214,6 +216,23 @@ void WindowsViewTest::computeFillsTheTableAndHeadersSortItByTheirNumbers() {
         QVERIFY(table->item(r - 1, 2)->text() <= table->item(r, 2)->text());
     }
     SaveScreenshot(&app_->Windows(), "frmWindows-windows");
+
+    // The same windows as `velmorant windows` lists for every station with these settings.
+    QProcess windows;
+    windows.start(VELMORANT_EXECUTABLE, {"windows", "--dir", folder_->path(), "--start",
+                                         "2026-12-14", "--end", "2026-12-20", "--format", "csv"});
+    QVERIFY(windows.waitForFinished(60000));
+    QCOMPARE(windows.exitCode(), 0);
+    QStringList lines = QString::fromUtf8(windows.readAllStandardOutput())
+                            .split(QRegularExpression("\\r?\\n"), Qt::SkipEmptyParts);
+    lines.removeFirst();  // the heading
+    QCOMPARE(lines.size(), table->rowCount());
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const QStringList f = lines[r].split(',');
+        QCOMPARE(table->item(r, 0)->text(), f[0]);
+        QCOMPARE(table->item(r, 2)->text(), f[2] + " " + f[3]);
+        QCOMPARE(table->item(r, 3)->text(), f[4] + " " + f[5]);
+    }
 
     // A click on the Minutes heading sorts by the number, a second click the other way.
     QHeaderView* header = table->horizontalHeader();
