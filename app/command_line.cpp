@@ -55,6 +55,99 @@ void SetDates(MainWindowModel& form, const CalendarDate& start, const CalendarDa
     form.PutText(form.txtYearEnd, std::to_string(end.Year));
 }
 
+namespace {
+
+bool Before(const CalendarDate& a, const CalendarDate& b) {
+    return std::tie(a.Year, a.Month, a.Day) < std::tie(b.Year, b.Month, b.Day);
+}
+
+std::optional<PlanningForm> FormNamed(const std::string& name) {
+    if (name == "text") {
+        return PlanningForm::Report;
+    }
+    if (name == "csv") {
+        return PlanningForm::Csv;
+    }
+    if (name == "json") {
+        return PlanningForm::Json;
+    }
+    return std::nullopt;
+}
+
+// One option and its value into `options`; the problem, if any.
+std::optional<std::string> TakePlanOption(const std::string& option, const std::string& value,
+                                          bool takesFormat, PlanOptions& options,
+                                          std::optional<CalendarDate>& start,
+                                          std::optional<CalendarDate>& end) {
+    if (option == "--start" || option == "--end") {
+        const auto date = ParseDate(value);
+        if (!date) {
+            return BadDateText(value);
+        }
+        (option == "--start" ? start : end) = date;
+    } else if (option == "--dir") {
+        options.Folder = value;
+    } else if (option == "--set") {
+        const auto equals = value.find('=');
+        if (equals == std::string::npos || equals == 0) {
+            return "--set needs NAME=TEXT, not " + value;
+        }
+        options.Settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+    } else if (option == "--output") {
+        options.Output = value;
+    } else if (option == "--home") {
+        options.Home = value;
+    } else if (option == "--dx") {
+        options.Dx = value;
+    } else if (option == "--format" && takesFormat) {
+        const auto form = FormNamed(value);
+        if (!form) {
+            return "--format takes text, csv or json, not " + value;
+        }
+        options.Form = *form;
+    } else {
+        return "unknown option " + option;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<PlanOptions, std::string> ParsePlanOptions(std::span<const std::string> args,
+                                                        bool takesFormat) {
+    PlanOptions options;
+    std::optional<CalendarDate> start;
+    std::optional<CalendarDate> end;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) {
+            return "option " + args[i] + " needs a value";
+        }
+        if (auto problem = TakePlanOption(args[i], args[i + 1], takesFormat, options, start, end)) {
+            return *problem;
+        }
+    }
+    if (!start) {
+        return std::string("--start is required");
+    }
+    options.Start = *start;
+    options.End = end.value_or(*start);
+    if (Before(options.End, options.Start)) {
+        return std::string("the end date lies before the start date");
+    }
+    return options;
+}
+
+std::optional<std::string> ApplyPlanOptions(MainWindowModel& form, const PlanOptions& options) {
+    SetDates(form, options.Start, options.End);
+    for (const auto& [name, text] : options.Settings) {
+        const ActionResult result = form.ApplySetting(name, text);
+        if (!result.Ok) {
+            return result.Error;
+        }
+    }
+    return PlaceNamedStations(form, options.Home, options.Dx);
+}
+
 std::unique_ptr<ReportDestination> OutputDestination(const std::filesystem::path& output) {
     if (output == "-") {
         return std::make_unique<StandardOutputDestination>();

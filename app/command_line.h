@@ -4,10 +4,15 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
 
 #include "core/calendar.h"
+#include "run/planning/planning_form.h"
 #include "run/report/report_destination.h"
 #include "ui/model/main_window_model.h"
 
@@ -36,6 +41,26 @@ void SetDates(MainWindowModel& form, const CalendarDate& start, const CalendarDa
 std::optional<std::string> PlaceNamedStations(MainWindowModel& form,
                                               const std::optional<std::string>& home,
                                               const std::optional<std::string>& dx);
+// The options of plan, which chart shares.
+struct PlanOptions {
+    CalendarDate Start;
+    CalendarDate End;
+    std::filesystem::path Folder = ".";
+    std::vector<std::pair<std::string, std::string>> Settings;
+    std::optional<std::string> Output;
+    std::optional<std::string> Home;
+    std::optional<std::string> Dx;
+    PlanningForm Form = PlanningForm::Report;
+};
+
+// Reads --start (required), --end, --dir, --set, --output, --home, --dx and, when `takesFormat`,
+// --format text|csv|json; the problem's text when they are malformed.
+std::variant<PlanOptions, std::string> ParsePlanOptions(std::span<const std::string> args,
+                                                        bool takesFormat);
+
+// The window as plan sets it up from the options: the dates, each --set, then --home and --dx
+// through the rows' own buttons. The problem's text, if any ("--home X: why" for a station).
+std::optional<std::string> ApplyPlanOptions(MainWindowModel& form, const PlanOptions& options);
 
 // The destination of a command's output: standard output for "-", else the file (written
 // beside it and put in its place only when complete).

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/chart_command.h"
 #include "app/plan_command.h"
 #include "app/rotate_command.h"
 #include "app/station_commands.h"
@@ -23,6 +24,8 @@ void PrintUsage(std::FILE* stream) {
     std::fputs(velmorant::PlanUsage(), stream);
     std::fputs("\n", stream);
     std::fputs(velmorant::WindowsUsage(), stream);
+    std::fputs("\n", stream);
+    std::fputs(velmorant::ChartUsage(), stream);
     std::fputs("\n", stream);
     std::fputs(velmorant::LocatorUsage(), stream);
     std::fputs("\n", stream);
@@ -56,6 +59,9 @@ int main(int argc, char** argv) {
     }
     if (command == "windows") {
         return velmorant::RunWindowsCommand(rest);
+    }
+    if (command == "chart") {
+        return velmorant::RunChartCommand(rest);
     }
     if (command == "locator") {
         return velmorant::RunLocatorCommand(rest);

@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/plan_command.h"
 
-#include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <memory>
-#include <optional>
-#include <utility>
 #include <variant>
-#include <vector>
 
 #include "app/command_line.h"
 #include "core/calendar.h"
@@ -25,80 +20,9 @@ namespace velmorant {
 
 namespace {
 
-struct PlanOptions {
-    CalendarDate Start;
-    CalendarDate End;
-    std::filesystem::path Folder = ".";
-    std::vector<std::pair<std::string, std::string>> Settings;
-    std::optional<std::string> Output;
-    std::optional<std::string> Home;
-    std::optional<std::string> Dx;
-    PlanningForm Form = PlanningForm::Report;
-};
-
 int Usage(const std::string& problem) {
     std::cerr << "velmorant plan: " << problem << "\n\n" << PlanUsage();
     return 2;
-}
-
-bool Before(const CalendarDate& a, const CalendarDate& b) {
-    return std::tie(a.Year, a.Month, a.Day) < std::tie(b.Year, b.Month, b.Day);
-}
-
-// Reads the options; an error text when they are malformed.
-std::variant<PlanOptions, std::string> ParseOptions(std::span<const std::string> args) {
-    PlanOptions options;
-    std::optional<CalendarDate> start;
-    std::optional<CalendarDate> end;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& option = args[i];
-        if (i + 1 >= args.size()) {
-            return "option " + option + " needs a value";
-        }
-        const std::string& value = args[++i];
-        if (option == "--start" || option == "--end") {
-            const auto date = ParseDate(value);
-            if (!date) {
-                return BadDateText(value);
-            }
-            (option == "--start" ? start : end) = date;
-        } else if (option == "--dir") {
-            options.Folder = value;
-        } else if (option == "--set") {
-            const auto equals = value.find('=');
-            if (equals == std::string::npos || equals == 0) {
-                return "--set needs NAME=TEXT, not " + value;
-            }
-            options.Settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
-        } else if (option == "--output") {
-            options.Output = value;
-        } else if (option == "--home") {
-            options.Home = value;
-        } else if (option == "--dx") {
-            options.Dx = value;
-        } else if (option == "--format") {
-            if (value == "text") {
-                options.Form = PlanningForm::Report;
-            } else if (value == "csv") {
-                options.Form = PlanningForm::Csv;
-            } else if (value == "json") {
-                options.Form = PlanningForm::Json;
-            } else {
-                return "--format takes text, csv or json, not " + value;
-            }
-        } else {
-            return "unknown option " + option;
-        }
-    }
-    if (!start) {
-        return std::string("--start is required");
-    }
-    options.Start = *start;
-    options.End = end.value_or(*start);
-    if (Before(options.End, options.Start)) {
-        return std::string("the end date lies before the start date");
-    }
-    return options;
 }
 
 }  // namespace
@@ -124,7 +48,7 @@ const char* PlanUsage() {
 }
 
 int RunPlanCommand(std::span<const std::string> args) {
-    auto parsed = ParseOptions(args);
+    auto parsed = ParsePlanOptions(args, true);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
         return Usage(*problem);
     }
@@ -151,15 +75,8 @@ int RunPlanCommand(std::span<const std::string> args) {
     if (form.EndRequested()) {
         return 2;
     }
-    SetDates(form, options.Start, options.End);
-    for (const auto& [name, text] : options.Settings) {
-        const ActionResult result = form.ApplySetting(name, text);
-        if (!result.Ok) {
-            return Usage(result.Error);
-        }
-    }
-    if (const auto refusal = PlaceNamedStations(form, options.Home, options.Dx)) {
-        std::cerr << "velmorant plan: " << *refusal << '\n';
+    if (auto problem = ApplyPlanOptions(form, options)) {
+        std::cerr << "velmorant plan: " << *problem << '\n';
         return 2;
     }
     form.ChooseItem("cboOperation", 0);

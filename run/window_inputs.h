@@ -21,6 +21,8 @@ struct StationInputs {
     std::string LonDir;                  // cboLonDir* text ("W" counts as west)
     std::string Above;                   // txtAbove*
     std::string Below;                   // txtBelow*
+
+    bool operator==(const StationInputs&) const = default;
 };
 
 struct WindowInputs {
@@ -49,6 +51,8 @@ struct WindowInputs {
     std::string AzMin, AzMax;        // txtAZMIN, txtAZMAX
     std::string GmtMin, GmtMax;      // txtGMTMIN, txtGMTMAX
     std::string MaxDegradation;      // txtMaxDegradation
+
+    bool operator==(const WindowInputs&) const = default;
 };
 
 }  // namespace velmorant

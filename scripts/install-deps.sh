@@ -6,7 +6,7 @@
 set -eu
 
 PACKAGES="cmake make g++ pkg-config
-qt6-base-dev qt6-base-dev-tools libgl-dev liberfa-dev
+qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev liberfa-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 fonts-liberation2 fonts-comic-neue python3
 libhamlib-utils

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the Qt Designer forms of the main window (ui/forms/frmInput.ui), of the
-CALL3.TXT confirmation dialog (ui/forms/frmUpdate.ui) and of the real-time window
-(ui/forms/frmRT.ui):
+CALL3.TXT confirmation dialog (ui/forms/frmUpdate.ui), of the real-time window
+(ui/forms/frmRT.ui) and of the WINDOWS window (ui/forms/frmWindows.ui):
 
-- Qt 6's uic turns both files into C++ without an error or a warning, and that C++ compiles
+- Qt 6's uic turns every file into C++ without an error or a warning, and that C++ compiles
   (syntax only, when g++ and the Qt 6 Widgets headers are there);
 - every control of the main window is there exactly once, by its object name, with its
   widget class, position and size, caption or initial text, list items, chosen item,
@@ -13,6 +13,8 @@ CALL3.TXT confirmation dialog (ui/forms/frmUpdate.ui) and of the real-time windo
 - the object names match the control table of the window model
   (ui/model/main_window_controls.cpp) one to one, apart from the four separator lines;
 - the dialog has its controls, captions and tooltips;
+- the WINDOWS window (ui/forms/frmWindows.ui) has its two tabs and the controls its view and
+  its tests find by object name, each of its class;
 - the real-time window has its title, size and background, and every label its position,
   caption, tooltip, colour, font, alignment and start-hidden mark; the degradation box and
   the map widget are there with their geometry.
@@ -166,6 +168,10 @@ INPUT = {
     "cmdRESTART": (PB, (424, 464, 153, 33), "RESTART", "Restart with Default Values", None),
     "cmdHELP": (PB, (584, 464, 153, 33), "HELP", "Display Help/User Manual", None),
     "cmdEXIT": (PB, (744, 464, 153, 33), "EXIT", " Exit Program", None),
+    # Added at the right end of the command row, beside the five buttons in their places.
+    "cmdWINDOWS": (PB, (904, 464, 81, 33), "WINDOWS",
+                   "Chart of the Moon at Home and DX, and the mutual windows with every station "
+                   "of CALL3.TXT", None),
 
     "txtSearch": (TX, None, "", None, None),
     "txtReplace": (TX, None, "", None, None),
@@ -236,6 +242,7 @@ txtLatMinDX txtLatSecDX txtLonMinDX txtLonSecDX cmdRUN cmdSET cmdRESTART cmdHELP
 cboLatDirHome cboLatDirDX cboLonDirHome cboLonDirDX cmdHomeLookup cmdDXLookup
 cmdLocatorHomeCalc cmdLocatorDXCalc cmdAddHome cmdAddDX cmdStop txtNotesHome txtNotesDX
 txtAZMAX txtTextEditor txtDateCalc txtAZMIN cboEsc txtMaxDegradation txtGMTMIN txtGMTMAX
+cmdWINDOWS
 """.split()
 
 TWO_LINE_LABELS = {"lblAzRange", "lblRCVRNoise", "lblMaxDegradation", "lblTimeDif"}
@@ -745,12 +752,56 @@ def check_rotator_items(widgets):
             fail("%s covers the degradation box or the map" % name)
 
 
+# The WINDOWS window: name -> (class, caption or None).
+WINDOWS = {
+    "tabWindows": ("QTabWidget", None),
+    "tabChart": ("QWidget", None),
+    "picChart": ("velmorant::ChartWidget", None),
+    "lblChartReading": (LB, None),
+    "cmdSavePng": (PB, "Save as PNG"),
+    "cmdSaveSvg": (PB, "Save as SVG"),
+    "tabMutual": ("QWidget", None),
+    "tblWindows": ("QTableWidget", None),
+    "prgWindows": ("QProgressBar", None),
+    "lblWindowsStatus": (LB, None),
+    "cmdComputeWindows": (PB, "COMPUTE"),
+    "cmdCancelWindows": (PB, "CANCEL"),
+}
+
+
+def check_windows():
+    path = os.path.join(FORMS, "frmWindows.ui")
+    form = read_form(path)
+    if form is None:
+        return
+    top, top_name, klass, widgets, _, _ = form
+    if top_name != "frmWindows" or klass != "frmWindows":
+        fail("frmWindows.ui: form class %s, top widget %s" % (klass, top_name))
+    if top["props"].get("windowTitle") != "VELMORANT Chart and Mutual Windows":
+        fail("frmWindows.ui: window title %r" % top["props"].get("windowTitle"))
+    for name, (klass, text) in WINDOWS.items():
+        w = widgets.get(name)
+        if w is None:
+            fail("frmWindows.ui: %s is missing" % name)
+            continue
+        if w["class"] != klass:
+            fail("%s: class %s, want %s" % (name, w["class"], klass))
+        if text is not None and shown_text(w) != text:
+            fail("%s: shows %r, want %r" % (name, shown_text(w), text))
+    with open(path, encoding="utf-8") as f:
+        titles = re.findall(r'<attribute name="title">\s*<string>([^<]*)</string>', f.read())
+    if titles != ["Chart", "Windows"]:
+        fail("frmWindows.ui: tabs %r, want Chart and Windows" % titles)
+
+
 def main():
     compiled = check_uic([(os.path.join(FORMS, "frmInput.ui"), "frmInput", "QWidget"),
                           (os.path.join(FORMS, "frmUpdate.ui"), "frmUpdate", "QDialog"),
                           (os.path.join(FORMS, "frmRT.ui"), "frmRT", "QWidget"),
-                          (os.path.join(FORMS, "frmRotator.ui"), "frmRotator", "QDialog")])
+                          (os.path.join(FORMS, "frmRotator.ui"), "frmRotator", "QDialog"),
+                          (os.path.join(FORMS, "frmWindows.ui"), "frmWindows", "QWidget")])
     check_input()
+    check_windows()
     check_update()
     check_realtime()
     for message in failures:
@@ -758,9 +809,9 @@ def main():
     if failures:
         print("forms: %d problem(s)" % len(failures))
         return 1
-    print("forms: frmInput.ui (%d controls), frmUpdate.ui (%d controls) and frmRT.ui "
-          "(%d controls) check out; uic output %s"
-          % (len(INPUT), len(UPDATE), len(RT) + 2, compiled))
+    print("forms: frmInput.ui (%d controls), frmUpdate.ui (%d controls), frmRT.ui "
+          "(%d controls) and frmWindows.ui (%d controls) check out; uic output %s"
+          % (len(INPUT), len(UPDATE), len(RT) + 2, len(WINDOWS), compiled))
     return 0
 
 

@@ -245,12 +245,23 @@ void StationScan::Close() {
 
 std::vector<MutualWindow> FindMutualWindows(const RunParameters& params,
                                             const SkyTemperatureTable& skyTemperatures,
-                                            std::span<const StationSite> stations, int threads) {
+                                            std::span<const StationSite> stations, int threads,
+                                            MutualWindowsProgress* progress) {
+    if (stations.empty()) {
+        return {};
+    }
+    const MoonInstantTable table(params, skyTemperatures, std::max(1, threads));
+    return FindMutualWindows(table, params, stations, threads, progress);
+}
+
+std::vector<MutualWindow> FindMutualWindows(const MoonInstantTable& table,
+                                            const RunParameters& params,
+                                            std::span<const StationSite> stations, int threads,
+                                            MutualWindowsProgress* progress) {
     if (stations.empty()) {
         return {};
     }
     const int workers = std::max(1, threads);
-    const MoonInstantTable table(params, skyTemperatures, workers);
     std::vector<ElevationScreen> screens;
     for (std::size_t d = 0; d < table.Dates().size(); ++d) {
         screens.push_back(ScreenFor(params.DX.AboveRad, params.DX.BelowRad, table.Parallax(d)));
@@ -268,7 +279,13 @@ std::vector<MutualWindow> FindMutualWindows(const RunParameters& params,
             }
             const std::size_t last = std::min(stations.size(), first + kStationsPerTask);
             for (std::size_t k = first; k < last; ++k) {
+                if (progress != nullptr && progress->StopRequested.load()) {
+                    return;
+                }
                 StationScan(table, params, screens, stations[k], k, sines, classes, out).Run();
+                if (progress != nullptr) {
+                    progress->StationsDone.fetch_add(1);
+                }
             }
         }
     };
@@ -279,6 +296,9 @@ std::vector<MutualWindow> FindMutualWindows(const RunParameters& params,
     work(found[0]);
     for (auto& worker : pool) {
         worker.join();
+    }
+    if (progress != nullptr && progress->StopRequested.load()) {
+        return {};
     }
 
     std::vector<MutualWindow> windows;

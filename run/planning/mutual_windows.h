@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <span>
 #include <vector>
@@ -47,15 +48,31 @@ class MutualWindowSink {
     virtual void Write(const MutualWindow& window, const StationSite& station) = 0;
 };
 
+// A pass watched and stopped from another thread: the pass counts the stations it has finished
+// and, between stations, looks whether it was asked to stop.
+struct MutualWindowsProgress {
+    std::atomic<std::size_t> StationsDone{0};
+    std::atomic<bool> StopRequested{false};
+};
+
+class MoonInstantTable;
+
 // The windows of params' Home with each of `stations` (their coordinates, callsigns and
 // locators; their elevation limits are params.DX's, the DX row of the window), over params'
 // dates at its increment, with its time and azimuth windows and maximum degradation and paging
 // (which decide, with the degradation, where a day is cut short). params must be a Moon run.
 // The work is shared out among `threads` threads. Returns the windows sorted by start and then
-// DX callsign (then list order).
+// DX callsign (then list order). With `progress`, a pass asked to stop returns no windows.
 std::vector<MutualWindow> FindMutualWindows(const RunParameters& params,
                                             const SkyTemperatureTable& skyTemperatures,
-                                            std::span<const StationSite> stations, int threads);
+                                            std::span<const StationSite> stations, int threads,
+                                            MutualWindowsProgress* progress = nullptr);
+
+// The same over the instants of a table already built for params (the chart shares its table).
+std::vector<MutualWindow> FindMutualWindows(const MoonInstantTable& table,
+                                            const RunParameters& params,
+                                            std::span<const StationSite> stations, int threads,
+                                            MutualWindowsProgress* progress = nullptr);
 
 // The same, handed to `sink` in order; returns the number of windows.
 std::size_t WriteMutualWindows(const RunParameters& params,

@@ -155,6 +155,7 @@ const std::array kControls{
     VELMORANT_HANDLED(cmdRESTART, Click, cmdRESTART_Click),
     VELMORANT_HANDLED(cmdHELP, Click, cmdHELP_Click),
     VELMORANT_HANDLED(cmdEXIT, Click, cmdEXIT_Click),
+    VELMORANT_HANDLED(cmdWINDOWS, Click, cmdWINDOWS_Click),
     VELMORANT_CONTROL(txtSearch),
     VELMORANT_CONTROL(txtReplace),
     VELMORANT_CONTROL(txtDelete),

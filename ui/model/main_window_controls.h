@@ -158,6 +158,7 @@ struct MainWindowControls {
     Button cmdRESTART{.Caption = "RESTART"};
     Button cmdHELP{.Caption = "HELP"};
     Button cmdEXIT{.Caption = "EXIT"};
+    Button cmdWINDOWS{.Caption = "WINDOWS"};  // the chart and the mutual windows
 
     // Never shown: their texts carry requests and answers between parts of the window.
     TextBox txtSearch{.Visible = false};

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// HELP, EXIT, the closing of the window and the one-second timer.
+// HELP, EXIT, WINDOWS, the closing of the window and the one-second timer.
 
 #include "ui/model/main_window_model.h"
 #include "ui/model/own_viewer_notes.h"
@@ -41,6 +41,12 @@ void MainWindowModel::OpenHelpManual() {
 
 void MainWindowModel::cmdEXIT_Click() {
     RequestEnd();
+}
+
+void MainWindowModel::cmdWINDOWS_Click() {
+    if (Hooks.OpenWindows) {
+        Hooks.OpenWindows();
+    }
 }
 
 void MainWindowModel::Form_QueryUnload() {

@@ -154,6 +154,8 @@ class MainWindowModel : public MainWindowControls {
     void OpenHelpManual();
     // EXIT: ends the program at once, even while a run is in progress.
     void cmdEXIT_Click();
+    // WINDOWS: opens the window of the chart and the mutual windows (through the hook).
+    void cmdWINDOWS_Click();
     // The window is about to close: the other windows close with it. Never cancels.
     void Form_QueryUnload();
     // The one-second timer: each tick makes the next pass of a real-time display.

@@ -60,7 +60,12 @@ std::variant<std::vector<StationSite>, std::string> DxStationsNamed(MainWindowMo
     if (!text) {
         return "the station list " + std::string(kStationListFileName) + " cannot be read";
     }
-    for (const StationRecord& record : ListStations(*text, value)) {
+    return DxSitesOf(form, ListStations(*text, value));
+}
+
+std::vector<StationSite> DxSitesOf(MainWindowModel& form, std::span<const StationRecord> records) {
+    std::vector<StationSite> sites;
+    for (const StationRecord& record : records) {
         form.ShowFoundStation(kDXRow, record);
         sites.push_back(GatherDxSite(InputsOf(form, kDXRow)));
     }

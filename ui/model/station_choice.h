@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "run/run_parameters.h"
+#include "stations/station_record.h"
 #include "ui/model/main_window_model.h"
 
 // Stations named on the command line (`--home` and `--dx` of plan and windows, and of any
@@ -28,5 +30,9 @@ ActionResult ChooseStation(MainWindowModel& form, const StationRow& row, const s
 // cannot be read or a single station cannot be placed.
 std::variant<std::vector<StationSite>, std::string> DxStationsNamed(MainWindowModel& form,
                                                                     const std::string& value);
+
+// Each record of CALL3.TXT put into form's DX row as its lookup button puts an exact find, and
+// read back as the run reads the DX row.
+std::vector<StationSite> DxSitesOf(MainWindowModel& form, std::span<const StationRecord> records);
 
 }  // namespace velmorant

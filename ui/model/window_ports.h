@@ -40,6 +40,8 @@ struct WindowHooks {
     // The main window is closing: close every other window of the program (the real-time
     // window, the station dialog), so that the program ends with it.
     std::function<void()> CloseOtherWindows;
+    // Open (or bring forward) the window of the chart and the mutual windows.
+    std::function<void()> OpenWindows;
 };
 
 class ReportDestination;

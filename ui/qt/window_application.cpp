@@ -20,14 +20,15 @@ void RegisterFontSubstitutes() {
 }
 
 WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions launch,
-                                     const Clock* clock)
+                                     const Clock* clock, WindowsView::FileChooser chooseFile)
     : folder_(std::move(folder)),
       launch_(std::move(launch)),
       defaults_(folder_),
       stations_(folder_ / kStationListFileName),
       report_(folder_ / kReportFileName),
       settingsFile_(folder_ / kSettingsFileName),
-      model_(clock != nullptr ? *clock : clock_, defaults_, messages_) {
+      model_(clock != nullptr ? *clock : clock_, defaults_, messages_),
+      windowsModel_(model_) {
     RegisterFontSubstitutes();
     view_ = std::make_unique<MainWindowView>(model_);
     dialog_ = std::make_unique<StationDialogView>(view_.get());
@@ -63,7 +64,10 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
         dialog_->hide();
         realTime_->hide();
         viewers_->CloseAll();
+        windows_->close();
     };
+    windows_ = std::make_unique<WindowsView>(windowsModel_, std::move(chooseFile));
+    model_.Hooks.OpenWindows = [this] { windows_->Open(); };
 
     realTime_ = std::make_unique<RealTimeView>(MapPicture());
     model_.RealTime.Open = [this](const std::string& caption) { realTime_->Open(caption); };

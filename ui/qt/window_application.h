@@ -11,6 +11,7 @@
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
 #include "ui/model/text_storage.h"
+#include "ui/model/windows_window_model.h"
 #include "ui/qt/ini_settings_file.h"
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/message_box_presenter.h"
@@ -20,6 +21,7 @@
 #include "ui/qt/rotator_dialog_view.h"
 #include "ui/qt/rotctld_client.h"
 #include "ui/qt/station_dialog_view.h"
+#include "ui/qt/windows_view.h"
 
 namespace velmorant {
 
@@ -32,10 +34,12 @@ class WindowApplication {
     // `folder` holds VELMORANT.DAT, CALL3.TXT, QVSKYTEMP.DAT and QVHELP.PDF; the report
     // VELMORANT.TXT is written there. `launch` starts the editor and the reader (tests record);
     // when they cannot open a file, the program's own viewers show it. `clock` replaces the
-    // computer's clock (tests); it must outlive the application.
+    // computer's clock (tests); it must outlive the application. `chooseFile` names the file the
+    // WINDOWS window saves its chart into (the desktop's file dialog by default).
     explicit WindowApplication(std::filesystem::path folder,
                                LaunchActions launch = DesktopLaunchActions(),
-                               const Clock* clock = nullptr);
+                               const Clock* clock = nullptr,
+                               WindowsView::FileChooser chooseFile = {});
 
     // Start-up: loads the saved defaults into the window and starts the timer. False when the
     // program must end (the defaults file is missing); the message has been shown.
@@ -49,6 +53,8 @@ class WindowApplication {
     RotctldClient& Rotator() { return rotator_; }
     const RotatorSettings& RotatorChoice() const { return rotatorSettings_; }
     OwnViewers& Viewers() { return *viewers_; }
+    WindowsView& Windows() { return *windows_; }
+    WindowsWindowModel& WindowsModel() { return windowsModel_; }
     // True once the window asked for the program to end.
     bool EndRequested() const { return model_.EndRequested(); }
 
@@ -82,6 +88,8 @@ class WindowApplication {
     std::unique_ptr<RealTimeView> realTime_;
     std::unique_ptr<RotatorDialogView> rotatorDialog_;
     std::unique_ptr<OwnViewers> viewers_;
+    WindowsWindowModel windowsModel_;
+    std::unique_ptr<WindowsView> windows_;
     QTimer tmrWatch_;
 };
 

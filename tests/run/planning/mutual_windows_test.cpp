@@ -6,6 +6,7 @@
 #include "run/planning/mutual_windows.h"
 
 #include <cstdlib>
+#include <iostream>
 #include <map>
 #include <ostream>
 #include <string>
@@ -16,6 +17,7 @@
 
 #include "core/constants.h"
 #include "core/numeric.h"
+#include "run/planning/chart_series.h"
 #include "run/planning/moon_instant_table.h"
 #include "run/planning/planning_run.h"
 #include "run/planning/step_grid.h"
@@ -283,6 +285,60 @@ TEST(MutualWindows, AZenithInstantKeepsTheWalksEarlierView) {
         printedAtZenith = printedAtZenith || line.Instant == zenith;
     }
     EXPECT_TRUE(printedAtZenith) << "the kept view passes where the zenith would not";
+}
+
+TEST(MutualWindows, AWatchedPassCountsItsStationsAndAStoppedOneReturnsNothing) {
+    WindowsCase c = kCases.front();
+    c.Increment = 30;
+    const SkyTemperatureTable sky = SkyTable();
+    const RunParameters params = ParametersFor(c, kDxStations.front());
+    std::vector<StationSite> sites;
+    for (const Coordinates& dx : kDxStations) {
+        sites.push_back(ParametersFor(c, dx).DX);
+    }
+    MutualWindowsProgress watched;
+    EXPECT_FALSE(FindMutualWindows(params, sky, sites, 2, &watched).empty());
+    EXPECT_EQ(watched.StationsDone.load(), sites.size());
+    MutualWindowsProgress stopped;
+    stopped.StopRequested = true;
+    EXPECT_TRUE(FindMutualWindows(params, sky, sites, 2, &stopped).empty());
+    EXPECT_EQ(stopped.StationsDone.load(), 0u);
+}
+
+// The chart's series: at every line of the pair's report its elevations are the ones printed,
+// its windows are the mutual windows of the pair, and Home has day at noon and night at midnight.
+TEST(ChartSeries, ShowsTheReportsElevationsAndThePairsWindows) {
+    WindowsCase c = kCases.front();
+    c.Increment = 15;
+    const SkyTemperatureTable sky = SkyTable();
+    const RunParameters params = ParametersFor(c, kDxStations.front());
+    const ChartSeries series = ComputeChartSeries(params, sky);
+    const std::size_t perDate = DayInstants(15).size();
+    ASSERT_EQ(series.Days.size(), PlanningDates(params).size() * perDate);
+
+    CollectingSink report;
+    ASSERT_EQ(RunPlanning(params, sky, report), PlanningEnd::Completed);
+    const std::vector<PrintedLine> lines = PrintedLines(report.lines, params);
+    ASSERT_FALSE(lines.empty());
+    double worst = 0;
+    for (const PrintedLine& line : lines) {
+        worst = std::max(
+            {worst, std::abs(series.HomeElevationDeg[line.Instant] - Column(line.Text, 27, 5)),
+             std::abs(series.DxElevationDeg[line.Instant] - Column(line.Text, 49, 5))});
+    }
+    std::cout << lines.size() << " lines, worst elevation " << worst << " degree\n";
+    EXPECT_LE(worst, 0.05 + 1e-4);  // the report rounds to 0.1 degree
+
+    const std::vector<MutualWindow> windows = FindMutualWindows(params, sky, {&params.DX, 1}, 1);
+    ASSERT_EQ(series.Windows.size(), windows.size());
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        EXPECT_EQ(series.Windows[i].First, windows[i].First);
+        EXPECT_EQ(series.Windows[i].Last, windows[i].Last);
+    }
+    // Munich in March: the Sun near 37 degrees at 1200 UTC, far below the horizon at 0000.
+    EXPECT_NEAR(series.SunElevationDeg[48], 36.5, 1.5);
+    EXPECT_LT(series.SunElevationDeg[0], -30);
+    EXPECT_DOUBLE_EQ(series.Days[perDate], series.Days[perDate - 1]);  // 2400 is the next 0000
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, MutualWindowsTest, ::testing::ValuesIn(kCases),

@@ -1,0 +1,302 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The WINDOWS window as an operator uses it: opened from the main window's button, the chart of
+// the main window's pair (redrawn when the DX row changes, read under the mouse, saved), and the
+// mutual windows with every station of CALL3.TXT (filled, sorted, cancelled, a row double-clicked
+// into the DX row). Screenshots of both tabs are saved under build/screenshots/.
+
+#include <filesystem>
+#include <memory>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ui/qt/window_application.h"
+
+namespace fs = std::filesystem;
+using velmorant::WindowApplication;
+
+namespace {
+
+void SaveScreenshot(QWidget* window, const QString& name) {
+    QDir().mkpath(VELMORANT_SCREENSHOTS);
+    window->grab().save(QString(VELMORANT_SCREENSHOTS) + "/" + name + ".png");
+}
+
+}  // namespace
+
+class WindowsViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void theButtonOpensTheChartOfTheMainWindowsPairAndReadsItUnderTheMouse();
+    void theChartFollowsTheDxRow();
+    void theChartIsSavedAsPngAndSvg();
+    void computeFillsTheTableAndHeadersSortItByTheirNumbers();
+    void cancelStopsThePassWithAnEmptyTable();
+    void doubleClickingARowPutsItsStationIntoTheDxRow();
+
+  private:
+    template <typename Widget>
+    Widget* Find(QWidget& window, const char* name) {
+        auto* widget = window.findChild<Widget*>(name);
+        if (widget == nullptr) {
+            qFatal("no widget %s", name);
+        }
+        return widget;
+    }
+    template <typename Widget>
+    Widget* Main(const char* name) {
+        return Find<Widget>(app_->View(), name);
+    }
+    template <typename Widget>
+    Widget* Windows(const char* name) {
+        return Find<Widget>(app_->Windows(), name);
+    }
+    void Activate(QWidget& window);
+    void MoveMouse(QWidget* widget, const QPoint& at);
+    void Type(const char* box, const QString& text);
+    void Choose(const char* list, const QString& item);
+    // The main window's dates, as typed and chosen there; `days` from 14 December 2026.
+    void SetDates(const QString& endMonth, const QString& endDay);
+    void OpenWindowsTab();
+    void ComputeAndWait();
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<WindowApplication> app_;
+    QString chosenFile_;
+};
+
+void WindowsViewTest::init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    const fs::path folder = folder_->path().toStdString();
+    for (const char* name : {"VELMORANT.DAT", "QVSKYTEMP.DAT", "CALL3.TXT"}) {
+        fs::copy_file(fs::path(VELMORANT_DATA) / name, folder / name);
+    }
+    app_ = std::make_unique<WindowApplication>(
+        folder, velmorant::LaunchActions{}, nullptr,
+        [this](const QString&, const QString&) { return chosenFile_; });
+    QVERIFY(app_->Start());
+    app_->View().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&app_->View()));
+    SetDates("Dec", "20");
+}
+
+void WindowsViewTest::cleanup() {
+    app_.reset();
+    folder_.reset();
+}
+
+void WindowsViewTest::Activate(QWidget& window) {
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+void WindowsViewTest::MoveMouse(QWidget* widget, const QPoint& at) {
+    // The operator's mouse over the widget, with no button held.
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void WindowsViewTest::Type(const char* box, const QString& text) {
+    Activate(app_->View());
+    auto* line = Main<QLineEdit>(box);
+    line->setFocus();
+    line->selectAll();
+    // Backspace empties the box (the ESC automation's station boxes) or the selection.
+    QTest::keyClick(line, Qt::Key_Backspace);
+    QTest::keyClicks(line, text);
+}
+
+void WindowsViewTest::Choose(const char* list, const QString& item) {
+    auto* combo = Main<QComboBox>(list);
+    const int index = combo->findText(item, Qt::MatchExactly);
+    QVERIFY2(index >= 0, qPrintable(item));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+void WindowsViewTest::SetDates(const QString& endMonth, const QString& endDay) {
+    Type("txtYearStart", "2026");
+    Choose("cboMonthStart", "Dec");
+    Choose("cboDayStart", "14");
+    QTest::mouseClick(Main<QLineEdit>("txtYearStart"), Qt::LeftButton);
+    Type("txtYearEnd", endMonth == "Dec" ? "2026" : "2027");
+    Choose("cboMonthEnd", endMonth);
+    Choose("cboDayEnd", endDay);
+    QTest::mouseClick(Main<QLineEdit>("txtYearEnd"), Qt::LeftButton);
+}
+
+void WindowsViewTest::OpenWindowsTab() {
+    QTest::mouseClick(Main<QPushButton>("cmdWINDOWS"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&app_->Windows()));
+    Windows<QTabWidget>("tabWindows")->setCurrentWidget(Windows<QWidget>("tabMutual"));
+}
+
+void WindowsViewTest::ComputeAndWait() {
+    QTest::mouseClick(Windows<QPushButton>("cmdComputeWindows"), Qt::LeftButton);
+    QVERIFY(Windows<QPushButton>("cmdCancelWindows")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(Windows<QPushButton>("cmdComputeWindows")->isEnabled(), 30000);
+}
+
+void WindowsViewTest::theButtonOpensTheChartOfTheMainWindowsPairAndReadsItUnderTheMouse() {
+    QVERIFY(Main<QPushButton>("cmdWINDOWS")->isVisible());
+    QCOMPARE(Main<QPushButton>("cmdWINDOWS")->geometry(), QRect(904, 464, 81, 33));
+    QTest::mouseClick(Main<QPushButton>("cmdWINDOWS"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&app_->Windows()));
+    QCOMPARE(Windows<QTabWidget>("tabWindows")->currentWidget(), Windows<QWidget>("tabChart"));
+    const auto& chart = app_->WindowsModel().Chart();
+    QVERIFY(chart.has_value());
+    QCOMPARE(QString::fromStdString(chart->HomeName), QString("JN58td"));
+    QCOMPARE(QString::fromStdString(chart->DxName), QString("FN31pq"));
+    QCOMPARE(chart->Days.size(), std::size_t(7 * 97));  // 0000 ... 2400 at 15 minutes
+
+    auto* picture = Windows<QWidget>("picChart");
+    MoveMouse(picture, QPoint(picture->width() / 2, picture->height() / 2));
+    QTRY_VERIFY(Windows<QLabel>("lblChartReading")->text().contains("UTC"));
+    QVERIFY(Windows<QLabel>("lblChartReading")->text().contains("Moon at JN58td"));
+    SaveScreenshot(&app_->Windows(), "frmWindows-chart");
+}
+
+void WindowsViewTest::theChartFollowsTheDxRow() {
+    QTest::mouseClick(Main<QPushButton>("cmdWINDOWS"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&app_->Windows()));
+    Type("txtLocatorDX", "QF56od");
+    QTest::mouseClick(Main<QPushButton>("cmdLocatorDXCalc"), Qt::LeftButton);
+    QTRY_COMPARE(QString::fromStdString(app_->WindowsModel().Chart()->DxName), QString("QF56od"));
+    // A date range the run refuses shows why instead of a chart.
+    Type("txtIncrementMinutes", "0");
+    QTRY_VERIFY(!app_->WindowsModel().Chart().has_value());
+    QVERIFY(!app_->WindowsModel().ChartProblem().empty());
+    QVERIFY(!Windows<QPushButton>("cmdSavePng")->isEnabled());
+}
+
+void WindowsViewTest::theChartIsSavedAsPngAndSvg() {
+    QTest::mouseClick(Main<QPushButton>("cmdWINDOWS"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&app_->Windows()));
+    const QString png = folder_->filePath("chart.png");
+    chosenFile_ = png;
+    QTest::mouseClick(Windows<QPushButton>("cmdSavePng"), Qt::LeftButton);
+    QCOMPARE(QImage(png).size(), QSize(1280, 560));
+    chosenFile_ = folder_->filePath("chart");  // the ending is added
+    QTest::mouseClick(Windows<QPushButton>("cmdSaveSvg"), Qt::LeftButton);
+    QFile svg(folder_->filePath("chart.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QVERIFY(svg.readAll().contains("<svg"));
+    QVERIFY(Windows<QLabel>("lblChartReading")->text().startsWith("Saved "));
+}
+
+void WindowsViewTest::computeFillsTheTableAndHeadersSortItByTheirNumbers() {
+    OpenWindowsTab();
+    ComputeAndWait();
+    auto* table = Windows<QTableWidget>("tblWindows");
+    const auto& rows = app_->WindowsModel().Rows();
+    QVERIFY(rows.size() > 20);
+    QCOMPARE(table->rowCount(), static_cast<int>(rows.size()));
+    QVERIFY(Windows<QLabel>("lblWindowsStatus")->text().contains("windows with"));
+    QCOMPARE(Windows<QProgressBar>("prgWindows")->value(),
+             Windows<QProgressBar>("prgWindows")->maximum());
+    // The model's order is by start: the start column reads in order.
+    for (int r = 1; r < table->rowCount(); ++r) {
+        QVERIFY(table->item(r - 1, 2)->text() <= table->item(r, 2)->text());
+    }
+    SaveScreenshot(&app_->Windows(), "frmWindows-windows");
+
+    // The same windows as `velmorant windows` lists for every station with these settings.
+    QProcess windows;
+    windows.start(VELMORANT_EXECUTABLE, {"windows", "--dir", folder_->path(), "--start",
+                                         "2026-12-14", "--end", "2026-12-20", "--format", "csv"});
+    QVERIFY(windows.waitForFinished(60000));
+    QCOMPARE(windows.exitCode(), 0);
+    QStringList lines = QString::fromUtf8(windows.readAllStandardOutput())
+                            .split(QRegularExpression("\\r?\\n"), Qt::SkipEmptyParts);
+    lines.removeFirst();  // the heading
+    QCOMPARE(lines.size(), table->rowCount());
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const QStringList f = lines[r].split(',');
+        QCOMPARE(table->item(r, 0)->text(), f[0]);
+        QCOMPARE(table->item(r, 2)->text(), f[2] + " " + f[3]);
+        QCOMPARE(table->item(r, 3)->text(), f[4] + " " + f[5]);
+    }
+
+    // A click on the Minutes heading sorts by the number, a second click the other way.
+    QHeaderView* header = table->horizontalHeader();
+    const QPoint minutes(header->sectionViewportPosition(4) + header->sectionSize(4) / 2,
+                         header->height() / 2);
+    for (const bool ascending : {true, false}) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, minutes);
+        for (int r = 1; r < table->rowCount(); ++r) {
+            const double before = table->item(r - 1, 4)->text().toDouble();
+            const double after = table->item(r, 4)->text().toDouble();
+            QVERIFY2(ascending ? before <= after : before >= after,
+                     qPrintable(QString("row %1: %2 then %3").arg(r).arg(before).arg(after)));
+        }
+    }
+    QVERIFY(table->item(0, 4)->text().toDouble() >
+            table->item(table->rowCount() - 1, 4)->text().toDouble());
+}
+
+void WindowsViewTest::cancelStopsThePassWithAnEmptyTable() {
+    // Four months at one-minute steps: long enough to be stopped.
+    SetDates("Apr", "14");
+    Type("txtIncrementMinutes", "1");
+    OpenWindowsTab();
+    QTest::mouseClick(Windows<QPushButton>("cmdComputeWindows"), Qt::LeftButton);
+    QVERIFY(!Windows<QPushButton>("cmdComputeWindows")->isEnabled());
+    QTest::mouseClick(Windows<QPushButton>("cmdCancelWindows"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(Windows<QPushButton>("cmdComputeWindows")->isEnabled(), 30000);
+    QCOMPARE(Windows<QLabel>("lblWindowsStatus")->text(), QString("Cancelled"));
+    QCOMPARE(Windows<QTableWidget>("tblWindows")->rowCount(), 0);
+    QVERIFY(!Windows<QPushButton>("cmdCancelWindows")->isEnabled());
+    QVERIFY(app_->WindowsModel().StationsDone() < app_->WindowsModel().StationCount());
+}
+
+void WindowsViewTest::doubleClickingARowPutsItsStationIntoTheDxRow() {
+    OpenWindowsTab();
+    ComputeAndWait();
+    auto* table = Windows<QTableWidget>("tblWindows");
+    // Sorted by callsign, the last row: a station other than the DX row's.
+    QHeaderView* header = table->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionSize(0) / 2, header->height() / 2));
+    const int row = table->rowCount() - 1;
+    const QString callsign = table->item(row, 0)->text();
+    const QString locator = table->item(row, 1)->text();
+    QVERIFY(!callsign.isEmpty());
+    table->scrollToItem(table->item(row, 0));
+    const QRect cell = table->visualItemRect(table->item(row, 0));
+    Activate(app_->Windows());
+    // A double click as the platform delivers it: a press and release, then the double click.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+
+    QCOMPARE(Main<QLineEdit>("txtCallsignDX")->text(), callsign);
+    QCOMPARE(Main<QLineEdit>("txtLocatorDX")->text(), locator);
+    QVERIFY(Main<QLineEdit>("txtNotesDX")->isVisible());
+    QVERIFY(!Main<QLineEdit>("txtNotesDX")->text().isEmpty());
+    // As the lookup button fills the row: the same coordinates.
+    const QString degrees = Main<QLineEdit>("txtLatDegDX")->text();
+    Type("txtCallsignDX", callsign);
+    QTest::mouseClick(Main<QPushButton>("cmdDXLookup"), Qt::LeftButton);
+    QCOMPARE(Main<QLineEdit>("txtLatDegDX")->text(), degrees);
+    QCOMPARE(Main<QLineEdit>("txtLocatorDX")->text(), locator);
+}
+
+QTEST_MAIN(WindowsViewTest)
+#include "windows_view_test.moc"

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/model/moon_pair_run.h"
+
+#include "run/planning/planning_checks.h"
+#include "run/run_message.h"
+
+namespace velmorant {
+
+std::variant<RunParameters, std::string> MoonPairParameters(WindowInputs inputs) {
+    inputs.CelestialIndex = static_cast<int>(CelestialObject::Moon);
+    inputs.CelestialText = "Moon";
+    inputs.Home.DisplayChecked = true;
+    inputs.DX.DisplayChecked = true;
+    inputs.OperationIndex = 0;
+    auto gathered = GatherRunParameters(inputs);
+    if (const auto* message = std::get_if<RunMessage>(&gathered)) {
+        return message->Title + ": " + message->Text;
+    }
+    RunParameters& params = std::get<RunParameters>(gathered);
+    if (auto refusal = PlanningRefusal(params)) {
+        return refusal->Title + ": " + refusal->Text;
+    }
+    return std::move(params);
+}
+
+}  // namespace velmorant
