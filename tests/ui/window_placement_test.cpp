@@ -21,11 +21,15 @@ TEST(WindowPlacement, TheRealTimeWindowLeavesStopAndTheStatusLineClearWhenThereI
         PlacementRect want;
     } cases[] = {
         {"wide screen: to the right", {0, 0, 2560, 1400}, std::nullopt, {991, 0, 1277, 720}},
-        {"tall screen: below", {0, 0, 1280, 1300}, std::nullopt, {0, 501, 1277, 720}},
+        {"tall screen: below", {0, 0, 1277, 1300}, std::nullopt, {0, 501, 1277, 720}},
         {"right, slid up from a main window low on the screen",
          {0, 0, 2400, 1000},
          std::nullopt,
          {991, 0, 1277, 720}},
+        {"over the main window, below the status line and right of STOP",
+         {0, 0, 1920, 1080},
+         std::nullopt,
+         {643, 360, 1277, 720}},
         {"a clear saved place wins",
          {0, 0, 2560, 1400},
          PlacementRect{1200, 600, 0, 0},

@@ -69,7 +69,9 @@ PlacementRect PlaceRealTimeWindow(const RealTimePlacementInput& input) {
             return saved;
         }
     }
-    // Beside the main window first (the map wants width), then below and above it.
+    // Beside the main window first (the map wants width), then below and above it; then any
+    // place whose edges meet the area's, the main window's or those of what must stay clear,
+    // which finds the room right of STOP and below the status line over the main window.
     const PlacementRect candidates[] = {
         {main.Right(), main.Y, width, height},
         {main.X - width, main.Y, width, height},
@@ -77,11 +79,23 @@ PlacementRect PlaceRealTimeWindow(const RealTimePlacementInput& input) {
         {main.X, main.Y - height, width, height},
     };
     for (const PlacementRect& candidate : candidates) {
-        // A candidate slid back over the main window still does when it leaves STOP and the
-        // status line clear.
         const PlacementRect slid = SlideInto(candidate, area);
         if (area.Contains(slid) && !CoversAny(slid, input.KeepClear)) {
             return slid;
+        }
+    }
+    std::vector<int> lefts{main.Right(), main.X - width, area.X, area.Right() - width};
+    std::vector<int> tops{main.Bottom(), main.Y - height, area.Y, area.Bottom() - height};
+    for (const PlacementRect& clear : input.KeepClear) {
+        lefts.insert(lefts.end(), {clear.Right(), clear.X - width});
+        tops.insert(tops.end(), {clear.Bottom(), clear.Y - height});
+    }
+    for (const int top : tops) {
+        for (const int left : lefts) {
+            const PlacementRect place{left, top, width, height};
+            if (area.Contains(place) && !CoversAny(place, input.KeepClear)) {
+                return place;
+            }
         }
     }
     if (input.Saved) {

@@ -40,9 +40,10 @@ struct RealTimePlacementInput {
 };
 
 // The real-time window's frame: the saved place when it fits the area and covers nothing to
-// keep clear; else beside the main window (right, then left), below it or above it, slid along
-// the main window's edge to stay inside the area; else the saved place moved into the area; else
-// the area's bottom-right corner. The size is the one wanted, cut to the area.
+// keep clear; else beside the main window (right, then left), below it or above it, slid to
+// stay inside the area; else any place inside the area that leaves STOP and the status line
+// clear; else the saved place moved into the area; else the area's bottom-right corner. The size
+// is the one wanted, cut to the area.
 PlacementRect PlaceRealTimeWindow(const RealTimePlacementInput& input);
 
 // `frame` cut to the area's size and moved inside it (the main window on a small screen).

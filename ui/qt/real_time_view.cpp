@@ -20,6 +20,8 @@ constexpr const char* kMapFileName = "WORLDMAP.PNG";
 
 // The smallest map shown under the header band, in logical pixels: a quarter of the design's.
 constexpr int kSmallestMapHeightPx = 160;
+// Room right of the header band's last label, in logical pixels, as the form leaves at least.
+constexpr int kHeaderMarginPx = 4;
 
 QString Q(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -72,7 +74,16 @@ RealTimeView::RealTimeView(const std::filesystem::path& mapPicture, QWidget* par
     // Resizable and maximisable: the header band keeps the form's layout and the map below it
     // scales. Never narrower than the header band, nor shorter than it and a strip of map.
     headerHeight_ = form_->PicMap->geometry().top();
-    setMinimumSize(width(), headerHeight_ + kSmallestMapHeightPx);
+    int headerWidth = 0;
+    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != form_->PicMap) {
+            headerWidth = std::max(headerWidth, child->geometry().right() + 1);
+        }
+    }
+    // The form's fixed size is the design size it opens at; the window's limits are these.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    setMinimumSize(headerWidth + kHeaderMarginPx, headerHeight_ + kSmallestMapHeightPx);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     for (QWidget* child : findChildren<QWidget*>()) {
         if (child->property("startsHidden").toBool()) {
             child->hide();
