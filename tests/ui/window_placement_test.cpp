@@ -103,6 +103,14 @@ TEST(WindowPlacement, TheWindowsGroupReadsBackWhatItWrote) {
                                                {"RealTimeHeight", "700"}});
     EXPECT_FALSE(bad.Main);
     EXPECT_FALSE(bad.RealTime);
+    const WindowPlaces huge = ReadWindowPlaces({{"MainX", "0"},
+                                                {"MainY", "2147483647"},
+                                                {"RealTimeX", "0"},
+                                                {"RealTimeY", "0"},
+                                                {"RealTimeWidth", "100001"},
+                                                {"RealTimeHeight", "700"}});
+    EXPECT_FALSE(huge.Main);
+    EXPECT_FALSE(huge.RealTime);
 }
 
 }  // namespace

@@ -14,6 +14,9 @@ constexpr int kGrabWidthPx = 100;
 
 // The smallest size a saved real-time window is given back (header band and a strip of map).
 constexpr int kSmallestSavedSidePx = 100;
+// The farthest a saved coordinate or size may be, in logical pixels: larger than any desktop,
+// small enough that sums of a few never overflow an int.
+constexpr int kFarthestPlacePx = 100000;
 
 bool CoversAny(const PlacementRect& frame, const std::vector<PlacementRect>& keepClear) {
     return std::any_of(keepClear.begin(), keepClear.end(),
@@ -35,7 +38,8 @@ std::optional<int> Number(const std::map<std::string, std::string>& values, cons
     const std::string& text = found->second;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
+    if (error != std::errc() || end != text.data() + text.size() || value < -kFarthestPlacePx ||
+        value > kFarthestPlacePx) {
         return std::nullopt;
     }
     return value;

@@ -61,7 +61,8 @@ struct WindowPlaces {
     std::optional<PlacementRect> RealTime;  // position and size
 };
 
-// Reads the group's values; a missing or unreadable number leaves that window unsaved.
+// Reads the group's values; a missing or unreadable number, or one beyond 100000 either way,
+// leaves that window unsaved.
 WindowPlaces ReadWindowPlaces(const std::map<std::string, std::string>& values);
 
 // The group's values for the places.
