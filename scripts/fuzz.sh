@@ -10,7 +10,7 @@ set -eu
 cd "$(dirname "$0")/.."
 
 TARGETS="defaults_file sky_temperature_file callsign_search station_list_edit locator leading_number
-rotator_settings rotctld_answers"
+rotator_settings rotctld_answers window_places"
 
 if [ $# -lt 2 ]; then
     echo "usage: scripts/fuzz.sh TARGET|all SECONDS [libFuzzer options]" >&2

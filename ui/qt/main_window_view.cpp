@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "ui/model/main_window_model.h"
 #include "ui_frmInput.h"
@@ -41,15 +43,42 @@ bool HasKeyHandler(const std::string& name) {
     return entry != nullptr && entry->Key != nullptr;
 }
 
+// The scroll area around the form on a screen too small for it. It leaves the keys alone: arrows
+// and page keys a box does not take go on to the window as they did without it.
+class FormScrollArea : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
+};
+
 }  // namespace
 
 MainWindowView::MainWindowView(MainWindowModel& model, QWidget* parent)
     : QWidget(parent), model_(model), form_(new Ui::frmInput) {
-    form_->setupUi(this);
+    // The form keeps its design size inside a scroll area: the window takes that size where the
+    // screen has room and scrolls where it has not (a small screen, a large desktop scale).
+    auto* content = new QWidget;
+    form_->setupUi(content);
+    content->setFixedSize(content->size());
+    content->setAutoFillBackground(true);
+    setObjectName(content->objectName());
+    content->setObjectName(QStringLiteral("frmInputContent"));
+    setPalette(content->palette());
+    auto* scroll = new FormScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrFormArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
     // The form's title is "VELMORANT Version"; the number comes from the build.
-    setWindowTitle(windowTitle() + ' ' +
+    setWindowTitle(content->windowTitle() + ' ' +
                    QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
-    setFixedSize(size());
+    setWindowIcon(content->windowIcon());
+    setMaximumSize(content->size());
+    resize(content->size());
     for (QWidget* child : findChildren<QWidget*>()) {
         if (!child->objectName().isEmpty()) {
             Bind(child);

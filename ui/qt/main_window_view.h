@@ -17,7 +17,8 @@ class MainWindowModel;
 
 // The main window frmInput: the widgets of the form file, bound by object name to the window's
 // model. Widget events call the model's actions; every change the model reports is copied into
-// its widget. No behaviour lives here.
+// its widget. No behaviour lives here. The form sits at its design size in a scroll area
+// (scrFormArea) that the window shrinks to on a screen too small for it.
 class MainWindowView : public QWidget {
     Q_OBJECT
 

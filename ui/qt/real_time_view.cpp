@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/real_time_view.h"
 
+#include <algorithm>
+#include <cmath>
 #include <system_error>
 
 #include <QLabel>
@@ -16,6 +18,11 @@ namespace velmorant {
 namespace {
 
 constexpr const char* kMapFileName = "WORLDMAP.PNG";
+
+// The smallest map shown under the header band, in logical pixels: a quarter of the design's.
+constexpr int kSmallestMapHeightPx = 160;
+// Room right of the header band's last label, in logical pixels, as the form leaves at least.
+constexpr int kHeaderMarginPx = 4;
 
 QString Q(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -65,7 +72,19 @@ RealTimeView::RealTimeView(const std::filesystem::path& mapPicture, QWidget* par
     // A window of its own beside the main window; closing it only hides it, the run goes on.
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(size());
+    // Resizable and maximisable: the header band keeps the form's layout and the map below it
+    // scales. Never narrower than the header band, nor shorter than it and a strip of map.
+    headerHeight_ = form_->PicMap->geometry().top();
+    int headerWidth = 0;
+    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != form_->PicMap) {
+            headerWidth = std::max(headerWidth, child->geometry().right() + 1);
+        }
+    }
+    // The form's fixed size is the design size it opens at; the window's limits are these.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    setMinimumSize(headerWidth + kHeaderMarginPx, headerHeight_ + kSmallestMapHeightPx);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     for (QWidget* child : findChildren<QWidget*>()) {
         if (child->property("startsHidden").toBool()) {
             child->hide();
@@ -185,6 +204,21 @@ void RealTimeView::ShowRotator(const RotatorDisplay& display) {
                                     (display.Problem ? Qt::AlignTop : Qt::AlignVCenter));
     SetText(form_->lblRotator, display.Text);
     form_->lblRotator->setToolTip(Q(display.Detail));
+}
+
+void RealTimeView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The map's frame keeps its width; its drawing area keeps the design's proportions, as large
+    // as the window below the header band allows, centred across the window.
+    const int frame = form_->PicMap->frameWidth();
+    const double scale =
+        std::min(static_cast<double>(width() - 2 * frame) / WorldMapView::kWidth,
+                 static_cast<double>(height() - headerHeight_ - 2 * frame) / WorldMapView::kHeight);
+    const QSize drawing(static_cast<int>(std::lround(WorldMapView::kWidth * scale)),
+                        static_cast<int>(std::lround(WorldMapView::kHeight * scale)));
+    const QSize outer = drawing + QSize(2 * frame, 2 * frame);
+    form_->PicMap->setGeometry((width() - outer.width()) / 2, headerHeight_, outer.width(),
+                               outer.height());
 }
 
 WorldMapView& RealTimeView::Map() {

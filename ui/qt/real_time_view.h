@@ -21,7 +21,8 @@ namespace velmorant {
 class WorldMapView;
 
 // The real-time window frmRT: the labels of the form file, the degradation box and the world
-// map. It has no behaviour of its own; the real-time pass sets everything it shows.
+// map. It has no behaviour of its own; the real-time pass sets everything it shows. It opens at
+// the form's size; when resized, the header band keeps its layout and the map scales below it.
 class RealTimeView : public QWidget {
     Q_OBJECT
 
@@ -57,8 +58,13 @@ class RealTimeView : public QWidget {
     // Called when the operator presses the header band's Rotator button.
     std::function<void()> RotatorPressed;
 
+  protected:
+    // Lays the map out below the header band at the window's size.
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     Ui::frmRT* form_;
+    int headerHeight_ = 0;  // the header band above the map, logical pixels
 };
 
 }  // namespace velmorant

@@ -55,12 +55,14 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
         return Launch(reader, file);
     };
     model_.Hooks.EndProgram = [this] {
+        SaveWindowPlaces();
         if (view_) {
             view_->close();
         }
         QCoreApplication::exit(0);
     };
     model_.Hooks.CloseOtherWindows = [this] {
+        SaveWindowPlaces();
         dialog_->hide();
         realTime_->hide();
         viewers_->CloseAll();
@@ -70,7 +72,16 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
     model_.Hooks.OpenWindows = [this] { windows_->Open(); };
 
     realTime_ = std::make_unique<RealTimeView>(MapPicture());
-    model_.RealTime.Open = [this](const std::string& caption) { realTime_->Open(caption); };
+    placer_ = std::make_unique<WindowPlacer>(
+        settingsFile_, *view_, *realTime_,
+        std::vector<QWidget*>{view_->findChild<QWidget*>(QStringLiteral("cmdStop")),
+                              view_->findChild<QWidget*>(QStringLiteral("txtDateCalc"))});
+    model_.RealTime.Open = [this](const std::string& caption) {
+        if (!realTime_->isVisible()) {
+            placer_->PlaceRealTime();
+        }
+        realTime_->Open(caption);
+    };
     model_.RealTime.ShowPass = [this](const RealTimeFrame& frame) { realTime_->ShowPass(frame); };
     model_.RealTime.ShowMapUpdate = [this](const MapUpdateFrame& frame) {
         realTime_->ShowMapUpdate(frame);
@@ -79,7 +90,10 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
     model_.RealTime.WriteAzEl = [this](const std::string& line) {
         return ReplaceTextFile(folder_ / "QVAZEL.DAT", line + "\r\n");
     };
-    model_.Hooks.CloseRunFilesAndHideRealTime = [this] { realTime_->StopHide(); };
+    model_.Hooks.CloseRunFilesAndHideRealTime = [this] {
+        SaveWindowPlaces();
+        realTime_->StopHide();
+    };
     model_.Hooks.ClearRealTimeMap = [this] { realTime_->ClearMap(); };
     WireRotator();
 
@@ -143,7 +157,14 @@ void WindowApplication::ArmTimer() {
     tmrWatch_.start(untilNextSecond + 5);
 }
 
+void WindowApplication::SaveWindowPlaces() {
+    // The places are a convenience: a file that cannot be written leaves the windows where the
+    // desktop puts them next time (the rotator's dialog tells about such a file).
+    placer_->Save();
+}
+
 bool WindowApplication::Start() {
+    placer_->FitMain();
     ArmTimer();
     model_.Form_Load();
     return !model_.EndRequested();

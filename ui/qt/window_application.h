@@ -21,6 +21,7 @@
 #include "ui/qt/rotator_dialog_view.h"
 #include "ui/qt/rotctld_client.h"
 #include "ui/qt/station_dialog_view.h"
+#include "ui/qt/window_placer.h"
 #include "ui/qt/windows_view.h"
 
 namespace velmorant {
@@ -41,9 +42,14 @@ class WindowApplication {
                                const Clock* clock = nullptr,
                                WindowsView::FileChooser chooseFile = {});
 
-    // Start-up: loads the saved defaults into the window and starts the timer. False when the
-    // program must end (the defaults file is missing); the message has been shown.
+    // Start-up: fits the main window to its screen at its saved place, loads the saved defaults
+    // into the window and starts the timer. False when the program must end (the defaults file
+    // is missing); the message has been shown.
     bool Start();
+
+    // Writes both windows' places to VELMORANT.INI's [Windows] group (done at STOP and at the
+    // program's end).
+    void SaveWindowPlaces();
 
     MainWindowModel& Model() { return model_; }
     MainWindowView& View() { return *view_; }
@@ -90,6 +96,7 @@ class WindowApplication {
     std::unique_ptr<OwnViewers> viewers_;
     WindowsWindowModel windowsModel_;
     std::unique_ptr<WindowsView> windows_;
+    std::unique_ptr<WindowPlacer> placer_;
     QTimer tmrWatch_;
 };
 

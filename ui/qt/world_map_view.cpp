@@ -11,17 +11,25 @@ namespace {
 // The map's ocean colour stands in for a missing picture, so the dots and stations still read.
 constexpr QRgb kLightCyan = qRgb(216, 255, 255);
 
-// The centred map system has one unit per pixel with its origin in the middle of the drawing
-// area and y pointing up.
-QPointF PixelOf(double x, double y) {
-    return {WorldMapView::kWidth / 2.0 + x, WorldMapView::kHeight / 2.0 - y};
-}
+// Where the map's drawing lands in the widget: the drawing area's design pixels scaled by
+// `Scale` from `Origin`. The centred map system has one design pixel per unit with its origin in
+// the middle of the drawing area and y pointing up.
+struct MapPlacement {
+    QPointF Origin;
+    double Scale = 1;
+
+    QPointF PixelOf(double x, double y) const {
+        return Origin +
+               QPointF(WorldMapView::kWidth / 2.0 + x, WorldMapView::kHeight / 2.0 - y) * Scale;
+    }
+    double Right() const { return Origin.x() + WorldMapView::kWidth * Scale; }
+};
 
 // The sub-point: a disc of radius 4 in the object's colour, its name to the right of it in the
 // same colour. Drawn before the dots, which stay black over it.
-void DrawSubPoint(QPainter& painter, const MapSubPoint& point) {
+void DrawSubPoint(QPainter& painter, const MapSubPoint& point, const MapPlacement& place) {
     const QColor colour(point.Colour.Red, point.Colour.Green, point.Colour.Blue);
-    const QPointF centre = PixelOf(point.X, point.Y);
+    const QPointF centre = place.PixelOf(point.X, point.Y);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(colour);
@@ -29,7 +37,7 @@ void DrawSubPoint(QPainter& painter, const MapSubPoint& point) {
     painter.drawEllipse(centre, 4.0, 4.0);
     // Near the right edge the name goes to the left of the disc, so it stays on the map.
     constexpr double kCaptionRoom = 150;
-    const bool leftOfDisc = centre.x() > WorldMapView::kWidth - kCaptionRoom;
+    const bool leftOfDisc = centre.x() > place.Right() - kCaptionRoom;
     const QRectF box = leftOfDisc
                            ? QRectF(centre.x() - 7 - kCaptionRoom, centre.y() - 8, kCaptionRoom, 16)
                            : QRectF(centre.x() + 7, centre.y() - 8, kCaptionRoom, 16);
@@ -37,6 +45,28 @@ void DrawSubPoint(QPainter& painter, const MapSubPoint& point) {
         box, (leftOfDisc ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
         QString::fromUtf8(point.Caption.c_str()));
     painter.restore();
+}
+
+// The stations (a circle, the caption hanging down and to the right) and the sub-point, at the
+// design's sizes wherever the placement puts them: a scaled map keeps its captions readable.
+void DrawMarks(QPainter& painter, const MapUpdateFrame& frame, const MapPlacement& place,
+               const QColor& foreground) {
+    painter.setPen(foreground);
+    painter.setBrush(Qt::NoBrush);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    painter.setFont(font);
+    for (const MapStation& station : frame.Stations) {
+        const QPointF centre = place.PixelOf(station.X, station.Y);
+        painter.drawEllipse(centre, 2.0, 2.0);
+        const QRectF box(centre, QSizeF(WorldMapView::kWidth, WorldMapView::kHeight));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                         QString::fromUtf8(station.Caption.c_str()));
+    }
+    if (frame.SubPoint) {
+        DrawSubPoint(painter, *frame.SubPoint, place);
+    }
 }
 
 }  // namespace
@@ -59,34 +89,28 @@ bool WorldMapView::LoadBackground(const QString& file) {
         painter.drawImage(0, 0, image);
     }
     picture_ = background_;
+    dotted_ = background_;
+    marks_ = MapUpdateFrame{};
     update();
     return !image.isNull();
 }
 
 void WorldMapView::Show(const MapUpdateFrame& frame) {
+    marks_ = frame;
+    marks_.BelowHorizon.clear();
+    dotted_ = background_;
+    const QRgb black = qRgb(0, 0, 0);
+    for (const MapPixel& dot : frame.BelowHorizon) {
+        if (dotted_.valid(dot.Column, dot.Row)) {
+            dotted_.setPixel(dot.Column, dot.Row, black);
+        }
+    }
     picture_ = background_;
     {
         QPainter painter(&picture_);
-        const QColor foreground = palette().color(QPalette::ButtonText);
-        painter.setPen(foreground);
-        painter.setBrush(Qt::NoBrush);
-        QFont font(QStringLiteral("MS Sans Serif"));
-        font.setPointSizeF(8.25);
-        font.setBold(true);
-        painter.setFont(font);
-        for (const MapStation& station : frame.Stations) {
-            const QPointF centre = PixelOf(station.X, station.Y);
-            painter.drawEllipse(centre, 2.0, 2.0);
-            // The caption hangs from the station point down and to the right.
-            const QRectF box(centre, QSizeF(kWidth, kHeight));
-            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                             QString::fromUtf8(station.Caption.c_str()));
-        }
-        if (frame.SubPoint) {
-            DrawSubPoint(painter, *frame.SubPoint);
-        }
+        DrawMarks(painter, marks_, MapPlacement{}, palette().color(QPalette::ButtonText));
     }
-    const QRgb black = qRgb(0, 0, 0);
+    // The dots stay black over the sub-point's disc.
     for (const MapPixel& dot : frame.BelowHorizon) {
         if (picture_.valid(dot.Column, dot.Row)) {
             picture_.setPixel(dot.Column, dot.Row, black);
@@ -97,6 +121,8 @@ void WorldMapView::Show(const MapUpdateFrame& frame) {
 
 void WorldMapView::Clear() {
     picture_ = background_;
+    dotted_ = background_;
+    marks_ = MapUpdateFrame{};
     update();
 }
 
@@ -105,7 +131,17 @@ void WorldMapView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = contentsRect();
     painter.setClipRect(area);
-    painter.drawImage(area.topLeft(), picture_);
+    if (area.size() == picture_.size()) {
+        painter.drawImage(area.topLeft(), picture_);
+        return;
+    }
+    // Scaled: the background and the dots as one smoothed picture, the stations and the
+    // sub-point drawn over it at their own size.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(area, dotted_);
+    const double scale = static_cast<double>(area.width()) / kWidth;
+    DrawMarks(painter, marks_, MapPlacement{area.topLeft(), scale},
+              palette().color(QPalette::ButtonText));
 }
 
 }  // namespace velmorant

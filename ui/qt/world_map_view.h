@@ -11,7 +11,9 @@ namespace velmorant {
 
 // The world map of the real-time window (PicMap): a framed picture box whose drawing area shows
 // the background map and, after a map update, the stations and the below-horizon dots over it.
-// It only places what it is given; every position comes computed in the frame.
+// It only places what it is given; every position comes computed in the frame. A frame larger or
+// smaller than the design shows the map scaled, with the stations' and the sub-point's marks and
+// captions at their design size over it.
 class WorldMapView : public QFrame {
     Q_OBJECT
 
@@ -42,7 +44,9 @@ class WorldMapView : public QFrame {
 
   private:
     QImage background_;
-    QImage picture_;
+    QImage picture_;        // the design-size drawing: background, marks, dots
+    QImage dotted_;         // the background and the dots, for a scaled map
+    MapUpdateFrame marks_;  // the last update's stations and sub-point
 };
 
 }  // namespace velmorant
