@@ -191,6 +191,30 @@ std::string Grouped(std::string_view digits) {
     return grouped;
 }
 
+// Writes `rounded` / 10^decimals backwards ending at `last`: the fraction digits, the point, the
+// whole digits with commas between thousands. Returns the first character written.
+template <typename Unsigned>
+char* WriteDigits(Unsigned rounded, int decimals, char* last) {
+    char* first = last;
+    for (int i = 0; i < decimals; ++i) {
+        *--first = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+    }
+    if (decimals > 0) {
+        *--first = '.';
+    }
+    int count = 0;
+    do {
+        if (count > 0 && count % 3 == 0) {
+            *--first = ',';
+        }
+        *--first = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+        ++count;
+    } while (rounded > 0);
+    return first;
+}
+
 }  // namespace
 
 std::string FormatWhole(double value) {
@@ -228,24 +252,11 @@ std::string_view FormatFixedInto(NumberText& buffer, double value, int decimals)
     if (decimals <= 6 && FastRoundedInteger(value, decimals, rounded)) {
         // Built from the right: fraction digits, the point, the grouped whole digits, the sign.
         char* const last = buffer.chars + sizeof buffer.chars;
-        char* first = last;
         const bool negative = value < 0 && rounded != 0;
-        for (int i = 0; i < decimals; ++i) {
-            *--first = static_cast<char>('0' + rounded % 10);
-            rounded /= 10;
-        }
-        if (decimals > 0) {
-            *--first = '.';
-        }
-        int count = 0;
-        do {
-            if (count > 0 && count % 3 == 0) {
-                *--first = ',';
-            }
-            *--first = static_cast<char>('0' + rounded % 10);
-            rounded /= 10;
-            ++count;
-        } while (rounded > 0);
+        // The report's numbers are small: 32-bit division is the cheaper one where it serves.
+        char* first = rounded <= UINT32_MAX
+                          ? WriteDigits(static_cast<std::uint32_t>(rounded), decimals, last)
+                          : WriteDigits(rounded, decimals, last);
         if (negative) {
             *--first = '-';
         }
