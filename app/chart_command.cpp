@@ -10,11 +10,7 @@
 #include "app/command_line.h"
 #include "run/planning/chart_series.h"
 #include "run/sky_temperature_file.h"
-#include "stations/station_list.h"
-#include "ui/model/defaults_storage.h"
-#include "ui/model/local_clock.h"
 #include "ui/model/moon_pair_run.h"
-#include "ui/model/text_storage.h"
 #include "ui/qt/chart_painter.h"
 
 namespace velmorant {
@@ -90,13 +86,8 @@ int RunChartCommand(std::span<const std::string> args) {
         return Usage(*problem);
     }
 
-    LocalClock clock;
-    FileDefaultsStorage storage(options.Folder);
-    StandardErrorMessages messages;
-    MainWindowModel form(clock, storage, messages);
-    FileTextStorage stationList(options.Folder / kStationListFileName);
-    form.Stations.List = &stationList;
-    form.Form_Load();
+    HeadlessForm window(options.Folder);
+    MainWindowModel& form = window.Form;
     if (form.EndRequested()) {
         return 2;
     }

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "run/input_ranges.h"
+#include "stations/station_list.h"
 #include "ui/model/station_choice.h"
 
 namespace velmorant {
@@ -88,11 +89,7 @@ std::optional<std::string> TakePlanOption(const std::string& option, const std::
     } else if (option == "--dir") {
         options.Folder = value;
     } else if (option == "--set") {
-        const auto equals = value.find('=');
-        if (equals == std::string::npos || equals == 0) {
-            return "--set needs NAME=TEXT, not " + value;
-        }
-        options.Settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+        return TakeSetting(value, options.Settings);
     } else if (option == "--output") {
         options.Output = value;
     } else if (option == "--home") {
@@ -168,6 +165,24 @@ std::optional<std::string> PlaceNamedStations(MainWindowModel& form,
             return std::string(option) + " " + **value + ": " + chosen.Error;
         }
     }
+    return std::nullopt;
+}
+
+HeadlessForm::HeadlessForm(const std::filesystem::path& folder)
+    : Defaults(folder),
+      StationList(folder / kStationListFileName),
+      Form(Clock, Defaults, Messages) {
+    Form.Stations.List = &StationList;
+    Form.Form_Load();
+}
+
+std::optional<std::string> TakeSetting(const std::string& value,
+                                       std::vector<std::pair<std::string, std::string>>& settings) {
+    const auto equals = value.find('=');
+    if (equals == std::string::npos || equals == 0) {
+        return "--set needs NAME=TEXT, not " + value;
+    }
+    settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
     return std::nullopt;
 }
 

@@ -14,7 +14,10 @@
 #include "core/calendar.h"
 #include "run/planning/planning_form.h"
 #include "run/report/report_destination.h"
+#include "ui/model/defaults_storage.h"
+#include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
+#include "ui/model/text_storage.h"
 
 // What the headless commands that run the window's model share: dates on the command line,
 // messages on standard error, the dates put into the window, where the output goes.
@@ -26,6 +29,25 @@ class StandardErrorMessages : public MessagePresenter {
   public:
     void ShowMessage(std::string_view text, std::string_view title) override;
 };
+
+// The window as a headless command starts it: this computer's clock, the saved defaults and the
+// station list of `folder`, messages on standard error, the defaults loaded. Check
+// Form.EndRequested() before going on (a damaged VELMORANT.DAT ends the start-up).
+struct HeadlessForm {
+    explicit HeadlessForm(const std::filesystem::path& folder);
+    HeadlessForm(const HeadlessForm&) = delete;
+    HeadlessForm& operator=(const HeadlessForm&) = delete;
+
+    LocalClock Clock;
+    FileDefaultsStorage Defaults;
+    StandardErrorMessages Messages;
+    FileTextStorage StationList;
+    MainWindowModel Form;
+};
+
+// A `--set NAME=TEXT` value added to `settings`; the problem's text when it has no name.
+std::optional<std::string> TakeSetting(const std::string& value,
+                                       std::vector<std::pair<std::string, std::string>>& settings);
 
 // A date written YYYY-MM-DD that exists on the calendar, in the years a run may cover.
 std::optional<CalendarDate> ParseDate(const std::string& text);

@@ -10,11 +10,7 @@
 #include "core/calendar.h"
 #include "run/input_ranges.h"
 #include "run/report/report_destination.h"
-#include "stations/station_list.h"
-#include "ui/model/defaults_storage.h"
-#include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
-#include "ui/model/text_storage.h"
 
 namespace velmorant {
 
@@ -54,11 +50,11 @@ int RunPlanCommand(std::span<const std::string> args) {
     }
     const PlanOptions& options = std::get<PlanOptions>(parsed);
 
-    LocalClock clock;
-    FileDefaultsStorage storage(options.Folder);
-    StandardErrorMessages messages;
-    MainWindowModel form(clock, storage, messages);
-
+    HeadlessForm window(options.Folder);
+    MainWindowModel& form = window.Form;
+    if (form.EndRequested()) {
+        return 2;
+    }
     // The paged report goes to VELMORANT.TXT by default; its rows to standard output.
     const std::filesystem::path output = options.Output ? std::filesystem::path(*options.Output)
                                          : options.Form == PlanningForm::Report
@@ -68,13 +64,6 @@ int RunPlanCommand(std::span<const std::string> args) {
     form.Run.Folder = options.Folder;
     form.Run.Report = destination.get();
     form.Run.Form = options.Form;
-    FileTextStorage stationList(options.Folder / kStationListFileName);
-    form.Stations.List = &stationList;
-
-    form.Form_Load();
-    if (form.EndRequested()) {
-        return 2;
-    }
     if (auto problem = ApplyPlanOptions(form, options)) {
         std::cerr << "velmorant plan: " << *problem << '\n';
         return 2;

@@ -16,12 +16,10 @@
 #include "run/realtime/real_time_setup.h"
 #include "run/realtime/track_output.h"
 #include "stations/station_list.h"
-#include "ui/model/defaults_storage.h"
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
 #include "ui/model/rotator_settings.h"
 #include "ui/model/rotator_status.h"
-#include "ui/model/text_storage.h"
 
 namespace velmorant {
 
@@ -81,11 +79,9 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
         } else if (option == "--dir") {
             options.Folder = value;
         } else if (option == "--set") {
-            const auto equals = value.find('=');
-            if (equals == std::string::npos || equals == 0) {
-                return "--set needs NAME=TEXT, not " + value;
+            if (auto problem = TakeSetting(value, options.Settings)) {
+                return *problem;
             }
-            options.Settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
         } else if (option == "--home") {
             options.Home = value;
         } else if (option == "--dx") {
@@ -209,13 +205,8 @@ int RunTrackCommand(std::span<const std::string> args) {
     }
     const TrackOptions& options = std::get<TrackOptions>(parsed);
 
-    LocalClock clock;
-    FileDefaultsStorage storage(options.Folder);
-    StandardErrorMessages messages;
-    MainWindowModel form(clock, storage, messages);
-    FileTextStorage stationList(options.Folder / kStationListFileName);
-    form.Stations.List = &stationList;
-    form.Form_Load();
+    HeadlessForm window(options.Folder);
+    MainWindowModel& form = window.Form;
     if (form.EndRequested()) {
         return 2;
     }
@@ -231,7 +222,7 @@ int RunTrackCommand(std::span<const std::string> args) {
     }
     const auto frame = TrackFrameFor(form, options.Folder, options.At.value_or(UtcNowFromSystem()));
     if (const auto* message = std::get_if<RunMessage>(&frame)) {
-        messages.ShowMessage(message->Text, message->Title);
+        window.Messages.ShowMessage(message->Text, message->Title);
         return 2;
     }
     const TrackFrame& shown = std::get<TrackFrame>(frame);

@@ -17,10 +17,7 @@
 #include "run/report/mutual_window_table.h"
 #include "run/sky_temperature_file.h"
 #include "stations/station_list.h"
-#include "ui/model/defaults_storage.h"
-#include "ui/model/local_clock.h"
 #include "ui/model/station_choice.h"
-#include "ui/model/text_storage.h"
 
 namespace velmorant {
 
@@ -100,11 +97,7 @@ std::optional<std::string> TakeOption(const std::string& option, const std::stri
     } else if (option == "--dir") {
         options.Folder = value;
     } else if (option == "--set") {
-        const auto equals = value.find('=');
-        if (equals == std::string::npos || equals == 0) {
-            return "--set needs NAME=TEXT, not " + value;
-        }
-        options.Settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+        return TakeSetting(value, options.Settings);
     } else if (option == "--home") {
         options.Home = value;
     } else if (option == "--dx") {
@@ -217,13 +210,8 @@ int RunWindowsCommand(std::span<const std::string> args) {
     }
     const WindowsOptions& options = std::get<WindowsOptions>(parsed);
 
-    LocalClock clock;
-    FileDefaultsStorage storage(options.Folder);
-    StandardErrorMessages messages;
-    MainWindowModel form(clock, storage, messages);
-    FileTextStorage stationList(options.Folder / kStationListFileName);
-    form.Stations.List = &stationList;
-    form.Form_Load();
+    HeadlessForm window(options.Folder);
+    MainWindowModel& form = window.Form;
     if (form.EndRequested()) {
         return 2;
     }
