@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QTcpSocket>
 
+#include "core/decimal.h"
 #include "ui/model/rotator_settings.h"
 #include "ui/model/rotator_status.h"
 #include "ui/model/rotctld_protocol.h"
@@ -71,13 +72,7 @@ std::variant<RotctldAnswer, RotatorFault> Exchange(QTcpSocket& socket,
 }
 
 std::optional<double> Degrees(const std::string& text) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return StrictDecimal(text);
 }
 
 int Usage(const std::string& problem) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/realtime/track_output.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "core/constants.h"
+#include "run/report/data_rows.h"
 #include "run/report/report_numbers.h"
 #include "run/report/report_text.h"
 
@@ -104,31 +104,9 @@ std::vector<Item> Items(const TrackFrame& f) {
     return items;
 }
 
-std::string JsonString(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (byte < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-            quoted += escape;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
-}
-
+// A JSON number: the shortest text that reads back as the same double; null when not finite.
 std::string JsonNumber(double value) {
-    if (!std::isfinite(value)) {
-        return "null";
-    }
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
+    return std::isfinite(value) ? ShortestNumber(value) : std::string("null");
 }
 
 }  // namespace
@@ -148,9 +126,9 @@ std::string TrackJson(const TrackFrame& frame) {
         json += separator;
         separator = ",\n  ";
         if (item.Unit.empty()) {
-            json += JsonString(item.Name) + ": " + JsonString(item.Text);
+            json += JsonText(item.Name) + ": " + JsonText(item.Text);
         } else {
-            json += JsonString(item.Name + "_" + item.Unit) + ": " + JsonNumber(item.Number);
+            json += JsonText(item.Name + "_" + item.Unit) + ": " + JsonNumber(item.Number);
         }
     }
     return json + "\n}\n";

@@ -24,6 +24,21 @@ std::string CsvText(std::string_view text) {
     return quoted + "\"";
 }
 
+}  // namespace
+
+std::string IsoDateText(int year, int month, int day) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    return text;
+}
+
+std::string UtcClockText(float hhmm) {
+    const int whole = static_cast<int>(std::lround(std::clamp(hhmm, 0.0f, 2400.0f)));
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d:%02d", whole / 100, whole % 100);
+    return text;
+}
+
 std::string JsonText(std::string_view text) {
     std::string quoted = "\"";
     for (const char c : text) {
@@ -40,21 +55,6 @@ std::string JsonText(std::string_view text) {
         }
     }
     return quoted + "\"";
-}
-
-}  // namespace
-
-std::string IsoDateText(int year, int month, int day) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
-    return text;
-}
-
-std::string UtcClockText(float hhmm) {
-    const int whole = static_cast<int>(std::lround(std::clamp(hhmm, 0.0f, 2400.0f)));
-    char text[48];
-    std::snprintf(text, sizeof text, "%02d:%02d", whole / 100, whole % 100);
-    return text;
 }
 
 std::string ShortestNumber(double value) {

@@ -47,6 +47,9 @@ std::string IsoDateText(int year, int month, int day);
 // A time of day hhmm (1345 is 13:45, 0 <= hhmm <= 2400) as "HH:MM".
 std::string UtcClockText(float hhmm);
 
+// A text as a JSON string: quotes and backslashes escaped, control characters as \u00XX.
+std::string JsonText(std::string_view text);
+
 // A number in the shortest form that reads back as the same double ("0.1", "-3", "1e-07").
 std::string ShortestNumber(double value);
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <system_error>
 
+#include "core/decimal.h"
+
 namespace velmorant {
 
 namespace {
@@ -41,14 +43,7 @@ std::optional<int> WholeNumber(std::string_view text) {
 }
 
 std::optional<double> Number(std::string_view text) {
-    text = Trimmed(text);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return StrictDecimal(Trimmed(text));
 }
 
 // Reads the keys one by one, each into its field, noting what could not be read.
