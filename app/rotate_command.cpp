@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/rotate_command.h"
 
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <iostream>
