@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
-#include <charconv>
 #include <iostream>
 #include <tuple>
 
+#include "core/decimal.h"
 #include "run/input_ranges.h"
 #include "stations/station_list.h"
 #include "ui/model/station_choice.h"
@@ -22,10 +22,9 @@ std::optional<CalendarDate> ParseDate(const std::string& text) {
         return std::nullopt;
     }
     auto number = [&](std::size_t from, std::size_t to, int& value) {
-        const char* first = text.data() + from;
-        const char* last = text.data() + to;
-        const auto [end, error] = std::from_chars(first, last, value);
-        return from < to && error == std::errc() && end == last;
+        const auto read = WholeTextInteger(std::string_view(text).substr(from, to - from));
+        value = read.value_or(0);
+        return read.has_value();
     };
     CalendarDate date;
     if (!number(0, firstDash, date.Year) || !number(firstDash + 1, secondDash, date.Month) ||

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/windows_command.h"
 
-#include <charconv>
 #include <chrono>
 #include <iostream>
 #include <optional>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "core/decimal.h"
 #include "run/input_ranges.h"
 #include "run/planning/mutual_windows.h"
 #include "run/planning/planning_checks.h"
@@ -85,15 +85,12 @@ std::optional<std::string> TakeOption(const std::string& option, const std::stri
         }
         (option == "--start" ? start : end) = date;
     } else if (option == "--days") {
-        int count = 0;
-        const auto [last, error] =
-            std::from_chars(value.data(), value.data() + value.size(), count);
-        if (error != std::errc() || last != value.data() + value.size() || count < 1 ||
-            count > kMostDays) {
+        const auto count = WholeTextInteger(value);
+        if (!count || *count < 1 || *count > kMostDays) {
             return "--days takes a whole number from 1 to " + std::to_string(kMostDays) + ", not " +
                    value;
         }
-        days = count;
+        days = *count;
     } else if (option == "--dir") {
         options.Folder = value;
     } else if (option == "--set") {

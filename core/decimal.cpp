@@ -15,6 +15,16 @@ std::optional<double> WholeTextNumber(std::string_view text) {
     return value;
 }
 
+std::optional<int> WholeTextInteger(std::string_view text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 std::optional<double> StrictDecimal(std::string_view field, PlusBeforeMinus plusBeforeMinus) {
     if (!field.empty() && field.front() == '+') {
         field.remove_prefix(1);

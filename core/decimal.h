@@ -14,6 +14,10 @@ namespace velmorant {
 // '+', no blanks. Empty when anything is left over or the value is beyond a double.
 std::optional<double> WholeTextNumber(std::string_view text);
 
+// The whole text as a whole number in int's range: an optional '-' and digits, nothing else
+// (no '+', no blanks, no point). Empty otherwise.
+std::optional<int> WholeTextInteger(std::string_view text);
+
 // Whether a '+' may be followed by a '-' ("+-5" reads as -5).
 enum class PlusBeforeMinus { Refused, Accepted };
 

@@ -52,6 +52,22 @@ INSTANTIATE_TEST_SUITE_P(
                       DecimalCase{"-Infinity", None, None, -Inf},
                       DecimalCase{"+inf", None, None, None}));
 
+// Whole numbers of settings files and command lines: int's range, the whole text, no '+'.
+TEST(Decimal, WholeTextInteger) {
+    const struct {
+        const char* Text;
+        std::optional<int> Expected;
+    } cases[] = {
+        {"0", 0},           {"-42", -42}, {"2147483647", 2147483647},
+        {"2147483648", {}}, {"+5", {}},   {" 5", {}},
+        {"5 ", {}},         {"5.0", {}},  {"", {}},
+        {"-", {}},          {"12a", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WholeTextInteger(c.Text), c.Expected) << '"' << c.Text << '"';
+    }
+}
+
 TEST(Decimal, NotANumberOnlyAsAWholeText) {
     EXPECT_EQ(StrictDecimal("nan"), None);
     EXPECT_EQ(StrictDecimal("nan", PlusBeforeMinus::Accepted), None);

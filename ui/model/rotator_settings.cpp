@@ -33,13 +33,7 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 std::optional<int> WholeNumber(std::string_view text) {
-    text = Trimmed(text);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
+    return WholeTextInteger(Trimmed(text));
 }
 
 std::optional<double> Number(std::string_view text) {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/rotctld_protocol.h"
 
-#include <charconv>
-#include <cmath>
-#include <system_error>
+
+#include "core/decimal.h"
 
 namespace velmorant {
 
@@ -25,23 +24,11 @@ std::optional<int> ParseRotctldReport(std::string_view line) {
         return std::nullopt;
     }
     line.remove_prefix(kPrefix.size());
-    int code = 0;
-    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), code);
-    if (line.empty() || error != std::errc() || end != line.data() + line.size()) {
-        return std::nullopt;
-    }
-    return code;
+    return WholeTextInteger(line);
 }
 
 std::optional<double> ParseRotctldNumber(std::string_view line) {
-    line = WithoutCarriageReturn(line);
-    double value = 0;
-    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
-    if (line.empty() || error != std::errc() || end != line.data() + line.size() ||
-        !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return StrictDecimal(WithoutCarriageReturn(line));
 }
 
 std::string HamlibErrorWords(int report) {

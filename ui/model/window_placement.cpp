@@ -2,7 +2,8 @@
 #include "ui/model/window_placement.h"
 
 #include <algorithm>
-#include <charconv>
+
+#include "core/decimal.h"
 
 namespace velmorant {
 
@@ -36,11 +37,8 @@ std::optional<int> Number(const std::map<std::string, std::string>& values, cons
     if (found == values.end()) {
         return std::nullopt;
     }
-    const std::string& text = found->second;
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < -kFarthestPlacePx ||
-        value > kFarthestPlacePx) {
+    const std::optional<int> value = WholeTextInteger(found->second);
+    if (!value || *value < -kFarthestPlacePx || *value > kFarthestPlacePx) {
         return std::nullopt;
     }
     return value;
