@@ -137,9 +137,13 @@ bool PlanningRows::WriteMoonInstant(const MoonReportInstant& instant) {
     if (layout_.Place(instant.DayFraction, instant.Degradation).Skipped) {
         return false;
     }
+    // Both Doppler columns need Home (the echo alone, or with DX); ERFA's place costs tens of
+    // microseconds, so it is computed only for rows that print it.
     const MoonDopplerResult doppler =
-        MoonDoppler(InstantUtc(day_, instant.DayFraction), GeoSiteOf(params_.Home),
-                    GeoSiteOf(params_.DX), LeadingNumber(params_.Band) * 1e6);
+        params_.DisplayHome
+            ? MoonDoppler(InstantUtc(day_, instant.DayFraction), GeoSiteOf(params_.Home),
+                          GeoSiteOf(params_.DX), LeadingNumber(params_.Band) * 1e6)
+            : MoonDopplerResult{};
     std::vector<DataValue> row = {date_, UtcClockText(instant.UtcHHMM)};
     for (const MoonColumn& column : kMoonColumns) {
         if (IsShown(column.When, params_)) {
