@@ -135,7 +135,8 @@ std::optional<RunMessage> InputRangeRefusal(const WindowInputs& in) {
         }
     }
     if (auto refusal = FirstOutOfRange({
-            {&in.Noise, 1, 100000, "receiver noise temperature", "between 1 and 100000 K"},
+            // 0 K leaves the receiver out of the degradation (an empty box reads as 0).
+            {&in.Noise, 0, 100000, "receiver noise temperature", "between 0 and 100000 K"},
             {&in.Band, 1, 1000000, "band", "between 1 and 1000000 MHz"},
         })) {
         return refusal;

@@ -69,9 +69,11 @@ TEST(InputRangeRefusal, EachBoxAtAndBeyondItsBounds) {
         {"-90", HomeAbove, nullptr},
         {"-91", HomeAbove, "The Home elevation limit Above"},
         {"91", DXBelow, "The DX elevation limit Below"},
-        {"1", Noise, nullptr},
+        {"0", Noise, nullptr},
+        {"", Noise, nullptr},  // a fresh window's empty box: 0 K
         {"100000", Noise, nullptr},
-        {"-195", Noise, "The receiver noise temperature must be between 1 and 100000 K"},
+        {"-195", Noise, "The receiver noise temperature must be between 0 and 100000 K"},
+        {"-0.5", Noise, "The receiver noise temperature"},
         {"4e38", Noise, "The receiver noise temperature"},
         {"", Band, "The band"},
         {"1440", Increment, nullptr},
