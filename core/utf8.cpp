@@ -95,4 +95,16 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
+std::string Utf8OfEightBitText(std::string_view bytes) {
+    if (IsValidUtf8(bytes)) {
+        return std::string(bytes);
+    }
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (char c : bytes) {
+        AppendCodePoint(text, static_cast<unsigned char>(c));
+    }
+    return text;
+}
+
 }  // namespace velmorant

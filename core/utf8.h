@@ -43,6 +43,10 @@ DecodedCodePoint DecodeCodePoint(std::string_view text, std::size_t at);
 // Whether the whole text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+// Text from an 8-bit file (CALL3.TXT, VELMORANT.DAT) as UTF-8: valid UTF-8 as it is, anything
+// else read as Latin-1, each byte one character. Always valid UTF-8; unchanged when it already was.
+std::string Utf8OfEightBitText(std::string_view bytes);
+
 // Appends the code point (at most U+10FFFF, not a surrogate) in UTF-8: 1 to 4 bytes.
 void AppendCodePoint(std::string& out, std::uint32_t code);
 

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/utf8.h"
+
 namespace velmorant {
 
 namespace {
@@ -40,8 +42,10 @@ std::string UtcClockText(float hhmm) {
 }
 
 std::string JsonText(std::string_view text) {
+    // JSON is UTF-8: 8-bit text from the station list is read as Latin-1, as the window reads it.
+    const std::string utf8 = Utf8OfEightBitText(text);
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (const char c : utf8) {
         const auto code = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             quoted += '\\';

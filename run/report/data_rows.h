@@ -47,7 +47,8 @@ std::string IsoDateText(int year, int month, int day);
 // A time of day hhmm (1345 is 13:45, 0 <= hhmm <= 2400) as "HH:MM".
 std::string UtcClockText(float hhmm);
 
-// A text as a JSON string: quotes and backslashes escaped, control characters as \u00XX.
+// A text as a JSON string: quotes and backslashes escaped, control characters as \u00XX; text
+// that is not UTF-8 is read as Latin-1, so that the string is always valid UTF-8.
 std::string JsonText(std::string_view text);
 
 // A number in the shortest form that reads back as the same double ("0.1", "-3", "1e-07").

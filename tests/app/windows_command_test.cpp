@@ -4,6 +4,7 @@
 // dates, the text table and the refusals.
 
 #include <chrono>
+#include <fstream>
 #include <ostream>
 #include <set>
 #include <string>
@@ -192,6 +193,29 @@ TEST(WindowsCommand, APatternTakesTheStationsItMatchesAndNoneOtherInStartOrder) 
     const CommandResult text = folder.Run("windows", textArgs);
     ASSERT_EQ(text.Exit, 0) << text.Err;
     EXPECT_EQ(LinesOf(text.Out).size(), rows.size() - 1 + 3);
+}
+
+TEST(WindowsCommand, AnEightBitCallsignIsWrittenAsUtf8InEveryFormat) {
+    CommandFolder folder("windows-latin1");
+    // A station typed into CALL3.TXT by an 8-bit editor: "DLÄAB" in Latin-1, before the end mark.
+    std::string list = ReadWhole(folder.Path() / "CALL3.TXT");
+    const std::size_t end = list.rfind("\r\nZZZZZZ");
+    ASSERT_NE(end, std::string::npos);
+    list.insert(end + 2,
+                "DL\xC4"
+                "AB,JO40le,\xE4\r\n");
+    std::ofstream(folder.Path() / "CALL3.TXT", std::ios::binary) << list;
+
+    for (const char* format : {"csv", "json", "text"}) {
+        const CommandResult result = folder.Run(
+            "windows", {"--start", "2027-01-05", "--days", "2", "--dx", "DL*", "--format", format});
+        ASSERT_EQ(result.Exit, 0) << result.Err;
+        EXPECT_NE(result.Out.find("DL\xC3\x84"
+                                  "AB"),
+                  std::string::npos)
+            << format;
+        EXPECT_EQ(result.Out.find("DL\xC4"), std::string::npos) << format;
+    }
 }
 
 TEST(WindowsCommand, WithoutDatesTodayAndTheNextSixDaysAreCovered) {

@@ -7,16 +7,12 @@
 
 namespace velmorant {
 
-std::string DisplayText(std::string_view bytes) {
-    if (IsValidUtf8(bytes)) {
-        return std::string(bytes);
-    }
-    std::string text;
-    text.reserve(bytes.size() * 2);
-    for (char c : bytes) {
-        AppendCodePoint(text, static_cast<unsigned char>(c));
-    }
-    return text;
+StationRecord ShownStation(const StationRecord& record) {
+    StationRecord shown = record;
+    shown.Callsign = Utf8OfEightBitText(record.Callsign);
+    shown.Locator = Utf8OfEightBitText(record.Locator);
+    shown.Notes = Utf8OfEightBitText(record.Notes);
+    return shown;
 }
 
 std::string LookupUpperCase(std::string_view utf8Text) {

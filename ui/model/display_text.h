@@ -4,11 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "stations/station_record.h"
+
 namespace velmorant {
 
-// Text from an 8-bit file as the window shows it: valid UTF-8 as it is, anything else read as
-// Latin-1 and converted to UTF-8.
-std::string DisplayText(std::string_view bytes);
+// A station of CALL3.TXT as the window shows it: callsign, locator and notes in UTF-8 (an 8-bit
+// list is read as Latin-1, see Utf8OfEightBitText).
+StationRecord ShownStation(const StationRecord& record);
 
 // The lookup's upper-casing of a typed callsign: every character whose code is above 90 and
 // within the 8-bit range gets 32 subtracted (a-z become A-Z). Works on UTF-8 text by character.

@@ -66,10 +66,7 @@ std::optional<SearchOutcome> StationWorkflow::Search(StationRecord& record, bool
         request = BrowseRequest::Next;
     }
     const SearchResult result = SearchCallsign(*text, record.Callsign, request);
-    record.Callsign = DisplayText(result.Record.Callsign);
-    record.Locator = DisplayText(result.Record.Locator);
-    record.Notes = DisplayText(result.Record.Notes);
-    record.RecordNumber = result.Record.RecordNumber;
+    record = ShownStation(result.Record);
     if (result.BrowseCompleted) {
         writer.PutText(w.txtSearch, "");
     }
@@ -129,7 +126,8 @@ void StationWorkflow::Lookup(const StationRow& row) {
     }
 }
 
-void StationWorkflow::FillFound(const StationRow& row, const StationRecord& record) {
+void StationWorkflow::FillFound(const StationRow& row, const StationRecord& found) {
+    const StationRecord record = ShownStation(found);
     WindowWriter& writer = window_.Writer;
     writer.PutText(Box(row.Callsign), record.Callsign);
     writer.PutText(Box(row.Locator), record.Locator);

@@ -10,6 +10,7 @@
 #include "run/sky_temperature_file.h"
 #include "stations/station_list.h"
 #include "stations/station_listing.h"
+#include "ui/model/display_text.h"
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
 #include "ui/model/moon_pair_run.h"
@@ -141,7 +142,10 @@ bool WindowsWindowModel::StartWindows() {
     FileDefaultsStorage unused(main_.Run.Folder);
     QuietMessages quiet;
     MainWindowModel scratch(clock, unused, quiet);
-    records_ = ListStations(*text, "");
+    records_.clear();
+    for (const StationRecord& record : ListStations(*text, "")) {
+        records_.push_back(ShownStation(record));
+    }
     sites_ = DxSitesOf(scratch, records_);
 
     Join();
