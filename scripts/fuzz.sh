@@ -6,37 +6,53 @@
 # corpus in build-fuzz/corpus/TARGET, which keeps what the fuzzer adds; the committed corpus is
 # never written. A crash or failed check ends the script with a non-zero status and leaves the
 # input in build-fuzz/crashes/TARGET/. Further libFuzzer options may follow (e.g. -runs=N).
+# scripts/fuzz.sh --targets TARGET|all prints the targets that would run, and builds nothing.
 set -eu
 cd "$(dirname "$0")/.."
 
-TARGETS="defaults_file sky_temperature_file callsign_search station_list_edit locator leading_number
-rotator_settings rotctld_answers window_places"
+# Every target of tests/fuzz, one line: a target is a file NAME_fuzz.cpp there.
+TARGETS=""
+for source in tests/fuzz/*_fuzz.cpp; do
+    name=$(basename "$source" _fuzz.cpp)
+    TARGETS="${TARGETS:+$TARGETS }$name"
+done
+
+# The targets a name selects: all of them, or the one it names.
+select_targets() {
+    if [ "$1" = all ]; then
+        echo "$TARGETS"
+        return 0
+    fi
+    case " $TARGETS " in
+    *" $1 "*) echo "$1" ;;
+    *)
+        echo "fuzz: unknown target $1 (known: $TARGETS)" >&2
+        return 2
+        ;;
+    esac
+}
+
+# scripts/fuzz.sh --targets TARGET|all: only prints what would run.
+if [ $# -eq 2 ] && [ "$1" = --targets ]; then
+    select_targets "$2"
+    exit $?
+fi
 
 if [ $# -lt 2 ]; then
     echo "usage: scripts/fuzz.sh TARGET|all SECONDS [libFuzzer options]" >&2
+    echo "       scripts/fuzz.sh --targets TARGET|all" >&2
     echo "targets: $TARGETS" >&2
     exit 2
 fi
 target=$1
 seconds=$2
 shift 2
+selected=$(select_targets "$target") || exit 2
 
 build=build-fuzz
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -DVELMORANT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-fi
-
-if [ "$target" = all ]; then
-    selected=$TARGETS
-else
-    case " $TARGETS " in
-    *" $target "*) selected=$target ;;
-    *)
-        echo "fuzz: unknown target $target (known: $TARGETS)" >&2
-        exit 2
-        ;;
-    esac
 fi
 
 names=""
