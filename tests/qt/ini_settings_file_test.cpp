@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -19,6 +21,7 @@ class IniSettingsFileTest : public QObject {
   private slots:
     void aGroupReadsBackAndTheOtherGroupsStay();
     void aFileThatCannotBeWrittenIsSaid();
+    void aFileOverOneMegabyteIsNeitherReadNorWritten();
 };
 
 void IniSettingsFileTest::aGroupReadsBackAndTheOtherGroupsStay() {
@@ -53,6 +56,36 @@ void IniSettingsFileTest::aFileThatCannotBeWrittenIsSaid() {
     QVERIFY(!IniSettingsFile(file).WriteGroup("Rotator", {{"Port", "1"}}, &problem));
     QVERIFY2(problem.find("VELMORANT.INI cannot be written") != std::string::npos, problem.c_str());
     QVERIFY(IniSettingsFile(file).ReadGroup("Rotator").empty());
+}
+
+void IniSettingsFileTest::aFileOverOneMegabyteIsNeitherReadNorWritten() {
+    QTemporaryDir folder;
+    const fs::path file = fs::path(folder.path().toStdString()) / "VELMORANT.INI";
+    // A group the program would read, then comment lines up to the size.
+    const auto fill = [&](std::uintmax_t bytes) {
+        std::string text = "[Rotator]\nHost=shack-pi\n";
+        while (text.size() < bytes) {
+            text += "; " + std::string(60, 'x') + "\n";
+        }
+        text.resize(bytes - 1);
+        text += '\n';
+        std::ofstream(file, std::ios::binary) << text;
+        return text;
+    };
+    fill(velmorant::kMostSettingsBytes);
+    QCOMPARE(IniSettingsFile(file).ReadGroup("Rotator").at("Host"), std::string("shack-pi"));
+    QVERIFY(!IniSettingsFile(file).Refusal());
+
+    const std::string big = fill(velmorant::kMostSettingsBytes + 1);
+    const IniSettingsFile ini(file);
+    QVERIFY(ini.Refusal());
+    QVERIFY(ini.ReadGroup("Rotator").empty());
+    std::string problem;
+    QVERIFY(!ini.WriteGroup("Windows", {{"RealTime", "1 2 3 4"}}, &problem));
+    QVERIFY2(problem.find("VELMORANT.INI is larger than 1 MB and is not used") != std::string::npos,
+             problem.c_str());
+    std::ifstream in(file, std::ios::binary);
+    QVERIFY(std::string(std::istreambuf_iterator<char>(in), {}) == big);
 }
 
 QTEST_GUILESS_MAIN(IniSettingsFileTest)

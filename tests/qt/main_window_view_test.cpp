@@ -83,6 +83,8 @@ class MainWindowViewTest : public QObject {
     void helpWithoutAReaderShowsTheManualInTheOwnViewer();
     void aRefusedRunShowsItsMessageOnceTheWindowIsIdle();
 
+    void aSettingsFileOverOneMegabyteIsLeftAloneWithAMessage();
+
   private:
     template <typename Widget>
     Widget* Find(const char* name) {
@@ -495,6 +497,20 @@ void MainWindowViewTest::aRefusedRunShowsItsMessageOnceTheWindowIsIdle() {
     Click("cmdRUN");
     QCOMPARE(seenWithTheMessage, QStringList({"RUN", "RUN shown", "", ""}));
     QCOMPARE(app_->View().focusWidget(), Find<QPushButton>("cmdRUN"));
+}
+
+void MainWindowViewTest::aSettingsFileOverOneMegabyteIsLeftAloneWithAMessage() {
+    const fs::path ini = fs::path(folder_->path().toStdString()) / "VELMORANT.INI";
+    const std::string big = "[Windows]\nMain=10 10\n" + std::string(2 << 20, ';') + "\n";
+    WriteFile(ini, big);
+    AnswerModals(nullptr);
+    RestartWithTheRealLauncher();
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].contains("is larger than 1 MB and is not used"),
+             qPrintable(messages_[0]));
+    // EXIT saves the places of the windows, but not into this file.
+    Click("cmdEXIT");
+    QVERIFY(ReadFile(ini) == big);
 }
 
 QTEST_MAIN(MainWindowViewTest)

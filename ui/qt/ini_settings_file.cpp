@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/ini_settings_file.h"
 
+#include <system_error>
+#include <utility>
+
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -19,8 +22,25 @@ QString FileName(const std::filesystem::path& file) {
 
 }  // namespace
 
+std::optional<std::string> IniSettingsFile::Refusal() const {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file_, error)) {
+        return std::nullopt;
+    }
+    const std::uintmax_t bytes = std::filesystem::file_size(file_, error);
+    if (error || bytes <= kMostSettingsBytes) {
+        return std::nullopt;
+    }
+    return "The settings file " + file_.string() +
+           " is larger than 1 MB and is not used: the rotator settings and the places of the "
+           "windows take their defaults and are not saved.  Shorten or remove the file.";
+}
+
 std::map<std::string, std::string> IniSettingsFile::ReadGroup(std::string_view group) const {
     std::map<std::string, std::string> values;
+    if (Refusal()) {
+        return values;
+    }
     QSettings settings(FileName(file_), QSettings::IniFormat);
     settings.beginGroup(Q(group));
     for (const QString& key : settings.childKeys()) {
@@ -37,6 +57,12 @@ std::map<std::string, std::string> IniSettingsFile::ReadGroup(std::string_view g
 bool IniSettingsFile::WriteGroup(std::string_view group,
                                  const std::map<std::string, std::string>& values,
                                  std::string* problem) const {
+    if (auto refusal = Refusal()) {
+        if (problem != nullptr) {
+            *problem = std::move(*refusal);
+        }
+        return false;
+    }
     QSettings settings(FileName(file_), QSettings::IniFormat);
     // Written whole through a temporary file and a rename, or not at all (the default, said
     // here because the file's safety rests on it).

@@ -167,7 +167,13 @@ bool WindowApplication::Start() {
     placer_->FitMain();
     ArmTimer();
     model_.Form_Load();
-    return !model_.EndRequested();
+    if (model_.EndRequested()) {
+        return false;
+    }
+    if (auto refusal = settingsFile_.Refusal()) {
+        messages_.ShowMessage(*refusal, "Settings Not Used");
+    }
+    return true;
 }
 
 bool WindowApplication::Launch(const std::string& program, const std::string& file) {
