@@ -30,8 +30,10 @@ struct RealTimeFrame {
     bool ShowPolarization = false;  // lblPol and lblPolDeg: both stations and the Moon
     bool ShowHeadings = false;      // lblStation, lblAz, lblEl: at least one station
 
-    std::string CallsignHome;  // lblCallsignHome ("" when Home is not displayed)
-    std::string CallsignDX;    // lblCallsignDX
+    // lblCallsignHome: the callsign, or the locator when there is none ("" when Home is not
+    // displayed); also the station's name on the map.
+    std::string CallsignHome;
+    std::string CallsignDX;  // lblCallsignDX, as for Home
 
     std::string UtcTime;           // lblTime, "HH:MM:SS"
     std::string UtcDate;           // lblDate, "MAR 2, 2016"

@@ -22,6 +22,13 @@ std::string ClockText(int hour, int minute, int second) {
     return text;
 }
 
+// A station's name in its row and on the map: its callsign, or the locator of a station entered
+// by locator (or coordinates) only.
+std::string StationName(const StationSite& site) {
+    const bool noCallsign = site.Callsign.find_first_not_of(' ') == std::string::npos;
+    return noCallsign ? site.Locator : site.Callsign;
+}
+
 // The degradation box: -r with one decimal, r the degradation rounded to 0.1 dB.
 void SetDegradationBox(RealTimeFrame& frame, float degradationDb) {
     const double rounded = RoundToStep(degradationDb, 10);
@@ -131,8 +138,8 @@ RealTimeFrame RealTimeLabels(const RunParameters& params, const RealTimePassResu
     frame.ShowDX = dx;
     frame.ShowPolarization = home && dx && pass.Moon;
     frame.ShowHeadings = home || dx;
-    frame.CallsignHome = home ? params.Home.Callsign : std::string();
-    frame.CallsignDX = dx ? params.DX.Callsign : std::string();
+    frame.CallsignHome = home ? StationName(params.Home) : std::string();
+    frame.CallsignDX = dx ? StationName(params.DX) : std::string();
 
     frame.UtcTime = pass.Utc.UtcClock;
     frame.UtcDate = DateText(pass.Utc.Year, pass.Utc.Month, pass.Utc.Day);

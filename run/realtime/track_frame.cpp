@@ -11,6 +11,8 @@ TrackFrame TrackFrameAt(const RunParameters& params, const SkyTemperatureTable& 
                         std::optional<int> systemUtcOffsetMinutes) {
     TrackFrame frame;
     frame.Pass = RealTimePassAt(params, table, utc, localNow, systemUtcOffsetMinutes);
+    frame.HomeCallsign = params.Home.Callsign;
+    frame.DXCallsign = params.DX.Callsign;
     frame.HomeLocator = params.Home.Locator;
     frame.DXLocator = params.DX.Locator;
     frame.Band = params.Band;

@@ -18,8 +18,10 @@
 namespace velmorant {
 
 struct TrackFrame {
-    RealTimePassResult Pass;  // the pass; Pass.Frame holds the window's labels
-    std::string HomeLocator;  // the stations' locators as typed
+    RealTimePassResult Pass;   // the pass; Pass.Frame holds the window's labels
+    std::string HomeCallsign;  // the stations' callsigns and locators as typed
+    std::string DXCallsign;
+    std::string HomeLocator;
     std::string DXLocator;
     std::string Band;  // the band text, MHz
 

@@ -75,11 +75,11 @@ std::vector<Item> Items(const TrackFrame& f) {
     items.push_back({"utc", IsoUtc(pass.Utc), "", 0});
     items.push_back({"object", pass.ObjectText, "", 0});
     if (labels.ShowHome) {
-        Station(items, "home", labels.CallsignHome, f.HomeLocator, pass.Home,
+        Station(items, "home", f.HomeCallsign, f.HomeLocator, pass.Home,
                 Trimmed(labels.HomeAzimuth), Trimmed(labels.HomeElevation));
     }
     if (labels.ShowDX) {
-        Station(items, "dx", labels.CallsignDX, f.DXLocator, pass.DX, Trimmed(labels.DXAzimuth),
+        Station(items, "dx", f.DXCallsign, f.DXLocator, pass.DX, Trimmed(labels.DXAzimuth),
                 Trimmed(labels.DXElevation));
     }
     if (labels.ShowPolarization) {

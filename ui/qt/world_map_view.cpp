@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/world_map_view.h"
 
+#include <vector>
+
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include "run/realtime/map_captions.h"
 
 namespace velmorant {
 
@@ -57,12 +62,21 @@ void DrawMarks(QPainter& painter, const MapUpdateFrame& frame, const MapPlacemen
     font.setPointSizeF(8.25);
     font.setBold(true);
     painter.setFont(font);
+    // Each name hangs down and to the right of its circle unless an earlier name is there.
+    const QFontMetricsF metrics(font);
+    std::vector<CaptionMark> marks;
     for (const MapStation& station : frame.Stations) {
         const QPointF centre = place.PixelOf(station.X, station.Y);
         painter.drawEllipse(centre, 2.0, 2.0);
-        const QRectF box(centre, QSizeF(WorldMapView::kWidth, WorldMapView::kHeight));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                         QString::fromUtf8(station.Caption.c_str()));
+        const QSizeF size = metrics.size(Qt::TextSingleLine, QString::fromUtf8(station.Caption));
+        marks.push_back(CaptionMark{centre.x(), centre.y(), size.width(), size.height()});
+    }
+    const std::vector<CaptionBox> boxes = PlaceCaptions(marks);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const CaptionBox& box = boxes[i];
+        painter.drawText(QRectF(box.X, box.Y, box.Width, box.Height),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                         QString::fromUtf8(frame.Stations[i].Caption));
     }
     if (frame.SubPoint) {
         DrawSubPoint(painter, *frame.SubPoint, place);

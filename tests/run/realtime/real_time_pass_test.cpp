@@ -11,6 +11,7 @@
 
 #include "core/constants.h"
 #include "core/numeric.h"
+#include "run/realtime/real_time_map.h"
 #include "tests/run/realtime/real_time_fixtures.h"
 
 namespace velmorant {
@@ -146,6 +147,21 @@ TEST(RealTimePass, VisibilityFollowsTheObjectAndTheDisplayedStations) {
         EXPECT_EQ(frame.DXElevation.empty(), !c.Dx);
         EXPECT_EQ(frame.DegradationText.empty(), !c.Degradation);
     }
+}
+
+TEST(RealTimePass, AStationWithoutACallsignIsNamedByItsLocatorInItsRowAndOnTheMap) {
+    WindowInputs inputs = DefaultRealTimeInputs();
+    inputs.Home.Callsign = "";
+    inputs.DX.Callsign = "   ";
+    const RunParameters params = Gathered(inputs);
+    const RealTimePassResult pass = RealTimePass(params, ShippedSky(), At(2016, 3, 16, 12, 0, 0));
+    EXPECT_EQ(pass.Frame.CallsignHome, "JN58td");
+    EXPECT_EQ(pass.Frame.CallsignDX, "FN31pq");
+    double previous = 0;
+    const MapUpdateFrame map = MapUpdate(params, pass, previous);
+    ASSERT_EQ(map.Stations.size(), 2u);
+    EXPECT_EQ(map.Stations[0].Caption, "JN58td");
+    EXPECT_EQ(map.Stations[1].Caption, "FN31pq");
 }
 
 // The labels of a pass whose values are set by hand.
