@@ -14,6 +14,7 @@
 #include "app/track_command.h"
 #include "app/window_command.h"
 #include "app/windows_command.h"
+#include "stations/temporary_files.h"
 #include "velmorant/version.h"
 
 namespace {
@@ -48,6 +49,8 @@ void PrintVersion() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // An interrupted run (Ctrl+C, kill, a closed terminal) leaves no half-written file behind.
+    velmorant::RemoveTemporaryFilesOnSignals();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         return velmorant::RunWindow(argc, argv);

@@ -20,7 +20,17 @@ namespace velmorant {
 // The file replaced is the one a symbolic link finally names (the link stays a link); it keeps
 // its permission bits (and, where the system allows, its owner and group). A file without the
 // owner's write bit is refused before anything is written, by the mode alone, so that it is
-// refused for root as well. POSIX only.
+// refused for root as well.
+//
+// Only a regular file (or a missing one) is replaced. Anything else that exists under the name
+// (a device, a FIFO, a socket) and a name for an open descriptor (/dev/stdout, /dev/fd/N,
+// /proc/self/fd/N) is written in place as a stream: never created, truncated or renamed over;
+// this process's own descriptor is written through a duplicate, so that a log opened for
+// appending keeps what it holds. Every write, the flush and the close are checked.
+//
+// The temporary file is named "<name>.<pid>.<six random letters or digits>" and noted in the
+// registry of temporary_files.h, so that a signal removes it; beginning a replacement removes
+// the temporary files of the same target whose writer no longer runs. POSIX (and Linux's /proc).
 class FileReplacement {
   public:
     // Creates the temporary file; `bufferBytes` is the size of the write buffer (a planning
@@ -34,6 +44,8 @@ class FileReplacement {
     FileReplacement& operator=(const FileReplacement&) = delete;
 
     bool IsOpen() const { return stream_ != nullptr; }
+    // Whether the target is written in place as a stream rather than replaced.
+    bool WritesInPlace() const { return inPlace_; }
 
     // Appends bytes. After the first failure (a full disk) the rest is skipped: Commit reports it.
     void Write(std::string_view bytes) {
@@ -43,7 +55,8 @@ class FileReplacement {
         }
     }
 
-    // Flushes, syncs the data to the disk, gives the new file the old one's permissions and
+    // In place: flushes and closes, and says whether every byte was taken. Otherwise flushes,
+    // syncs the data to the disk, gives the new file the old one's permissions and
     // renames it over the target, then syncs the folder. On any failure the temporary file is
     // removed and the target is left exactly as it was. Once only.
     WriteResult Commit();
@@ -58,13 +71,22 @@ class FileReplacement {
   private:
     void WriteFailed();
     // Reads the target's mode and owner; a reason when it must not (or cannot) be replaced.
+    // A target that exists but is no regular file sets inPlace_ instead.
     bool InspectTarget();
+    // Opens `file` (the name as given) or duplicates `descriptor` (when not -1) for writing in
+    // place.
+    void OpenInPlace(const std::filesystem::path& file, int descriptor);
+    // Creates the temporary file beside target_.
+    void OpenTemporary();
     void Fail(int error);
+    std::size_t bufferBytes_;
 
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     std::FILE* stream_ = nullptr;
     WriteResult failure_;
+    int registrySlot_ = -1;
+    bool inPlace_ = false;
     bool targetExists_ = false;
     mode_t targetMode_ = 0;
     uid_t targetOwner_ = 0;

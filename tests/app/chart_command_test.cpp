@@ -3,6 +3,8 @@
 // lie where `velmorant windows` puts the windows of the same pair; SVG; the refusals.
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -103,6 +105,39 @@ TEST(ChartCommand, AnSvgNameWritesAnSvgPicture) {
     const std::string svg = ReadWhole(folder.Path() / "week.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("Moon elevation at JN58td and FN31pq"), std::string::npos);
+}
+
+TEST(ChartCommand, AFullDiskKeepsTheEarlierPictureAndSaysWhy) {
+    // A file-size limit of 8 blocks makes the picture's writes fail with EFBIG, as a full disk
+    // fails them with ENOSPC; the signal the limit raises is ignored so that the write fails.
+    const CommandFolder folder("chart-full-disk");
+    const std::string earlier = "an earlier picture\n";
+    for (const char* name : {"week.svg", "week.png"}) {
+        SCOPED_TRACE(name);
+        const std::filesystem::path picture = folder.Path() / name;
+        std::ofstream(picture, std::ios::binary) << earlier;
+        std::string chart = Quoted(VELMORANT_EXECUTABLE) + " chart --dir " +
+                            Quoted(folder.Path().string()) + " --output " +
+                            Quoted(picture.string());
+        for (const std::string& arg : kWeek) {
+            chart += " " + Quoted(arg);
+        }
+        const std::filesystem::path stderrFile = folder.Path() / "stderr";
+        const std::string line = "sh -c " + Quoted("trap '' XFSZ; ulimit -f 8; exec " + chart) +
+                                 " 2>" + Quoted(stderrFile.string());
+        const int status = std::system(line.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << line;
+        const std::string said = ReadWhole(stderrFile);  // after any notice of Qt's
+        EXPECT_TRUE(said.ends_with("velmorant chart: the picture " + picture.string() +
+                                   " cannot be written: File too large\n"))
+            << said;
+        EXPECT_EQ(ReadWhole(picture), earlier);
+    }
+    std::size_t names = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        ++names;
+    }
+    EXPECT_EQ(names, 6u);  // the three data files, the two pictures and stderr: nothing beside
 }
 
 struct Refusal {

@@ -1,18 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// `velmorant plan` writing VELMORANT.TXT on a disk that fills up, and two runs at once in one
-// folder: the earlier report is replaced whole or not at all, and no temporary file stays.
+// `velmorant plan` writing VELMORANT.TXT on a disk that fills up, two runs at once in one
+// folder, a run ended by a signal: the earlier report is replaced whole or not at all, and no
+// temporary file stays. An output that is a device or a descriptor is written, never replaced.
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
+#include <spawn.h>
 
 namespace fs = std::filesystem;
 
@@ -159,6 +170,154 @@ TEST_F(PlanReportFile, TwoRunsAtOnceLeaveOneWholeReport) {
             << " nor of " << expected[1].size();
         EXPECT_EQ(Names(work_), files_);
     }
+}
+
+TEST_F(PlanReportFile, AnOutputThatIsNoRegularFileIsWrittenInPlace) {
+    // Private device nodes like /dev/null and /dev/full, and standard output appended to a log
+    // named through this process's descriptor: each stays what it was.
+    struct Case {
+        const char* Name;
+        unsigned DeviceMinor;  // 0: standard output to the log
+        int Exit;
+        std::string Stderr;  // after "File Not Written: The report OUTPUT could not be written: "
+    };
+    const Case cases[] = {
+        {"device like /dev/null", 3, 0, ""},
+        {"device like /dev/full", 7, 2, "No space left on device.\n"},
+        {"standard output appended to a log", 0, 0, ""},
+    };
+    const fs::path node = root_ / "node";
+    const fs::path log = root_ / "log";
+    const fs::path stderrFile = root_ / "stderr";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        fs::remove(node);
+        std::string output = node.string();
+        std::string redirect = " 2>" + ShellQuote(stderrFile.string());
+        if (c.DeviceMinor == 0) {
+            WriteFile(log, "an earlier line\n");
+            output = "/proc/self/fd/1";
+            redirect += " >>" + ShellQuote(log.string());
+        } else if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, c.DeviceMinor)) != 0) {
+            std::printf("[ SKIPPED  ] %s: mknod refused (%s)\n", c.Name, std::strerror(errno));
+            continue;
+        }
+        EXPECT_EQ(ExitStatus(PlanCommand(work_, "2016-03-14", "60") + " --format csv --output " +
+                             ShellQuote(output) + redirect),
+                  c.Exit);
+        EXPECT_EQ(ReadFile(stderrFile), c.Stderr.empty()
+                                            ? std::string()
+                                            : "File Not Written: The report " + output +
+                                                  " could not be written: " + c.Stderr);
+        if (c.DeviceMinor == 0) {
+            const std::string written = ReadFile(log);
+            EXPECT_TRUE(written.starts_with("an earlier line\n")) << written.substr(0, 200);
+            EXPECT_GT(written.size(), 1000u);
+        } else {
+            struct stat status {};
+            ASSERT_EQ(::stat(node.c_str(), &status), 0);
+            EXPECT_TRUE(S_ISCHR(status.st_mode));
+            EXPECT_EQ(status.st_rdev, makedev(1, c.DeviceMinor));
+        }
+        EXPECT_EQ(Names(work_), files_);
+    }
+}
+
+// `velmorant plan` over a year at one-minute steps, started directly so that the test holds its
+// process id, with the signals it is sent in their default state.
+pid_t StartLongPlan(const fs::path& folder, const fs::path& outputs) {
+    const std::string program = VELMORANT_EXECUTABLE;
+    std::vector<std::string> args = {program, "plan",         "--start", "2016-01-01",
+                                     "--end", "2016-12-31",   "--set",   "txtIncrementMinutes=1",
+                                     "--dir", folder.string()};
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outputs.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&defaults, signal);
+    }
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ) != 0) {
+        pid = -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    return pid;
+}
+
+// Whether a temporary report with bytes in it (the writer is well under way) shows in the folder
+// within 20 s.
+bool TemporaryReportGrows(const fs::path& folder) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < end) {
+        for (const std::string& name : Names(folder)) {
+            std::error_code error;
+            if (name.starts_with("VELMORANT.TXT.") && fs::file_size(folder / name, error) > 0 &&
+                !error) {
+                return true;
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+TEST_F(PlanReportFile, ARunEndedByASignalLeavesNoTemporaryFile) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        const pid_t pid = StartLongPlan(work_, root_ / "outputs");
+        ASSERT_GT(pid, 0);
+        const bool appeared = TemporaryReportGrows(work_);
+        ::kill(pid, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(appeared);
+        // Ended by the signal itself, as without the clean-up.
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(ReadFile(work_ / "VELMORANT.TXT"), earlier_);
+        EXPECT_EQ(Names(work_), files_);
+    }
+}
+
+TEST_F(PlanReportFile, TheNextRunRemovesTheTemporaryFileOfAKilledWriter) {
+    // kill -9 cannot be caught: the writer's process id in the name tells the next run that
+    // its file is left over. A live writer's file and names of other shapes stay.
+    const pid_t gone = ::fork();
+    if (gone == 0) {
+        ::_exit(0);
+    }
+    ASSERT_GT(gone, 0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string stale = "VELMORANT.TXT." + std::to_string(gone) + ".abcdef";
+    const std::string live = "VELMORANT.TXT." + std::to_string(::getpid()) + ".abcdef";
+    const std::string others[] = {"VELMORANT.TXT." + std::to_string(gone) + ".abcdefg",
+                                  "VELMORANT.TXT.0.abcdef", "VELMORANT.TXT.-1.abcdef",
+                                  "VELMORANT.TXT.abcdef",
+                                  "OTHER.TXT." + std::to_string(gone) + ".abcdef"};
+    std::set<std::string> expected = files_;
+    for (const std::string& name : others) {
+        WriteFile(work_ / name, "not ours");
+        expected.insert(name);
+    }
+    WriteFile(work_ / stale, "half a report");
+    WriteFile(work_ / live, "a report being written");
+    expected.insert(live);
+    ASSERT_EQ(ExitStatus(PlanCommand(work_, "2016-03-14", "60")), 0);
+    EXPECT_EQ(Names(work_), expected);
+    EXPECT_EQ(ReadFile(work_ / live), "a report being written");
 }
 
 TEST_F(PlanReportFile, ValuesOutOfRangeAreRefusedAndKeepTheEarlierReport) {

@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tests/stations/file_size_limit.h"
 #include "ui/qt/window_application.h"
 
 namespace fs = std::filesystem;
@@ -47,6 +48,7 @@ class WindowsViewTest : public QObject {
     void theButtonOpensTheChartOfTheMainWindowsPairAndReadsItUnderTheMouse();
     void theChartFollowsTheDxRow();
     void theChartIsSavedAsPngAndSvg();
+    void aChartSavedOnAFullDiskKeepsTheEarlierFileAndSaysWhy();
     void computeFillsTheTableAndHeadersSortItByTheirNumbers();
     void cancelStopsThePassWithAnEmptyTable();
     void doubleClickingARowPutsItsStationIntoTheDxRow();
@@ -200,6 +202,31 @@ void WindowsViewTest::theChartIsSavedAsPngAndSvg() {
     QVERIFY(svg.open(QIODevice::ReadOnly));
     QVERIFY(svg.readAll().contains("<svg"));
     QVERIFY(Windows<QLabel>("lblChartReading")->text().startsWith("Saved "));
+}
+
+void WindowsViewTest::aChartSavedOnAFullDiskKeepsTheEarlierFileAndSaysWhy() {
+    // A file-size limit of 4 KiB fails the picture's writes (EFBIG) as a full disk would.
+    QTest::mouseClick(Main<QPushButton>("cmdWINDOWS"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&app_->Windows()));
+    const QByteArray earlier = "an earlier picture\n";
+    for (const char* suffix : {"png", "svg"}) {
+        const QString name = folder_->filePath(QString("chart.") + suffix);
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+        file.close();
+        chosenFile_ = name;
+        {
+            const velmorant::FileSizeLimit limit(4096);
+            QTest::mouseClick(Windows<QPushButton>(suffix[0] == 'p' ? "cmdSavePng" : "cmdSaveSvg"),
+                              Qt::LeftButton);
+        }
+        QCOMPARE(Windows<QLabel>("lblChartReading")->text(), QString("Not saved: File too large"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), earlier);
+        file.close();
+    }
+    QCOMPARE(QDir(folder_->path()).entryList({"chart.*"}, QDir::Files).size(), 2);
 }
 
 void WindowsViewTest::computeFillsTheTableAndHeadersSortItByTheirNumbers() {

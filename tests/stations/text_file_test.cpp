@@ -1,20 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stations/text_file.h"
 
-#include <sys/resource.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <atomic>
-#include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "stations/file_replacement.h"
+#include "tests/stations/file_size_limit.h"
 
 namespace velmorant {
 namespace {
@@ -75,29 +83,6 @@ TEST_F(TextFileTest, ReadsNothingFromAMissingFileOrAFolder) {
     EXPECT_EQ(ReadTextFile(folder_ / "CALL3.TXT"), std::nullopt);
     EXPECT_EQ(ReadTextFile(folder_), std::nullopt);
 }
-
-// Lowers the file-size limit of this process for its lifetime, as a nearly full disk would:
-// writes past it fail with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = old_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 TEST_F(TextFileTest, AFailedWriteLeavesTheFileWholeAndSaysWhy) {
     const fs::path file = folder_ / "CALL3.TXT";
@@ -208,6 +193,136 @@ TEST_F(TextFileTest, WritesThroughSymbolicLinks) {
     EXPECT_EQ(ReadTextFile(folder_ / "links" / "new.txt"), "new\r\n");
     fs::create_symlink("loop", folder_ / "links" / "loop");
     EXPECT_EQ(WriteTextFile(folder_ / "links" / "loop", "x").Outcome, WriteResult::Kind::Failed);
+}
+
+// What a file descriptor holds now (a FIFO's or pipe's buffered bytes), without waiting.
+std::string Drain(int fd) {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    std::string text;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    return text;
+}
+
+TEST_F(TextFileTest, ReplacesOnlyARegularFileAndWritesAnyOtherTargetInPlace) {
+    // A device, a FIFO or an open descriptor's name is written as it is: renaming a file over it
+    // would put a plain file in place of the device or throw away the log behind the descriptor.
+    struct Case {
+        const char* Name;
+        // Makes the target in `folder`; the name to write to, or nothing when the system
+        // refuses (mknod without the right to make devices).
+        std::function<std::optional<fs::path>(const fs::path& folder)> Make;
+        WriteResult::Kind Outcome;
+        std::string Reason;
+        // Checks what the target is and holds afterwards.
+        std::function<void(const fs::path& folder)> Check;
+    };
+    const std::string text = "new\r\n";
+    std::vector<int> descriptors;  // the test's own ends of FIFOs, pipes and the log
+    const auto keep = [&](int fd) {
+        descriptors.push_back(fd);
+        return fd;
+    };
+    const auto device = [](unsigned minor) {
+        return [minor](const fs::path& folder) -> std::optional<fs::path> {
+            const fs::path node = folder / "node";
+            if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, minor)) != 0) {
+                return std::nullopt;
+            }
+            return node;
+        };
+    };
+    const auto stillADevice = [](unsigned minor) {
+        return [minor](const fs::path& folder) {
+            struct stat status {};
+            ASSERT_EQ(::stat((folder / "node").c_str(), &status), 0);
+            EXPECT_TRUE(S_ISCHR(status.st_mode));
+            EXPECT_EQ(status.st_rdev, makedev(1, minor));
+        };
+    };
+    using K = WriteResult::Kind;
+    const Case cases[] = {
+        {"regular file",
+         [](const fs::path& folder) -> std::optional<fs::path> {
+             EXPECT_TRUE(ReplaceTextFile(folder / "out", "old\r\n"));
+             return folder / "out";
+         },
+         K::Written, "",
+         [&](const fs::path& folder) { EXPECT_EQ(ReadTextFile(folder / "out"), text); }},
+        {"link to a regular file",
+         [](const fs::path& folder) -> std::optional<fs::path> {
+             EXPECT_TRUE(ReplaceTextFile(folder / "real", "old\r\n"));
+             fs::create_symlink("real", folder / "link");
+             return folder / "link";
+         },
+         K::Written, "",
+         [&](const fs::path& folder) {
+             EXPECT_TRUE(fs::is_symlink(folder / "link"));
+             EXPECT_EQ(ReadTextFile(folder / "real"), text);
+         }},
+        {"FIFO with a reader",
+         [&](const fs::path& folder) -> std::optional<fs::path> {
+             EXPECT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
+             keep(::open((folder / "fifo").c_str(), O_RDONLY | O_NONBLOCK));
+             return folder / "fifo";
+         },
+         K::Written, "",
+         [&](const fs::path& folder) {
+             EXPECT_TRUE(fs::is_fifo(folder / "fifo"));
+             EXPECT_EQ(Drain(descriptors.back()), text);
+         }},
+        {"device node like /dev/full", device(7), K::Failed, "No space left on device",
+         stillADevice(7)},
+        {"device node like /dev/null", device(3), K::Written, "", stillADevice(3)},
+        {"pipe as standard output",
+         [&](const fs::path&) -> std::optional<fs::path> {
+             int ends[2];
+             EXPECT_EQ(::pipe(ends), 0);
+             keep(ends[0]);
+             return "/proc/self/fd/" + std::to_string(keep(ends[1]));
+         },
+         K::Written, "", [&](const fs::path&) { EXPECT_EQ(Drain(descriptors[0]), text); }},
+        {"log opened for appending",
+         [&](const fs::path& folder) -> std::optional<fs::path> {
+             EXPECT_TRUE(ReplaceTextFile(folder / "log", "earlier line\n"));
+             const int fd = keep(::open((folder / "log").c_str(), O_WRONLY | O_APPEND));
+             return "/proc/self/fd/" + std::to_string(fd);
+         },
+         K::Written, "",
+         [&](const fs::path& folder) {
+             EXPECT_EQ(ReadTextFile(folder / "log"), "earlier line\n" + text);
+         }},
+        {"read-only file",
+         [](const fs::path& folder) -> std::optional<fs::path> {
+             EXPECT_TRUE(ReplaceTextFile(folder / "out", "old\r\n"));
+             fs::permissions(folder / "out", fs::perms::owner_read);
+             return folder / "out";
+         },
+         K::ReadOnly, kReadOnlyReason,
+         [](const fs::path& folder) { EXPECT_EQ(ReadTextFile(folder / "out"), "old\r\n"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const fs::path folder = folder_ / c.Name;
+        fs::create_directories(folder);
+        const auto target = c.Make(folder);
+        if (!target) {
+            std::printf("[ SKIPPED  ] %s: mknod refused (%s)\n", c.Name, std::strerror(errno));
+            continue;
+        }
+        const std::set<std::string> before = Names(folder);
+        const WriteResult result = WriteTextFile(*target, text);
+        EXPECT_EQ(result.Outcome, c.Outcome) << result.Reason;
+        EXPECT_EQ(result.Reason, c.Reason);
+        c.Check(folder);
+        EXPECT_EQ(Names(folder), before);  // nothing made, nothing left beside it
+        for (const int fd : descriptors) {
+            ::close(fd);
+        }
+        descriptors.clear();
+    }
 }
 
 TEST_F(TextFileTest, AnAbandonedReplacementLeavesNothing) {

@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/chart_painter.h"
 
+#include <filesystem>
+#include <string_view>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLineF>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QVector>
 
+#include "stations/text_file.h"
 #include "ui/model/chart_layout.h"
 
 namespace velmorant {
@@ -211,13 +217,15 @@ QString SaveChart(const ChartSeries& series, const QString& fileName, const QSiz
     if (suffix != "png" && suffix != "svg") {
         return "the file name " + fileName + " ends neither in .png nor in .svg";
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
+    // Encoded in memory first: the encoders do not report a failed write, and the bytes then go
+    // through the one careful writer, whose every write is checked and which replaces only a
+    // regular file (a device or FIFO is written in place).
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     if (suffix == "svg") {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(Q(ChartTitle(series)));
@@ -229,15 +237,14 @@ QString SaveChart(const ChartSeries& series, const QString& fileName, const QSiz
             QPainter painter(&image);
             PaintChart(painter, series, size);
         }
-        if (!image.save(&file, "PNG")) {
-            file.cancelWriting();
+        if (!image.save(&buffer, "PNG")) {
             return "the picture could not be encoded";
         }
     }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    const WriteResult written =
+        WriteTextFile(std::filesystem::path(QFile::encodeName(fileName).toStdString()),
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return written.Written() ? QString() : QString::fromStdString(written.Reason);
 }
 
 }  // namespace velmorant

@@ -19,8 +19,10 @@ void PaintChart(QPainter& painter, const ChartSeries& series, const QSize& size)
 inline constexpr int kChartWidthPx = 1280;
 inline constexpr int kChartHeightPx = 560;
 
-// Saves the chart as PNG or SVG (by the file name's ending, .png or .svg, any case), written
-// beside the file and put in its place only when complete. The problem, empty when saved.
+// Saves the chart as PNG or SVG (by the file name's ending, .png or .svg, any case): encoded in
+// memory, then written through WriteTextFile (beside the file and put in its place only when
+// complete; a device or FIFO written in place). The problem, empty when saved: the system's
+// reason when the bytes could not be written (e.g. "No space left on device").
 QString SaveChart(const ChartSeries& series, const QString& fileName,
                   const QSize& size = QSize(kChartWidthPx, kChartHeightPx));
 
