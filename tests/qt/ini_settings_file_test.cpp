@@ -4,6 +4,8 @@
 
 #include "ui/qt/ini_settings_file.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,7 +23,7 @@ class IniSettingsFileTest : public QObject {
   private slots:
     void aGroupReadsBackAndTheOtherGroupsStay();
     void aFileThatCannotBeWrittenIsSaid();
-    void aFileOverOneMegabyteIsNeitherReadNorWritten();
+    void aFileOverOneMegabyteOrNoRegularFileIsNeitherReadNorWritten();
 };
 
 void IniSettingsFileTest::aGroupReadsBackAndTheOtherGroupsStay() {
@@ -58,7 +60,7 @@ void IniSettingsFileTest::aFileThatCannotBeWrittenIsSaid() {
     QVERIFY(IniSettingsFile(file).ReadGroup("Rotator").empty());
 }
 
-void IniSettingsFileTest::aFileOverOneMegabyteIsNeitherReadNorWritten() {
+void IniSettingsFileTest::aFileOverOneMegabyteOrNoRegularFileIsNeitherReadNorWritten() {
     QTemporaryDir folder;
     const fs::path file = fs::path(folder.path().toStdString()) / "VELMORANT.INI";
     // A group the program would read, then comment lines up to the size.
@@ -86,6 +88,14 @@ void IniSettingsFileTest::aFileOverOneMegabyteIsNeitherReadNorWritten() {
              problem.c_str());
     std::ifstream in(file, std::ios::binary);
     QVERIFY(std::string(std::istreambuf_iterator<char>(in), {}) == big);
+
+    // A FIFO under the name would block the reader: it is refused the same way.
+    fs::remove(file);
+    QCOMPARE(::mkfifo(file.c_str(), 0600), 0);
+    QVERIFY(IniSettingsFile(file).ReadGroup("Rotator").empty());
+    QVERIFY(!IniSettingsFile(file).WriteGroup("Windows", {{"RealTime", "1"}}, &problem));
+    QVERIFY2(problem.find("is not a regular file") != std::string::npos, problem.c_str());
+    QVERIFY(fs::is_fifo(file));
 }
 
 QTEST_GUILESS_MAIN(IniSettingsFileTest)

@@ -24,8 +24,15 @@ QString FileName(const std::filesystem::path& file) {
 
 std::optional<std::string> IniSettingsFile::Refusal() const {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file_, error)) {
-        return std::nullopt;
+    const auto status = std::filesystem::status(file_, error);
+    if (!std::filesystem::exists(status)) {
+        return std::nullopt;  // a first start: every setting has its default
+    }
+    // A device or FIFO under the name would be read without end (or never), and replaced.
+    if (!std::filesystem::is_regular_file(status)) {
+        return "The settings file " + file_.string() +
+               " is not a regular file and is not used: the rotator settings and the places of "
+               "the windows take their defaults and are not saved.";
     }
     const std::uintmax_t bytes = std::filesystem::file_size(file_, error);
     if (error || bytes <= kMostSettingsBytes) {

@@ -26,8 +26,9 @@ class IniSettingsFile {
   public:
     explicit IniSettingsFile(std::filesystem::path file) : file_(std::move(file)) {}
 
-    // Why the file is not used, when it is larger than kMostSettingsBytes: it is then neither
-    // read (every group reads as missing, so the defaults hold) nor written.
+    // Why the file is not used, when it is larger than kMostSettingsBytes or no regular file (a
+    // FIFO, a device): it is then neither read (every group reads as missing, so the defaults
+    // hold) nor written.
     std::optional<std::string> Refusal() const;
 
     // The keys of a group with their texts as written in the file; empty when the file or the
