@@ -4,6 +4,10 @@
 
 #include "ui/qt/report_viewer.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -99,6 +103,22 @@ class ReportViewerTest : public QObject {
         QFile saved(copy);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), kReport);
+    }
+
+    void saveAsToAFifoWritesIntoItAndLeavesItAFifo() {
+        const std::string fifo = folder_.filePath("copy.fifo").toStdString();
+        QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+        // A reader waits on the FIFO; the report is small enough for the pipe's buffer.
+        const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+        QVERIFY(viewer_->SaveCopy(QString::fromStdString(fifo)).Written());
+        QByteArray received(kReport.size() + 16, '\0');
+        const ssize_t got = ::read(reader, received.data(), static_cast<size_t>(received.size()));
+        ::close(reader);
+        QCOMPARE(received.left(static_cast<qsizetype>(got)), kReport);
+        struct stat status {};
+        QCOMPARE(::stat(fifo.c_str(), &status), 0);
+        QVERIFY(S_ISFIFO(status.st_mode));
     }
 
     void printsThroughQtsPrintSupport() {

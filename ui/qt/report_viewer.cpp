@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/report_viewer.h"
 
+#include <cstddef>
+#include <filesystem>
+#include <string_view>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -10,11 +14,11 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
+#include "stations/text_file.h"
 #include "ui_frmReport.h"
 
 namespace velmorant {
@@ -92,9 +96,11 @@ void ReportViewer::CopyText() {
     QApplication::clipboard()->setText(text);
 }
 
-bool ReportViewer::SaveCopy(const QString& file) const {
-    QSaveFile out(file);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes_) == bytes_.size() && out.commit();
+WriteResult ReportViewer::SaveCopy(const QString& file) const {
+    // The careful writer: a regular file is replaced whole, a device or FIFO written in place.
+    return WriteTextFile(
+        std::filesystem::path(file.toStdString()),
+        std::string_view(bytes_.constData(), static_cast<std::size_t>(bytes_.size())));
 }
 
 void ReportViewer::AskAndSave() {
@@ -106,9 +112,11 @@ void ReportViewer::AskAndSave() {
     if (file.isEmpty()) {
         return;
     }
-    if (!SaveCopy(file)) {
+    const WriteResult written = SaveCopy(file);
+    if (!written.Written()) {
         QMessageBox::warning(this, tr("File Not Saved"),
-                             tr("The report could not be written to %1.").arg(file));
+                             tr("The report could not be written to %1: %2.")
+                                 .arg(file, QString::fromStdString(written.Reason)));
     }
 }
 

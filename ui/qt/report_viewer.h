@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "stations/write_result.h"
+
 class QPrinter;
 
 namespace Ui {
@@ -26,9 +28,9 @@ class ReportViewer : public QWidget {
     // Reads `file` (UTF-8, as the report writer writes it) and shows it with `note` above; false,
     // and nothing changed, when it cannot be read.
     bool Open(const QString& file, const QString& note);
-    // Writes the report as it was read, byte for byte, to `file` (replaced whole); false when
-    // that failed.
-    bool SaveCopy(const QString& file) const;
+    // Writes the report as it was read, byte for byte, to `file` (a regular file replaced whole);
+    // the system's reason when that failed.
+    WriteResult SaveCopy(const QString& file) const;
     // Prints the report on `printer`, in the window's monospaced font.
     void Print(QPrinter& printer) const;
 
