@@ -566,7 +566,7 @@ def check_input():
     if os.path.exists(MODEL_TABLE):
         with open(MODEL_TABLE, encoding="utf-8") as f:
             model = set(
-                re.findall(r"^\s+VELMORANT_(?:CONTROL|HANDLED)\((\w+)[,)]", f.read(), re.M))
+                re.findall(r"^\s+VELMORANT_(?:CONTROL|HANDLED|DATE_LIST)\((\w+)[,)]", f.read(), re.M))
         lines = {"Line1", "Line2", "Line3", "Line4"}
         for name in sorted(model - set(widgets)):
             fail("frmInput.ui: the window model's control %s has no widget" % name)

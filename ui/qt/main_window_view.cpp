@@ -37,6 +37,12 @@ bool IsClickTarget(const std::string& name) {
            !std::holds_alternative<Button MainWindowControls::*>(entry->Member);
 }
 
+// Lists that take a typed text as the item it names (the date lists).
+bool TakesTypedItems(const std::string& name) {
+    const ControlEntry* entry = FindControlEntry(name);
+    return entry != nullptr && entry->TypedItem != nullptr;
+}
+
 // Boxes that hand their keys to a handler first (the ESC-key automation).
 bool HasKeyHandler(const std::string& name) {
     const ControlEntry* entry = FindControlEntry(name);
@@ -117,7 +123,13 @@ void MainWindowView::Bind(QWidget* widget) {
                 model_.ChooseItem(name, index);
             }
         });
-        if (list->lineEdit() != nullptr) {
+        if (list->lineEdit() != nullptr && TakesTypedItems(name)) {
+            // The typed text names an item once the typing ends; a completer would turn a typed
+            // "1" into "10" on the way.
+            list->setCompleter(nullptr);
+            connect(list->lineEdit(), &QLineEdit::editingFinished, this,
+                    [this, name] { FinishTyping(name); });
+        } else if (list->lineEdit() != nullptr) {
             connect(list->lineEdit(), &QLineEdit::textEdited, this,
                     [this, name](const QString& text) {
                         if (!refreshing_) {
@@ -134,13 +146,32 @@ void MainWindowView::Bind(QWidget* widget) {
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         connect(button, &QPushButton::clicked, this, [this, name] {
             if (!refreshing_) {
-                model_.Click(name);
+                ClickControl(name);
             }
         });
     }
     if (IsClickTarget(name) || HasKeyHandler(name)) {
         widget->installEventFilter(this);
     }
+}
+
+void MainWindowView::FinishTyping(const std::string& name) {
+    auto* list = qobject_cast<QComboBox*>(widgets_[name]);
+    if (refreshing_ || list == nullptr || list->lineEdit() == nullptr) {
+        return;
+    }
+    model_.EnterText(name, Utf8(list->lineEdit()->text()));
+}
+
+void MainWindowView::ClickControl(const std::string& name) {
+    // A click ends the typing in a list as leaving the list does, even where the click takes
+    // no focus: the command works on the item the typed text names.
+    for (const auto& [listName, widget] : widgets_) {
+        if (TakesTypedItems(listName)) {
+            FinishTyping(listName);
+        }
+    }
+    model_.Click(name);
 }
 
 void MainWindowView::RefreshAll() {
@@ -214,7 +245,7 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     }
     const std::string name = Utf8(widget->objectName());
     if (event->type() == QEvent::MouseButtonRelease && IsClickTarget(name)) {
-        model_.Click(name);
+        ClickControl(name);
     } else if (event->type() == QEvent::KeyPress && HasKeyHandler(name)) {
         return HandleKey(name, static_cast<QKeyEvent*>(event));
     }
@@ -255,7 +286,7 @@ void MainWindowView::keyPressEvent(QKeyEvent* event) {
     // RUN is the window's default button: Enter anywhere presses it while it is shown.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         model_.cmdRUN.Visible) {
-        model_.Click("cmdRUN");
+        ClickControl("cmdRUN");
         return;
     }
     QWidget::keyPressEvent(event);

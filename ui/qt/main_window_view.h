@@ -39,6 +39,10 @@ class MainWindowView : public QWidget {
   private:
     void Bind(QWidget* widget);
     bool HandleKey(const std::string& name, QKeyEvent* event);
+    // Hands the text typed into a date list to the model as the item it names.
+    void FinishTyping(const std::string& name);
+    // Clicks a control through the model, after the typing in the date lists has ended.
+    void ClickControl(const std::string& name);
 
     MainWindowModel& model_;
     Ui::frmInput* form_;
