@@ -324,10 +324,11 @@ RT = {
     "lblDXDoppler": ((1160, 56, 97, 25), "DX Hz",
                      "Doppler shift of the Home station's signal heard at DX", SYSTEM, {HIDDEN}),
 }
-# The rotator's button beside the Home values and its position/reason label right of the
-# degradation box, in the header band's free space: they must cover no label.
+# The rotator's button beside the Home values, STOP below it and the rotator's position/reason
+# label right of the degradation box, in the header band's free space: they must cover no label.
 RT_ROTATOR = {
     "cmdRotator": ("QPushButton", (278, 33, 62, 22), "Rotator"),
+    "cmdStopRT": ("QPushButton", (278, 57, 62, 22), "STOP"),
     "lblRotator": (LB, (712, 33, 92, 23), ""),
 }
 DEGRADATION_TIP = "Approxiate Degredation From Lunar Distance and Background Sky Noise"

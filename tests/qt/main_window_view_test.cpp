@@ -82,6 +82,7 @@ class MainWindowViewTest : public QObject {
     void addReplaceAndDeleteThroughTheDialog();
     void runInPlanningWritesThePlanReportAndOpensTheEditor();
     void helpOpensTheManualWithTheReader();
+    void f1OpensTheManualFromEitherWindow();
     void stopEndsALongPlanningRunWithoutTheEditor();
     void runWithoutAnEditorShowsTheReportInTheOwnViewer();
     void helpWithoutAReaderShowsTheManualInTheOwnViewer();
@@ -484,6 +485,27 @@ void MainWindowViewTest::helpOpensTheManualWithTheReader() {
     Click("cmdHELP");
     QCOMPARE(launched_, QStringList({"reader.sh", "QVHELP.PDF"}));
     QVERIFY(!app_->EndRequested());
+}
+
+void MainWindowViewTest::f1OpensTheManualFromEitherWindow() {
+    const fs::path folder = folder_->path().toStdString();
+    WriteFile(folder / "QVHELP.PDF", "%PDF-1.4\n");
+    WriteFile(folder / "reader.sh", "#!/bin/sh\n");
+    fs::permissions(folder / "reader.sh", fs::perms::owner_all);
+    QTest::mouseClick(Find<QLabel>("lblTextEditor"), Qt::LeftButton);
+    Type("txtAdobeReader", QString::fromStdString((folder / "reader.sh").string()));
+    app_->View().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app_->View()));
+    QTest::keyClick(Find<QLineEdit>("txtNoise"), Qt::Key_F1);
+    QCOMPARE(launched_, QStringList({"reader.sh", "QVHELP.PDF"}));
+
+    launched_.clear();
+    Choose("cboOperation", "Real-Time");
+    Click("cmdRUN");
+    QVERIFY(app_->RealTime().isVisible());
+    QTest::keyClick(&app_->RealTime(), Qt::Key_F1);
+    QCOMPARE(launched_, QStringList({"reader.sh", "QVHELP.PDF"}));
+    QVERIFY(app_->RealTime().isVisible());
 }
 
 void MainWindowViewTest::stopEndsALongPlanningRunWithoutTheEditor() {

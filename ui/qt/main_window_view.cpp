@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/model/main_window_model.h"
@@ -90,6 +91,12 @@ MainWindowView::MainWindowView(MainWindowModel& model, QWidget* parent)
             Bind(child);
         }
     }
+    // The window's keys, wherever the focus is in it: Escape as STOP (while STOP is shown), F1
+    // as HELP.
+    stopKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(stopKey_, &QShortcut::activated, this, [this] { ClickControl("cmdStop"); });
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, this, [this] { ClickControl("cmdHELP"); });
     model_.Hooks.ControlChanged = [this](std::string_view name) { Refresh(name); };
     model_.Hooks.MoveFocus = [this](std::string_view name) {
         if (const auto found = widgets_.find(std::string(name)); found != widgets_.end()) {
@@ -235,6 +242,9 @@ void MainWindowView::Refresh(std::string_view controlName) {
         visible = (*button)->Visible;
     }
     widget->setVisible(visible);
+    if (controlName == "cmdStop") {
+        stopKey_->setEnabled(model_.RunInProgress());
+    }
     refreshing_ = false;
 }
 

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+class QShortcut;
+
 namespace Ui {
 class frmInput;
 }
@@ -49,6 +51,9 @@ class MainWindowView : public QWidget {
     std::unordered_map<std::string, QWidget*> widgets_;
     // True while the view writes into widgets: their change signals are not the operator's.
     bool refreshing_ = false;
+    // Escape presses STOP while a run is in progress; at other times the key is the boxes' own
+    // (the ESC-key automation of the station boxes).
+    QShortcut* stopKey_ = nullptr;
 };
 
 }  // namespace velmorant

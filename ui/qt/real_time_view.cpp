@@ -5,6 +5,7 @@
 #include <cmath>
 #include <system_error>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -97,6 +98,11 @@ RealTimeView::RealTimeView(const std::filesystem::path& mapPicture, QWidget* par
     connect(form_->cmdRotator, &QPushButton::clicked, this, [this] {
         if (RotatorPressed) {
             RotatorPressed();
+        }
+    });
+    connect(form_->cmdStopRT, &QPushButton::clicked, this, [this] {
+        if (StopPressed) {
+            StopPressed();
         }
     });
 }
@@ -219,6 +225,20 @@ void RealTimeView::resizeEvent(QResizeEvent* event) {
     const QSize outer = drawing + QSize(2 * frame, 2 * frame);
     form_->PicMap->setGeometry((width() - outer.width()) / 2, headerHeight_, outer.width(),
                                outer.height());
+}
+
+void RealTimeView::keyPressEvent(QKeyEvent* event) {
+    const std::function<void()>* action = nullptr;
+    if (event->key() == Qt::Key_Escape) {
+        action = &StopPressed;
+    } else if (event->key() == Qt::Key_F1) {
+        action = &HelpPressed;
+    }
+    if (action != nullptr && *action) {
+        (*action)();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 WorldMapView& RealTimeView::Map() {

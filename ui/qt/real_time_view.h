@@ -57,8 +57,14 @@ class RealTimeView : public QWidget {
 
     // Called when the operator presses the header band's Rotator button.
     std::function<void()> RotatorPressed;
+    // Called when the operator presses the header band's STOP button or Escape.
+    std::function<void()> StopPressed;
+    // Called when the operator presses F1.
+    std::function<void()> HelpPressed;
 
   protected:
+    // Escape stops the display, F1 opens the manual, as in the main window.
+    void keyPressEvent(QKeyEvent* event) override;
     // Lays the map out below the header band at the window's size.
     void resizeEvent(QResizeEvent* event) override;
 
