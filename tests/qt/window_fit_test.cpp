@@ -232,14 +232,25 @@ void WindowFitTest::resizingTheRealTimeWindowScalesTheMap() {
              qPrintable(QString("%1 -> %2").arg(before.width()).arg(after.width())));
     QVERIFY(std::abs(after.width() * WorldMapView::kHeight -
                      after.height() * WorldMapView::kWidth) <= WorldMapView::kWidth);
-    // The header band keeps its layout.
-    QCOMPARE(app_->RealTime().findChild<QWidget*>("lblTime")->geometry(), clock);
+    // The header band keeps its layout, centred across the window (the form is 1277 wide).
+    const auto expectCentred = [this, clock] {
+        const int offset = (app_->RealTime().width() - 1277) / 2;
+        QCOMPARE(app_->RealTime().findChild<QWidget*>("lblTime")->geometry(),
+                 clock.translated(offset, 0));
+        const QRect stop = app_->RealTime().findChild<QWidget*>("cmdStopRT")->geometry();
+        QCOMPARE(stop.topLeft(), QPoint(278 + offset, 57));
+    };
+    expectCentred();
     QDir().mkpath(VELMORANT_SCREENSHOTS);
     QVERIFY(app_->RealTime().grab().save(QString(VELMORANT_SCREENSHOTS) + "/frmRT-twice-" +
                                          DesktopName() + ".png"));
-    // Maximised, it fills the available area.
+    // Maximised, it fills the available area, the header band in its middle.
     app_->RealTime().showMaximized();
     QTRY_VERIFY(Available().contains(app_->RealTime().frameGeometry()));
+    QTRY_VERIFY(app_->RealTime().width() >= Available().width() - 16);
+    expectCentred();
+    QVERIFY(app_->RealTime().grab().save(QString(VELMORANT_SCREENSHOTS) + "/frmRT-maximised-" +
+                                         DesktopName() + ".png"));
 }
 
 void WindowFitTest::placesSurviveARestartWhileTheyLieOnAScreen() {
