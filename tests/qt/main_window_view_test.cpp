@@ -83,6 +83,7 @@ class MainWindowViewTest : public QObject {
     void runInPlanningWritesThePlanReportAndOpensTheEditor();
     void helpOpensTheManualWithTheReader();
     void f1OpensTheManualFromEitherWindow();
+    void stopEndsALongPlanningRunWithoutTheEditor_data();
     void stopEndsALongPlanningRunWithoutTheEditor();
     void runWithoutAnEditorShowsTheReportInTheOwnViewer();
     void helpWithoutAReaderShowsTheManualInTheOwnViewer();
@@ -508,8 +509,17 @@ void MainWindowViewTest::f1OpensTheManualFromEitherWindow() {
     QVERIFY(app_->RealTime().isVisible());
 }
 
+void MainWindowViewTest::stopEndsALongPlanningRunWithoutTheEditor_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::addRow("STOP") << false;
+    QTest::addRow("Escape") << true;
+}
+
 void MainWindowViewTest::stopEndsALongPlanningRunWithoutTheEditor() {
+    QFETCH(bool, escape);
     const fs::path folder = folder_->path().toStdString();
+    app_->View().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app_->View()));
     Type("txtYearStart", "2016");
     Choose("cboMonthStart", "Jan");
     Choose("cboDayStart", " 1");
@@ -518,12 +528,17 @@ void MainWindowViewTest::stopEndsALongPlanningRunWithoutTheEditor() {
     QTest::mouseClick(Find<QLineEdit>("txtYearEnd"), Qt::LeftButton);
     Type("txtIncrementMinutes", "1");
     Choose("cboOperation", "Planning");
-    // STOP is pressed as soon as the run lets the window take events, at its first date.
-    QTimer::singleShot(0, this, [this] {
+    // STOP (or Escape in a box) is pressed as soon as the run lets the window take events, at its
+    // first date.
+    QTimer::singleShot(0, this, [this, escape] {
         QVERIFY(Find<QPushButton>("cmdStop")->isVisible());
         QVERIFY(Find<QLineEdit>("txtDateCalc")->isVisible());
         QCOMPARE(Find<QLineEdit>("txtDateCalc")->text(), QString("Computing JAN 1, 2016"));
-        Click("cmdStop");
+        if (escape) {
+            QTest::keyClick(Find<QLineEdit>("txtNoise"), Qt::Key_Escape);
+        } else {
+            Click("cmdStop");
+        }
     });
     Click("cmdRUN");
     QVERIFY(launched_.isEmpty());

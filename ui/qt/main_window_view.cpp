@@ -242,9 +242,7 @@ void MainWindowView::Refresh(std::string_view controlName) {
         visible = (*button)->Visible;
     }
     widget->setVisible(visible);
-    if (controlName == "cmdStop") {
-        stopKey_->setEnabled(model_.RunInProgress());
-    }
+    stopKey_->setEnabled(model_.RunInProgress());
     refreshing_ = false;
 }
 
