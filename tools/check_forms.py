@@ -275,9 +275,12 @@ UPDATE = {
 RT_SIZE = (1277, 720)
 SYSTEM, PURPLE, BLUE = "palette(button-text)", "rgb(192, 0, 192)", "rgb(0, 0, 192)"
 HIDDEN, UNDERLINED, CENTRED, LARGE = "hidden", "underlined", "centred", "18pt"
-# The clock check's warning: 8 pt, wrapped over two lines in the row's free space.
-SMALL_WRAPPED = "8pt wrapped"
+# Right-aligned in its place.
+RIGHT = "right"
 RED = "rgb(255, 0, 0)"
+# The third row's strip right of STOP up to the Doppler row, under the object's name: the clock
+# check and the rotator's text share it (the view keeps their texts apart and clear of the name).
+NOTES_STRIP = (344, 56, 537, 24)
 
 # name: (geometry, caption, tooltip, text colour, marks)
 RT = {
@@ -311,9 +314,9 @@ RT = {
     "lblCallsignDX": ((16, 56, 129, 25), "Callsign DX", "DX Station Callsign", SYSTEM, {HIDDEN}),
     "lblYAZ": ((152, 56, 49, 25), "YAZ", None, SYSTEM, {HIDDEN}),
     "lblYEL": ((232, 56, 41, 25), "YEL", None, SYSTEM, {HIDDEN}),
-    "lblClockCheck": ((576, 56, 305, 24), "Clock Check",
+    "lblClockCheck": (NOTES_STRIP, "Clock Check",
                       "The clock offset typed in the main window against this computer's own",
-                      RED, {HIDDEN, SMALL_WRAPPED}),
+                      RED, {HIDDEN, RIGHT}),
     "lblDoppler": ((888, 56, 81, 25), "Doppler",
                    "Doppler shift of the Moon path at the band's frequency, hertz", BLUE,
                    {HIDDEN}),
@@ -324,12 +327,14 @@ RT = {
     "lblDXDoppler": ((1160, 56, 97, 25), "DX Hz",
                      "Doppler shift of the Home station's signal heard at DX", SYSTEM, {HIDDEN}),
 }
-# The rotator's button beside the Home values and its position/reason label right of the
-# degradation box, in the header band's free space: they must cover no label.
+# The rotator's button beside the Home values and STOP below it, in the header band's free
+# space: they must cover no label. The rotator's position/reason label shares the notes strip.
 RT_ROTATOR = {
     "cmdRotator": ("QPushButton", (278, 33, 62, 22), "Rotator"),
-    "lblRotator": (LB, (712, 33, 92, 23), ""),
+    "cmdStopRT": ("QPushButton", (278, 57, 62, 22), "STOP"),
+    "lblRotator": (LB, NOTES_STRIP, ""),
 }
+SHARING_THE_STRIP = {"lblRotator", "lblClockCheck", "lblCelestial"}
 DEGRADATION_TIP = "Approxiate Degredation From Lunar Distance and Background Sky Noise"
 
 
@@ -566,7 +571,7 @@ def check_input():
     if os.path.exists(MODEL_TABLE):
         with open(MODEL_TABLE, encoding="utf-8") as f:
             model = set(
-                re.findall(r"^\s+VELMORANT_(?:CONTROL|HANDLED)\((\w+)[,)]", f.read(), re.M))
+                re.findall(r"^\s+VELMORANT_(?:CONTROL|HANDLED|DATE_LIST)\((\w+)[,)]", f.read(), re.M))
         lines = {"Line1", "Line2", "Line3", "Line4"}
         for name in sorted(model - set(widgets)):
             fail("frmInput.ui: the window model's control %s has no widget" % name)
@@ -672,15 +677,16 @@ def check_realtime():
             fail("%s: tooltip %r, want %r" % (name, props.get("toolTip"), tip))
         if props.get("textFormat") != "Qt::PlainText":
             fail("%s: text format is not plain text" % name)
-        if props.get("wordWrap", False) != (SMALL_WRAPPED in marks):
-            fail("%s: word wrap %r" % (name, props.get("wordWrap", False)))
-        want = "Qt::AlignHCenter" if CENTRED in marks else "Qt::AlignLeft"
+        if props.get("wordWrap", False):
+            fail("%s: word wrap set" % name)
+        want = ("Qt::AlignHCenter" if CENTRED in marks else
+                "Qt::AlignRight" if RIGHT in marks else "Qt::AlignLeft")
         if want not in props.get("alignment", ""):
             fail("%s: alignment %r, want %s" % (name, props.get("alignment"), want))
         if props.get("startsHidden", False) != (HIDDEN in marks):
             fail("%s: startsHidden %r" % (name, props.get("startsHidden", False)))
         sheet = props.get("styleSheet", "")
-        size = "18pt" if LARGE in marks else "8pt" if SMALL_WRAPPED in marks else "12pt"
+        size = "18pt" if LARGE in marks else "12pt"
         font = 'bold %s "MS Sans Serif"' % size
         if font not in sheet:
             fail("%s: font %s not set" % (name, font))
@@ -746,7 +752,12 @@ def check_rotator_items(widgets):
         if shown_text(w) != text:
             fail("%s: shows %r, want %r" % (name, shown_text(w), text))
         for other, (other_geometry, _, _, _, _) in RT.items():
-            if overlaps(geometry, other_geometry):
+            if name in SHARING_THE_STRIP and other in SHARING_THE_STRIP:
+                continue
+            # The rows' 25-pixel labels, 24 pixels apart, share their last pixel row with the
+            # next row's.
+            x, y, width, height = other_geometry
+            if overlaps(geometry, (x, y, width, height - 1)):
                 fail("%s covers %s" % (name, other))
         if overlaps(geometry, (648, 32, 60, 24)) or overlaps(geometry, (0, 80, 1277, 640)):
             fail("%s covers the degradation box or the map" % name)

@@ -25,6 +25,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "core/calendar.h"
 #include "ui/qt/station_dialog_view.h"
 #include "ui/qt/window_application.h"
 
@@ -72,12 +73,17 @@ class MainWindowViewTest : public QObject {
     void uncheckingHomeHidesTheRangeRowAndCheckingBringsTheAzimuthPairBack();
     void choosingEachKindOfObjectShowsItsBoxes();
     void dateListsFollowTheMonthAndTheStartDate();
+    void aTypedDateNamesTheItemItShows_data();
+    void aTypedDateNamesTheItemItShows();
+    void runTakesATypedEndDay();
     void setDefaultsThenRestartBringsTheSavedWindowBack();
     void escAutomationFollowsTheEscList();
     void escAndBracketsLookUpAndBrowseTheStationList();
     void addReplaceAndDeleteThroughTheDialog();
     void runInPlanningWritesThePlanReportAndOpensTheEditor();
     void helpOpensTheManualWithTheReader();
+    void f1OpensTheManualFromEitherWindow();
+    void stopEndsALongPlanningRunWithoutTheEditor_data();
     void stopEndsALongPlanningRunWithoutTheEditor();
     void runWithoutAnEditorShowsTheReportInTheOwnViewer();
     void helpWithoutAReaderShowsTheManualInTheOwnViewer();
@@ -95,6 +101,8 @@ class MainWindowViewTest : public QObject {
         return widget;
     }
     void Type(const char* box, const QString& text);
+    // Types into a date list's box and leaves it with Tab, as an operator does.
+    void TypeIntoList(const char* list, const QString& text);
     void Choose(const char* list, const QString& item);
     void Click(const char* button);
     // Answers every message box with OK and the dialog with `button`, until the dialog has been
@@ -149,6 +157,17 @@ void MainWindowViewTest::Type(const char* box, const QString& text) {
     line->setFocus();
     line->selectAll();
     QTest::keyClicks(line, text);
+}
+
+void MainWindowViewTest::TypeIntoList(const char* list, const QString& text) {
+    app_->View().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app_->View()));
+    QLineEdit* box = Find<QComboBox>(list)->lineEdit();
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QVERIFY(!box->hasFocus());
 }
 
 void MainWindowViewTest::Choose(const char* list, const QString& item) {
@@ -263,6 +282,93 @@ void MainWindowViewTest::dateListsFollowTheMonthAndTheStartDate() {
     // An end before the start moves the end year on.
     Choose("cboMonthEnd", "Jan");
     QCOMPARE(Find<QLineEdit>("txtYearEnd")->text(), QString("2031"));
+}
+
+void MainWindowViewTest::aTypedDateNamesTheItemItShows_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    // Both dates start on 1 April 2016, a month of 30 days.
+    for (const char* day : {"cboDayStart", "cboDayEnd"}) {
+        const auto row = [day](const char* typed, const char* shown) {
+            QTest::addRow("%s %s", day, typed) << day << typed << shown;
+        };
+        row("5", " 5");
+        row(" 8", " 8");
+        row("09", " 9");
+        row("1", " 1");  // not completed to 10
+        row("15", "15");
+        row("31", "30");  // cut back to April
+        row("xx", " 1");  // names no day: the chosen one again
+        row("32", " 1");
+    }
+    for (const char* month : {"cboMonthStart", "cboMonthEnd"}) {
+        const auto row = [month](const char* typed, const char* shown) {
+            QTest::addRow("%s %s", month, typed) << month << typed << shown;
+        };
+        row("may", "May");
+        row("JUN", "Jun");
+        row("7", "Jul");
+        row("12", "Dec");
+        row("13", "Apr");
+        row("Ma", "Apr");
+    }
+}
+
+void MainWindowViewTest::aTypedDateNamesTheItemItShows() {
+    QFETCH(QString, list);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    Type("txtYearStart", "2016");
+    Choose("cboMonthStart", "Apr");
+    Choose("cboDayStart", " 1");
+    QTest::mouseClick(Find<QLineEdit>("txtYearStart"), Qt::LeftButton);
+
+    TypeIntoList(qPrintable(list), typed);
+    auto* box = Find<QComboBox>(qPrintable(list));
+    QCOMPARE(box->currentText(), shown);
+    QCOMPARE(box->itemText(box->currentIndex()), shown);
+    // The model holds what the box shows, and the dates are the ones shown.
+    const auto* control =
+        std::get<const velmorant::ComboBox*>(app_->Model().FindControl(list.toStdString()));
+    QCOMPARE(control->SelectedIndex, box->currentIndex());
+    QCOMPARE(QString::fromStdString(control->Text), shown);
+    const auto& model = app_->Model();
+    QCOMPARE(model.StartDate,
+             velmorant::DaysSince1970(model.StartYear, model.StartMonth, model.StartDay));
+    QCOMPARE(int{model.StartMonth}, Find<QComboBox>("cboMonthStart")->currentIndex() + 1);
+    QCOMPARE(int{model.StartDay}, Find<QComboBox>("cboDayStart")->currentIndex() + 1);
+    QCOMPARE(int{model.EndMonth}, Find<QComboBox>("cboMonthEnd")->currentIndex() + 1);
+    QCOMPARE(int{model.EndDay}, Find<QComboBox>("cboDayEnd")->currentIndex() + 1);
+    QVERIFY(model.StartDate <= model.EndDate);
+    QCOMPARE(Find<QLineEdit>("txtYearStart")->text(), QString("2016"));
+}
+
+void MainWindowViewTest::runTakesATypedEndDay() {
+    const fs::path folder = folder_->path().toStdString();
+    WriteFile(folder / "editor.sh", "#!/bin/sh\n");
+    fs::permissions(folder / "editor.sh", fs::perms::owner_all);
+    PrepareShortPlanningRun();
+    Type("txtTextEditor", QString::fromStdString((folder / "editor.sh").string()));
+    // Typed, and RUN pressed straight away.
+    QLineEdit* day = Find<QComboBox>("cboDayEnd")->lineEdit();
+    day->setFocus();
+    day->selectAll();
+    QTest::keyClicks(day, "7");
+    AnswerModals(nullptr);
+    Click("cmdRUN");
+
+    QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
+    QCOMPARE(launched_, QStringList({"editor.sh", "VELMORANT.TXT"}));
+    QCOMPARE(Find<QComboBox>("cboDayEnd")->currentText(), QString(" 7"));
+    QProcess plan;
+    plan.start(VELMORANT_EXECUTABLE, {"plan", "--start", "2016-03-05", "--end", "2016-03-07",
+                                      "--dir", QString::fromStdString(folder.string()), "--set",
+                                      "txtIncrementMinutes=60", "--output", "-"});
+    QVERIFY(plan.waitForFinished(60000));
+    QCOMPARE(plan.exitCode(), 0);
+    QCOMPARE(QByteArray::fromStdString(ReadFile(folder / "VELMORANT.TXT")),
+             plan.readAllStandardOutput());
 }
 
 void MainWindowViewTest::setDefaultsThenRestartBringsTheSavedWindowBack() {
@@ -384,8 +490,38 @@ void MainWindowViewTest::helpOpensTheManualWithTheReader() {
     QVERIFY(!app_->EndRequested());
 }
 
-void MainWindowViewTest::stopEndsALongPlanningRunWithoutTheEditor() {
+void MainWindowViewTest::f1OpensTheManualFromEitherWindow() {
     const fs::path folder = folder_->path().toStdString();
+    WriteFile(folder / "QVHELP.PDF", "%PDF-1.4\n");
+    WriteFile(folder / "reader.sh", "#!/bin/sh\n");
+    fs::permissions(folder / "reader.sh", fs::perms::owner_all);
+    QTest::mouseClick(Find<QLabel>("lblTextEditor"), Qt::LeftButton);
+    Type("txtAdobeReader", QString::fromStdString((folder / "reader.sh").string()));
+    app_->View().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app_->View()));
+    QTest::keyClick(Find<QLineEdit>("txtNoise"), Qt::Key_F1);
+    QCOMPARE(launched_, QStringList({"reader.sh", "QVHELP.PDF"}));
+
+    launched_.clear();
+    Choose("cboOperation", "Real-Time");
+    Click("cmdRUN");
+    QVERIFY(app_->RealTime().isVisible());
+    QTest::keyClick(&app_->RealTime(), Qt::Key_F1);
+    QCOMPARE(launched_, QStringList({"reader.sh", "QVHELP.PDF"}));
+    QVERIFY(app_->RealTime().isVisible());
+}
+
+void MainWindowViewTest::stopEndsALongPlanningRunWithoutTheEditor_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::addRow("STOP") << false;
+    QTest::addRow("Escape") << true;
+}
+
+void MainWindowViewTest::stopEndsALongPlanningRunWithoutTheEditor() {
+    QFETCH(bool, escape);
+    const fs::path folder = folder_->path().toStdString();
+    app_->View().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app_->View()));
     Type("txtYearStart", "2016");
     Choose("cboMonthStart", "Jan");
     Choose("cboDayStart", " 1");
@@ -394,12 +530,17 @@ void MainWindowViewTest::stopEndsALongPlanningRunWithoutTheEditor() {
     QTest::mouseClick(Find<QLineEdit>("txtYearEnd"), Qt::LeftButton);
     Type("txtIncrementMinutes", "1");
     Choose("cboOperation", "Planning");
-    // STOP is pressed as soon as the run lets the window take events, at its first date.
-    QTimer::singleShot(0, this, [this] {
+    // STOP (or Escape in a box) is pressed as soon as the run lets the window take events, at its
+    // first date.
+    QTimer::singleShot(0, this, [this, escape] {
         QVERIFY(Find<QPushButton>("cmdStop")->isVisible());
         QVERIFY(Find<QLineEdit>("txtDateCalc")->isVisible());
         QCOMPARE(Find<QLineEdit>("txtDateCalc")->text(), QString("Computing JAN 1, 2016"));
-        Click("cmdStop");
+        if (escape) {
+            QTest::keyClick(Find<QLineEdit>("txtNoise"), Qt::Key_Escape);
+        } else {
+            Click("cmdStop");
+        }
     });
     Click("cmdRUN");
     QVERIFY(launched_.isEmpty());

@@ -49,6 +49,7 @@ class RealTimeDisplayTest : public QObject {
     void runInRealTimeShowsTheWindowAndWritesTheAzElFile();
     void stopTheHourDifferenceAndAnotherObjectEndTheDisplay();
     void aTypedClockOffsetUnlikeTheComputersIsToldInBothWindows();
+    void stopAndEscapeInEitherWindowEndTheDisplay();
 
   private:
     template <typename Widget>
@@ -68,6 +69,14 @@ class RealTimeDisplayTest : public QObject {
     void StartRealTime() {
         Choose("cboOperation", "Real-Time");
         QTest::mouseClick(Find<QPushButton>("cmdRUN"), Qt::LeftButton);
+    }
+    // The display ended as STOP ends it: the mode off, the real-time window hidden, STOP gone.
+    void ExpectStopped() {
+        QVERIFY(!app_->Model().RealTimeMode);
+        QVERIFY(!app_->RealTime().isVisible());
+        QVERIFY(!Find<QPushButton>("cmdStop")->isVisible());
+        QVERIFY(Find<QPushButton>("cmdRUN")->isVisible());
+        QCOMPARE(Find<QPushButton>("cmdRUN")->text(), QString("RUN"));
     }
 
     std::unique_ptr<QTemporaryDir> folder_;
@@ -190,6 +199,43 @@ void RealTimeDisplayTest::aTypedClockOffsetUnlikeTheComputersIsToldInBothWindows
     StartRealTime();
     QVERIFY(!status->isVisible());
     QVERIFY(!check->isVisible());
+}
+
+// The real-time window opens over the main window's STOP on a small screen: its own STOP and
+// Escape, in either window, end the display; with nothing running, Escape in a callsign box is
+// the station list's lookup again.
+void RealTimeDisplayTest::stopAndEscapeInEitherWindowEndTheDisplay() {
+    StartRealTime();
+    auto* stop = app_->RealTime().findChild<QPushButton*>("cmdStopRT");
+    QVERIFY(stop != nullptr && stop->isVisible());
+    QCOMPARE(stop->text(), QString("STOP"));
+    QTest::mouseClick(stop, Qt::LeftButton);
+    ExpectStopped();
+
+    StartRealTime();
+    QVERIFY(app_->RealTime().isVisible());
+    QTest::keyClick(&app_->RealTime(), Qt::Key_Escape);
+    ExpectStopped();
+
+    // Escape in the main window, the keyboard in a station box with the ESC automation on.
+    auto* callsign = Find<QLineEdit>("txtCallsignHome");
+    callsign->setFocus();
+    callsign->selectAll();
+    QTest::keyClicks(callsign, "9A2WQ");
+    Choose("cboEsc", "Y");
+    StartRealTime();
+    app_->View().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app_->View()));
+    callsign->setFocus();
+    QTest::keyClick(callsign, Qt::Key_Escape);
+    ExpectStopped();
+    QVERIFY(!Find<QLineEdit>("txtDateCalc")->text().startsWith("Exact"));
+
+    callsign->setFocus();
+    QTest::keyClick(callsign, Qt::Key_Escape);
+    QCOMPARE(Find<QLineEdit>("txtLocatorHome")->text(), QString("JN75ws"));
+    QVERIFY(Find<QLineEdit>("txtDateCalc")->text().startsWith("Exact"));
+    ExpectStopped();
 }
 
 QTEST_MAIN(RealTimeDisplayTest)

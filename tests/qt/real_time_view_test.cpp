@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QProcess>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -181,6 +182,7 @@ class RealTimeViewTest : public QObject {
     void stopHidesTheWindowAndTheStationLabels();
     void closingTheWindowOnlyHidesIt();
     void dopplerLabelsAgreeWithTrackForTheSameInstant();
+    void headerTextsTakeTheHeaderFontAndLeaveEachOtherRoom();
 
   private:
     QLabel* Label(const char* name) {
@@ -610,6 +612,68 @@ void RealTimeViewTest::dopplerLabelsAgreeWithTrackForTheSameInstant() {
     for (const char* name : {"lblDoppler", "lblEchoDoppler", "lblDXDoppler", "lblClockCheck"}) {
         QVERIFY2(!Shown(name), name);
     }
+}
+
+// Every header label's text as drawn: its glyphs' box in the window, and whether the text fits
+// its label's width.
+struct DrawnText {
+    QRect Ink;
+    bool Fits = false;
+};
+
+DrawnText Drawn(QLabel* label) {
+    label->ensurePolished();
+    const QFontMetrics metrics(label->font());
+    const QRect contents = label->contentsRect();
+    const QSize line(metrics.horizontalAdvance(label->text()), metrics.height());
+    const QRect lineBox = QStyle::alignedRect(Qt::LeftToRight, label->alignment(), line, contents);
+    const QRect ink = metrics.tightBoundingRect(label->text())
+                          .translated(lineBox.left(), lineBox.top() + metrics.ascent());
+    return {ink.translated(label->pos()), line.width() <= contents.width()};
+}
+
+// The clock check and the rotator's text in the header band's font, with the Doppler row, both
+// stations, the topocentric values and the longest texts they take: no text is cut, none runs
+// into another.
+void RealTimeViewTest::headerTextsTakeTheHeaderFontAndLeaveEachOtherRoom() {
+    view_->Open("Cold Sky North");
+    RealTimeFrame frame = MoonWithBothStations();
+    frame.CelestialCaption = "Cold Sky North";
+    frame.ShowDoppler = true;
+    frame.EchoDopplerText = "-21721 Hz";
+    frame.DXDopplerText = "-20754 Hz";
+    frame.ClockCheck = "Clock offset -10.75 h typed, this computer is 5.75 h";
+    view_->ShowPass(frame);
+    view_->ShowMapUpdate(MoonMapUpdate());
+    const QFont header = Font("lblTime");
+    for (const velmorant::RotatorDisplay& rotator :
+         {velmorant::RotatorDisplay{"ROT 359.9 -12.3", "position", false},
+          velmorant::RotatorDisplay{"RPRT -1 invalid parameter", "reason", true}}) {
+        view_->ShowRotator(rotator);
+        for (const char* name : {"lblClockCheck", "lblRotator"}) {
+            QVERIFY2(Shown(name), name);
+            QCOMPARE(Font(name).pointSize(), header.pointSize());
+            QCOMPARE(Font(name).family(), header.family());
+            QCOMPARE(Font(name).bold(), header.bold());
+        }
+        QList<QLabel*> shown;
+        for (QLabel* label : view_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (label->isVisibleTo(view_.get()) && !label->text().isEmpty()) {
+                shown << label;
+            }
+        }
+        for (QLabel* label : shown) {
+            const DrawnText drawn = Drawn(label);
+            QVERIFY2(drawn.Fits, qPrintable(label->objectName() + ": " + label->text()));
+            QVERIFY2(drawn.Ink.bottom() < view_->Map().y(), qPrintable(label->objectName()));
+            for (QLabel* other : shown) {
+                QVERIFY2(other == label || !drawn.Ink.intersects(Drawn(other).Ink),
+                         qPrintable(label->objectName() + " runs into " + other->objectName()));
+            }
+        }
+    }
+    view_->ShowRotator(velmorant::RotatorDisplay{"ROT 359.9 -12.3", "position", false});
+    SaveScreenshot(view_.get(), "frmRT-header");
 }
 
 QTEST_MAIN(RealTimeViewTest)

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Both windows on a desktop of a given size and scale (the offscreen platform's screen from a
 // configuration file under tests/qt/screens/, QT_SCALE_FACTOR for the desktop's scale): they lie
-// inside the available area, the real-time window leaves STOP in view where the screen has room
-// and scales its map when resized, and their places survive a restart. Each run saves a picture
-// of the desktop with both windows under build/screenshots/.
+// inside the available area, the real-time window first opens leaving STOP in view where the
+// screen has room and scales its map when resized, and their places (and the WINDOWS window's)
+// survive a restart. Each run saves a picture of the desktop with the windows under
+// build/screenshots/.
 
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,7 @@
 
 namespace fs = std::filesystem;
 using velmorant::LaunchActions;
+using velmorant::RealTimeView;
 using velmorant::WindowApplication;
 using velmorant::WorldMapView;
 
@@ -54,6 +56,7 @@ class WindowFitTest : public QObject {
     void theRealTimeWindowLeavesStopInViewOrGoesWhereTheOperatorLeftIt();
     void resizingTheRealTimeWindowScalesTheMap();
     void placesSurviveARestartWhileTheyLieOnAScreen();
+    void placesOverStopAndOfTheWindowsWindowSurviveARestart();
 
   private:
     void StartApplication();
@@ -117,7 +120,8 @@ void WindowFitTest::SaveDesktop(const QString& what) {
     desktop.fill(QColor(90, 110, 130));
     QPainter painter(&desktop);
     for (QWidget* window :
-         {static_cast<QWidget*>(&app_->View()), static_cast<QWidget*>(&app_->RealTime())}) {
+         {static_cast<QWidget*>(&app_->View()), static_cast<QWidget*>(&app_->Windows()),
+          static_cast<QWidget*>(&app_->RealTime())}) {
         if (window->isVisible()) {
             const QRect frame = window->frameGeometry().translated(-screen.topLeft());
             painter.fillRect(frame, QColor(40, 40, 60));
@@ -170,6 +174,13 @@ void WindowFitTest::everyWidgetOfBothWindowsLiesInsideTheAvailableArea() {
     }
     StartRealTime();
     QVERIFY(available.contains(app_->RealTime().frameGeometry()));
+    // Opened the first time, it leaves STOP and the status line in view where the screen has
+    // room for that.
+    if (qEnvironmentVariableIntValue("VELMORANT_SCREEN_HAS_ROOM") == 1) {
+        const QRect frame = app_->RealTime().frameGeometry();
+        QVERIFY(!frame.intersects(GlobalRect(app_->View().findChild<QWidget*>("cmdStop"))));
+        QVERIFY(!frame.intersects(GlobalRect(app_->View().findChild<QWidget*>("txtDateCalc"))));
+    }
     for (QWidget* widget : app_->RealTime().findChildren<QWidget*>()) {
         if (widget->isVisible()) {
             QVERIFY2(available.contains(GlobalRect(widget)), qPrintable(widget->objectName()));
@@ -183,9 +194,9 @@ void WindowFitTest::theRealTimeWindowLeavesStopInViewOrGoesWhereTheOperatorLeftI
     if (!RealTimeFits()) {
         QSKIP("the real-time window's header band is wider than this screen");
     }
-    // The operator once left the window over STOP; at the next opening it goes beside the main
-    // window where the screen has room, else there.
-    // Nearly the screen's height: wherever it lies, it covers STOP unless the screen has room.
+    // The operator once left the window over STOP; at the next opening it goes there again (it
+    // has its own STOP).
+    // Nearly the screen's height: wherever it lies, it covers STOP on most screens.
     const QPoint saved(Available().x(), Available().y() + 20);
     const QSize savedSize(app_->RealTime().minimumWidth(), Available().height() - 120);
     {
@@ -198,13 +209,8 @@ void WindowFitTest::theRealTimeWindowLeavesStopInViewOrGoesWhereTheOperatorLeftI
     StartRealTime();
     const QRect frame = app_->RealTime().frameGeometry();
     QVERIFY(Available().contains(frame));
-    if (qEnvironmentVariableIntValue("VELMORANT_SCREEN_HAS_ROOM") == 1) {
-        QVERIFY(!frame.intersects(GlobalRect(app_->View().findChild<QWidget*>("cmdStop"))));
-        QVERIFY(!frame.intersects(GlobalRect(app_->View().findChild<QWidget*>("txtDateCalc"))));
-    } else {
-        QCOMPARE(app_->RealTime().pos(), saved);
-        QCOMPARE(app_->RealTime().size(), savedSize);
-    }
+    QCOMPARE(app_->RealTime().pos(), saved);
+    QCOMPARE(app_->RealTime().size(), savedSize);
     SaveDesktop("beside-stop");
 }
 
@@ -226,14 +232,25 @@ void WindowFitTest::resizingTheRealTimeWindowScalesTheMap() {
              qPrintable(QString("%1 -> %2").arg(before.width()).arg(after.width())));
     QVERIFY(std::abs(after.width() * WorldMapView::kHeight -
                      after.height() * WorldMapView::kWidth) <= WorldMapView::kWidth);
-    // The header band keeps its layout.
-    QCOMPARE(app_->RealTime().findChild<QWidget*>("lblTime")->geometry(), clock);
+    // The header band keeps its layout, centred across the window (the form is 1277 wide).
+    const auto expectCentred = [this, clock] {
+        const int offset = (app_->RealTime().width() - 1277) / 2;
+        QCOMPARE(app_->RealTime().findChild<QWidget*>("lblTime")->geometry(),
+                 clock.translated(offset, 0));
+        const QRect stop = app_->RealTime().findChild<QWidget*>("cmdStopRT")->geometry();
+        QCOMPARE(stop.topLeft(), QPoint(278 + offset, 57));
+    };
+    expectCentred();
     QDir().mkpath(VELMORANT_SCREENSHOTS);
     QVERIFY(app_->RealTime().grab().save(QString(VELMORANT_SCREENSHOTS) + "/frmRT-twice-" +
                                          DesktopName() + ".png"));
-    // Maximised, it fills the available area.
+    // Maximised, it fills the available area, the header band in its middle.
     app_->RealTime().showMaximized();
     QTRY_VERIFY(Available().contains(app_->RealTime().frameGeometry()));
+    QTRY_VERIFY(app_->RealTime().width() >= Available().width() - 16);
+    expectCentred();
+    QVERIFY(app_->RealTime().grab().save(QString(VELMORANT_SCREENSHOTS) + "/frmRT-maximised-" +
+                                         DesktopName() + ".png"));
 }
 
 void WindowFitTest::placesSurviveARestartWhileTheyLieOnAScreen() {
@@ -276,6 +293,46 @@ void WindowFitTest::placesSurviveARestartWhileTheyLieOnAScreen() {
     QVERIFY(available.contains(app_->View().frameGeometry()));
     StartRealTime();
     QVERIFY(available.contains(app_->RealTime().frameGeometry()));
+}
+
+// The operator leaves a smaller real-time window over STOP (it has its own) and the WINDOWS
+// window somewhere on the screen: both come back there.
+void WindowFitTest::placesOverStopAndOfTheWindowsWindowSurviveARestart() {
+    if (!RealTimeFits()) {
+        QSKIP("the real-time window's header band is wider than this screen");
+    }
+    const QRect available = Available();
+    StartRealTime();
+    RealTimeView& realTime = app_->RealTime();
+    const QSize realTimeSize = realTime.minimumSize() + QSize(5, 52);
+    realTime.resize(realTimeSize);
+    const QRect stop = GlobalRect(app_->View().findChild<QWidget*>("cmdStop"));
+    const QPoint realTimeAt(available.x() + 3, stop.top() - 40);
+    realTime.move(realTimeAt);
+    QVERIFY(realTime.frameGeometry().intersects(stop));
+    QVERIFY(available.contains(realTime.frameGeometry()));
+
+    QTest::mouseClick(app_->View().findChild<QPushButton*>("cmdWINDOWS"), Qt::LeftButton);
+    QWidget& windows = app_->Windows();
+    QVERIFY(QTest::qWaitForWindowExposed(&windows));
+    const QSize windowsSize(std::min(700, available.width() - 40),
+                            std::min(450, available.height() - 60));
+    windows.resize(windowsSize);
+    const QPoint windowsAt(available.x() + 13, available.y() + 9);
+    windows.move(windowsAt);
+    SaveDesktop("left-over-stop");
+    QTest::mouseClick(app_->View().findChild<QPushButton*>("cmdStop"), Qt::LeftButton);
+    QTest::mouseClick(app_->View().findChild<QPushButton*>("cmdEXIT"), Qt::LeftButton);
+
+    StartApplication();
+    StartRealTime();
+    QCOMPARE(app_->RealTime().size(), realTimeSize);
+    QCOMPARE(app_->RealTime().pos(), realTimeAt);
+    QTest::mouseClick(app_->View().findChild<QPushButton*>("cmdWINDOWS"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&app_->Windows()));
+    QCOMPARE(app_->Windows().pos(), windowsAt);
+    QCOMPARE(app_->Windows().size(), windowsSize);
+    SaveDesktop("restarted-over-stop");
 }
 
 QTEST_MAIN(WindowFitTest)

@@ -35,10 +35,10 @@ TEST(WindowPlacement, TheRealTimeWindowLeavesStopAndTheStatusLineClearWhenThereI
          {0, 0, 2560, 1400},
          PlacementRect{1200, 600, 0, 0},
          {1200, 600, 1277, 720}},
-        {"a saved place over STOP does not",
+        {"a saved place over STOP wins too: the real-time window has its own STOP",
          {0, 0, 2560, 1400},
          PlacementRect{0, 300, 0, 0},
-         {991, 0, 1277, 720}},
+         {0, 300, 1277, 720}},
         {"no room: the saved place",
          {0, 0, 1366, 768},
          PlacementRect{50, 40, 0, 0},
@@ -62,6 +62,17 @@ TEST(WindowPlacement, TheRealTimeWindowLeavesStopAndTheStatusLineClearWhenThereI
         EXPECT_EQ(got, c.want) << c.what << ": got " << got.X << "," << got.Y << " " << got.Width
                                << "x" << got.Height;
     }
+}
+
+// A desktop of 1280 x 720 (1920 x 1080 at 150 %): a real-time window made smaller stays where
+// the operator left it, over STOP, rather than wherever else over the main window it would fit;
+// with nothing saved it opens clear of STOP.
+TEST(WindowPlacement, WithoutRoomBesideASmallerWindowKeepsItsSavedPlace) {
+    const PlacementRect area{0, 0, 1280, 720};
+    const RealTimePlacementInput saved{area, kMain, kKeepClear, 1266, 292, PlacementRect{0, 428}};
+    EXPECT_EQ(PlaceRealTimeWindow(saved), (PlacementRect{0, 428, 1266, 292}));
+    const RealTimePlacementInput unsaved{area, kMain, kKeepClear, 1266, 292, std::nullopt};
+    EXPECT_FALSE(PlaceRealTimeWindow(unsaved).Intersects(kKeepClear[0]));
 }
 
 TEST(WindowPlacement, TheMainWindowIsCutToTheScreenAndMovedOntoIt) {
@@ -91,19 +102,25 @@ TEST(WindowPlacement, ASavedPlaceIsKeptOnlyWhileItsTitleBarIsOnAScreen) {
 }
 
 TEST(WindowPlacement, TheWindowsGroupReadsBackWhatItWrote) {
-    const WindowPlaces places{PlacementRect{-20, 35, 0, 0}, PlacementRect{1000, 10, 1500, 900}};
+    const WindowPlaces places{PlacementRect{-20, 35, 0, 0}, PlacementRect{1000, 10, 1500, 900},
+                              PlacementRect{300, 200, 1100, 750}};
     const WindowPlaces read = ReadWindowPlaces(WindowPlacesValues(places));
     EXPECT_EQ(read.Main, places.Main);
     EXPECT_EQ(read.RealTime, places.RealTime);
+    EXPECT_EQ(read.Windows, places.Windows);
     // A hand edit that does not read leaves that window to its default place.
     const WindowPlaces bad = ReadWindowPlaces({{"MainX", "12px"},
                                                {"MainY", "5"},
                                                {"RealTimeX", "0"},
                                                {"RealTimeY", "0"},
                                                {"RealTimeWidth", "20"},
-                                               {"RealTimeHeight", "700"}});
+                                               {"RealTimeHeight", "700"},
+                                               {"WindowsX", "10"},
+                                               {"WindowsY", "10"},
+                                               {"WindowsWidth", "800"}});
     EXPECT_FALSE(bad.Main);
     EXPECT_FALSE(bad.RealTime);
+    EXPECT_FALSE(bad.Windows);
     const WindowPlaces huge = ReadWindowPlaces({{"MainX", "0"},
                                                 {"MainY", "2147483647"},
                                                 {"RealTimeX", "0"},

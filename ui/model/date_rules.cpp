@@ -1,7 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/date_rules.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace velmorant {
+
+namespace {
+
+std::string_view WithoutBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
 
 int ClampDayToMonth(int month, int day, int year) {
     const int length = DaysInMonth(year, month >= 1 && month <= 12 ? month : 2);
@@ -10,6 +32,34 @@ int ClampDayToMonth(int month, int day, int year) {
         return length;
     }
     return day;
+}
+
+int TypedDateItem(const std::vector<std::string>& items, std::string_view typed) {
+    const std::string_view text = WithoutBlanks(typed);
+    if (text.empty()) {
+        return -1;
+    }
+    const int count = static_cast<int>(items.size());
+    if (std::all_of(text.begin(), text.end(),
+                    [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; })) {
+        // Leading zeros read as nothing; more digits than that name no item of a short list.
+        const std::string_view digits =
+            text.substr(std::min(text.find_first_not_of('0'), text.size()));
+        if (digits.empty() || digits.size() > 3) {
+            return -1;
+        }
+        int number = 0;
+        for (const char digit : digits) {
+            number = number * 10 + (digit - '0');
+        }
+        return number <= count ? number - 1 : -1;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (SameLetters(WithoutBlanks(items[static_cast<std::size_t>(i)]), text)) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 }  // namespace velmorant

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/model/date_rules.h"
 #include "ui/model/main_window_model.h"
 #include "ui/model/object_presets.h"
 
@@ -42,18 +43,23 @@ namespace {
     ControlEntry {                                                                     \
         .Name = #control, .Member = &MainWindowControls::control, .event = &M::handler \
     }
+#define VELMORANT_DATE_LIST(control, handler)                                            \
+    ControlEntry {                                                                       \
+        .Name = #control, .Member = &MainWindowControls::control, .Choose = &M::handler, \
+        .TypedItem = &TypedDateItem                                                      \
+    }
 
 using M = MainWindowModel;
 
 const std::array kControls{
     VELMORANT_CONTROL(lblTitle),
     VELMORANT_CONTROL(lblStartDate),
-    VELMORANT_HANDLED(cboMonthStart, Choose, cboMonthStart_Click),
-    VELMORANT_HANDLED(cboDayStart, Choose, cboDayStart_Click),
+    VELMORANT_DATE_LIST(cboMonthStart, cboMonthStart_Click),
+    VELMORANT_DATE_LIST(cboDayStart, cboDayStart_Click),
     VELMORANT_HANDLED(txtYearStart, Click, txtYearStart_Click),
     VELMORANT_CONTROL(lblEndDate),
-    VELMORANT_HANDLED(cboMonthEnd, Choose, cboMonthEnd_Click),
-    VELMORANT_HANDLED(cboDayEnd, Choose, cboDayEnd_Click),
+    VELMORANT_DATE_LIST(cboMonthEnd, cboMonthEnd_Click),
+    VELMORANT_DATE_LIST(cboDayEnd, cboDayEnd_Click),
     VELMORANT_HANDLED(txtYearEnd, Click, txtYearEnd_Click),
     VELMORANT_CONTROL(txtDateCalc),
     VELMORANT_CONTROL(lbLatitude),
@@ -164,6 +170,7 @@ const std::array kControls{
 
 #undef VELMORANT_CONTROL
 #undef VELMORANT_HANDLED
+#undef VELMORANT_DATE_LIST
 
 }  // namespace
 

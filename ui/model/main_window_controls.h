@@ -174,6 +174,8 @@ using ControlMember = std::variant<TextBox MainWindowControls::*, ComboBox MainW
 class MainWindowModel;
 using WindowAction = void (MainWindowModel::*)();
 using WindowKeyAction = void (MainWindowModel::*)(int& key);
+// The item of a list a typed text names (its 0-based position), or -1.
+using TypedItemRule = int (*)(const std::vector<std::string>& items, std::string_view typed);
 
 // A control, its name and its event handlers (null where it has none).
 struct ControlEntry {
@@ -183,6 +185,9 @@ struct ControlEntry {
     WindowAction Choose = nullptr;  // an item chosen from a list, a box checked or unchecked
     WindowAction Change = nullptr;  // the text of a box changed
     WindowKeyAction Key = nullptr;  // a key typed into a box, before the box inserts it
+    // A list that takes a typed text as the item it names (the date lists); null where a typed
+    // text stays as typed.
+    TypedItemRule TypedItem = nullptr;
 };
 
 // Every control of the window with its name and handlers, in the order of the window's rows.

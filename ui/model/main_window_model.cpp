@@ -134,6 +134,29 @@ ActionResult MainWindowModel::ChooseItem(std::string_view control, int index) {
     return ActionResult::Done();
 }
 
+ActionResult MainWindowModel::EnterText(std::string_view control, std::string_view text) {
+    const ControlEntry* entry = FindControlEntry(control);
+    const MutableControl found = Lookup(*this, control);
+    ComboBox* const* box = std::get_if<ComboBox*>(&found);
+    if (entry == nullptr || entry->TypedItem == nullptr || box == nullptr) {
+        return TypeText(control, text);
+    }
+    ComboBox& target = **box;
+    if (target.SelectedIndex >= 0 && target.Text == text) {
+        return ActionResult::Done();  // the chosen item's own text: nothing was typed
+    }
+    const int index = entry->TypedItem(target.Items, text);
+    if (index < 0) {
+        // The box shows the chosen item again.
+        Changed(&target);
+        return ActionResult::Refused(Quote(text) + " is not an item of " + Quote(control) + ".");
+    }
+    const ActionResult chosen = ChooseItem(control, index);
+    // The box shows the item's own text, also where the item was already the chosen one.
+    Changed(&target);
+    return chosen;
+}
+
 ActionResult MainWindowModel::SetChecked(std::string_view control, bool checked) {
     const MutableControl found = Lookup(*this, control);
     CheckBox* const* box = std::get_if<CheckBox*>(&found);
@@ -170,6 +193,10 @@ ActionResult MainWindowModel::ApplySetting(std::string_view control, std::string
     const ControlView view = FindControl(control);
     if (std::holds_alternative<std::monostate>(view)) {
         return ActionResult::Refused("There is no control named " + Quote(control) + ".");
+    }
+    if (const ControlEntry* entry = FindControlEntry(control);
+        entry != nullptr && entry->TypedItem != nullptr) {
+        return EnterText(control, text);
     }
     if (const auto* box = std::get_if<const ComboBox*>(&view)) {
         const std::vector<std::string>& items = (*box)->Items;

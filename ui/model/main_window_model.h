@@ -98,6 +98,12 @@ class MainWindowModel : public MainWindowControls {
     ActionResult TypeText(std::string_view control, std::string_view text);
     // Choosing item `index` of a combo box; runs its click handler (date lists, cboCelestial).
     ActionResult ChooseItem(std::string_view control, int index);
+    // The operator has finished typing into a list (Enter, or leaving the box). A list that
+    // takes typed text as an item (the date lists) chooses the item the text names, running its
+    // click handler as ChooseItem does, and refuses a text naming no item: it keeps its chosen
+    // item and the view shows that item's text again. Any other list takes the text as
+    // TypeText does.
+    ActionResult EnterText(std::string_view control, std::string_view text);
     // Checking or unchecking a box; its click handler runs when the state changes.
     ActionResult SetChecked(std::string_view control, bool checked);
     // Clicking a control that reacts to a click (its table entry has a click handler): the
@@ -107,8 +113,8 @@ class MainWindowModel : public MainWindowControls {
     // back as the box should receive it (see txtCallsignHome_KeyPress).
     ActionResult KeyPress(std::string_view control, int& key);
     // The headless `--set NAME=TEXT`: a text box takes TEXT as typed; a combo box chooses the
-    // item whose text equals TEXT (running its handler), else takes TEXT typed; a check box
-    // takes "1" or "0".
+    // item whose text equals TEXT (running its handler), a date list the item TEXT names (as
+    // EnterText), else takes TEXT typed; a check box takes "1" or "0".
     ActionResult ApplySetting(std::string_view control, std::string_view text);
 
     // --- Handlers, named after the control and the event. ---

@@ -14,7 +14,8 @@ namespace {
 constexpr int kTitleBarHeightPx = 20;
 constexpr int kGrabWidthPx = 100;
 
-// The smallest size a saved real-time window is given back (header band and a strip of map).
+// The smallest size a saved window is given back (the real-time window's header band and a strip
+// of map).
 constexpr int kSmallestSavedSidePx = 100;
 // The farthest a saved coordinate or size may be, in logical pixels: larger than any desktop,
 // small enough that sums of a few never overflow an int.
@@ -44,6 +45,31 @@ std::optional<int> Number(const std::map<std::string, std::string>& values, cons
     return value;
 }
 
+// A window's place and size under the keys prefix + X, Y, Width and Height; none unless all
+// four read and the size is at least the smallest given back.
+std::optional<PlacementRect> SavedFrame(const std::map<std::string, std::string>& values,
+                                        const std::string& prefix) {
+    const auto x = Number(values, (prefix + "X").c_str());
+    const auto y = Number(values, (prefix + "Y").c_str());
+    const auto width = Number(values, (prefix + "Width").c_str());
+    const auto height = Number(values, (prefix + "Height").c_str());
+    if (x && y && width && height && *width >= kSmallestSavedSidePx &&
+        *height >= kSmallestSavedSidePx) {
+        return PlacementRect{*x, *y, *width, *height};
+    }
+    return std::nullopt;
+}
+
+void PutFrame(std::map<std::string, std::string>& values, const std::string& prefix,
+              const std::optional<PlacementRect>& frame) {
+    if (frame) {
+        values[prefix + "X"] = std::to_string(frame->X);
+        values[prefix + "Y"] = std::to_string(frame->Y);
+        values[prefix + "Width"] = std::to_string(frame->Width);
+        values[prefix + "Height"] = std::to_string(frame->Height);
+    }
+}
+
 }  // namespace
 
 bool PlacementRect::Contains(const PlacementRect& other) const {
@@ -66,11 +92,9 @@ PlacementRect PlaceRealTimeWindow(const RealTimePlacementInput& input) {
     const PlacementRect& main = input.MainFrame;
     const int width = std::min(input.Width, area.Width);
     const int height = std::min(input.Height, area.Height);
+    // Where the operator left it, over STOP or not: the real-time window has its own STOP.
     if (input.Saved) {
-        const PlacementRect saved{input.Saved->X, input.Saved->Y, width, height};
-        if (area.Contains(saved) && !CoversAny(saved, input.KeepClear)) {
-            return saved;
-        }
+        return SlideInto({input.Saved->X, input.Saved->Y, width, height}, area);
     }
     // Beside the main window first (the map wants width), then below and above it; then any
     // place whose edges meet the area's, the main window's or those of what must stay clear,
@@ -101,9 +125,6 @@ PlacementRect PlaceRealTimeWindow(const RealTimePlacementInput& input) {
             }
         }
     }
-    if (input.Saved) {
-        return SlideInto({input.Saved->X, input.Saved->Y, width, height}, area);
-    }
     return {area.Right() - width, area.Bottom() - height, width, height};
 }
 
@@ -124,14 +145,8 @@ WindowPlaces ReadWindowPlaces(const std::map<std::string, std::string>& values) 
     if (mainX && mainY) {
         places.Main = PlacementRect{*mainX, *mainY, 0, 0};
     }
-    const auto x = Number(values, "RealTimeX");
-    const auto y = Number(values, "RealTimeY");
-    const auto width = Number(values, "RealTimeWidth");
-    const auto height = Number(values, "RealTimeHeight");
-    if (x && y && width && height && *width >= kSmallestSavedSidePx &&
-        *height >= kSmallestSavedSidePx) {
-        places.RealTime = PlacementRect{*x, *y, *width, *height};
-    }
+    places.RealTime = SavedFrame(values, "RealTime");
+    places.Windows = SavedFrame(values, "Windows");
     return places;
 }
 
@@ -141,12 +156,8 @@ std::map<std::string, std::string> WindowPlacesValues(const WindowPlaces& places
         values["MainX"] = std::to_string(places.Main->X);
         values["MainY"] = std::to_string(places.Main->Y);
     }
-    if (places.RealTime) {
-        values["RealTimeX"] = std::to_string(places.RealTime->X);
-        values["RealTimeY"] = std::to_string(places.RealTime->Y);
-        values["RealTimeWidth"] = std::to_string(places.RealTime->Width);
-        values["RealTimeHeight"] = std::to_string(places.RealTime->Height);
-    }
+    PutFrame(values, "RealTime", places.RealTime);
+    PutFrame(values, "Windows", places.Windows);
     return values;
 }
 

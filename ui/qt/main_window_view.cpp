@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/model/main_window_model.h"
@@ -35,6 +36,12 @@ bool IsClickTarget(const std::string& name) {
     const ControlEntry* entry = FindControlEntry(name);
     return entry != nullptr && entry->Click != nullptr &&
            !std::holds_alternative<Button MainWindowControls::*>(entry->Member);
+}
+
+// Lists that take a typed text as the item it names (the date lists).
+bool TakesTypedItems(const std::string& name) {
+    const ControlEntry* entry = FindControlEntry(name);
+    return entry != nullptr && entry->TypedItem != nullptr;
 }
 
 // Boxes that hand their keys to a handler first (the ESC-key automation).
@@ -84,6 +91,12 @@ MainWindowView::MainWindowView(MainWindowModel& model, QWidget* parent)
             Bind(child);
         }
     }
+    // The window's keys, wherever the focus is in it: Escape as STOP (while STOP is shown), F1
+    // as HELP.
+    stopKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(stopKey_, &QShortcut::activated, this, [this] { ClickControl("cmdStop"); });
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, this, [this] { ClickControl("cmdHELP"); });
     model_.Hooks.ControlChanged = [this](std::string_view name) { Refresh(name); };
     model_.Hooks.MoveFocus = [this](std::string_view name) {
         if (const auto found = widgets_.find(std::string(name)); found != widgets_.end()) {
@@ -117,7 +130,13 @@ void MainWindowView::Bind(QWidget* widget) {
                 model_.ChooseItem(name, index);
             }
         });
-        if (list->lineEdit() != nullptr) {
+        if (list->lineEdit() != nullptr && TakesTypedItems(name)) {
+            // The typed text names an item once the typing ends; a completer would turn a typed
+            // "1" into "10" on the way.
+            list->setCompleter(nullptr);
+            connect(list->lineEdit(), &QLineEdit::editingFinished, this,
+                    [this, name] { FinishTyping(name); });
+        } else if (list->lineEdit() != nullptr) {
             connect(list->lineEdit(), &QLineEdit::textEdited, this,
                     [this, name](const QString& text) {
                         if (!refreshing_) {
@@ -134,13 +153,32 @@ void MainWindowView::Bind(QWidget* widget) {
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         connect(button, &QPushButton::clicked, this, [this, name] {
             if (!refreshing_) {
-                model_.Click(name);
+                ClickControl(name);
             }
         });
     }
     if (IsClickTarget(name) || HasKeyHandler(name)) {
         widget->installEventFilter(this);
     }
+}
+
+void MainWindowView::FinishTyping(const std::string& name) {
+    auto* list = qobject_cast<QComboBox*>(widgets_[name]);
+    if (refreshing_ || list == nullptr || list->lineEdit() == nullptr) {
+        return;
+    }
+    model_.EnterText(name, Utf8(list->lineEdit()->text()));
+}
+
+void MainWindowView::ClickControl(const std::string& name) {
+    // A click ends the typing in a list as leaving the list does, even where the click takes
+    // no focus: the command works on the item the typed text names.
+    for (const auto& [listName, widget] : widgets_) {
+        if (TakesTypedItems(listName)) {
+            FinishTyping(listName);
+        }
+    }
+    model_.Click(name);
 }
 
 void MainWindowView::RefreshAll() {
@@ -204,6 +242,7 @@ void MainWindowView::Refresh(std::string_view controlName) {
         visible = (*button)->Visible;
     }
     widget->setVisible(visible);
+    stopKey_->setEnabled(model_.RunInProgress());
     refreshing_ = false;
 }
 
@@ -214,7 +253,7 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     }
     const std::string name = Utf8(widget->objectName());
     if (event->type() == QEvent::MouseButtonRelease && IsClickTarget(name)) {
-        model_.Click(name);
+        ClickControl(name);
     } else if (event->type() == QEvent::KeyPress && HasKeyHandler(name)) {
         return HandleKey(name, static_cast<QKeyEvent*>(event));
     }
@@ -255,7 +294,7 @@ void MainWindowView::keyPressEvent(QKeyEvent* event) {
     // RUN is the window's default button: Enter anywhere presses it while it is shown.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         model_.cmdRUN.Visible) {
-        model_.Click("cmdRUN");
+        ClickControl("cmdRUN");
         return;
     }
     QWidget::keyPressEvent(event);

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+class QShortcut;
+
 namespace Ui {
 class frmInput;
 }
@@ -39,12 +41,19 @@ class MainWindowView : public QWidget {
   private:
     void Bind(QWidget* widget);
     bool HandleKey(const std::string& name, QKeyEvent* event);
+    // Hands the text typed into a date list to the model as the item it names.
+    void FinishTyping(const std::string& name);
+    // Clicks a control through the model, after the typing in the date lists has ended.
+    void ClickControl(const std::string& name);
 
     MainWindowModel& model_;
     Ui::frmInput* form_;
     std::unordered_map<std::string, QWidget*> widgets_;
     // True while the view writes into widgets: their change signals are not the operator's.
     bool refreshing_ = false;
+    // Escape presses STOP while a run is in progress; at other times the key is the boxes' own
+    // (the ESC-key automation of the station boxes).
+    QShortcut* stopKey_ = nullptr;
 };
 
 }  // namespace velmorant

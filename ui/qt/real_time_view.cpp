@@ -5,6 +5,7 @@
 #include <cmath>
 #include <system_error>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -75,10 +76,13 @@ RealTimeView::RealTimeView(const std::filesystem::path& mapPicture, QWidget* par
     // Resizable and maximisable: the header band keeps the form's layout and the map below it
     // scales. Never narrower than the header band, nor shorter than it and a strip of map.
     headerHeight_ = form_->PicMap->geometry().top();
+    designWidth_ = width();
+    clockTip_ = form_->lblClockCheck->toolTip();
     int headerWidth = 0;
-    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child != form_->PicMap) {
             headerWidth = std::max(headerWidth, child->geometry().right() + 1);
+            designPlaces_.emplace_back(child, child->geometry());
         }
     }
     // The form's fixed size is the design size it opens at; the window's limits are these.
@@ -97,6 +101,11 @@ RealTimeView::RealTimeView(const std::filesystem::path& mapPicture, QWidget* par
     connect(form_->cmdRotator, &QPushButton::clicked, this, [this] {
         if (RotatorPressed) {
             RotatorPressed();
+        }
+    });
+    connect(form_->cmdStopRT, &QPushButton::clicked, this, [this] {
+        if (StopPressed) {
+            StopPressed();
         }
     });
 }
@@ -161,7 +170,10 @@ void RealTimeView::ShowPass(const RealTimeFrame& frame) {
     SetText(form_->lblEchoDoppler, frame.EchoDopplerText);
     SetText(form_->lblDXDoppler, frame.DXDopplerText);
     form_->lblClockCheck->setVisible(!frame.ClockCheck.empty());
-    SetText(form_->lblClockCheck, frame.ClockCheck);
+    if (clockCheck_ != Q(frame.ClockCheck)) {
+        clockCheck_ = Q(frame.ClockCheck);
+        LayOutNotes();
+    }
 }
 
 void RealTimeView::ShowMapUpdate(const MapUpdateFrame& frame) {
@@ -191,23 +203,64 @@ void RealTimeView::ClearMap() {
 }
 
 void RealTimeView::ShowRotator(const RotatorDisplay& display) {
-    // The position is one short line in the size the form gives; a reason may take two lines of
-    // a smaller size in the same 92 x 23 pixels.
-    const QString sheet =
-        QString(display.Problem ? "font: bold 7pt \"MS Sans Serif\";\ncolor: %1;"
-                                : "font: bold 9pt \"MS Sans Serif\";\ncolor: %1;")
-            .arg(SheetColour(display.Problem ? TextColour::Red : TextColour::SystemText));
-    if (form_->lblRotator->styleSheet() != sheet) {
-        form_->lblRotator->setStyleSheet(sheet);
-    }
-    form_->lblRotator->setAlignment(Qt::AlignLeft |
-                                    (display.Problem ? Qt::AlignTop : Qt::AlignVCenter));
+    SetColour(form_->lblRotator, display.Problem ? TextColour::Red : TextColour::SystemText);
+    form_->lblRotator->setVisible(!display.Text.empty());
     SetText(form_->lblRotator, display.Text);
     form_->lblRotator->setToolTip(Q(display.Detail));
+    LayOutNotes();
+}
+
+void RealTimeView::PlaceHeader() {
+    for (const auto& [widget, place] : designPlaces_) {
+        widget->move(place.topLeft() + QPoint(headerOffset_, 0));
+    }
+    LayOutNotes();
+}
+
+void RealTimeView::LayOutNotes() {
+    QLabel* rotator = form_->lblRotator;
+    QLabel* clock = form_->lblClockCheck;
+    const QLabel* name = form_->lblCelestial;
+    // The widths below are those of the labels' own fonts, set by their style sheets.
+    for (const QLabel* label : {static_cast<const QLabel*>(rotator), name}) {
+        label->ensurePolished();
+    }
+    clock->ensurePolished();
+    // The strip as the form lays it out (both labels share it), in the window.
+    const auto strip =
+        std::find_if(designPlaces_.begin(), designPlaces_.end(),
+                     [rotator](const auto& place) { return place.first == rotator; });
+    if (strip == designPlaces_.end()) {
+        return;
+    }
+    const QRect area = strip->second.translated(headerOffset_, 0);
+    // The object's name is one line at the top of its taller box, centred; the strip runs on
+    // below its box's right part only.
+    const int nameRight = name->geometry().center().x() +
+                          (name->fontMetrics().horizontalAdvance(name->text()) + 1) / 2 +
+                          kHeaderMarginPx * 2;
+    int right = area.right() + 1;
+    if (rotator->isVisibleTo(this) && !rotator->text().isEmpty()) {
+        right -= rotator->fontMetrics().horizontalAdvance(rotator->text()) + kHeaderMarginPx * 3;
+    }
+    const int left = std::max(area.left(), nameRight);
+    clock->setGeometry(left, area.top(), std::max(right - left, 0), area.height());
+    const QString shown =
+        clock->fontMetrics().elidedText(clockCheck_, Qt::ElideRight, clock->width());
+    if (clock->text() != shown) {
+        clock->setText(shown);
+        clock->setToolTip(shown == clockCheck_ ? clockTip_ : clockCheck_);
+    }
 }
 
 void RealTimeView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // The header band keeps its layout, centred across a window wider than the form.
+    const int offset = std::max((width() - designWidth_) / 2, 0);
+    if (offset != headerOffset_) {
+        headerOffset_ = offset;
+        PlaceHeader();
+    }
     // The map's frame keeps its width; its drawing area keeps the design's proportions, as large
     // as the window below the header band allows, centred across the window.
     const int frame = form_->PicMap->frameWidth();
@@ -219,6 +272,20 @@ void RealTimeView::resizeEvent(QResizeEvent* event) {
     const QSize outer = drawing + QSize(2 * frame, 2 * frame);
     form_->PicMap->setGeometry((width() - outer.width()) / 2, headerHeight_, outer.width(),
                                outer.height());
+}
+
+void RealTimeView::keyPressEvent(QKeyEvent* event) {
+    const std::function<void()>* action = nullptr;
+    if (event->key() == Qt::Key_Escape) {
+        action = &StopPressed;
+    } else if (event->key() == Qt::Key_F1) {
+        action = &HelpPressed;
+    }
+    if (action != nullptr && *action) {
+        (*action)();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 WorldMapView& RealTimeView::Map() {

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QWidget>
 
@@ -22,7 +24,8 @@ class WorldMapView;
 
 // The real-time window frmRT: the labels of the form file, the degradation box and the world
 // map. It has no behaviour of its own; the real-time pass sets everything it shows. It opens at
-// the form's size; when resized, the header band keeps its layout and the map scales below it.
+// the form's size; when resized, the header band keeps its layout, centred across the window,
+// and the map scales below it.
 class RealTimeView : public QWidget {
     Q_OBJECT
 
@@ -57,14 +60,34 @@ class RealTimeView : public QWidget {
 
     // Called when the operator presses the header band's Rotator button.
     std::function<void()> RotatorPressed;
+    // Called when the operator presses the header band's STOP button or Escape.
+    std::function<void()> StopPressed;
+    // Called when the operator presses F1.
+    std::function<void()> HelpPressed;
 
   protected:
+    // Escape stops the display, F1 opens the manual, as in the main window.
+    void keyPressEvent(QKeyEvent* event) override;
     // Lays the map out below the header band at the window's size.
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Puts the header band's widgets at their design places, moved right by the band's offset.
+    void PlaceHeader();
+    // The rotator's text and the clock check share the third row's strip right of STOP: the
+    // rotator's text at its right end, the clock check right before it, both clear of the
+    // object's name above and cut short (whole in its tooltip) where the strip is too narrow.
+    void LayOutNotes();
+
     Ui::frmRT* form_;
     int headerHeight_ = 0;  // the header band above the map, logical pixels
+    int headerOffset_ = 0;  // how far the band is moved right to centre it, logical pixels
+    int designWidth_ = 0;   // the form's width, the band's with its margins, logical pixels
+    // Where each header widget lies in the form; the clock check's whole text and the form's
+    // tooltip of it.
+    std::vector<std::pair<QWidget*, QRect>> designPlaces_;
+    QString clockCheck_;
+    QString clockTip_;
 };
 
 }  // namespace velmorant

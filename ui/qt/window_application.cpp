@@ -69,11 +69,17 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
         windows_->close();
     };
     windows_ = std::make_unique<WindowsView>(windowsModel_, std::move(chooseFile));
-    model_.Hooks.OpenWindows = [this] { windows_->Open(); };
+    model_.Hooks.OpenWindows = [this] {
+        if (!windows_->isVisible()) {
+            placer_->PlaceWindows();
+        }
+        windows_->Open();
+    };
+    windows_->Closing = [this] { SaveWindowPlaces(); };
 
     realTime_ = std::make_unique<RealTimeView>(MapPicture());
     placer_ = std::make_unique<WindowPlacer>(
-        settingsFile_, *view_, *realTime_,
+        settingsFile_, *view_, *realTime_, *windows_,
         std::vector<QWidget*>{view_->findChild<QWidget*>(QStringLiteral("cmdStop")),
                               view_->findChild<QWidget*>(QStringLiteral("txtDateCalc"))});
     model_.RealTime.Open = [this](const std::string& caption) {
@@ -95,6 +101,10 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
         realTime_->StopHide();
     };
     model_.Hooks.ClearRealTimeMap = [this] { realTime_->ClearMap(); };
+    // The real-time window may cover the main window's STOP: it has its own, and Escape and F1,
+    // all through the main window's own handlers.
+    realTime_->StopPressed = [this] { model_.Click("cmdStop"); };
+    realTime_->HelpPressed = [this] { model_.Click("cmdHELP"); };
     WireRotator();
 
     tmrWatch_.setSingleShot(true);

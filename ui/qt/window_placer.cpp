@@ -31,10 +31,11 @@ QMargins FrameOf(const QWidget& window) {
 }  // namespace
 
 WindowPlacer::WindowPlacer(const IniSettingsFile& file, QWidget& main, QWidget& realTime,
-                           std::vector<QWidget*> keepClear)
+                           QWidget& windows, std::vector<QWidget*> keepClear)
     : file_(file),
       main_(main),
       realTime_(realTime),
+      windows_(windows),
       keepClear_(std::move(keepClear)),
       places_(ReadWindowPlaces(file.ReadGroup(kWindowsGroup))) {}
 
@@ -58,8 +59,13 @@ QMargins WindowPlacer::Frame(const QWidget& window) const {
     if (HasFrame(window)) {
         return FrameOf(window);
     }
-    const QWidget& other = &window == &main_ ? realTime_ : main_;
-    return HasFrame(other) ? FrameOf(other) : kUsualFrame;
+    // The windows share the desktop's frame.
+    for (const QWidget* other : {&main_, &realTime_, &windows_}) {
+        if (other != &window && HasFrame(*other)) {
+            return FrameOf(*other);
+        }
+    }
+    return kUsualFrame;
 }
 
 void WindowPlacer::FitMain() {
@@ -107,10 +113,31 @@ void WindowPlacer::PlaceRealTime() {
     realTime_.move(placed.X, placed.Y);
 }
 
+void WindowPlacer::PlaceWindows() {
+    if (!places_.Windows) {
+        return;
+    }
+    const QMargins frame = Frame(windows_);
+    const PlacementRect saved{places_.Windows->X, places_.Windows->Y,
+                              places_.Windows->Width + frame.left() + frame.right(),
+                              places_.Windows->Height + frame.top() + frame.bottom()};
+    if (!LiesOnScreen(saved, ScreenAreas())) {
+        return;
+    }
+    const PlacementRect fitted = FitInto(saved, AreaFor(saved));
+    windows_.resize(std::max(fitted.Width - frame.left() - frame.right(), 0),
+                    std::max(fitted.Height - frame.top() - frame.bottom(), 0));
+    windows_.move(fitted.X, fitted.Y);
+}
+
 bool WindowPlacer::Save(std::string* problem) {
     if (realTime_.isVisible()) {
         places_.RealTime =
             PlacementRect{realTime_.x(), realTime_.y(), realTime_.width(), realTime_.height()};
+    }
+    if (windows_.isVisible()) {
+        places_.Windows =
+            PlacementRect{windows_.x(), windows_.y(), windows_.width(), windows_.height()};
     }
     if (main_.isVisible()) {
         places_.Main = PlacementRect{main_.x(), main_.y(), 0, 0};

@@ -93,6 +93,9 @@ void WindowsView::Open() {
 }
 
 void WindowsView::closeEvent(QCloseEvent* event) {
+    if (Closing) {
+        Closing();
+    }
     chartTimer_.stop();
     event->accept();
 }

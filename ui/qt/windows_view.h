@@ -33,6 +33,9 @@ class WindowsView : public QWidget {
     // Shows the window in front with the chart of the main window as it stands.
     void Open();
 
+    // Called when the operator closes the window, while it still shows where it was left.
+    std::function<void()> Closing;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
