@@ -175,6 +175,7 @@ class RealTimeViewTest : public QObject {
     void noStationHidesTheHeadings();
     void degradationColoursPaintTheBox();
     void mapUpdateDrawsStationsAndDotsOverTheBackground();
+    void twoStationsCloseTogetherShowBothNamesApart();
     void clearRemovesTheDrawingAndKeepsTheBackground();
     void missingMapPictureLeavesLightCyan();
     void mapPictureIsTakenFromItsFileOrItsFolder();
@@ -443,6 +444,31 @@ void RealTimeViewTest::mapUpdateDrawsStationsAndDotsOverTheBackground() {
     // The second station at column 236.5, row 118.
     QVERIFY(darkIn(QRect(234, 115, 6, 6)) >= 8);
     QVERIFY(darkIn(QRect(240, 119, 45, 14)) > 20);  // "G4XYZ"
+}
+
+void RealTimeViewTest::twoStationsCloseTogetherShowBothNamesApart() {
+    UseTestBackground();
+    view_->show();
+    MapUpdateFrame frame;
+    // The second station 10 pixels right of and 5 below the first: its name would print over
+    // the first's.
+    frame.Stations = {{0.0, 0.0, "K1ABC"}, {10.0, -5.0, "K1XYZ"}};
+    view_->ShowMapUpdate(frame);
+    const QImage map = GrabbedMap();
+    map.save(QStringLiteral(VELMORANT_SCREENSHOTS "/frmRT-map-close-stations.png"));
+    const auto darkIn = [&map](const QRect& area) {
+        int dark = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                dark += qGray(map.pixel(x, y)) < 100 ? 1 : 0;
+            }
+        }
+        return dark;
+    };
+    // "K1ABC" below and to the right of its circle at column 636.5, row 318, as always; "K1XYZ"
+    // moved down under it, clear of its rows.
+    QVERIFY(darkIn(QRect(640, 319, 40, 12)) > 20);
+    QVERIFY(darkIn(QRect(648, 334, 40, 12)) > 20);
 }
 
 void RealTimeViewTest::clearRemovesTheDrawingAndKeepsTheBackground() {
