@@ -9,6 +9,8 @@ namespace velmorant {
 namespace {
 
 constexpr std::size_t kLocatorLength = 6;
+// Fields A to R: 18 a side, 20 degrees of longitude and 10 of latitude each.
+constexpr int kFieldCount = 18;
 
 // Character codes are taken as unsigned bytes so that 8-bit text gives codes 128..255, as the
 // formulas expect, and never negative ones.
@@ -123,10 +125,11 @@ LocatorOutcome LocatorToCoordinates(LocatorFields& fields) {
 }
 
 // The six characters of the locator of a position (degrees, latitude north, longitude WEST
-// positive, on the globe and not a pole), before the subsquare rule. E, A and their square parts
-// E' and A' are each computed in double from the single values and stored as singles; the two
-// subsquare products are formed in double from those singles. For a position on or very near a
-// boundary these roundings decide the character, so each step keeps its precision exactly.
+// positive, on the globe and not a pole), before the subsquare rule; empty when the position
+// rounds onto the north pole. E, A and their square parts E' and A' are each computed in double
+// from the single values and stored as singles; the two subsquare products are formed in double
+// from those singles. For a position on or very near a boundary these roundings decide the
+// character, so each step keeps its precision exactly.
 std::string LocatorCharacters(float lat, float lonW) {
     const float e = static_cast<float>((180.0 - static_cast<double>(lonW)) / 20.0);
     const float a = static_cast<float>((90.0 + static_cast<double>(lat)) / 10.0);
@@ -141,11 +144,34 @@ std::string LocatorCharacters(float lat, float lonW) {
     const double aSquareFraction =
         static_cast<double>(aSquare) - std::floor(static_cast<double>(aSquare));
 
+    int eField = static_cast<int>(eFloor);
+    int aField = static_cast<int>(aFloor);
+    int eDigit = static_cast<int>(std::floor(eSquare));
+    int aDigit = static_cast<int>(std::floor(aSquare));
+    // Within a float's step below a square's or field's edge the singles round up onto it (e.g.
+    // 89.99999 N gives A = 18.0): the position then counts as on that edge, carried to the next
+    // square or field. Past the last field the longitude meets 180 W again, where field A
+    // starts; the latitude reaches the north pole, which has no locator.
+    if (eDigit >= 10) {
+        eDigit -= 10;
+        ++eField;
+    }
+    if (aDigit >= 10) {
+        aDigit -= 10;
+        ++aField;
+    }
+    if (eField >= kFieldCount) {
+        eField -= kFieldCount;
+    }
+    if (aField >= kFieldCount) {
+        return std::string();
+    }
+
     std::string locator(kLocatorLength, ' ');
-    locator[0] = static_cast<char>(65 + static_cast<int>(eFloor));
-    locator[1] = static_cast<char>(65 + static_cast<int>(aFloor));
-    locator[2] = static_cast<char>(48 + static_cast<int>(std::floor(eSquare)));
-    locator[3] = static_cast<char>(48 + static_cast<int>(std::floor(aSquare)));
+    locator[0] = static_cast<char>(65 + eField);
+    locator[1] = static_cast<char>(65 + aField);
+    locator[2] = static_cast<char>(48 + eDigit);
+    locator[3] = static_cast<char>(48 + aDigit);
     locator[4] = static_cast<char>(65 + static_cast<int>(std::floor(eSquareFraction * 24.0)));
     locator[5] = static_cast<char>(65 + static_cast<int>(std::floor(aSquareFraction * 24.0)));
     return locator;
@@ -195,6 +221,10 @@ LocatorOutcome CoordinatesToLocator(LocatorFields& fields) {
     }
 
     std::string locator = LocatorCharacters(lat, lonW);
+    if (locator.empty()) {
+        fields.Locator = "N POLE";  // rounded onto the pole
+        return LocatorOutcome::Pole;
+    }
     ApplySubsquareRule(locator);
     fields.Locator = locator;
     return LocatorOutcome::Converted;

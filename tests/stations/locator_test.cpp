@@ -279,6 +279,31 @@ TEST(ConvertLocator, RefusalsChangeNothing) {
     }
 }
 
+// Within a float's step of a field's or square's edge the singles round onto the edge: the
+// locator is that of the edge, never a character past R or 9.
+TEST(ConvertLocator, APositionRoundingOntoAnEdgeTakesTheEdgesLocator) {
+    struct EdgeCase {
+        LocatorFields Entry;
+        LocatorOutcome Outcome;
+        const char* Locator;
+    };
+    const EdgeCase cases[] = {
+        // 90 N less 0.03": A rounds to 18, the pole.
+        {Fields("", 90, 0, -0.0312595367f, "", 0, 0, 0, ""), kPole, "N POLE"},
+        {Fields("", 89.99999f, 0, 0, "N", 10, 0, 0, "E"), kPole, "N POLE"},
+        // 179.99999 E: E rounds to 18, which is 180 W again, field A.
+        {Fields("", 10, 0, 0, "N", 179.99999f, 0, 0, "E"), kConverted, "AK00aa"},
+    };
+    for (const EdgeCase& c : cases) {
+        LocatorFields pressed = c.Entry;
+        EXPECT_EQ(CalculateStationLocator(pressed), c.Outcome) << c.Locator;
+        EXPECT_EQ(pressed.Locator, c.Locator);
+        if (c.Outcome == kConverted) {
+            EXPECT_TRUE(IsLocatorText(pressed.Locator));
+        }
+    }
+}
+
 // Single passes: what each direction alone leaves behind.
 TEST(ConvertLocator, CoordinatesToLocatorChangesOnlyTheLocator) {
     LocatorFields fields = Fields("", 48.1f, 30, 30, "N", 11.6f, 30, 30, "E");
