@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -146,9 +147,10 @@ int RunRotateCommand(std::span<const std::string> args) {
     if (!address || !azimuth || !elevation) {
         return Usage("--rotator, --az and --el are needed");
     }
-    // The one move the operator asked for goes out whatever the elevation floor.
+    // The one move the operator asked for goes out whatever the elevation floor: any number is
+    // wrapped and clamped as the usage says (-91 goes to 0, 100 to 90).
     RotatorSettings limits;
-    limits.ElevationFloorDeg = -90;
+    limits.ElevationFloorDeg = -std::numeric_limits<double>::infinity();
     const auto aim = CommandedAim(limits, RotatorAim{*azimuth, *elevation});
     if (!aim) {
         return Usage("the position is not a number");

@@ -70,6 +70,7 @@ class SilentListener {
     SilentListener(const SilentListener&) = delete;
     SilentListener& operator=(const SilentListener&) = delete;
     int Port() const { return port_; }
+    int Fd() const { return fd_; }
 
   private:
     int fd_ = -1;
@@ -205,6 +206,86 @@ TEST(RotateCommand, FaultsEndWithTheirReasonAndStatus2) {
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_NE(result.output.find(c.reason), std::string::npos) << result.output;
         EXPECT_LT(seconds, 8.0);  // the timeout is 5 s
+    }
+}
+
+TEST(RotateCommand, AnyNumberOfDegreesIsWrappedAndClampedAsTheUsageSays) {
+    Rotctld rotctld;
+    ASSERT_TRUE(rotctld.Ready());
+    for (const char* position :
+         {"--az 10 --el -91", "--az -370 --el 100", "--az 1e300 --el -1e300"}) {
+        SCOPED_TRACE(position);
+        const CommandResult result =
+            RunVelmorant("rotate --rotator " + rotctld.Address() + " " + position);
+        EXPECT_EQ(result.exitCode, 0) << result.output;
+        EXPECT_EQ(result.output.rfind("ROT ", 0), 0u) << result.output;
+    }
+}
+
+// A daemon of the test's own on a loopback port: for each line it reads it writes the next
+// answer of its script, then closes the connection. It serves one connection.
+class ScriptedDaemon {
+  public:
+    explicit ScriptedDaemon(std::vector<std::string> answers) {
+        const int port = listener_.Port();
+        port_ = port;
+        thread_ = std::thread([this, answers = std::move(answers)] { Serve(answers); });
+    }
+    ~ScriptedDaemon() { thread_.join(); }
+    ScriptedDaemon(const ScriptedDaemon&) = delete;
+    ScriptedDaemon& operator=(const ScriptedDaemon&) = delete;
+    std::string Address() const { return "127.0.0.1:" + std::to_string(port_); }
+
+  private:
+    void Serve(const std::vector<std::string>& answers) {
+        const int fd = ::accept(listener_.Fd(), nullptr, nullptr);
+        if (fd < 0) {
+            return;
+        }
+        for (const std::string& answer : answers) {
+            char c = 0;
+            while (::read(fd, &c, 1) == 1 && c != '\n') {
+            }
+            if (::write(fd, answer.data(), answer.size()) < 0) {
+                break;
+            }
+        }
+        // Waits for the client to hang up, so that nothing is cut short.
+        char c = 0;
+        while (::read(fd, &c, 1) == 1) {
+        }
+        ::close(fd);
+    }
+
+    SilentListener listener_;
+    int port_ = 0;
+    std::thread thread_;
+};
+
+TEST(RotateCommand, ExtraLinesAreNotWaitedForAndImpossiblePositionsAreGarbled) {
+    const struct {
+        std::vector<std::string> script;
+        int exitCode;
+        std::string output;
+    } cases[] = {
+        {{"RPRT 0\nextra line\n", "10.00\n20.00\n"}, 0, "ROT 10.0 20.0\n"},
+        {{"RPRT 0\n", "1e308\n0\n"}, 2, "garbled answer \"1e308 0\""},
+        {{"RPRT -2147483648\n"}, 2, "RPRT -2147483648 error"},
+        {{std::string("RPRT 0\n", 7), std::string("\x1b[2J\0\xff\n", 7)},
+         2,
+         "garbled answer \"\\x1B[2J\\x00\\xFF\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output);
+        ScriptedDaemon daemon(c.script);
+        const auto start = std::chrono::steady_clock::now();
+        const CommandResult result =
+            RunVelmorant("rotate --rotator " + daemon.Address() + " --az 10 --el 20");
+        const auto seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.output;
+        EXPECT_NE(result.output.find(c.output), std::string::npos) << result.output;
+        EXPECT_LT(seconds, 3.0);  // no 5 s wait for an answer already complete
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "ui/model/rotctld_protocol.h"
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,9 @@ TEST(RotctldProtocol, AFailedPositionQuestionIsItsReport) {
     EXPECT_EQ(HamlibErrorWords(-5), "timed out");
     EXPECT_EQ(HamlibErrorWords(-1), "invalid parameter");
     EXPECT_EQ(HamlibErrorWords(-99), "error");
+    // The most negative int has no opposite in an int.
+    EXPECT_EQ(HamlibErrorWords(std::numeric_limits<int>::min()), "error");
+    EXPECT_EQ(HamlibErrorWords(std::numeric_limits<int>::max()), "error");
 }
 
 // Lines that are not rotctld's lose the conversation (the client reconnects).
@@ -78,7 +82,9 @@ TEST(RotctldProtocol, WhatDoesNotFitIsGarbled) {
         {RotctldCommand::GetPosition, "1.0\nRPRT -1\n"},  // a report inside a position
         {RotctldCommand::GetPosition, "north\n"},
         {RotctldCommand::SetPosition, "RPRT x\n"},
-        {RotctldCommand::SetPosition, "RPRT 0\nRPRT 0\n"},  // an answer nobody asked for
+        {RotctldCommand::GetPosition, "1e308\n0\n"},  // no rotator's position
+        {RotctldCommand::GetPosition, "10\n-90.5\n"},
+        {RotctldCommand::GetPosition, "720.5\n0\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes);
@@ -94,6 +100,39 @@ TEST(RotctldProtocol, WhatDoesNotFitIsGarbled) {
     const auto answers = flood.Take(std::string(kLongestRotctldLine + 1, '7'));
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_TRUE(answers[0].Garbled);
+}
+
+TEST(RotctldProtocol, ALineNobodyAskedForIsPassedOver) {
+    RotctldConversation talk;
+    talk.Ask(RotctldCommand::SetPosition, {30, 20});
+    auto answers = talk.Take("RPRT 0\nRPRT 0\nextra\n");
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_FALSE(answers[0].Garbled);
+    talk.Ask(RotctldCommand::GetPosition);
+    answers = talk.Take("-180.00\n180.00\n");
+    ASSERT_EQ(answers.size(), 1u);
+    ASSERT_TRUE(answers[0].Position);
+    EXPECT_EQ(answers[0].Position->AzimuthDeg, -180.0);
+}
+
+TEST(RotctldProtocol, AGarbledLineIsShownPrintableAndShort) {
+    const struct {
+        std::string Line;
+        const char* Shown;
+    } cases[] = {
+        {std::string("a\0b\xff\r", 5), "a\\x00b\\xFF\\x0D"},
+        {"<b>bold</b> & \"x\"", "\\x3Cb\\x3Ebold\\x3C/b\\x3E \\x26 \\x22x\\x22"},
+        {"\xc3\xa9t\xc3\xa9 \xc2\x85", "\xc3\xa9t\xc3\xa9 \\xC2\\x85"},  // U+0085 is a control
+        {std::string(50, 'x'), "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx..."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PrintableAnswer(c.Line), c.Shown);
+    }
+    RotctldConversation talk;
+    talk.Ask(RotctldCommand::SetPosition, {30, 20});
+    const auto answers = talk.Take(std::string("R\0\x1b[2J\n", 7));
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].Line, "R\\x00\\x1B[2J");
 }
 
 }  // namespace

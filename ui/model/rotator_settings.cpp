@@ -136,7 +136,8 @@ std::optional<std::string> Host(std::string_view text) {
 }  // namespace
 
 std::string FixedText(double value, int decimals) {
-    char buffer[64];
+    // Room for any double in fixed notation: up to 309 digits before the point.
+    char buffer[400];
     const auto [end, error] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (error != std::errc()) {

@@ -25,7 +25,7 @@ struct RotctldAnswer {
     int Report = 0;                      // 0, or the negative Hamlib error code of "RPRT n"
     std::optional<RotatorAim> Position;  // GetPosition when it succeeded
     bool Garbled = false;                // a line that fits no answer; the conversation is lost
-    std::string Line;                    // the line that did not fit (Garbled)
+    std::string Line;  // the line that did not fit (Garbled), as PrintableAnswer shows it
 };
 
 // Lines longer than this (bytes) are not rotctld's: the conversation is lost.
@@ -52,6 +52,7 @@ class RotctldConversation {
     std::deque<RotctldCommand> waiting_;
     std::string partial_;                // bytes after the last line end
     std::optional<double> firstNumber_;  // the azimuth line of a `p` answer
+    std::string firstLine_;              // and its text
     bool lost_ = false;
 };
 
@@ -60,6 +61,24 @@ std::optional<int> ParseRotctldReport(std::string_view line);
 
 // A number line of a `p` answer ("181.30", "-10.00"); none for any other line.
 std::optional<double> ParseRotctldNumber(std::string_view line);
+
+// The limits of a reported position, degrees: azimuth -360 to 720, elevation -90 to 180.
+inline constexpr double kLowestReportedAzimuthDeg = -360;
+inline constexpr double kHighestReportedAzimuthDeg = 720;
+inline constexpr double kLowestReportedElevationDeg = -90;
+inline constexpr double kHighestReportedElevationDeg = 180;
+
+// Whether a `p` answer's two numbers can be a rotator's position: finite and within the limits
+// above. Anything else (1e308, say) is a garbled answer.
+bool IsRotatorPosition(RotatorAim position);
+
+// Characters of a garbled answer shown to the operator, before "...".
+inline constexpr std::size_t kLongestShownAnswer = 40;
+
+// A line from the daemon as it may be shown on a terminal or in a tooltip: control characters,
+// bytes that are not UTF-8 and < > & " as \xNN; at most kLongestShownAnswer characters, then
+// "...".
+std::string PrintableAnswer(std::string_view line);
 
 // A Hamlib error code in a few words ("invalid parameter" for -1); "error" for codes it does not
 // know.
