@@ -17,10 +17,14 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "tests/qt/rotctld_process.h"
@@ -87,6 +91,7 @@ class RotatorWindowTest : public QObject {
     void aDaemonKilledAndStartedAgainIsJoinedAndMovesAgain();
     void anErrorAnswerIsShownInRed();
     void aHostThatNeverAnswersTimesOutWithoutHoldingTheWindow();
+    void aDaemonTricklingBytesThatEndNoLineTimesOut();
     void stopStopsTheRotatorAndClosesTheConnection();
 
   private:
@@ -401,6 +406,33 @@ void RotatorWindowTest::aHostThatNeverAnswersTimesOutWithoutHoldingTheWindow() {
     QVERIFY(pass.elapsed() < 500);
     QTRY_COMPARE_WITH_TIMEOUT(Rotator()->text(), QString("no answer in 5 s"), 8000);
     QVERIFY(IsRed(Rotator()));
+}
+
+void RotatorWindowTest::aDaemonTricklingBytesThatEndNoLineTimesOut() {
+    // A loopback socket that sends a digit every 400 ms and never a line's end: the answer
+    // clock runs from the question, not from the last byte.
+    QTcpServer trickling;
+    QVERIFY(trickling.listen(QHostAddress::LocalHost, 0));
+    QTimer drip;
+    drip.setInterval(400);
+    QList<QTcpSocket*> peers;
+    connect(&trickling, &QTcpServer::newConnection, this, [&] {
+        while (QTcpSocket* peer = trickling.nextPendingConnection()) {
+            peers << peer;
+        }
+        drip.start();
+    });
+    connect(&drip, &QTimer::timeout, this, [&] {
+        for (QTcpSocket* peer : peers) {
+            peer->write("1");
+        }
+    });
+    WriteIni("Enabled=true\nElevationFloor=-90\nPort=" + std::to_string(trickling.serverPort()) +
+             "\n");
+    StartApp(false);
+    StartRealTime();
+    QTRY_COMPARE_WITH_TIMEOUT(Rotator()->text(), QString("no answer in 5 s"), 8000);
+    drip.stop();
 }
 
 void RotatorWindowTest::stopStopsTheRotatorAndClosesTheConnection() {

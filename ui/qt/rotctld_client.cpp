@@ -92,8 +92,9 @@ void RotctldClient::Ask(RotctldCommand command, RotatorAim aim) {
 
 void RotctldClient::ReadAnswers() {
     const QByteArray bytes = socket_.readAll();
-    for (const RotctldAnswer& answer :
-         conversation_.Take(std::string_view(bytes.constData(), bytes.size()))) {
+    const std::vector<RotctldAnswer> answers =
+        conversation_.Take(std::string_view(bytes.constData(), bytes.size()));
+    for (const RotctldAnswer& answer : answers) {
         if (answer.Garbled) {
             Fail(RotatorFault{RotatorFaultKind::Garbled, 0, answer.Line});
             return;
@@ -114,10 +115,11 @@ void RotctldClient::ReadAnswers() {
             }
         }
     }
-    // The clock runs for the oldest command still unanswered.
+    // The clock runs for the oldest command still unanswered: it starts again only when an
+    // answer is complete, so that a daemon trickling bytes that never end a line is given up.
     if (conversation_.Unanswered() == 0) {
         answer_.stop();
-    } else {
+    } else if (!answers.empty()) {
         answer_.start();
     }
 }
