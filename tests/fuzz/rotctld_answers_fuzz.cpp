@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes from the network where rotctld's answers are expected: the first bytes choose the
 // commands sent, the rest arrives in pieces of any size. The conversation never answers more
-// commands than were sent, every position is a pair of finite numbers, and after a garbled line
-// nothing more is taken until a reset.
+// commands than were sent, every position is one a rotator can report, a garbled line is
+// printable (valid UTF-8, no control character, no markup, short), every report has its words,
+// and after a garbled line nothing more is taken until a reset.
 
 #include <cmath>
 
+#include "core/utf8.h"
 #include "tests/fuzz/fuzz_input.h"
+#include "ui/model/rotator_status.h"
 #include "ui/model/rotctld_protocol.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -29,13 +32,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_REQUIRE(!lost);
             if (answer.Garbled) {
                 lost = true;
+                FUZZ_REQUIRE(IsValidUtf8(answer.Line));
+                // At most kLongestShownAnswer characters or \xNN escapes of four, and "...".
+                FUZZ_REQUIRE(CharacterCount(answer.Line) <= 4 * kLongestShownAnswer + 3);
+                for (const char c : answer.Line) {
+                    const auto byte = static_cast<unsigned char>(c);
+                    FUZZ_REQUIRE(byte >= 0x20 && byte != 0x7F && c != '<' && c != '&');
+                }
                 continue;
             }
             ++answered;
+            FUZZ_REQUIRE(!HamlibErrorWords(answer.Report).empty());
             if (answer.Position) {
                 FUZZ_REQUIRE(answer.Command == RotctldCommand::GetPosition);
-                FUZZ_REQUIRE(std::isfinite(answer.Position->AzimuthDeg));
-                FUZZ_REQUIRE(std::isfinite(answer.Position->ElevationDeg));
+                FUZZ_REQUIRE(IsRotatorPosition(*answer.Position));
+                // "ROT az el" with one decimal each: never cut, never a stand-in.
+                const std::string shown = RotatorPositionDisplay(*answer.Position, "h", 1).Text;
+                FUZZ_REQUIRE(shown.size() < 20);
             }
         }
     }
