@@ -139,17 +139,22 @@ void FileReplacement::OpenInPlace(const fs::path& file, int descriptor) {
             return;
         }
     }
+    AttachStream(fd);
+}
+
+bool FileReplacement::AttachStream(int fd) {
     if (fd < 0) {
         Fail(errno);
-        return;
+        return false;
     }
     stream_ = ::fdopen(fd, "wb");
     if (stream_ == nullptr) {
         Fail(errno);
         ::close(fd);
-        return;
+        return false;
     }
     std::setvbuf(stream_, nullptr, _IOFBF, bufferBytes_);
+    return true;
 }
 
 void FileReplacement::OpenTemporary() {
@@ -168,18 +173,9 @@ void FileReplacement::OpenTemporary() {
             break;
         }
     }
-    if (fd < 0) {
-        Fail(errno);
-        return;
-    }
-    stream_ = ::fdopen(fd, "wb");
-    if (stream_ == nullptr) {
-        Fail(errno);
-        ::close(fd);
+    if (!AttachStream(fd)) {
         Abandon();
-        return;
     }
-    std::setvbuf(stream_, nullptr, _IOFBF, bufferBytes_);
 }
 
 FileReplacement::~FileReplacement() {

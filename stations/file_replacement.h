@@ -78,6 +78,9 @@ class FileReplacement {
     void OpenInPlace(const std::filesystem::path& file, int descriptor);
     // Creates the temporary file beside target_.
     void OpenTemporary();
+    // Writes through `fd` (buffered as asked), or fails with errno when it is -1 or cannot be
+    // wrapped (the descriptor is then closed).
+    bool AttachStream(int fd);
     void Fail(int error);
     std::size_t bufferBytes_;
 

@@ -42,6 +42,17 @@ const QColor kGreen(0, 255, 0);
 // A background of our own for the pixel tests: no pixel of it is black.
 const QColor kTestBackground(200, 230, 210);
 
+// Pixels of the area darker than mid-grey: the drawing's lines and letters on the background.
+int DarkPixelsIn(const QImage& image, const QRect& area) {
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
 void SaveScreenshot(QWidget* window, const QString& name) {
     QDir().mkpath(VELMORANT_SCREENSHOTS);
     QVERIFY(window->grab().save(QString(VELMORANT_SCREENSHOTS) + "/" + name + ".png"));
@@ -428,15 +439,7 @@ void RealTimeViewTest::mapUpdateDrawsStationsAndDotsOverTheBackground() {
     }
     // A station at the centre (column 636.5, row 318): its circle passes 2 pixels from the
     // point, the inside stays clear, the caption lies below and to the right.
-    const auto darkIn = [&map](const QRect& area) {
-        int dark = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                dark += qGray(map.pixel(x, y)) < 100 ? 1 : 0;
-            }
-        }
-        return dark;
-    };
+    const auto darkIn = [&map](const QRect& area) { return DarkPixelsIn(map, area); };
     QVERIFY(darkIn(QRect(634, 315, 6, 6)) >= 8);
     QCOMPARE(darkIn(QRect(629, 310, 4, 4)), 0);
     QVERIFY(darkIn(QRect(640, 319, 45, 14)) > 20);  // "K1ABC"
@@ -456,15 +459,7 @@ void RealTimeViewTest::twoStationsCloseTogetherShowBothNamesApart() {
     view_->ShowMapUpdate(frame);
     const QImage map = GrabbedMap();
     map.save(QStringLiteral(VELMORANT_SCREENSHOTS "/frmRT-map-close-stations.png"));
-    const auto darkIn = [&map](const QRect& area) {
-        int dark = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                dark += qGray(map.pixel(x, y)) < 100 ? 1 : 0;
-            }
-        }
-        return dark;
-    };
+    const auto darkIn = [&map](const QRect& area) { return DarkPixelsIn(map, area); };
     // "K1ABC" below and to the right of its circle at column 636.5, row 318, as always; "K1XYZ"
     // moved down under it, clear of its rows.
     QVERIFY(darkIn(QRect(640, 319, 40, 12)) > 20);
