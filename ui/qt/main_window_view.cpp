@@ -107,6 +107,14 @@ MainWindowView::MainWindowView(MainWindowModel& model, QWidget* parent)
 }
 
 MainWindowView::~MainWindowView() {
+    // The controls live on until QWidget's destructor deletes them, and a list's line edit
+    // losing the focus then would still call FinishTyping on this half-destroyed view.
+    for (const auto& [name, widget] : widgets_) {
+        widget->disconnect(this);
+        if (auto* list = qobject_cast<QComboBox*>(widget); list != nullptr && list->lineEdit()) {
+            list->lineEdit()->disconnect(this);
+        }
+    }
     model_.Hooks.ControlChanged = nullptr;
     model_.Hooks.MoveFocus = nullptr;
     delete form_;
