@@ -116,6 +116,8 @@ RealTimeView::~RealTimeView() {
 
 void RealTimeView::Open(const std::string& celestialCaption) {
     SetText(form_->lblCelestial, celestialCaption);
+    // The clock check keeps clear of the name, whose width has just changed.
+    LayOutNotes();
     // Shown after a STOP or at the first run, so it comes up in front of the main window.
     show();
 }
