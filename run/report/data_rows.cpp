@@ -42,10 +42,15 @@ std::string UtcClockText(float hhmm) {
 }
 
 std::string JsonText(std::string_view text) {
-    // JSON is UTF-8: 8-bit text from the station list is read as Latin-1, as the window reads it.
-    const std::string utf8 = Utf8OfEightBitText(text);
+    // JSON is UTF-8: 8-bit text from the station list is read as Latin-1, as the window reads it
+    // (converted only when needed: the windows table writes a string per cell).
+    std::string converted;
+    if (!IsValidUtf8(text)) {
+        converted = Utf8OfEightBitText(text);
+        text = converted;
+    }
     std::string quoted = "\"";
-    for (const char c : utf8) {
+    for (const char c : text) {
         const auto code = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             quoted += '\\';

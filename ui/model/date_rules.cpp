@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+
+#include "core/decimal.h"
 
 namespace velmorant {
 
@@ -42,17 +45,9 @@ int TypedDateItem(const std::vector<std::string>& items, std::string_view typed)
     const int count = static_cast<int>(items.size());
     if (std::all_of(text.begin(), text.end(),
                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; })) {
-        // Leading zeros read as nothing; more digits than that name no item of a short list.
-        const std::string_view digits =
-            text.substr(std::min(text.find_first_not_of('0'), text.size()));
-        if (digits.empty() || digits.size() > 3) {
-            return -1;
-        }
-        int number = 0;
-        for (const char digit : digits) {
-            number = number * 10 + (digit - '0');
-        }
-        return number <= count ? number - 1 : -1;
+        // Digits only (no sign); leading zeros read as nothing, a number beyond int names none.
+        const std::optional<int> number = WholeTextInteger(text);
+        return number && *number >= 1 && *number <= count ? *number - 1 : -1;
     }
     for (int i = 0; i < count; ++i) {
         if (SameLetters(WithoutBlanks(items[static_cast<std::size_t>(i)]), text)) {

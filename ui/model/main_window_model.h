@@ -17,6 +17,7 @@
 #include "ui/model/controls.h"
 #include "ui/model/defaults_file.h"
 #include "ui/model/defaults_storage.h"
+#include "ui/model/display_text.h"
 #include "ui/model/main_window_controls.h"
 #include "ui/model/planning_session.h"
 #include "ui/model/real_time_session.h"
@@ -225,7 +226,7 @@ class MainWindowModel : public MainWindowControls {
     // Fills a station row with a station of CALL3.TXT as the row's lookup button fills it after
     // an exact find of that station (ListStations delivers such records).
     void ShowFoundStation(const StationRow& row, const StationRecord& record) {
-        stations_.FillFound(row, record);
+        stations_.FillFound(row, ShownStation(record));
     }
     // Whether the status line shows the find of a callsign search (an exact match or a browsed
     // station), as the search wrote it.

@@ -126,8 +126,7 @@ void StationWorkflow::Lookup(const StationRow& row) {
     }
 }
 
-void StationWorkflow::FillFound(const StationRow& row, const StationRecord& found) {
-    const StationRecord record = ShownStation(found);
+void StationWorkflow::FillFound(const StationRow& row, const StationRecord& record) {
     WindowWriter& writer = window_.Writer;
     writer.PutText(Box(row.Callsign), record.Callsign);
     writer.PutText(Box(row.Locator), record.Locator);

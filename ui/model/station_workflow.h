@@ -35,8 +35,8 @@ class StationWorkflow {
     // txtSearch served; an exact find fills the locator, the coordinates and the notes.
     void Lookup(const StationRow& row);
     // What the lookup does with the station an exact find delivered: the callsign and locator
-    // into the row, the calculation button, the notes shown (8-bit text shown as UTF-8).
-    void FillFound(const StationRow& row, const StationRecord& found);
+    // into the row, the calculation button, the notes shown (the record as ShownStation gives it).
+    void FillFound(const StationRow& row, const StationRecord& record);
     // The calculation button: the locator to coordinates, or the coordinates to a locator.
     void CalculateLocator(const StationRow& row);
     // The add button: confirm in the dialog, then store, replace or delete the station.
