@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <exception>
+#include <limits>
 #include <numeric>
 #include <optional>
 #include <thread>
@@ -23,6 +25,9 @@ namespace {
 
 // Stations handed to a worker at a time: small enough to share the work evenly.
 constexpr std::size_t kStationsPerTask = 16;
+
+// Beyond every instant of a grid.
+constexpr std::size_t kNoInstant = std::numeric_limits<std::size_t>::max();
 
 // An elevation no view can hold (radians): marks a view the walk's routine left unchanged.
 constexpr float kUnsetElevation = 10.0f;
@@ -54,22 +59,28 @@ std::size_t RunEnd(const std::uint8_t* classes, std::size_t from, std::size_t en
     return i;
 }
 
-// One DX station over the whole grid, date after date, as the planning walk of that pair would
-// walk it.
+// A worker's room for one date of one station: the elevation sines and the screen's classes of
+// the date's instants, and the windows closed, kept until the pass hands them on in order.
+struct ScanScratch {
+    explicit ScanScratch(std::size_t paddedInstants)
+        : Sines(paddedInstants), Classes(paddedInstants) {}
+    std::vector<float> Sines;
+    std::vector<std::uint8_t> Classes;
+    std::vector<MutualWindow> Closed;
+};
+
+// One DX station over the grid, date after date, as the planning walk of that pair would walk
+// it. Its open window and the pages of its report carry from one date to the next.
 class StationScan {
   public:
     StationScan(const MoonInstantTable& table, const RunParameters& params,
                 const std::vector<ElevationScreen>& screens, const StationSite& station,
-                std::size_t index, std::vector<float>& sines, std::vector<std::uint8_t>& classes,
-                std::vector<MutualWindow>& out)
+                std::size_t index)
         : table_(table),
           screens_(screens),
           site_(station),
           index_(index),
-          direction_(DirectionOf(station)),
-          sines_(sines),
-          classes_(classes),
-          out_(out) {
+          direction_(DirectionOf(station)) {
         // Every station of the list stands in the DX row, with that row's elevation limits.
         site_.AboveRad = params.DX.AboveRad;
         site_.BelowRad = params.DX.BelowRad;
@@ -79,7 +90,14 @@ class StationScan {
         }
     }
 
-    void Run();
+    // Walks date d; windows that close go to scratch.Closed.
+    void Walk(std::size_t d, ScanScratch& scratch);
+    // Closes the window still open after the last date.
+    void Finish(ScanScratch& scratch);
+    // The first instant of the open window; none when no window is open.
+    std::optional<std::size_t> OpenFirst() const {
+        return open_ ? std::optional<std::size_t>(first_) : std::nullopt;
+    }
 
   private:
     // Walks date d; false when the maximum degradation cut it short.
@@ -99,12 +117,10 @@ class StationScan {
     const MoonInstantTable& table_;
     const std::vector<ElevationScreen>& screens_;
     StationSite site_;
-    const std::size_t index_;
-    const StationDirection direction_;
-    std::vector<float>& sines_;
-    std::vector<std::uint8_t>& classes_;
-    std::vector<MutualWindow>& out_;
+    std::size_t index_;
+    StationDirection direction_;
     std::optional<MoonLineLayout> layout_;
+    ScanScratch* scratch_ = nullptr;  // the worker's room while a date is walked
 
     bool open_ = false;
     std::size_t first_ = 0, last_ = 0;
@@ -112,17 +128,20 @@ class StationScan {
     std::size_t bestAt_ = 0;
 };
 
-void StationScan::Run() {
-    for (std::size_t d = 0; d < table_.Dates().size(); ++d) {
-        if (layout_) {
-            layout_->StartDay();
-        }
-        if (!WalkDate(d)) {
-            Close();  // the rest of the date prints nothing
-        } else if (layout_) {
-            layout_->EndDay();
-        }
+void StationScan::Walk(std::size_t d, ScanScratch& scratch) {
+    scratch_ = &scratch;
+    if (layout_) {
+        layout_->StartDay();
     }
+    if (!WalkDate(d)) {
+        Close();  // the rest of the date prints nothing
+    } else if (layout_) {
+        layout_->EndDay();
+    }
+}
+
+void StationScan::Finish(ScanScratch& scratch) {
+    scratch_ = &scratch;
     Close();
 }
 
@@ -142,9 +161,10 @@ bool StationScan::WalkDate(std::size_t d) {
         const std::size_t lane = d * table_.PaddedInstantsPerDate() + from;
         ClassifyInstants(table_.DirectionX() + lane, table_.DirectionY() + lane,
                          table_.DirectionZ() + lane, table_.HomeMask() + lane, to - from,
-                         direction_, screens_[d], sines_.data() + from, classes_.data() + from);
+                         direction_, screens_[d], scratch_->Sines.data() + from,
+                         scratch_->Classes.data() + from);
         for (std::size_t j = homeFirst; j < homeEnd;) {
-            const std::size_t end = RunEnd(classes_.data(), j, homeEnd);
+            const std::size_t end = RunEnd(scratch_->Classes.data(), j, homeEnd);
             if (!WalkRun(d, j, end)) {
                 return false;
             }
@@ -159,17 +179,17 @@ bool StationScan::WalkDate(std::size_t d) {
 
 bool StationScan::WalkRun(std::size_t d, std::size_t from, std::size_t end) {
     const std::size_t n = table_.InstantsPerDate();
-    const std::uint8_t cls = classes_[from];
+    const std::uint8_t cls = scratch_->Classes[from];
     if (cls == kScreenFail) {
         Close();
         return true;
     }
     if (cls == kScreenPass && !layout_) {
         // Every instant of the run prints: the window takes it whole.
-        const std::size_t best = from + HighestSine(sines_.data() + from, end - from);
-        Extend(d * n + from, sines_[from]);
-        Extend(d * n + best, sines_[best]);
-        Extend(d * n + end - 1, sines_[end - 1]);
+        const std::size_t best = from + HighestSine(scratch_->Sines.data() + from, end - from);
+        Extend(d * n + from, scratch_->Sines[from]);
+        Extend(d * n + best, scratch_->Sines[best]);
+        Extend(d * n + end - 1, scratch_->Sines[end - 1]);
         return true;
     }
     for (std::size_t i = from; i < end; ++i) {
@@ -181,7 +201,7 @@ bool StationScan::WalkRun(std::size_t d, std::size_t from, std::size_t end) {
         if (layout_ && layout_->Place(table_.Place(g).DayFraction, table_.Degradation(g)).Skipped) {
             return false;
         }
-        Extend(g, sines_[i]);
+        Extend(g, scratch_->Sines[i]);
     }
     return true;
 }
@@ -238,74 +258,12 @@ void StationScan::Close() {
     window.HomeElevationMax = table_.HomeElevationMax(first_, last_);
     window.DegradationMin = table_.DegradationMin(first_, last_);
     window.DxElevationMax = ExactView(bestAt_).ElevationSingle;
-    out_.push_back(window);
+    scratch_->Closed.push_back(window);
 }
 
-}  // namespace
-
-std::vector<MutualWindow> FindMutualWindows(const RunParameters& params,
-                                            const SkyTemperatureTable& skyTemperatures,
-                                            std::span<const StationSite> stations, int threads,
-                                            MutualWindowsProgress* progress) {
-    if (stations.empty()) {
-        return {};
-    }
-    const MoonInstantTable table(params, skyTemperatures, std::max(1, threads));
-    return FindMutualWindows(table, params, stations, threads, progress);
-}
-
-std::vector<MutualWindow> FindMutualWindows(const MoonInstantTable& table,
-                                            const RunParameters& params,
-                                            std::span<const StationSite> stations, int threads,
-                                            MutualWindowsProgress* progress) {
-    if (stations.empty()) {
-        return {};
-    }
-    const int workers = std::max(1, threads);
-    std::vector<ElevationScreen> screens;
-    for (std::size_t d = 0; d < table.Dates().size(); ++d) {
-        screens.push_back(ScreenFor(params.DX.AboveRad, params.DX.BelowRad, table.Parallax(d)));
-    }
-
-    std::atomic<std::size_t> nextTask{0};
-    std::vector<std::vector<MutualWindow>> found(static_cast<std::size_t>(workers));
-    const auto work = [&](std::vector<MutualWindow>& out) {
-        std::vector<float> sines(table.PaddedInstantsPerDate());
-        std::vector<std::uint8_t> classes(table.PaddedInstantsPerDate());
-        for (;;) {
-            const std::size_t first = nextTask.fetch_add(kStationsPerTask);
-            if (first >= stations.size()) {
-                return;
-            }
-            const std::size_t last = std::min(stations.size(), first + kStationsPerTask);
-            for (std::size_t k = first; k < last; ++k) {
-                if (progress != nullptr && progress->StopRequested.load()) {
-                    return;
-                }
-                StationScan(table, params, screens, stations[k], k, sines, classes, out).Run();
-                if (progress != nullptr) {
-                    progress->StationsDone.fetch_add(1);
-                }
-            }
-        }
-    };
-    std::vector<std::thread> pool;
-    for (int w = 1; w < workers; ++w) {
-        pool.emplace_back(work, std::ref(found[static_cast<std::size_t>(w)]));
-    }
-    work(found[0]);
-    for (auto& worker : pool) {
-        worker.join();
-    }
-    if (progress != nullptr && progress->StopRequested.load()) {
-        return {};
-    }
-
-    std::vector<MutualWindow> windows;
-    for (auto& part : found) {
-        windows.insert(windows.end(), part.begin(), part.end());
-    }
-    // The stations ranked once by callsign (then list order), so that the sort compares numbers.
+// The stations ranked once by callsign (then list order), so that the order of the windows
+// compares numbers.
+std::vector<std::size_t> CallsignRanks(std::span<const StationSite> stations) {
     std::vector<std::size_t> order(stations.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
@@ -315,22 +273,165 @@ std::vector<MutualWindow> FindMutualWindows(const MoonInstantTable& table,
     for (std::size_t r = 0; r < order.size(); ++r) {
         rank[order[r]] = r;
     }
-    std::sort(windows.begin(), windows.end(), [&](const MutualWindow& a, const MutualWindow& b) {
-        return a.First != b.First ? a.First < b.First : rank[a.Station] < rank[b.Station];
-    });
-    return windows;
+    return rank;
+}
+
+// Runs work(w) for w = 0 ... workers - 1, each on a thread of its own but the first, which runs
+// on the caller's. A worker's exception (std::bad_alloc above all) raises `failed`, which the
+// others look at between their tasks, and is thrown again here once all have ended.
+template <typename Work>
+void ShareOut(std::size_t workers, std::atomic<bool>& failed, const Work& work) {
+    std::vector<std::exception_ptr> errors(workers);
+    const auto guarded = [&](std::size_t w) {
+        try {
+            work(w);
+        } catch (...) {
+            errors[w] = std::current_exception();
+            failed = true;
+        }
+    };
+    std::vector<std::thread> pool;
+    for (std::size_t w = 1; w < workers; ++w) {
+        pool.emplace_back(guarded, w);
+    }
+    guarded(0);
+    for (auto& worker : pool) {
+        worker.join();
+    }
+    for (const std::exception_ptr& error : errors) {
+        if (error) {
+            std::rethrow_exception(error);
+        }
+    }
+}
+
+// A sink that keeps every window.
+class CollectedWindows : public MutualWindowSink {
+  public:
+    void Write(const MutualWindow& window, const StationSite&) override {
+        Windows.push_back(window);
+    }
+    std::vector<MutualWindow> Windows;
+};
+
+}  // namespace
+
+std::vector<MutualWindow> FindMutualWindows(const RunParameters& params,
+                                            const SkyTemperatureTable& skyTemperatures,
+                                            std::span<const StationSite> stations, int threads,
+                                            MutualWindowsProgress* progress) {
+    CollectedWindows collected;
+    WriteMutualWindows(params, skyTemperatures, stations, threads, collected, progress);
+    if (progress != nullptr && progress->StopRequested.load()) {
+        return {};
+    }
+    return std::move(collected.Windows);
+}
+
+std::vector<MutualWindow> FindMutualWindows(const MoonInstantTable& table,
+                                            const RunParameters& params,
+                                            std::span<const StationSite> stations, int threads,
+                                            MutualWindowsProgress* progress) {
+    CollectedWindows collected;
+    WriteMutualWindows(table, params, stations, threads, collected, progress);
+    if (progress != nullptr && progress->StopRequested.load()) {
+        return {};
+    }
+    return std::move(collected.Windows);
 }
 
 std::size_t WriteMutualWindows(const RunParameters& params,
                                const SkyTemperatureTable& skyTemperatures,
                                std::span<const StationSite> stations, int threads,
-                               MutualWindowSink& sink) {
-    const std::vector<MutualWindow> windows =
-        FindMutualWindows(params, skyTemperatures, stations, threads);
-    for (const MutualWindow& window : windows) {
-        sink.Write(window, stations[window.Station]);
+                               MutualWindowSink& sink, MutualWindowsProgress* progress) {
+    if (stations.empty()) {
+        return 0;
     }
-    return windows.size();
+    const MoonInstantTable table(params, skyTemperatures, std::max(1, threads));
+    return WriteMutualWindows(table, params, stations, threads, sink, progress);
+}
+
+std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameters& params,
+                               std::span<const StationSite> stations, int threads,
+                               MutualWindowSink& sink, MutualWindowsProgress* progress) {
+    const std::size_t dates = table.Dates().size();
+    const std::size_t n = table.InstantsPerDate();
+    if (progress != nullptr) {
+        progress->StepsTotal = stations.size() * dates;
+    }
+    if (stations.empty()) {
+        return 0;
+    }
+    std::vector<ElevationScreen> screens;
+    for (std::size_t d = 0; d < dates; ++d) {
+        screens.push_back(ScreenFor(params.DX.AboveRad, params.DX.BelowRad, table.Parallax(d)));
+    }
+    std::vector<StationScan> scans;
+    scans.reserve(stations.size());
+    for (std::size_t k = 0; k < stations.size(); ++k) {
+        scans.emplace_back(table, params, screens, stations[k], k);
+    }
+    const std::vector<std::size_t> rank = CallsignRanks(stations);
+    const auto inOrder = [&](const MutualWindow& a, const MutualWindow& b) {
+        return a.First != b.First ? a.First < b.First : rank[a.Station] < rank[b.Station];
+    };
+
+    // Date by date, every station walks the date; then the windows that no later date can
+    // precede go to the sink. Memory holds the open windows and those closed since the earliest
+    // of them opened, not all the windows of the pass.
+    const std::size_t workers = static_cast<std::size_t>(std::max(1, threads));
+    std::vector<ScanScratch> scratch(workers, ScanScratch(table.PaddedInstantsPerDate()));
+    std::vector<MutualWindow> pending;
+    pending.reserve(stations.size());
+    std::atomic<bool> failed{false};
+    const auto stopped = [&] {
+        return failed.load() || (progress != nullptr && progress->StopRequested.load());
+    };
+    std::size_t written = 0;
+    for (std::size_t d = 0; d <= dates; ++d) {  // d == dates: the windows open at the end close
+        std::atomic<std::size_t> nextTask{0};
+        ShareOut(workers, failed, [&](std::size_t w) {
+            for (;;) {
+                const std::size_t first = nextTask.fetch_add(kStationsPerTask);
+                if (first >= scans.size() || stopped()) {
+                    return;
+                }
+                const std::size_t last = std::min(scans.size(), first + kStationsPerTask);
+                for (std::size_t k = first; k < last; ++k) {
+                    if (d < dates) {
+                        scans[k].Walk(d, scratch[w]);
+                    } else {
+                        scans[k].Finish(scratch[w]);
+                    }
+                }
+                if (progress != nullptr && d < dates) {
+                    progress->StepsDone.fetch_add(last - first);
+                }
+            }
+        });
+        if (stopped()) {
+            return written;
+        }
+        // Every window still to close starts at the watermark or after it.
+        std::size_t watermark = d < dates ? (d + 1) * n : kNoInstant;
+        for (const StationScan& scan : scans) {
+            watermark = std::min(watermark, scan.OpenFirst().value_or(kNoInstant));
+        }
+        for (ScanScratch& room : scratch) {
+            pending.insert(pending.end(), room.Closed.begin(), room.Closed.end());
+            room.Closed.clear();
+        }
+        const auto ready =
+            std::partition(pending.begin(), pending.end(),
+                           [&](const MutualWindow& w) { return w.First < watermark; });
+        std::sort(pending.begin(), ready, inOrder);
+        for (auto window = pending.begin(); window != ready; ++window) {
+            sink.Write(*window, stations[window->Station]);
+        }
+        written += static_cast<std::size_t>(ready - pending.begin());
+        pending.erase(pending.begin(), ready);
+    }
+    return written;
 }
 
 }  // namespace velmorant

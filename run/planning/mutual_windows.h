@@ -48,10 +48,12 @@ class MutualWindowSink {
     virtual void Write(const MutualWindow& window, const StationSite& station) = 0;
 };
 
-// A pass watched and stopped from another thread: the pass counts the stations it has finished
-// and, between stations, looks whether it was asked to stop.
+// A pass watched and stopped from another thread. Its work is counted in steps, a station over a
+// date: the pass sets the total when it starts and counts the steps done; between small groups of
+// stations it looks whether it was asked to stop.
 struct MutualWindowsProgress {
-    std::atomic<std::size_t> StationsDone{0};
+    std::atomic<std::size_t> StepsTotal{0};
+    std::atomic<std::size_t> StepsDone{0};
     std::atomic<bool> StopRequested{false};
 };
 
@@ -74,10 +76,16 @@ std::vector<MutualWindow> FindMutualWindows(const MoonInstantTable& table,
                                             std::span<const StationSite> stations, int threads,
                                             MutualWindowsProgress* progress = nullptr);
 
-// The same, handed to `sink` in order; returns the number of windows.
+// The same, handed to `sink` (on the calling thread) in that order as the pass goes, date by
+// date: memory holds the windows still open, not all the windows found. Returns the number of
+// windows written; a pass asked to stop writes no more. A worker's exception (std::bad_alloc)
+// is thrown again to the caller.
 std::size_t WriteMutualWindows(const RunParameters& params,
                                const SkyTemperatureTable& skyTemperatures,
                                std::span<const StationSite> stations, int threads,
-                               MutualWindowSink& sink);
+                               MutualWindowSink& sink, MutualWindowsProgress* progress = nullptr);
+std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameters& params,
+                               std::span<const StationSite> stations, int threads,
+                               MutualWindowSink& sink, MutualWindowsProgress* progress = nullptr);
 
 }  // namespace velmorant

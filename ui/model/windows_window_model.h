@@ -78,7 +78,11 @@ class WindowsWindowModel {
     WindowsPassState Poll();
     WindowsPassState State() const { return state_; }
     // Stations finished and stations in all of the running or last pass.
-    std::size_t StationsDone() const { return progress_ ? progress_->StationsDone.load() : 0; }
+    // (The pass walks all stations date by date: the stations' worth of its steps done.)
+    std::size_t StationsDone() const {
+        const std::size_t total = progress_ ? progress_->StepsTotal.load() : 0;
+        return total == 0 ? 0 : progress_->StepsDone.load() * sites_.size() / total;
+    }
     std::size_t StationCount() const { return sites_.size(); }
     const std::string& Problem() const { return problem_; }
     // The windows of the finished pass, by start and then callsign.

@@ -287,7 +287,7 @@ TEST(MutualWindows, AZenithInstantKeepsTheWalksEarlierView) {
     EXPECT_TRUE(printedAtZenith) << "the kept view passes where the zenith would not";
 }
 
-TEST(MutualWindows, AWatchedPassCountsItsStationsAndAStoppedOneReturnsNothing) {
+TEST(MutualWindows, AWatchedPassCountsItsStepsAndAStoppedOneReturnsNothing) {
     WindowsCase c = kCases.front();
     c.Increment = 30;
     const SkyTemperatureTable sky = SkyTable();
@@ -298,11 +298,12 @@ TEST(MutualWindows, AWatchedPassCountsItsStationsAndAStoppedOneReturnsNothing) {
     }
     MutualWindowsProgress watched;
     EXPECT_FALSE(FindMutualWindows(params, sky, sites, 2, &watched).empty());
-    EXPECT_EQ(watched.StationsDone.load(), sites.size());
+    EXPECT_EQ(watched.StepsDone.load(), sites.size() * PlanningDates(params).size());
+    EXPECT_EQ(watched.StepsTotal.load(), watched.StepsDone.load());
     MutualWindowsProgress stopped;
     stopped.StopRequested = true;
     EXPECT_TRUE(FindMutualWindows(params, sky, sites, 2, &stopped).empty());
-    EXPECT_EQ(stopped.StationsDone.load(), 0u);
+    EXPECT_EQ(stopped.StepsDone.load(), 0u);
 }
 
 // The chart's series: at every line of the pair's report its elevations are the ones printed,
