@@ -12,36 +12,63 @@ namespace velmorant {
 
 namespace {
 
-std::string CsvText(std::string_view text) {
+void AppendCsvText(std::string& line, std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(text);
+        line += text;
+        return;
     }
-    std::string quoted = "\"";
+    line += '"';
     for (const char c : text) {
-        quoted += c;
+        line += c;
         if (c == '"') {
-            quoted += '"';
+            line += '"';
         }
     }
-    return quoted + "\"";
+    line += '"';
+}
+
+std::string CsvText(std::string_view text) {
+    std::string quoted;
+    AppendCsvText(quoted, text);
+    return quoted;
+}
+
+// Writes `value` (0 <= value < 10^digits) as `digits` digits, with leading zeros, ending at end.
+void PutDigits(char* end, int value, int digits) {
+    for (int i = 0; i < digits; ++i) {
+        *--end = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
 }
 
 }  // namespace
 
+// The machine-readable outputs write a date and a time on every row: digits are put by hand
+// (snprintf was a tenth of a whole-list windows run).
 std::string IsoDateText(int year, int month, int day) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
-    return text;
+    if (year < 0 || year > 9999 || month < 0 || month > 99 || day < 0 || day > 99) {
+        char text[48];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+        return text;
+    }
+    char text[10] = {0, 0, 0, 0, '-', 0, 0, '-', 0, 0};
+    PutDigits(text + 4, year, 4);
+    PutDigits(text + 7, month, 2);
+    PutDigits(text + 10, day, 2);
+    return std::string(text, sizeof text);
 }
 
 std::string UtcClockText(float hhmm) {
     const int whole = static_cast<int>(std::lround(std::clamp(hhmm, 0.0f, 2400.0f)));
-    char text[48];
-    std::snprintf(text, sizeof text, "%02d:%02d", whole / 100, whole % 100);
-    return text;
+    char text[5] = {0, 0, ':', 0, 0};
+    PutDigits(text + 2, whole / 100, 2);
+    PutDigits(text + 5, whole % 100, 2);
+    return std::string(text, sizeof text);
 }
 
-std::string JsonText(std::string_view text) {
+namespace {
+
+void AppendJsonText(std::string& line, std::string_view text) {
     // JSON is UTF-8: 8-bit text from the station list is read as Latin-1, as the window reads it
     // (converted only when needed: the windows table writes a string per cell).
     std::string converted;
@@ -49,21 +76,29 @@ std::string JsonText(std::string_view text) {
         converted = Utf8OfEightBitText(text);
         text = converted;
     }
-    std::string quoted = "\"";
+    line += '"';
     for (const char c : text) {
         const auto code = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
+            line += '\\';
+            line += c;
         } else if (code < 0x20) {
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\u%04x", code);
-            quoted += escape;
+            line += escape;
         } else {
-            quoted += c;
+            line += c;
         }
     }
-    return quoted + "\"";
+    line += '"';
+}
+
+}  // namespace
+
+std::string JsonText(std::string_view text) {
+    std::string quoted;
+    AppendJsonText(quoted, text);
+    return quoted;
 }
 
 std::string ShortestNumber(double value) {
@@ -73,7 +108,13 @@ std::string ShortestNumber(double value) {
 }
 
 DataRows::DataRows(ReportSink& sink, DataFormat format, std::vector<std::string> columns)
-    : sink_(sink), format_(format), columns_(std::move(columns)) {}
+    : sink_(sink), format_(format), columns_(std::move(columns)) {
+    if (format_ == DataFormat::Json) {
+        for (const std::string& column : columns_) {
+            jsonKeys_.push_back(JsonText(column) + ": ");
+        }
+    }
+}
 
 void DataRows::Begin() {
     if (begun_) {
@@ -93,33 +134,43 @@ void DataRows::Begin() {
 
 void DataRows::Write(const std::vector<DataValue>& row) {
     Begin();
-    std::string line = format_ == DataFormat::Json ? "{" : "";
+    const bool json = format_ == DataFormat::Json;
+    // A line buffer kept from row to row: the rows are many and alike.
+    std::string& line = line_;
+    line.clear();
+    if (json) {
+        line += '{';
+    }
     for (std::size_t i = 0; i < row.size() && i < columns_.size(); ++i) {
         if (i > 0) {
-            line += format_ == DataFormat::Json ? ", " : ",";
+            line += json ? ", " : ",";
         }
-        if (format_ == DataFormat::Json) {
-            line += JsonText(columns_[i]) + ": ";
+        if (json) {
+            line += jsonKeys_[i];
         }
         if (const double* number = std::get_if<double>(&row[i])) {
             if (std::isfinite(*number)) {
-                line += ShortestNumber(*number);
-            } else if (format_ == DataFormat::Json) {
+                char buffer[32];
+                line.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, *number).ptr);
+            } else if (json) {
                 line += "null";
             }
+        } else if (json) {
+            AppendJsonText(line, std::get<std::string>(row[i]));
         } else {
-            const std::string& text = std::get<std::string>(row[i]);
-            line += format_ == DataFormat::Json ? JsonText(text) : CsvText(text);
+            AppendCsvText(line, std::get<std::string>(row[i]));
         }
     }
-    if (format_ == DataFormat::Csv) {
+    if (!json) {
         sink_.WriteLine(line);
         return;
     }
     if (hasPending_) {
-        sink_.WriteLine(pending_ + ",");
+        pending_ += ',';
+        sink_.WriteLine(pending_);
     }
-    pending_ = line + "}";
+    line += '}';
+    std::swap(pending_, line);
     hasPending_ = true;
 }
 

@@ -36,6 +36,8 @@ class DataRows {
     ReportSink& sink_;
     const DataFormat format_;
     const std::vector<std::string> columns_;
+    std::vector<std::string> jsonKeys_;  // JSON: each column's name quoted, with its colon
+    std::string line_;
     bool begun_ = false;
     std::string pending_;  // JSON: the last object, written once it is known whether more follow
     bool hasPending_ = false;
