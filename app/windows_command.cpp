@@ -230,9 +230,13 @@ int RunWindowsCommand(std::span<const std::string> args) {
         if (auto* problem = std::get_if<std::string>(&found)) {
             return Refuse("--dx " + value + ": " + *problem);
         }
-        for (StationSite& site : std::get<std::vector<StationSite>>(found)) {
-            stations.push_back(std::move(site));
+        auto& sites = std::get<std::vector<StationSite>>(found);
+        if (stations.empty()) {
+            stations = std::move(sites);
+            continue;
         }
+        stations.insert(stations.end(), std::make_move_iterator(sites.begin()),
+                        std::make_move_iterator(sites.end()));
     }
 
     const std::unique_ptr<ReportDestination> destination = OutputDestination(options.Output);

@@ -36,4 +36,9 @@ bool DxFiltersPass(StationView& dx, const StationSite& site, const MoonInstantPl
     return ElevationWindowPass(dx.ElevationSingle, site);
 }
 
+bool DxElevationPass(StationView& dx, const StationSite& site, const MoonInstantPlace& moon) {
+    HorizonPosition(dx, GeoSiteOf(site), moon.Place, moon.GreenwichHourAngle, moon.DistanceKm);
+    return ElevationWindowPass(dx.ElevationSingle, site);
+}
+
 }  // namespace velmorant

@@ -59,6 +59,21 @@ std::size_t RunEnd(const std::uint8_t* classes, std::size_t from, std::size_t en
     return i;
 }
 
+// The station's place and limits without its texts: a pass keeps one for every station of the
+// list.
+StationSite PlaceOf(const StationSite& station) {
+    StationSite place;
+    place.Latitude = station.Latitude;
+    place.Longitude = station.Longitude;
+    place.LatitudeRad = station.LatitudeRad;
+    place.LongitudeRad = station.LongitudeRad;
+    place.Above = station.Above;
+    place.Below = station.Below;
+    place.AboveRad = station.AboveRad;
+    place.BelowRad = station.BelowRad;
+    return place;
+}
+
 // A worker's room for one date of one station: the elevation sines and the screen's classes of
 // the date's instants, and the windows closed, kept until the pass hands them on in order.
 struct ScanScratch {
@@ -78,7 +93,7 @@ class StationScan {
                 std::size_t index)
         : table_(table),
           screens_(screens),
-          site_(station),
+          site_(PlaceOf(station)),
           index_(index),
           direction_(DirectionOf(station)) {
         // Every station of the list stands in the DX row, with that row's elevation limits.
@@ -211,7 +226,7 @@ StationView StationScan::ExactView(std::size_t g) const {
         if (at == g || table_.HomePasses(at)) {
             StationView view;
             view.ElevationSingle = kUnsetElevation;
-            DxFiltersPass(view, site_, table_.Place(at));
+            DxElevationPass(view, site_, table_.Place(at));
             if (view.ElevationSingle != kUnsetElevation) {
                 return view;
             }

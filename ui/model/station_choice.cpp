@@ -65,6 +65,7 @@ std::variant<std::vector<StationSite>, std::string> DxStationsNamed(MainWindowMo
 
 std::vector<StationSite> DxSitesOf(MainWindowModel& form, std::span<const StationRecord> records) {
     std::vector<StationSite> sites;
+    sites.reserve(records.size());
     for (const StationRecord& record : records) {
         form.ShowFoundStation(kDXRow, record);
         sites.push_back(GatherDxSite(InputsOf(form, kDXRow)));
