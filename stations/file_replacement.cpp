@@ -153,7 +153,8 @@ bool FileReplacement::AttachStream(int fd) {
         ::close(fd);
         return false;
     }
-    std::setvbuf(stream_, nullptr, _IOFBF, bufferBytes_);
+    buffer_ = std::make_unique_for_overwrite<char[]>(bufferBytes_);
+    std::setvbuf(stream_, buffer_.get(), _IOFBF, bufferBytes_);
     return true;
 }
 

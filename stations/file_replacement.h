@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 #include "stations/write_result.h"
@@ -83,6 +84,8 @@ class FileReplacement {
     bool AttachStream(int fd);
     void Fail(int error);
     std::size_t bufferBytes_;
+    // The stream's buffer: glibc takes the size asked for only with a buffer handed to it.
+    std::unique_ptr<char[]> buffer_;
 
     std::filesystem::path target_;
     std::filesystem::path temporary_;
