@@ -12,6 +12,7 @@
 #include <numeric>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #include "run/planning/dx_screen.h"
 #include "run/planning/moon_instant.h"
@@ -387,9 +388,6 @@ std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameter
         scans.emplace_back(table, params, screens, stations[k], k);
     }
     const std::vector<std::size_t> rank = CallsignRanks(stations);
-    const auto inOrder = [&](const MutualWindow& a, const MutualWindow& b) {
-        return a.First != b.First ? a.First < b.First : rank[a.Station] < rank[b.Station];
-    };
 
     // Date by date, every station walks the date; then the windows that no later date can
     // precede go to the sink. Memory holds the open windows and those closed since the earliest
@@ -398,6 +396,8 @@ std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameter
     std::vector<ScanScratch> scratch(workers, ScanScratch(table.PaddedInstantsPerDate()));
     std::vector<MutualWindow> pending;
     pending.reserve(stations.size());
+    std::vector<std::pair<std::size_t, std::size_t>> order;
+    order.reserve(stations.size());
     std::atomic<bool> failed{false};
     const auto stopped = [&] {
         return failed.load() || (progress != nullptr && progress->StopRequested.load());
@@ -436,15 +436,21 @@ std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameter
             pending.insert(pending.end(), room.Closed.begin(), room.Closed.end());
             room.Closed.clear();
         }
-        const auto ready =
-            std::partition(pending.begin(), pending.end(),
-                           [&](const MutualWindow& w) { return w.First < watermark; });
-        std::sort(pending.begin(), ready, inOrder);
-        for (auto window = pending.begin(); window != ready; ++window) {
-            sink.Write(*window, stations[window->Station]);
+        // Sorted by a number, start and callsign rank in one, with the window's place: moving
+        // pairs of numbers is cheaper than moving windows.
+        order.clear();
+        for (std::size_t i = 0; i < pending.size(); ++i) {
+            if (pending[i].First < watermark) {
+                order.emplace_back(pending[i].First * stations.size() + rank[pending[i].Station],
+                                   i);
+            }
         }
-        written += static_cast<std::size_t>(ready - pending.begin());
-        pending.erase(pending.begin(), ready);
+        std::sort(order.begin(), order.end());
+        for (const auto& [key, i] : order) {
+            sink.Write(pending[i], stations[pending[i].Station]);
+        }
+        written += order.size();
+        std::erase_if(pending, [&](const MutualWindow& w) { return w.First < watermark; });
     }
     return written;
 }

@@ -5,11 +5,13 @@
 
 #include "run/planning/mutual_windows.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <map>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -225,6 +227,12 @@ TEST_P(MutualWindowsTest, WindowsAreTheRunsOfTheReportsLines) {
         stations.push_back(ParametersFor(c, dx).DX);
     }
     const std::vector<MutualWindow> windows = FindMutualWindows(params, sky, stations, 2);
+    // Handed on date by date, yet in order of start and callsign: a window open across
+    // midnight comes out before the windows that start after it.
+    EXPECT_TRUE(std::is_sorted(windows.begin(), windows.end(), [&](const auto& a, const auto& b) {
+        return std::tie(a.First, stations[a.Station].Callsign) <
+               std::tie(b.First, stations[b.Station].Callsign);
+    }));
 
     std::size_t linesSeen = 0;
     std::size_t linesWithoutLimit = 0;
@@ -247,6 +255,31 @@ TEST_P(MutualWindowsTest, WindowsAreTheRunsOfTheReportsLines) {
     if (std::string(c.MaxDegradation) != "0") {
         EXPECT_LT(linesSeen, linesWithoutLimit) << "the maximum degradation must cut days short";
     }
+}
+
+// Near the pole the Moon of high declination stays up for days: the pair's window stays open
+// over several dates while every other station's windows close and are handed on, in order.
+TEST(MutualWindows, AWindowOpenForDaysComesBeforeTheWindowsThatStartAfterIt) {
+    WindowsCase c = kCases[2];  // Svalbard
+    c.Increment = 10;
+    RunParameters params = ParametersFor(c, kDxStations.front());
+    params.StartDayNumber -= 8;  // from 2016-03-07: the Moon north of 12 degrees from the 12th
+    params.EndDayNumber += 10;   // to 2016-03-19
+    std::vector<StationSite> stations;
+    for (const Coordinates& dx : kDxStations) {
+        stations.push_back(ParametersFor(c, dx).DX);
+    }
+    const std::vector<MutualWindow> windows = FindMutualWindows(params, SkyTable(), stations, 2);
+    const auto longest = std::max_element(
+        windows.begin(), windows.end(),
+        [](const auto& a, const auto& b) { return a.LengthMinutes < b.LengthMinutes; });
+    ASSERT_NE(longest, windows.end());
+    EXPECT_GE(longest->LengthMinutes, 2 * 1440) << "the case must keep a window open for days";
+    EXPECT_TRUE(std::is_sorted(windows.begin(), windows.end(), [&](const auto& a, const auto& b) {
+        return std::tie(a.First, stations[a.Station].Callsign) <
+               std::tie(b.First, stations[b.Station].Callsign);
+    }));
+    EXPECT_GT(windows.end() - longest, 8) << "windows of the other stations follow it";
 }
 
 // A DX station with the Moon exactly in its zenith at one instant: there the walk's routine keeps
