@@ -25,7 +25,7 @@ struct UtcDateTime {
 // The slowly changing part of an instant's Doppler: the celestial-to-intermediate matrix
 // (precession, nutation, frame bias; eraC2i06a), nine tenths of the work of MoonDoppler. It
 // turns by about 1e-11 rad/s, so the frame of one instant serves the instants up to a minute
-// from it: the station's velocity then moves by under 1e-6 m/s, the shift by under 0.01 Hz up
+// from it: the station's velocity then changes by under 1e-6 m/s, the shift by under 0.01 Hz up
 // to 1000000 MHz.
 struct DopplerFrame {
     double CelestialToIntermediate[3][3] = {};
