@@ -19,20 +19,39 @@ RunParameters RealTimeMoon() {
     return params;
 }
 
-// A pass of the Moon for both stations, with its labels: the Moon's warm-up over 13 dates, the
-// date's noon distance, the Sun at 0h, the instant and both stations.
+// The clock of the n-th pass of a display started at 2016-03-16 18:00:00: one pass a second,
+// across minutes and hours (back to 18:00 after six hours).
+LocalDateTime PassClock(int n) {
+    return {2016, 3, 16, 18 + n / 3600 % 6, n / 60 % 60, n % 60};
+}
+
+// A pass of the Moon for both stations, with its labels and the Doppler, as the display runs it
+// each second: the date's values (the Moon's warm-up over 13 dates, the date's noon distance, the
+// Sun at 0h) and the Doppler frame from the display's cache, computed again once a minute; the
+// instant and both stations.
 void BM_RealTimePass(benchmark::State& state) {
     const RunParameters params = RealTimeMoon();
     const SkyTemperatureTable table = SkyTable();
-    int second = 0;
+    RealTimeCache cache;
+    int n = 0;
     for (auto _ : state) {
-        const LocalDateTime now{2016, 3, 16, 18, 0, second};
-        second = (second + 1) % 60;
-        RealTimePassResult pass = RealTimePass(params, table, now);
+        RealTimePassResult pass = RealTimePass(params, table, PassClock(n++), std::nullopt, cache);
         benchmark::DoNotOptimize(pass);
     }
 }
 BENCHMARK(BM_RealTimePass)->Unit(benchmark::kMicrosecond);
+
+// The same pass computing everything afresh, as a single frame (`velmorant track`) does.
+void BM_RealTimePassWithoutCache(benchmark::State& state) {
+    const RunParameters params = RealTimeMoon();
+    const SkyTemperatureTable table = SkyTable();
+    int n = 0;
+    for (auto _ : state) {
+        RealTimePassResult pass = RealTimePass(params, table, PassClock(n++));
+        benchmark::DoNotOptimize(pass);
+    }
+}
+BENCHMARK(BM_RealTimePassWithoutCache)->Unit(benchmark::kMicrosecond);
 
 void BM_BelowHorizonDots(benchmark::State& state) {
     std::size_t count = 0;

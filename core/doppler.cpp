@@ -68,13 +68,9 @@ void MoonState(const InstantDates& dates, double pv[2][3]) {
     }
 }
 
-// The celestial-to-intermediate matrix of the instant (precession, nutation, frame bias).
-struct Frame {
-    double CelestialToIntermediate[3][3];
-};
-
-Frame FrameOf(const InstantDates& dates) {
-    Frame frame;
+// The frame of the instant: ERFA's celestial-to-intermediate matrix.
+DopplerFrame FrameOf(const InstantDates& dates) {
+    DopplerFrame frame;
     eraC2i06a(dates.Epoch, dates.TTDays, frame.CelestialToIntermediate);
     return frame;
 }
@@ -84,7 +80,8 @@ Frame FrameOf(const InstantDates& dates) {
 // celestial-to-intermediate matrix turns them back. The matrix's own slow turning (precession,
 // nutation: about 1e-11 rad/s) would add under 0.1 mm/s to the station's velocity and is left
 // out. The frame comes by value: ERFA takes the matrix through a pointer to non-const.
-void StationState(const InstantDates& dates, Frame frame, const GeoSite& station, double pv[2][3]) {
+void StationState(const InstantDates& dates, DopplerFrame frame, const GeoSite& station,
+                  double pv[2][3]) {
     const double earthRotationAngle = eraEra00(dates.Epoch, dates.UtcDays);
     double intermediate[2][3];
     eraPvtob(-station.LongitudeWestRad, station.LatitudeRad, 0.0, 0.0, 0.0, 0.0, earthRotationAngle,
@@ -104,24 +101,11 @@ double RangeRate(const double moon[2][3], const double station[2][3]) {
     return along / std::sqrt(squared);
 }
 
-}  // namespace
-
-double MoonRangeRateMps(const UtcDateTime& utc, const GeoSite& station) {
-    const InstantDates dates = DatesOf(utc);
+// Both stations' rates and the shifts at carrierHz for the frame.
+MoonDopplerResult DopplerOf(const InstantDates& dates, const DopplerFrame& frame,
+                            const GeoSite& home, const GeoSite& dx, double carrierHz) {
     double moon[2][3];
     MoonState(dates, moon);
-    const Frame frame = FrameOf(dates);
-    double site[2][3];
-    StationState(dates, frame, station, site);
-    return RangeRate(moon, site);
-}
-
-MoonDopplerResult MoonDoppler(const UtcDateTime& utc, const GeoSite& home, const GeoSite& dx,
-                              double carrierHz) {
-    const InstantDates dates = DatesOf(utc);
-    double moon[2][3];
-    MoonState(dates, moon);
-    const Frame frame = FrameOf(dates);
     double homeSite[2][3];
     StationState(dates, frame, home, homeSite);
     double dxSite[2][3];
@@ -133,6 +117,32 @@ MoonDopplerResult MoonDoppler(const UtcDateTime& utc, const GeoSite& home, const
     result.EchoHz = -2.0 * carrierHz * result.HomeRangeRateMps / kLightSpeedMps;
     result.DXHz = -carrierHz * (result.HomeRangeRateMps + result.DXRangeRateMps) / kLightSpeedMps;
     return result;
+}
+
+}  // namespace
+
+DopplerFrame DopplerFrameAt(const UtcDateTime& utc) {
+    return FrameOf(DatesOf(utc));
+}
+
+double MoonRangeRateMps(const UtcDateTime& utc, const GeoSite& station) {
+    const InstantDates dates = DatesOf(utc);
+    double moon[2][3];
+    MoonState(dates, moon);
+    double site[2][3];
+    StationState(dates, FrameOf(dates), station, site);
+    return RangeRate(moon, site);
+}
+
+MoonDopplerResult MoonDoppler(const UtcDateTime& utc, const GeoSite& home, const GeoSite& dx,
+                              double carrierHz) {
+    const InstantDates dates = DatesOf(utc);
+    return DopplerOf(dates, FrameOf(dates), home, dx, carrierHz);
+}
+
+MoonDopplerResult MoonDoppler(const UtcDateTime& utc, const DopplerFrame& frame,
+                              const GeoSite& home, const GeoSite& dx, double carrierHz) {
+    return DopplerOf(DatesOf(utc), frame, home, dx, carrierHz);
 }
 
 }  // namespace velmorant

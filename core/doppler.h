@@ -22,6 +22,18 @@ struct UtcDateTime {
     double Second = 0;  // seconds, [0, 60); up to 61 within a leap second
 };
 
+// The slowly changing part of an instant's Doppler: the celestial-to-intermediate matrix
+// (precession, nutation, frame bias; eraC2i06a), nine tenths of the work of MoonDoppler. It
+// turns by about 1e-11 rad/s, so the frame of one instant serves the instants up to a minute
+// from it: the station's velocity then changes by under 1e-6 m/s, the shift by under 0.01 Hz up
+// to 1000000 MHz.
+struct DopplerFrame {
+    double CelestialToIntermediate[3][3] = {};
+};
+
+// The frame of the UTC instant.
+DopplerFrame DopplerFrameAt(const UtcDateTime& utc);
+
 // The shifts of one instant; "rate" is the time derivative of the topocentric distance,
 // positive while the Moon recedes from the station.
 struct MoonDopplerResult {
@@ -47,5 +59,10 @@ double MoonRangeRateMps(const UtcDateTime& utc, const GeoSite& station);
 // of the reference at 1296 MHz, 6 Hz at 10368 MHz.
 MoonDopplerResult MoonDoppler(const UtcDateTime& utc, const GeoSite& home, const GeoSite& dx,
                               double carrierHz);
+
+// The same with a frame already computed (DopplerFrameAt) for an instant near `utc`; the frame of
+// `utc` itself gives MoonDoppler's result to the last bit.
+MoonDopplerResult MoonDoppler(const UtcDateTime& utc, const DopplerFrame& frame,
+                              const GeoSite& home, const GeoSite& dx, double carrierHz);
 
 }  // namespace velmorant

@@ -49,11 +49,13 @@ std::string DopplerText(double hertz) {
     return FormatWhole(hertz) + " Hz";
 }
 
-// The Doppler shifts of the pass's UTC second at the band's frequency.
-MoonDopplerResult PassDoppler(const RunParameters& params, const UtcInstant& utc, double bandMHz) {
+// The Doppler shifts of the pass's UTC second at the band's frequency, with the cache's frame.
+MoonDopplerResult PassDoppler(const RunParameters& params, const UtcInstant& utc, double bandMHz,
+                              RealTimeCache& cache) {
     const UtcDateTime instant{utc.Year, utc.Month,  utc.Day,
                               utc.Hour, utc.Minute, static_cast<double>(utc.Second)};
-    return MoonDoppler(instant, GeoSiteOf(params.Home), GeoSiteOf(params.DX), bandMHz * 1e6);
+    return MoonDoppler(instant, cache.DopplerFrameFor(instant), GeoSiteOf(params.Home),
+                       GeoSiteOf(params.DX), bandMHz * 1e6);
 }
 
 // The colour test reads the unrounded elevation: -0.04 degrees is shown as 0.0, in red.
@@ -70,9 +72,23 @@ RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatur
                           systemUtcOffsetMinutes);
 }
 
+RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatureTable& table,
+                                const LocalDateTime& localNow,
+                                std::optional<int> systemUtcOffsetMinutes, RealTimeCache& cache) {
+    return RealTimePassAt(params, table, UtcNow(localNow, params.TimeDif), localNow,
+                          systemUtcOffsetMinutes, cache);
+}
+
 RealTimePassResult RealTimePassAt(const RunParameters& params, const SkyTemperatureTable& table,
                                   const UtcInstant& utc, const LocalDateTime& localNow,
                                   std::optional<int> systemUtcOffsetMinutes) {
+    RealTimeCache fresh;
+    return RealTimePassAt(params, table, utc, localNow, systemUtcOffsetMinutes, fresh);
+}
+
+RealTimePassResult RealTimePassAt(const RunParameters& params, const SkyTemperatureTable& table,
+                                  const UtcInstant& utc, const LocalDateTime& localNow,
+                                  std::optional<int> systemUtcOffsetMinutes, RealTimeCache& cache) {
     RealTimePassResult pass;
     pass.Moon = params.IsMoon();
     pass.ObjectText = params.CelestialName;
@@ -84,13 +100,13 @@ RealTimePassResult RealTimePassAt(const RunParameters& params, const SkyTemperat
     pass.DayFraction = DayFractionOf(pass.Utc.UtcHHMM);
 
     if (pass.Moon) {
-        WarmUpMoonDistance(pass.Distance, dayCursor);
-        MoonNoonDistance(pass.Distance, dayCursor);
-        const double sunAt0h = SunPosition(dayCursor, 0.0).RightAscension;
+        const RealTimeDateValues& date = cache.DateValues(dayCursor);
+        pass.Distance = date.Distance;
         const MoonEquatorial moon = MoonPosition(dayCursor, pass.DayFraction);
         pass.RightAscension = moon.RightAscension;
         pass.Declination = moon.Declination;
-        pass.SunRightAscension = SampledSunRightAscension(sunAt0h, pass.DayFraction);
+        pass.SunRightAscension =
+            SampledSunRightAscension(date.SunRightAscensionAt0h, pass.DayFraction);
     } else {
         const EquatorialPlace place = FixedObjectPlace(params, dayCursor, pass.DayFraction);
         pass.RightAscension = place.RightAscension;
@@ -119,7 +135,7 @@ RealTimePassResult RealTimePassAt(const RunParameters& params, const SkyTemperat
         pass.Degradation = degradation.Degradation;
         pass.SkyTemperature = degradation.SkyTemperature;
         pass.BandMHz = LeadingNumber(params.Band);
-        pass.Doppler = PassDoppler(params, pass.Utc, pass.BandMHz);
+        pass.Doppler = PassDoppler(params, pass.Utc, pass.BandMHz, cache);
     }
 
     pass.Frame = RealTimeLabels(params, pass, localNow, systemUtcOffsetMinutes);

@@ -11,6 +11,7 @@
 #include "core/horizon.h"
 #include "core/moon.h"
 #include "run/clock.h"
+#include "run/realtime/real_time_cache.h"
 #include "run/realtime/real_time_frame.h"
 #include "run/report/report_text.h"
 #include "run/run_parameters.h"
@@ -72,6 +73,16 @@ RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatur
 RealTimePassResult RealTimePassAt(const RunParameters& params, const SkyTemperatureTable& table,
                                   const UtcInstant& utc, const LocalDateTime& localNow,
                                   std::optional<int> systemUtcOffsetMinutes = std::nullopt);
+
+// The passes of a running display, one a second: the date's values and the Doppler frame come
+// from `cache` (see RealTimeCache), which the display keeps from pass to pass. The passes above
+// compute them afresh.
+RealTimePassResult RealTimePass(const RunParameters& params, const SkyTemperatureTable& table,
+                                const LocalDateTime& localNow,
+                                std::optional<int> systemUtcOffsetMinutes, RealTimeCache& cache);
+RealTimePassResult RealTimePassAt(const RunParameters& params, const SkyTemperatureTable& table,
+                                  const UtcInstant& utc, const LocalDateTime& localNow,
+                                  std::optional<int> systemUtcOffsetMinutes, RealTimeCache& cache);
 
 // The labels of the real-time window for a computed pass (RealTimePass sets them already): what
 // is shown for the object and the displayed stations, the UTC and local clocks (the local one

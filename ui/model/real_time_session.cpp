@@ -40,7 +40,7 @@ void RealTimeSession::Pass() {
     }
     const RunParameters& params = std::get<RealTimeSetUp>(prepared).Params;
     const RealTimePassResult pass = RealTimePass(params, std::get<RealTimeSetUp>(prepared).Table,
-                                                 clock_.Now(), clock_.UtcOffsetMinutes());
+                                                 clock_.Now(), clock_.UtcOffsetMinutes(), cache_);
     if (display_.ShowPass) {
         display_.ShowPass(pass.Frame);
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "run/clock.h"
+#include "run/realtime/real_time_cache.h"
 #include "ui/model/rotator_control.h"
 #include "ui/model/window_context.h"
 #include "ui/model/window_ports.h"
@@ -40,6 +41,9 @@ class RealTimeSession {
     RealTimeState state_;
     // The UTC minute of the last map update (-1: none since the display started).
     long long lastMapUpdateMinute_ = -1;
+    // The date's values and the Doppler frame, kept from pass to pass (they depend on the
+    // instant alone, not on the window's values).
+    RealTimeCache cache_;
     RotatorControl rotator_;
 };
 
