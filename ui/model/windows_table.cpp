@@ -17,19 +17,35 @@ namespace {
 enum Column { kDx, kLocator, kStart, kEnd, kMinutes };
 
 // A grid instant as whole minutes since 1970-01-01 0h UTC: 2400 of a date is 0000 of the next.
-std::int64_t UtcMinutes(std::int32_t day, float hhmm) {
-    const long whole = std::lround(hhmm);
-    return std::int64_t{day} * 1440 + whole / 100 * 60 + whole % 100;
+std::int32_t UtcMinutes(const GridInstant& instant) {
+    const long hhmm = std::lround(instant.UtcHHMM);
+    const std::int64_t day = DaysSince1970(instant.Date.Year, instant.Date.Month, instant.Date.Day);
+    return static_cast<std::int32_t>(day * 1440 + hhmm / 100 * 60 + hhmm % 100);
+}
+
+std::int64_t DayOf(std::int64_t minutes) {
+    return minutes >= 0 ? minutes / 1440 : (minutes - 1439) / 1440;
+}
+
+GridInstant InstantOf(std::int64_t minutes) {
+    const std::int64_t day = DayOf(minutes);
+    const auto minute = static_cast<int>(minutes - day * 1440);
+    return GridInstant{DateFromDaysSince1970(day),
+                       static_cast<float>(minute / 60 * 100 + minute % 60)};
 }
 
 std::string UtcText(std::int64_t minutes) {
-    const std::int64_t day = minutes >= 0 ? minutes / 1440 : (minutes - 1439) / 1440;
+    const std::int64_t day = DayOf(minutes);
     const auto minute = static_cast<long>(minutes - day * 1440);
     const CalendarDate date = DateFromDaysSince1970(day);
     char text[64];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02ld:%02ld", date.Year, date.Month, date.Day,
                   minute / 60, minute % 60);
     return text;
+}
+
+std::int64_t EndMinutes(const WindowsTableRow& row) {
+    return std::int64_t{row.StartMinutes} + row.LengthMinutes;
 }
 
 double Degrees(double radians) {
@@ -84,14 +100,8 @@ std::vector<std::uint32_t> TextRanks(std::span<const StationRecord> stations, in
 }  // namespace
 
 WindowsTableRow TableRowOf(const MutualWindow& window) {
-    const auto day = [](const CalendarDate& date) {
-        return static_cast<std::int32_t>(DaysSince1970(date.Year, date.Month, date.Day));
-    };
     return WindowsTableRow{static_cast<std::uint32_t>(window.Station),
-                           day(window.Start.Date),
-                           window.Start.UtcHHMM,
-                           day(window.End.Date),
-                           window.End.UtcHHMM,
+                           UtcMinutes(window.Start),
                            window.LengthMinutes,
                            window.HomeAzimuthStart,
                            window.HomeAzimuthEnd,
@@ -103,8 +113,8 @@ WindowsTableRow TableRowOf(const MutualWindow& window) {
 MutualWindow WindowOf(const WindowsTableRow& row) {
     MutualWindow window;
     window.Station = row.Station;
-    window.Start = GridInstant{DateFromDaysSince1970(row.StartDay), row.StartHHMM};
-    window.End = GridInstant{DateFromDaysSince1970(row.EndDay), row.EndHHMM};
+    window.Start = InstantOf(row.StartMinutes);
+    window.End = InstantOf(EndMinutes(row));
     window.LengthMinutes = row.LengthMinutes;
     window.HomeAzimuthStart = row.HomeAzimuthStart;
     window.HomeAzimuthEnd = row.HomeAzimuthEnd;
@@ -127,23 +137,14 @@ WindowsTableCell WindowsTableCellAt(const WindowsTableRow& row, const StationRec
         case kLocator:
             return WindowsTableCell{station.Locator, std::nullopt};
         case kStart:
-            return WindowsTableCell{UtcText(UtcMinutes(row.StartDay, row.StartHHMM)), std::nullopt};
+            return WindowsTableCell{UtcText(row.StartMinutes), std::nullopt};
         case kEnd:
-            return WindowsTableCell{UtcText(UtcMinutes(row.EndDay, row.EndHHMM)), std::nullopt};
+            return WindowsTableCell{UtcText(EndMinutes(row)), std::nullopt};
         case kMinutes:
             return Number(NumberAt(row, column), "%.0f");
         default:
             return Number(NumberAt(row, column), "%.1f");
     }
-}
-
-std::vector<WindowsTableCell> WindowsTableCells(const WindowsTableRow& row,
-                                                const StationRecord& station) {
-    std::vector<WindowsTableCell> cells;
-    for (int column = 0; column < kWindowsTableColumns; ++column) {
-        cells.push_back(WindowsTableCellAt(row, station, column));
-    }
-    return cells;
 }
 
 void SortWindowsTable(std::vector<std::uint32_t>& order, std::span<const WindowsTableRow> rows,
@@ -158,8 +159,7 @@ void SortWindowsTable(std::vector<std::uint32_t>& order, std::span<const Windows
     } else if (column == kStart || column == kEnd) {
         for (std::size_t i = 0; i < order.size(); ++i) {
             const WindowsTableRow& row = rows[order[i]];
-            const std::int64_t minutes = column == kStart ? UtcMinutes(row.StartDay, row.StartHHMM)
-                                                          : UtcMinutes(row.EndDay, row.EndHHMM);
+            const std::int64_t minutes = column == kStart ? row.StartMinutes : EndMinutes(row);
             keyed[i] = {static_cast<double>(minutes), order[i]};
         }
     } else {

@@ -17,15 +17,14 @@
 namespace velmorant {
 
 // One window of the table: the numbers of a MutualWindow and its station's index into the
-// pass's list of stations (44 bytes; the station's record is kept once, in that list).
+// pass's list of stations (32 bytes; the station's record is kept once, in that list). The grid's
+// instants are whole minutes, so the start is kept as one number and the end is the start and the
+// length.
 struct WindowsTableRow {
     std::uint32_t Station = 0;
-    std::int32_t StartDay = 0;  // the start's planning date, days since 1970-01-01
-    float StartHHMM = 0;        // the start's hhmm on that date (2400 possible)
-    std::int32_t EndDay = 0;    // the same for the end
-    float EndHHMM = 0;
-    std::int32_t LengthMinutes = 0;
-    float HomeAzimuthStart = 0;  // radians, as MutualWindow
+    std::int32_t StartMinutes = 0;   // minutes since 1970-01-01 0h UTC
+    std::int32_t LengthMinutes = 0;  // the end less the start
+    float HomeAzimuthStart = 0;      // radians, as MutualWindow
     float HomeAzimuthEnd = 0;
     float HomeElevationMax = 0;
     float DxElevationMax = 0;
@@ -33,8 +32,9 @@ struct WindowsTableRow {
 };
 
 WindowsTableRow TableRowOf(const MutualWindow& window);
-// The window again as the pass wrote it, but for its grid instants First and Last (0), which
-// the table does not keep.
+// The window again as the pass wrote it, but for its grid instants First and Last (0), which the
+// table does not keep, and a start or end at 2400, which comes back as 0000 of the next date
+// (the table and `velmorant windows` write both alike).
 MutualWindow WindowOf(const WindowsTableRow& row);
 
 // One cell of the table: its text, and the number it sorts by where it holds one.
@@ -50,8 +50,6 @@ std::vector<std::string> WindowsTableHeadings();
 inline constexpr int kWindowsTableColumns = 10;
 WindowsTableCell WindowsTableCellAt(const WindowsTableRow& row, const StationRecord& station,
                                     int column);
-std::vector<WindowsTableCell> WindowsTableCells(const WindowsTableRow& row,
-                                                const StationRecord& station);
 
 // Sorts `order` (indices into `rows`, the table's rows as shown) by column `column` as a click on
 // its heading does: by the number where the column holds one, by the text otherwise (start and

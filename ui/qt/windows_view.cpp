@@ -106,6 +106,10 @@ void WindowsView::StartPass() {
     // The earlier rows go, and the table shows the pass's order again when its rows come.
     table_->Reset([this] { model_.StartWindows(); });
     form_->tblWindows->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    // The row header keeps room for every row it once had (8 bytes a row) though the table is
+    // empty: a new one gives that memory back.
+    form_->tblWindows->setVerticalHeader(new QHeaderView(Qt::Vertical, form_->tblWindows));
+    form_->tblWindows->verticalHeader()->setVisible(false);
     ShowPassState();
     if (model_.State() == WindowsPassState::Running) {
         passTimer_.start();
