@@ -163,7 +163,7 @@ bool WindowsWindowModel::StartWindows() {
             WriteMutualWindows(params, table, sites_, kThreads, gathering, progress_.get());
         } catch (const std::bad_alloc&) {
             std::vector<WindowsTableRow>().swap(passRows_);
-            passProblem_ = "the windows found no memory: choose fewer dates or stations";
+            passProblem_ = "not enough memory for the windows: choose fewer dates or stations";
         }
         finished_ = true;
     });
