@@ -12,6 +12,7 @@
 #include "app/command_line.h"
 #include "core/decimal.h"
 #include "run/input_ranges.h"
+#include "run/planning/mutual_window_days.h"
 #include "run/planning/mutual_windows.h"
 #include "run/planning/planning_checks.h"
 #include "run/report/mutual_window_table.h"
@@ -23,10 +24,8 @@ namespace velmorant {
 
 namespace {
 
-// The range a windows pass covers by default (today and the six days after it) and at most:
-// the grid of a year at one-minute steps is about 150 MB of per-instant tables.
+// The range a windows pass covers by default: today and the six days after it.
 constexpr int kDefaultDays = 7;
-constexpr int kMostDays = 366;
 // The pass shares its stations out among this many threads (the machine's two cores).
 constexpr int kThreads = 2;
 
@@ -86,9 +85,9 @@ std::optional<std::string> TakeOption(const std::string& option, const std::stri
         (option == "--start" ? start : end) = date;
     } else if (option == "--days") {
         const auto count = WholeTextInteger(value);
-        if (!count || *count < 1 || *count > kMostDays) {
-            return "--days takes a whole number from 1 to " + std::to_string(kMostDays) + ", not " +
-                   value;
+        if (!count || *count < 1 || *count > kMostWindowDays) {
+            return "--days takes a whole number from 1 to " + std::to_string(kMostWindowDays) +
+                   ", not " + value;
         }
         days = *count;
     } else if (option == "--dir") {
@@ -136,8 +135,8 @@ std::variant<WindowsOptions, std::string> ParseOptions(std::span<const std::stri
     if (last < first) {
         return std::string("the end date lies before the start date");
     }
-    if (last - first >= kMostDays) {
-        return "the dates span more than " + std::to_string(kMostDays) + " days";
+    if (last - first >= kMostWindowDays) {
+        return "the dates span more than " + std::to_string(kMostWindowDays) + " days";
     }
     if (options.End.Year > kLastYear) {
         return "the dates run beyond the year " + std::to_string(kLastYear);

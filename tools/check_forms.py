@@ -772,11 +772,12 @@ WINDOWS = {
     "cmdSavePng": (PB, "Save as PNG"),
     "cmdSaveSvg": (PB, "Save as SVG"),
     "tabMutual": ("QWidget", None),
-    "tblWindows": ("QTableWidget", None),
+    "tblWindows": ("QTableView", None),
     "prgWindows": ("QProgressBar", None),
     "lblWindowsStatus": (LB, None),
     "cmdComputeWindows": (PB, "COMPUTE"),
     "cmdCancelWindows": (PB, "CANCEL"),
+    "cmdSaveWindowsCsv": (PB, "Save as CSV"),
 }
 
 

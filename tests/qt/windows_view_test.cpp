@@ -4,12 +4,17 @@
 // mutual windows with every station of CALL3.TXT (filled, sorted, cancelled, a row double-clicked
 // into the DX row). Screenshots of both tabs are saved under build/screenshots/.
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <string>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -18,12 +23,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "tests/stations/file_size_limit.h"
+#include "ui/model/windows_window_model.h"
 #include "ui/qt/window_application.h"
 
 namespace fs = std::filesystem;
@@ -34,6 +42,49 @@ namespace {
 void SaveScreenshot(QWidget* window, const QString& name) {
     QDir().mkpath(VELMORANT_SCREENSHOTS);
     window->grab().save(QString(VELMORANT_SCREENSHOTS) + "/" + name + ".png");
+}
+
+int RowCount(const QTableView* table) {
+    return table->model()->rowCount();
+}
+
+QString Cell(const QTableView* table, int row, int column) {
+    return table->model()->index(row, column).data().toString();
+}
+
+QByteArray ReadAll(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A field of /proc/self/status in MB (VmRSS, VmHWM).
+double StatusMb(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(field + ":")) {
+            return std::stod(line.substr(field.size() + 1)) / 1024;
+        }
+    }
+    return 0;
+}
+
+// A station list of `count` made-up stations spread over the world's locators.
+void WriteStationList(const fs::path& file, int count) {
+    std::ofstream list(file, std::ios::binary);
+    list << "// made-up stations for a large windows pass\r\n";
+    unsigned seed = 7;
+    const auto next = [&seed](unsigned range) {
+        seed = seed * 1103515245U + 12345U;
+        return (seed >> 16) % range;
+    };
+    for (int i = 0; i < count; ++i) {
+        char line[64];
+        std::snprintf(line, sizeof line, "X%04d,%c%c%u%u%c%c,EME test station\r\n", i,
+                      'A' + next(18), 'A' + next(18), next(10), next(10), 'a' + next(24),
+                      'a' + next(24));
+        list << line;
+    }
+    list << "ZZZZZZ\r\n";
 }
 
 }  // namespace
@@ -52,6 +103,10 @@ class WindowsViewTest : public QObject {
     void computeFillsTheTableAndHeadersSortItByTheirNumbers();
     void cancelStopsThePassWithAnEmptyTable();
     void doubleClickingARowPutsItsStationIntoTheDxRow();
+    void moreThan366DaysAreRefused_data();
+    void moreThan366DaysAreRefused();
+    void saveAsCsvWritesTheCommandsCsvInTheOrderShown();
+    void aYearOfFiveThousandStationsFillsQuicklyAndTheRealTimeDisplayNeverStalls();
 
   private:
     template <typename Widget>
@@ -74,8 +129,9 @@ class WindowsViewTest : public QObject {
     void MoveMouse(QWidget* widget, const QPoint& at);
     void Type(const char* box, const QString& text);
     void Choose(const char* list, const QString& item);
-    // The main window's dates, as typed and chosen there; `days` from 14 December 2026.
-    void SetDates(const QString& endMonth, const QString& endDay);
+    // The main window's dates, as typed and chosen there: from 14 December 2026 to the end date
+    // (in 2026 for December, else in 2027, unless the year is given).
+    void SetDates(const QString& endMonth, const QString& endDay, const QString& endYear = {});
     void OpenWindowsTab();
     void ComputeAndWait();
 
@@ -134,12 +190,13 @@ void WindowsViewTest::Choose(const char* list, const QString& item) {
     emit combo->activated(index);
 }
 
-void WindowsViewTest::SetDates(const QString& endMonth, const QString& endDay) {
+void WindowsViewTest::SetDates(const QString& endMonth, const QString& endDay,
+                               const QString& endYear) {
     Type("txtYearStart", "2026");
     Choose("cboMonthStart", "Dec");
     Choose("cboDayStart", "14");
     QTest::mouseClick(Main<QLineEdit>("txtYearStart"), Qt::LeftButton);
-    Type("txtYearEnd", endMonth == "Dec" ? "2026" : "2027");
+    Type("txtYearEnd", !endYear.isEmpty() ? endYear : endMonth == "Dec" ? "2026" : "2027");
     Choose("cboMonthEnd", endMonth);
     Choose("cboDayEnd", endDay);
     QTest::mouseClick(Main<QLineEdit>("txtYearEnd"), Qt::LeftButton);
@@ -232,16 +289,16 @@ void WindowsViewTest::aChartSavedOnAFullDiskKeepsTheEarlierFileAndSaysWhy() {
 void WindowsViewTest::computeFillsTheTableAndHeadersSortItByTheirNumbers() {
     OpenWindowsTab();
     ComputeAndWait();
-    auto* table = Windows<QTableWidget>("tblWindows");
+    auto* table = Windows<QTableView>("tblWindows");
     const auto& rows = app_->WindowsModel().Rows();
     QVERIFY(rows.size() > 20);
-    QCOMPARE(table->rowCount(), static_cast<int>(rows.size()));
+    QCOMPARE(RowCount(table), static_cast<int>(rows.size()));
     QVERIFY(Windows<QLabel>("lblWindowsStatus")->text().contains("windows with"));
     QCOMPARE(Windows<QProgressBar>("prgWindows")->value(),
              Windows<QProgressBar>("prgWindows")->maximum());
     // The model's order is by start: the start column reads in order.
-    for (int r = 1; r < table->rowCount(); ++r) {
-        QVERIFY(table->item(r - 1, 2)->text() <= table->item(r, 2)->text());
+    for (int r = 1; r < RowCount(table); ++r) {
+        QVERIFY(Cell(table, r - 1, 2) <= Cell(table, r, 2));
     }
     SaveScreenshot(&app_->Windows(), "frmWindows-windows");
 
@@ -254,12 +311,12 @@ void WindowsViewTest::computeFillsTheTableAndHeadersSortItByTheirNumbers() {
     QStringList lines = QString::fromUtf8(windows.readAllStandardOutput())
                             .split(QRegularExpression("\\r?\\n"), Qt::SkipEmptyParts);
     lines.removeFirst();  // the heading
-    QCOMPARE(lines.size(), table->rowCount());
-    for (int r = 0; r < table->rowCount(); ++r) {
+    QCOMPARE(lines.size(), RowCount(table));
+    for (int r = 0; r < RowCount(table); ++r) {
         const QStringList f = lines[r].split(',');
-        QCOMPARE(table->item(r, 0)->text(), f[0]);
-        QCOMPARE(table->item(r, 2)->text(), f[2] + " " + f[3]);
-        QCOMPARE(table->item(r, 3)->text(), f[4] + " " + f[5]);
+        QCOMPARE(Cell(table, r, 0), f[0]);
+        QCOMPARE(Cell(table, r, 2), f[2] + " " + f[3]);
+        QCOMPARE(Cell(table, r, 3), f[4] + " " + f[5]);
     }
 
     // A click on the Minutes heading sorts by the number, a second click the other way.
@@ -268,15 +325,14 @@ void WindowsViewTest::computeFillsTheTableAndHeadersSortItByTheirNumbers() {
                          header->height() / 2);
     for (const bool ascending : {true, false}) {
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, minutes);
-        for (int r = 1; r < table->rowCount(); ++r) {
-            const double before = table->item(r - 1, 4)->text().toDouble();
-            const double after = table->item(r, 4)->text().toDouble();
+        for (int r = 1; r < RowCount(table); ++r) {
+            const double before = Cell(table, r - 1, 4).toDouble();
+            const double after = Cell(table, r, 4).toDouble();
             QVERIFY2(ascending ? before <= after : before >= after,
                      qPrintable(QString("row %1: %2 then %3").arg(r).arg(before).arg(after)));
         }
     }
-    QVERIFY(table->item(0, 4)->text().toDouble() >
-            table->item(table->rowCount() - 1, 4)->text().toDouble());
+    QVERIFY(Cell(table, 0, 4).toDouble() > Cell(table, RowCount(table) - 1, 4).toDouble());
 }
 
 void WindowsViewTest::cancelStopsThePassWithAnEmptyTable() {
@@ -289,25 +345,25 @@ void WindowsViewTest::cancelStopsThePassWithAnEmptyTable() {
     QTest::mouseClick(Windows<QPushButton>("cmdCancelWindows"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(Windows<QPushButton>("cmdComputeWindows")->isEnabled(), 30000);
     QCOMPARE(Windows<QLabel>("lblWindowsStatus")->text(), QString("Cancelled"));
-    QCOMPARE(Windows<QTableWidget>("tblWindows")->rowCount(), 0);
+    QCOMPARE(RowCount(Windows<QTableView>("tblWindows")), 0);
     QVERIFY(!Windows<QPushButton>("cmdCancelWindows")->isEnabled());
-    QVERIFY(app_->WindowsModel().StationsDone() < app_->WindowsModel().StationCount());
+    QVERIFY(app_->WindowsModel().PercentDone() < 100);
 }
 
 void WindowsViewTest::doubleClickingARowPutsItsStationIntoTheDxRow() {
     OpenWindowsTab();
     ComputeAndWait();
-    auto* table = Windows<QTableWidget>("tblWindows");
+    auto* table = Windows<QTableView>("tblWindows");
     // Sorted by callsign, the last row: a station other than the DX row's.
     QHeaderView* header = table->horizontalHeader();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionSize(0) / 2, header->height() / 2));
-    const int row = table->rowCount() - 1;
-    const QString callsign = table->item(row, 0)->text();
-    const QString locator = table->item(row, 1)->text();
+    const int row = RowCount(table) - 1;
+    const QString callsign = Cell(table, row, 0);
+    const QString locator = Cell(table, row, 1);
     QVERIFY(!callsign.isEmpty());
-    table->scrollToItem(table->item(row, 0));
-    const QRect cell = table->visualItemRect(table->item(row, 0));
+    table->scrollTo(table->model()->index(row, 0));
+    const QRect cell = table->visualRect(table->model()->index(row, 0));
     Activate(app_->Windows());
     // A double click as the platform delivers it: a press and release, then the double click.
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
@@ -323,6 +379,142 @@ void WindowsViewTest::doubleClickingARowPutsItsStationIntoTheDxRow() {
     QTest::mouseClick(Main<QPushButton>("cmdDXLookup"), Qt::LeftButton);
     QCOMPARE(Main<QLineEdit>("txtLatDegDX")->text(), degrees);
     QCOMPARE(Main<QLineEdit>("txtLocatorDX")->text(), locator);
+}
+
+void WindowsViewTest::moreThan366DaysAreRefused_data() {
+    QTest::addColumn<QString>("endYear");
+    QTest::addColumn<QString>("endDay");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("366 days") << "2027"
+                              << "14" << false;
+    QTest::newRow("367 days") << "2027"
+                              << "15" << true;
+    QTest::newRow("ten years") << "2036"
+                               << "14" << true;
+}
+
+void WindowsViewTest::moreThan366DaysAreRefused() {
+    QFETCH(QString, endYear);
+    QFETCH(QString, endDay);
+    QFETCH(bool, refused);
+    SetDates("Dec", endDay, endYear);
+    OpenWindowsTab();
+    QTest::mouseClick(Windows<QPushButton>("cmdComputeWindows"), Qt::LeftButton);
+    QCOMPARE(app_->WindowsModel().State() == velmorant::WindowsPassState::Refused, refused);
+    if (refused) {
+        QVERIFY2(Windows<QLabel>("lblWindowsStatus")->text().contains("at most 366 days"),
+                 qPrintable(Windows<QLabel>("lblWindowsStatus")->text()));
+        QVERIFY(Windows<QPushButton>("cmdComputeWindows")->isEnabled());
+    } else {
+        QTest::mouseClick(Windows<QPushButton>("cmdCancelWindows"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(Windows<QPushButton>("cmdComputeWindows")->isEnabled(), 30000);
+    }
+}
+
+void WindowsViewTest::saveAsCsvWritesTheCommandsCsvInTheOrderShown() {
+    OpenWindowsTab();
+    QVERIFY(!Windows<QPushButton>("cmdSaveWindowsCsv")->isEnabled());
+    ComputeAndWait();
+    const QString command = folder_->filePath("command.csv");
+    QProcess windows;
+    windows.start(VELMORANT_EXECUTABLE,
+                  {"windows", "--dir", folder_->path(), "--start", "2026-12-14", "--end",
+                   "2026-12-20", "--format", "csv", "--output", command});
+    QVERIFY(windows.waitForFinished(60000));
+    QCOMPARE(windows.exitCode(), 0);
+
+    // In the pass's order: the command's file, byte for byte.
+    chosenFile_ = folder_->filePath("saved");  // the ending is added
+    QTest::mouseClick(Windows<QPushButton>("cmdSaveWindowsCsv"), Qt::LeftButton);
+    const QString saved = folder_->filePath("saved.csv");
+    QCOMPARE(Windows<QLabel>("lblWindowsStatus")->text(), "Saved " + saved);
+    QCOMPARE(ReadAll(saved), ReadAll(command));
+
+    // Sorted by the Minutes heading: the same lines in the table's order.
+    auto* table = Windows<QTableView>("tblWindows");
+    table->sortByColumn(4, Qt::DescendingOrder);
+    QTest::mouseClick(Windows<QPushButton>("cmdSaveWindowsCsv"), Qt::LeftButton);
+    QStringList commandLines = QString::fromUtf8(ReadAll(command)).split("\r\n");
+    QStringList savedLines = QString::fromUtf8(ReadAll(saved)).split("\r\n");
+    QCOMPARE(savedLines.first(), commandLines.first());
+    for (int r = 0; r < RowCount(table); ++r) {
+        const QStringList f = savedLines[r + 1].split(',');
+        QCOMPARE(f[0], Cell(table, r, 0));
+        QCOMPARE(f[2] + " " + f[3], Cell(table, r, 2));
+        QCOMPARE(f[6], Cell(table, r, 4));
+    }
+    commandLines.sort();
+    savedLines.sort();
+    QCOMPARE(savedLines, commandLines);
+}
+
+void WindowsViewTest::aYearOfFiveThousandStationsFillsQuicklyAndTheRealTimeDisplayNeverStalls() {
+    // About 1.6 million windows, computed while the real-time display runs. A timer of the
+    // window's thread every 20 ms notes its largest gap (a stall of the display), when the pass
+    // ended and when the table showed its rows.
+    WriteStationList(fs::path(folder_->path().toStdString()) / "CALL3.TXT", 5000);
+    SetDates("Dec", "13", "2027");
+    Choose("cboOperation", "Real-Time");
+    QTest::mouseClick(Main<QPushButton>("cmdRUN"), Qt::LeftButton);
+    QVERIFY(app_->RealTime().isVisible());
+    OpenWindowsTab();
+    auto* table = Windows<QTableView>("tblWindows");
+    auto* clock = Find<QLabel>(app_->RealTime(), "lblTime");
+    QElapsedTimer elapsed;
+    qint64 lastTick = 0;
+    qint64 largestGapMs = 0;
+    qint64 endedMs = -1;
+    qint64 shownMs = -1;
+    QSet<QString> clockTexts;
+    QTimer ticks;
+    ticks.setInterval(20);
+    connect(&ticks, &QTimer::timeout, this, [&] {
+        const qint64 now = elapsed.elapsed();
+        largestGapMs = std::max(largestGapMs, now - lastTick);
+        lastTick = now;
+        clockTexts.insert(clock->text());
+        if (endedMs < 0 && (app_->WindowsModel().PassEnded() ||
+                            app_->WindowsModel().State() != velmorant::WindowsPassState::Running)) {
+            endedMs = now;
+        }
+        if (shownMs < 0 && RowCount(table) > 0) {
+            shownMs = now;
+        }
+    });
+    std::ofstream("/proc/self/clear_refs") << "5";  // the peak below is this test's
+    const double before = StatusMb("VmRSS");
+    elapsed.start();
+    ticks.start();
+    QTest::mouseClick(Windows<QPushButton>("cmdComputeWindows"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(Windows<QPushButton>("cmdComputeWindows")->isEnabled(), 120000);
+    QTest::qWait(300);  // the display a moment after the fill
+    ticks.stop();
+    const double peak = StatusMb("VmHWM");
+    const double filled = StatusMb("VmRSS");
+    const int windowCount = RowCount(table);
+    SaveScreenshot(&app_->Windows(), "frmWindows-large");
+
+    // Sorting the table by a heading, and cancelling a second pass, which gives the rows back.
+    QElapsedTimer sorting;
+    sorting.start();
+    table->sortByColumn(0, Qt::AscendingOrder);
+    const qint64 sortMs = sorting.elapsed();
+    QTest::mouseClick(Windows<QPushButton>("cmdComputeWindows"), Qt::LeftButton);
+    QTest::mouseClick(Windows<QPushButton>("cmdCancelWindows"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(Windows<QPushButton>("cmdComputeWindows")->isEnabled(), 30000);
+    const double cancelled = StatusMb("VmRSS");
+    qInfo(
+        "%d windows in %lld ms; shown %lld ms after the pass ended; largest gap of a 20 ms "
+        "timer %lld ms; %d clock texts; memory before %.0f MB, peak %.0f MB, filled %.0f MB, "
+        "after CANCEL %.0f MB; sorted by callsign in %lld ms",
+        windowCount, endedMs, shownMs - endedMs, largestGapMs, static_cast<int>(clockTexts.size()),
+        before, peak, filled, cancelled, sortMs);
+    QVERIFY(windowCount > 1'000'000);
+    QVERIFY(endedMs >= 0 && shownMs >= endedMs);
+    QVERIFY2(shownMs - endedMs < 2000, "the table was slow to fill");
+    QVERIFY2(largestGapMs < 200, "the window's thread stalled");
+    QVERIFY(clockTexts.size() >= 2);
+    QVERIFY2(cancelled - before < 20, "CANCEL kept the rows' memory");
 }
 
 QTEST_MAIN(WindowsViewTest)

@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/windows_window_model.h"
 
-#include <cmath>
-#include <cstdio>
+#include <algorithm>
+#include <new>
+#include <numeric>
 #include <variant>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "core/calendar.h"
-#include "core/constants.h"
+#include "run/planning/mutual_window_days.h"
+#include "run/report/mutual_window_table.h"
+#include "run/report/report_file.h"
 #include "run/sky_temperature_file.h"
 #include "stations/station_list.h"
 #include "stations/station_listing.h"
@@ -39,47 +46,30 @@ std::variant<SkyTemperatureTable, std::string> SkyTable(const MainWindowModel& m
     return std::move(std::get<SkyTemperatureTable>(sky));
 }
 
-std::string UtcText(const GridInstant& instant) {
-    const double days = ChartDayOf(instant);
-    const auto whole = static_cast<std::int64_t>(std::floor(days));
-    const CalendarDate date = DateFromDaysSince1970(whole);
-    const long minutes = std::lround((days - static_cast<double>(whole)) * 1440);
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02ld:%02ld", date.Year, date.Month, date.Day,
-                  minutes / 60, minutes % 60);
-    return text;
-}
+// Gathers the pass's windows as table rows, on the pass's thread.
+class RowGathering : public MutualWindowSink {
+  public:
+    explicit RowGathering(std::vector<WindowsTableRow>& rows) : rows_(rows) {}
+    void Write(const MutualWindow& window, const StationSite&) override {
+        rows_.push_back(TableRowOf(window));
+    }
 
-WindowsTableCell Number(double value, const char* pattern) {
-    char text[32];
-    std::snprintf(text, sizeof text, pattern, value);
-    return WindowsTableCell{text, value};
-}
+  private:
+    std::vector<WindowsTableRow>& rows_;
+};
 
-double Degrees(double radians) {
-    return radians * (360.0 / TwoPi);
+// Rows reserved before a pass: about one window a station and date (the Moon above both
+// horizons once a day), at most this many (176 MB of rows); a larger pass grows its vector.
+constexpr std::size_t kMostRowsReserved = 4'000'000;
+
+// Gives memory freed by a pass's many small blocks back to the system (glibc keeps it else).
+void ReturnFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 }  // namespace
-
-std::vector<std::string> WindowsTableHeadings() {
-    return {"DX",          "Locator",     "Start (UTC)", "End (UTC)", "Minutes", "Home Az start",
-            "Home Az end", "Max El Home", "Max El DX",   "Min dB"};
-}
-
-std::vector<WindowsTableCell> WindowsTableCells(const WindowsTableRow& row) {
-    const MutualWindow& w = row.Window;
-    return {WindowsTableCell{row.Station.Callsign, std::nullopt},
-            WindowsTableCell{row.Station.Locator, std::nullopt},
-            WindowsTableCell{UtcText(w.Start), std::nullopt},
-            WindowsTableCell{UtcText(w.End), std::nullopt},
-            Number(w.LengthMinutes, "%.0f"),
-            Number(Degrees(w.HomeAzimuthStart), "%.1f"),
-            Number(Degrees(w.HomeAzimuthEnd), "%.1f"),
-            Number(Degrees(w.HomeElevationMax), "%.1f"),
-            Number(Degrees(w.DxElevationMax), "%.1f"),
-            Number(w.DegradationMin, "%.1f")};
-}
 
 WindowsWindowModel::WindowsWindowModel(MainWindowModel& main) : main_(main) {}
 
@@ -121,11 +111,21 @@ bool WindowsWindowModel::StartWindows() {
     if (state_ == WindowsPassState::Running) {
         return false;
     }
-    rows_.clear();
+    std::vector<WindowsTableRow>().swap(rows_);
+    std::vector<std::uint32_t>().swap(order_);
     problem_.clear();
     auto gathered = MoonPairParameters(main_.Inputs());
     if (auto* problem = std::get_if<std::string>(&gathered)) {
         return Refuse(*problem);
+    }
+    const RunParameters& params = std::get<RunParameters>(gathered);
+    const std::int64_t days = DaysSince1970(params.YearEnd, params.MonthEnd, params.DayEnd) -
+                              DaysSince1970(params.YearStart, params.MonthStart, params.DayStart) +
+                              1;
+    if (days > kMostWindowDays) {
+        return Refuse("the dates span " + std::to_string(days) +
+                      " days: a windows pass covers at most " + std::to_string(kMostWindowDays) +
+                      " days");
     }
     auto sky = SkyTable(main_);
     if (auto* problem = std::get_if<std::string>(&sky)) {
@@ -151,11 +151,20 @@ bool WindowsWindowModel::StartWindows() {
     Join();
     progress_ = std::make_unique<MutualWindowsProgress>();
     finished_ = false;
-    found_.clear();
+    passProblem_.clear();
     state_ = WindowsPassState::Running;
-    pass_ = std::thread([this, params = std::get<RunParameters>(std::move(gathered)),
+    const std::size_t reserved =
+        std::min(sites_.size() * static_cast<std::size_t>(days), kMostRowsReserved);
+    pass_ = std::thread([this, reserved, params = std::get<RunParameters>(std::move(gathered)),
                          table = std::get<SkyTemperatureTable>(std::move(sky))] {
-        found_ = FindMutualWindows(params, table, sites_, kThreads, progress_.get());
+        try {
+            passRows_.reserve(reserved);
+            RowGathering gathering(passRows_);
+            WriteMutualWindows(params, table, sites_, kThreads, gathering, progress_.get());
+        } catch (const std::bad_alloc&) {
+            std::vector<WindowsTableRow>().swap(passRows_);
+            passProblem_ = "not enough memory for the windows: choose fewer dates or stations";
+        }
         finished_ = true;
     });
     return true;
@@ -168,25 +177,67 @@ void WindowsWindowModel::CancelWindows() {
 }
 
 WindowsPassState WindowsWindowModel::Poll() {
-    if (state_ != WindowsPassState::Running || !finished_) {
+    if (!PassEnded()) {
         return state_;
     }
     Join();
-    if (progress_->StopRequested) {
+    if (!passProblem_.empty()) {
+        problem_ = passProblem_;
+        state_ = WindowsPassState::Refused;
+    } else if (progress_->StopRequested) {
         state_ = WindowsPassState::Cancelled;
-        return state_;
+    } else {
+        rows_.swap(passRows_);
+        state_ = WindowsPassState::Finished;
     }
-    for (const MutualWindow& window : found_) {
-        rows_.push_back(WindowsTableRow{window, records_[window.Station]});
-    }
-    state_ = WindowsPassState::Finished;
+    std::vector<WindowsTableRow>().swap(passRows_);
+    ReturnFreedMemory();
     return state_;
 }
 
-void WindowsWindowModel::ChooseRow(std::size_t row) {
-    if (row < rows_.size()) {
-        main_.ShowFoundStation(kDXRow, rows_[row].Station);
+int WindowsWindowModel::PercentDone() const {
+    const std::size_t total = progress_ ? progress_->StepsTotal.load() : 0;
+    if (total == 0) {
+        return state_ == WindowsPassState::Finished ? 100 : 0;
     }
+    return static_cast<int>(progress_->StepsDone.load() * 100 / total);
+}
+
+WindowsTableCell WindowsWindowModel::ShownCell(std::size_t shown, int column) const {
+    const WindowsTableRow& row = ShownRow(shown);
+    return WindowsTableCellAt(row, records_[row.Station], column);
+}
+
+void WindowsWindowModel::SortRows(int column, bool ascending) {
+    if (column < 0 || column >= kWindowsTableColumns) {
+        std::vector<std::uint32_t>().swap(order_);
+        return;
+    }
+    if (order_.empty()) {
+        order_.resize(rows_.size());
+        std::iota(order_.begin(), order_.end(), 0U);
+    }
+    SortWindowsTable(order_, rows_, records_, column, ascending);
+}
+
+void WindowsWindowModel::ChooseRow(std::size_t shown) {
+    if (shown < rows_.size()) {
+        main_.ShowFoundStation(kDXRow, records_[ShownRow(shown).Station]);
+    }
+}
+
+WriteResult WindowsWindowModel::SaveCsv(const std::filesystem::path& file) const {
+    ReportFileSink sink(file);
+    if (!sink.IsOpen()) {
+        return sink.Keep();
+    }
+    MutualWindowTable table(sink, WindowsFormat::Csv);
+    for (std::size_t shown = 0; shown < rows_.size(); ++shown) {
+        const WindowsTableRow& row = ShownRow(shown);
+        table.Write(WindowOf(row), sites_[row.Station]);
+    }
+    table.Finish();
+    return sink.Keep();
 }
 
 void WindowsWindowModel::Join() {

@@ -3,6 +3,8 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,41 +15,26 @@
 #include "run/planning/mutual_windows.h"
 #include "run/window_inputs.h"
 #include "stations/station_record.h"
+#include "stations/write_result.h"
+#include "ui/model/windows_table.h"
 
 // The WINDOWS window without a toolkit. Its Chart tab shows the chart of the main window's Home,
 // DX and dates, computed again whenever the main window's contents change; its Windows tab lists
 // the mutual windows of Home with every station of CALL3.TXT over the main window's dates,
-// computed on a thread of its own that can be stopped, and a chosen row puts its station into
-// the DX row as the lookup button does.
+// computed on a thread of its own that can be stopped and that also gathers the table's rows, and
+// a chosen row puts its station into the DX row as the lookup button does.
 
 namespace velmorant {
 
 class MainWindowModel;
-
-// One row of the windows' table: the window and its station as CALL3.TXT has it.
-struct WindowsTableRow {
-    MutualWindow Window;
-    StationRecord Station;
-};
-
-// One cell of the table: its text, and the number it sorts by where it holds one.
-struct WindowsTableCell {
-    std::string Text;
-    std::optional<double> Number;
-};
-
-// The table's column headings, and a row's cells under them: DX, locator, start and end (UTC,
-// "YYYY-MM-DD HH:MM", 2400 carried to 00:00 of the next date), minutes, Home azimuth at start
-// and end, highest elevation at Home and at DX (degrees), lowest degradation (dB).
-std::vector<std::string> WindowsTableHeadings();
-std::vector<WindowsTableCell> WindowsTableCells(const WindowsTableRow& row);
 
 enum class WindowsPassState {
     Idle,       // nothing computed yet
     Running,    // the pass is under way
     Finished,   // the rows hold its windows
     Cancelled,  // stopped by the operator: no rows
-    Refused     // the window's contents or the files made no pass: see Problem()
+    Refused     // the window's contents or the files made no pass, or the pass failed (no
+                // memory for its rows): see Problem()
 };
 
 class WindowsWindowModel {
@@ -69,27 +56,43 @@ class WindowsWindowModel {
     // --- The Windows tab. ---
 
     // Starts the pass over every station of CALL3.TXT with the main window's contents; false
-    // (state Refused, Problem() saying why) when they make no run or a file cannot be read, or
-    // while a pass is running.
+    // (state Refused, Problem() saying why) when they make no run, span more than
+    // kMostWindowDays dates or a file cannot be read, or while a pass is running. The rows of the
+    // last pass are dropped.
     bool StartWindows();
-    // Asks the running pass to stop; it ends at its next station (state Cancelled).
+    // Asks the running pass to stop; it ends at its next small group of stations (state
+    // Cancelled, its rows and their memory given back).
     void CancelWindows();
-    // Called from the window's thread while a pass runs: takes in its end. The state after it.
+    // The running pass has ended and the next Poll takes in its rows (the table's row count
+    // changes then).
+    bool PassEnded() const { return state_ == WindowsPassState::Running && finished_; }
+    // Called from the window's thread while a pass runs: takes in its end (the pass's rows by a
+    // swap, no work per row). The state after it.
     WindowsPassState Poll();
     WindowsPassState State() const { return state_; }
-    // Stations finished and stations in all of the running or last pass.
-    // (The pass walks all stations date by date: the stations' worth of its steps done.)
-    std::size_t StationsDone() const {
-        const std::size_t total = progress_ ? progress_->StepsTotal.load() : 0;
-        return total == 0 ? 0 : progress_->StepsDone.load() * sites_.size() / total;
-    }
+    // The share of the running or last pass done, 0 ... 100 (its steps are a station over a
+    // date).
+    int PercentDone() const;
     std::size_t StationCount() const { return sites_.size(); }
     const std::string& Problem() const { return problem_; }
-    // The windows of the finished pass, by start and then callsign.
+    // The windows of the finished pass, in its order: by start and then callsign.
     const std::vector<WindowsTableRow>& Rows() const { return rows_; }
-    // Puts the station of row `row` into the DX row as the DX lookup button does after an
-    // exact find.
-    void ChooseRow(std::size_t row);
+
+    // The table as shown: the rows in the order of the last sort (the pass's order before one).
+    // The index into Rows() of the shown row `shown`, and the row.
+    std::size_t RowShown(std::size_t shown) const { return order_.empty() ? shown : order_[shown]; }
+    const WindowsTableRow& ShownRow(std::size_t shown) const { return rows_[RowShown(shown)]; }
+    WindowsTableCell ShownCell(std::size_t shown, int column) const;
+    // Sorts the table as a click on the heading of `column` does; a column below 0 puts back the
+    // pass's order.
+    void SortRows(int column, bool ascending);
+    // Puts the station of the shown row `shown` into the DX row as the DX lookup button does
+    // after an exact find.
+    void ChooseRow(std::size_t shown);
+    // Writes the table as `velmorant windows --format csv` writes it, its rows in the order shown
+    // (the command's order until a heading is clicked), through the careful writer: an earlier
+    // file stays whole unless the new one was written in full.
+    WriteResult SaveCsv(const std::filesystem::path& file) const;
 
   private:
     bool Refuse(std::string problem);
@@ -105,9 +108,12 @@ class WindowsWindowModel {
     std::vector<StationSite> sites_;
     std::vector<StationRecord> records_;
     std::vector<WindowsTableRow> rows_;
-    // Shared with the pass's thread: its progress and stop request, its result and its end.
+    std::vector<std::uint32_t> order_;  // indices into rows_ as shown; empty: the pass's order
+    // Shared with the pass's thread: its progress and stop request, its rows, why it failed (a
+    // row that found no memory) and its end.
     std::unique_ptr<MutualWindowsProgress> progress_;
-    std::vector<MutualWindow> found_;
+    std::vector<WindowsTableRow> passRows_;
+    std::string passProblem_;
     std::atomic<bool> finished_{false};
     std::thread pass_;
 };

@@ -2,12 +2,13 @@
 #include "ui/qt/windows_view.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QTableWidgetItem>
 
 #include "ui/model/windows_window_model.h"
 #include "ui/qt/chart_painter.h"
+#include "ui/qt/windows_table_model.h"
 #include "ui_frmWindows.h"
 
 namespace velmorant {
@@ -17,27 +18,6 @@ namespace {
 // How often the chart looks at the main window, and the pass's progress is shown, ms.
 constexpr int kChartCheckMs = 500;
 constexpr int kPassPollMs = 100;
-
-// A cell that sorts by its number where it holds one, else by its text.
-class TableCell : public QTableWidgetItem {
-  public:
-    explicit TableCell(const WindowsTableCell& cell)
-        : QTableWidgetItem(QString::fromStdString(cell.Text)), number_(cell.Number) {
-        if (number_) {
-            setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        }
-    }
-    bool operator<(const QTableWidgetItem& other) const override {
-        const auto* cell = dynamic_cast<const TableCell*>(&other);
-        if (cell != nullptr && number_ && cell->number_) {
-            return *number_ < *cell->number_;
-        }
-        return QTableWidgetItem::operator<(other);
-    }
-
-  private:
-    std::optional<double> number_;
-};
 
 QString DialogChoice(QWidget* parent, const QString& caption, const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
@@ -49,20 +29,17 @@ WindowsView::WindowsView(WindowsWindowModel& model, FileChooser chooseFile, QWid
     : QWidget(parent),
       model_(model),
       chooseFile_(std::move(chooseFile)),
-      form_(new Ui::frmWindows) {
+      form_(new Ui::frmWindows),
+      table_(new WindowsTableModel(model, this)) {
     form_->setupUi(this);
     if (!chooseFile_) {
         chooseFile_ = [this](const QString& caption, const QString& filter) {
             return DialogChoice(this, caption, filter);
         };
     }
-    QStringList headings;
-    for (const std::string& heading : WindowsTableHeadings()) {
-        headings << QString::fromStdString(heading);
-    }
-    form_->tblWindows->setColumnCount(static_cast<int>(headings.size()));
-    form_->tblWindows->setHorizontalHeaderLabels(headings);
+    form_->tblWindows->setModel(table_);
     form_->tblWindows->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    form_->tblWindows->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     form_->tblWindows->verticalHeader()->setVisible(false);
 
     connect(form_->picChart, &ChartWidget::ReadingChanged, form_->lblChartReading,
@@ -72,8 +49,9 @@ WindowsView::WindowsView(WindowsWindowModel& model, FileChooser chooseFile, QWid
     connect(form_->cmdComputeWindows, &QPushButton::clicked, this, [this] { StartPass(); });
     connect(form_->cmdCancelWindows, &QPushButton::clicked, this,
             [this] { model_.CancelWindows(); });
-    connect(form_->tblWindows, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int) { ChooseRow(row); });
+    connect(form_->cmdSaveWindowsCsv, &QPushButton::clicked, this, [this] { SaveCsv(); });
+    connect(form_->tblWindows, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { ChooseRow(index.row()); });
     chartTimer_.setInterval(kChartCheckMs);
     connect(&chartTimer_, &QTimer::timeout, this, [this] { RefreshChart(); });
     passTimer_.setInterval(kPassPollMs);
@@ -125,8 +103,13 @@ void WindowsView::SaveChart(const QString& suffix) {
 }
 
 void WindowsView::StartPass() {
-    form_->tblWindows->setRowCount(0);
-    model_.StartWindows();
+    // The earlier rows go, and the table shows the pass's order again when its rows come.
+    table_->Reset([this] { model_.StartWindows(); });
+    form_->tblWindows->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    // The row header keeps room for every row it once had (8 bytes a row) though the table is
+    // empty: a new one gives that memory back.
+    form_->tblWindows->setVerticalHeader(new QHeaderView(Qt::Vertical, form_->tblWindows));
+    form_->tblWindows->verticalHeader()->setVisible(false);
     ShowPassState();
     if (model_.State() == WindowsPassState::Running) {
         passTimer_.start();
@@ -134,9 +117,12 @@ void WindowsView::StartPass() {
 }
 
 void WindowsView::PollPass() {
-    if (model_.Poll() != WindowsPassState::Running) {
+    if (model_.PassEnded()) {
+        // The pass's rows arrive by a swap: one reset of the table, no work per row.
+        table_->Reset([this] { model_.Poll(); });
+    }
+    if (model_.State() != WindowsPassState::Running) {
         passTimer_.stop();
-        FillTable();
     }
     ShowPassState();
 }
@@ -146,17 +132,15 @@ void WindowsView::ShowPassState() {
     const bool running = state == WindowsPassState::Running;
     form_->cmdComputeWindows->setEnabled(!running);
     form_->cmdCancelWindows->setEnabled(running);
-    form_->prgWindows->setMaximum(
-        static_cast<int>(std::max<std::size_t>(1, model_.StationCount())));
-    form_->prgWindows->setValue(static_cast<int>(model_.StationsDone()));
+    form_->cmdSaveWindowsCsv->setEnabled(state == WindowsPassState::Finished);
+    form_->prgWindows->setRange(0, 100);
+    form_->prgWindows->setValue(model_.PercentDone());
     QString status;
     switch (state) {
         case WindowsPassState::Idle:
             break;
         case WindowsPassState::Running:
-            status = QString("Computing: %1 of %2 stations")
-                         .arg(model_.StationsDone())
-                         .arg(model_.StationCount());
+            status = QString("Computing: %1 %").arg(model_.PercentDone());
             break;
         case WindowsPassState::Finished:
             status = QString("%1 windows with %2 stations")
@@ -173,25 +157,24 @@ void WindowsView::ShowPassState() {
     form_->lblWindowsStatus->setText(status);
 }
 
-void WindowsView::FillTable() {
-    QTableWidget* table = form_->tblWindows;
-    table->setSortingEnabled(false);
-    table->setRowCount(static_cast<int>(model_.Rows().size()));
-    for (std::size_t r = 0; r < model_.Rows().size(); ++r) {
-        const std::vector<WindowsTableCell> cells = WindowsTableCells(model_.Rows()[r]);
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            auto* item = new TableCell(cells[c]);
-            item->setData(Qt::UserRole, static_cast<qulonglong>(r));
-            table->setItem(static_cast<int>(r), static_cast<int>(c), item);
-        }
+void WindowsView::SaveCsv() {
+    QString name = chooseFile_("Save the windows", "CSV table (*.csv)");
+    if (name.isEmpty()) {
+        return;
     }
-    table->setSortingEnabled(true);
+    if (!name.endsWith(".csv", Qt::CaseInsensitive)) {
+        name += ".csv";
+    }
+    const WriteResult written =
+        model_.SaveCsv(std::filesystem::path(QFile::encodeName(name).toStdString()));
+    form_->lblWindowsStatus->setText(written.Written()
+                                         ? "Saved " + name
+                                         : "Not saved: " + QString::fromStdString(written.Reason));
 }
 
-void WindowsView::ChooseRow(int row) {
-    const QTableWidgetItem* item = form_->tblWindows->item(row, 0);
-    if (item != nullptr) {
-        model_.ChooseRow(static_cast<std::size_t>(item->data(Qt::UserRole).toULongLong()));
+void WindowsView::ChooseRow(int shownRow) {
+    if (shownRow >= 0) {
+        model_.ChooseRow(static_cast<std::size_t>(shownRow));
     }
 }
 

@@ -13,6 +13,7 @@ class frmWindows;
 
 namespace velmorant {
 
+class WindowsTableModel;
 class WindowsWindowModel;
 
 // The WINDOWS window (frmWindows): the Chart tab and the Windows tab of the form file, bound to
@@ -45,12 +46,13 @@ class WindowsView : public QWidget {
     void StartPass();
     void PollPass();
     void ShowPassState();
-    void FillTable();
-    void ChooseRow(int row);
+    void SaveCsv();
+    void ChooseRow(int shownRow);
 
     WindowsWindowModel& model_;
     FileChooser chooseFile_;
     Ui::frmWindows* form_;
+    WindowsTableModel* table_;
     QTimer chartTimer_;
     QTimer passTimer_;
 };
