@@ -135,44 +135,74 @@ void DataRows::Begin() {
 }
 
 void DataRows::Write(const std::vector<DataValue>& row) {
-    Begin();
-    const bool json = format_ == DataFormat::Json;
-    // A line buffer kept from row to row: the rows are many and alike.
-    std::string& line = line_;
-    line.clear();
-    if (json) {
-        line += '{';
-    }
+    BeginRow();
     for (std::size_t i = 0; i < row.size() && i < columns_.size(); ++i) {
-        if (i > 0) {
-            line += json ? ", " : ",";
-        }
-        if (json) {
-            line += jsonKeys_[i];
-        }
         if (const double* number = std::get_if<double>(&row[i])) {
-            if (std::isfinite(*number)) {
-                char buffer[32];
-                line.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, *number).ptr);
-            } else if (json) {
-                line += "null";
-            }
-        } else if (json) {
-            AppendJsonText(line, std::get<std::string>(row[i]));
+            Number(*number);
         } else {
-            AppendCsvText(line, std::get<std::string>(row[i]));
+            Text(std::get<std::string>(row[i]));
         }
     }
-    if (!json) {
-        sink_.WriteLine(line);
+    EndRow();
+}
+
+void DataRows::BeginRow() {
+    Begin();
+    // A line buffer kept from row to row: the rows are many and alike.
+    line_.clear();
+    if (format_ == DataFormat::Json) {
+        line_ += '{';
+    }
+    field_ = 0;
+}
+
+void DataRows::NextField() {
+    const bool json = format_ == DataFormat::Json;
+    if (field_ > 0) {
+        line_ += json ? ", " : ",";
+    }
+    if (json) {
+        line_ += jsonKeys_[field_];
+    }
+    ++field_;
+}
+
+void DataRows::Text(std::string_view text) {
+    if (field_ >= columns_.size()) {
+        return;
+    }
+    NextField();
+    if (format_ == DataFormat::Json) {
+        AppendJsonText(line_, text);
+    } else {
+        AppendCsvText(line_, text);
+    }
+}
+
+void DataRows::Number(double value) {
+    if (field_ >= columns_.size()) {
+        return;
+    }
+    NextField();
+    if (std::isfinite(value)) {
+        char buffer[32];
+        line_.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    } else if (format_ == DataFormat::Json) {
+        line_ += "null";
+    }
+}
+
+void DataRows::EndRow() {
+    if (format_ == DataFormat::Csv) {
+        sink_.WriteLine(line_);
         return;
     }
     if (hasPending_) {
         pending_ += ',';
         sink_.WriteLine(pending_);
     }
-    line += '}';
-    std::swap(pending_, line);
+    line_ += '}';
+    std::swap(pending_, line_);
     hasPending_ = true;
 }
 

@@ -26,18 +26,27 @@ class DataRows {
     DataRows(ReportSink& sink, DataFormat format, std::vector<std::string> columns);
     // One value per column, in the columns' order.
     void Write(const std::vector<DataValue>& row);
+    // The same field by field, for writers of many rows: BeginRow, one Text or Number per column
+    // in the columns' order (fields beyond the columns are dropped), EndRow.
+    void BeginRow();
+    void Text(std::string_view text);
+    void Number(double value);
+    void EndRow();
     // Closes the JSON array (CSV needs nothing); the first call writes the header of an empty
     // table too.
     void Finish();
 
   private:
     void Begin();
+    // The separator and (JSON) the key of the next field.
+    void NextField();
 
     ReportSink& sink_;
     const DataFormat format_;
     const std::vector<std::string> columns_;
     std::vector<std::string> jsonKeys_;  // JSON: each column's name quoted, with its colon
     std::string line_;
+    std::size_t field_ = 0;  // fields of the row begun so far
     bool begun_ = false;
     std::string pending_;  // JSON: the last object, written once it is known whether more follow
     bool hasPending_ = false;

@@ -76,21 +76,19 @@ void MutualWindowTable::Write(const MutualWindow& window, const StationSite& sta
     const UtcInstant start = UtcOf(window.Start);
     const UtcInstant end = UtcOf(window.End);
     if (rows_) {
-        // One row's fields, kept from window to window: their texts keep their room.
-        row_.resize(kColumns.size());
-        row_[0] = station.Callsign;
-        row_[1] = station.Locator;
-        row_[2] = start.Date;
-        row_[3] = start.Time;
-        row_[4] = end.Date;
-        row_[5] = end.Time;
-        row_[6] = static_cast<double>(window.LengthMinutes);
-        row_[7] = Degrees(window.HomeAzimuthStart);
-        row_[8] = Degrees(window.HomeAzimuthEnd);
-        row_[9] = Degrees(window.HomeElevationMax);
-        row_[10] = Degrees(window.DxElevationMax);
-        row_[11] = double{window.DegradationMin};
-        rows_->Write(row_);
+        // Field by field: a pass writes hundreds of thousands of rows.
+        rows_->BeginRow();
+        for (const std::string* text : {&station.Callsign, &station.Locator, &start.Date,
+                                        &start.Time, &end.Date, &end.Time}) {
+            rows_->Text(*text);
+        }
+        for (const double number :
+             {static_cast<double>(window.LengthMinutes), Degrees(window.HomeAzimuthStart),
+              Degrees(window.HomeAzimuthEnd), Degrees(window.HomeElevationMax),
+              Degrees(window.DxElevationMax), double{window.DegradationMin}}) {
+            rows_->Number(number);
+        }
+        rows_->EndRow();
         return;
     }
     WriteTextHeader();

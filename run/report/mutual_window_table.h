@@ -2,7 +2,6 @@
 #pragma once
 
 #include <optional>
-#include <vector>
 
 #include "run/planning/mutual_windows.h"
 #include "run/report/data_rows.h"
@@ -29,7 +28,6 @@ class MutualWindowTable : public MutualWindowSink {
     ReportSink& sink_;
     const WindowsFormat format_;
     std::optional<DataRows> rows_;  // CSV and JSON
-    std::vector<DataValue> row_;
     bool headerWritten_ = false;
 };
 
