@@ -103,28 +103,39 @@ void ClassifyInstants(const float* x, const float* y, const float* z, const std:
     }
 }
 
-std::size_t HighestSine(const float* sines, std::size_t count) {
-    // Eight running maxima side by side (vector code), then the first index that holds the
-    // highest: a plain search, far cheaper than carrying the index through the comparisons.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+std::size_t
+HighestSine(const float* sines, std::size_t count) {
+    // Eight running maxima side by side with the index where each was first reached (vector
+    // code: a comparison and two blends); then the first of the lanes' indices that hold the
+    // highest. A lane keeps its first index of equal sines, so the result is the first overall.
     float lanes[8] = {-2, -2, -2, -2, -2, -2, -2, -2};
+    std::int32_t at[8] = {0, 0, 0, 0, 0, 0, 0, 0};
     std::size_t i = 0;
     for (; i + 8 <= count; i += 8) {
         for (std::size_t l = 0; l < 8; ++l) {
-            lanes[l] = sines[i + l] > lanes[l] ? sines[i + l] : lanes[l];
+            const float sine = sines[i + l];
+            at[l] = sine > lanes[l] ? static_cast<std::int32_t>(i + l) : at[l];
+            lanes[l] = std::max(lanes[l], sine);
         }
     }
     float highest = -2;
-    for (const float lane : lanes) {
-        highest = std::max(highest, lane);
+    std::size_t best = 0;
+    for (std::size_t l = 0; l < 8; ++l) {
+        if (lanes[l] > highest || (lanes[l] == highest && static_cast<std::size_t>(at[l]) < best)) {
+            highest = lanes[l];
+            best = static_cast<std::size_t>(at[l]);
+        }
     }
     for (; i < count; ++i) {
-        highest = std::max(highest, sines[i]);
+        if (sines[i] > highest) {
+            highest = sines[i];
+            best = i;
+        }
     }
-    std::size_t at = 0;
-    while (sines[at] != highest) {
-        ++at;
-    }
-    return at;
+    return best;
 }
 
 }  // namespace velmorant
