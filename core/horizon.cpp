@@ -60,19 +60,38 @@ double GreenwichHourAngle(double siderealTimeHours, double rightAscension) {
     return WrapTwoPiClosed(siderealTimeHours * kRadiansPerHour - rightAscension);
 }
 
+HorizonStation HorizonStationOf(const GeoSite& site, bool topocentric) {
+    const double limit = kLatitudeLimitDegrees * DegToRad;
+    HorizonStation station;
+    station.LongitudeWestRad = site.LongitudeWestRad;
+    station.Phi = std::clamp(site.LatitudeRad, -limit, limit);
+    station.SinPhi = std::sin(station.Phi);
+    station.CosPhi = std::cos(station.Phi);
+    if (topocentric) {
+        station.Gamma = VerticalAngle(station.Phi);
+        station.Rho = GeocentricRadius(station.Phi);
+    }
+    return station;
+}
+
 bool HorizonPosition(StationView& view, const GeoSite& site, const EquatorialPlace& place,
                      double greenwichHourAngle, std::optional<double> parallaxDistanceKm) {
+    return StationHorizonPosition(view, HorizonStationOf(site, parallaxDistanceKm.has_value()),
+                                  place, greenwichHourAngle, parallaxDistanceKm);
+}
+
+bool StationHorizonPosition(StationView& view, const HorizonStation& station,
+                            const EquatorialPlace& place, double greenwichHourAngle,
+                            std::optional<double> parallaxDistanceKm) {
     // The right ascension enters only through the hour angle.
     const double declination = place.Declination;
-    const double limit = kLatitudeLimitDegrees * DegToRad;
-    const double phi = std::clamp(site.LatitudeRad, -limit, limit);
-    const double sinPhi = std::sin(phi);
-    const double cosPhi = std::cos(phi);
+    const double sinPhi = station.SinPhi;
+    const double cosPhi = station.CosPhi;
     const double sinDec = std::sin(declination);
     const double cosDec = std::cos(declination);
 
     // The negative of the local hour angle; only its sine and cosine are used.
-    const double H = site.LongitudeWestRad - greenwichHourAngle;
+    const double H = station.LongitudeWestRad - greenwichHourAngle;
     const double cosH = std::cos(H);
     const double sinH = std::sin(H);
 
@@ -95,8 +114,8 @@ bool HorizonPosition(StationView& view, const GeoSite& site, const EquatorialPla
         // Azimuth counted from south, zenith distance.
         const double As = A - Pi;
         const double z = Pi / 2 - h;
-        const double gamma = VerticalAngle(phi);
-        const double rho = GeocentricRadius(phi);
+        const double gamma = station.Gamma;
+        const double rho = station.Rho;
         // Horizontal parallax of the Moon at the noon distance.
         const double x = kEarthRadiusKm / *parallaxDistanceKm;
         const double p = ArcTan2(std::sin(x), std::sqrt(1 - std::sin(x) * std::sin(x)));

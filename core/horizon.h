@@ -58,4 +58,24 @@ double GreenwichHourAngle(double siderealTimeHours, double rightAscension);
 bool HorizonPosition(StationView& view, const GeoSite& site, const EquatorialPlace& place,
                      double greenwichHourAngle, std::optional<double> parallaxDistanceKm);
 
+// What HorizonPosition takes of a station that no instant changes: the clamped latitude, its
+// sine and cosine, and the topocentric terms of the reference ellipsoid at it (the vertical's
+// angle, radians, and the geocentric radius, Earth radii; left 0 when not `topocentric`, for
+// objects seen without parallax). A pass that views one station at many instants works it out
+// once.
+struct HorizonStation {
+    double LongitudeWestRad = 0;
+    double Phi = 0;
+    double SinPhi = 0;
+    double CosPhi = 0;
+    double Gamma = 0;
+    double Rho = 0;
+};
+HorizonStation HorizonStationOf(const GeoSite& site, bool topocentric = true);
+
+// HorizonPosition for a station worked out before: the same view to the last bit.
+bool StationHorizonPosition(StationView& view, const HorizonStation& station,
+                            const EquatorialPlace& place, double greenwichHourAngle,
+                            std::optional<double> parallaxDistanceKm);
+
 }  // namespace velmorant

@@ -36,9 +36,10 @@ bool DxFiltersPass(StationView& dx, const StationSite& site, const MoonInstantPl
     return ElevationWindowPass(dx.ElevationSingle, site);
 }
 
-bool DxElevationPass(StationView& dx, const StationSite& site, const MoonInstantPlace& moon) {
-    HorizonPosition(dx, GeoSiteOf(site), moon.Place, moon.GreenwichHourAngle, moon.DistanceKm);
-    return ElevationWindowPass(dx.ElevationSingle, site);
+bool DxElevationPass(StationView& dx, const HorizonStation& station, const StationSite& limits,
+                     const MoonInstantPlace& moon) {
+    StationHorizonPosition(dx, station, moon.Place, moon.GreenwichHourAngle, moon.DistanceKm);
+    return ElevationWindowPass(dx.ElevationSingle, limits);
 }
 
 }  // namespace velmorant

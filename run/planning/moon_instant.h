@@ -36,8 +36,10 @@ bool HomeFiltersPass(StationView& home, const RunParameters& params, const MoonI
 // The DX station's horizon position and polarization angle into `dx`, then its elevation window
 // (no time or azimuth window applies to DX). `dx` keeps its last values in the zenith.
 bool DxFiltersPass(StationView& dx, const StationSite& site, const MoonInstantPlace& moon);
-// DxFiltersPass without the polarization angle, which no filter reads: the same decision, azimuth
-// and elevation, for the passes that need no more (the mutual windows).
-bool DxElevationPass(StationView& dx, const StationSite& site, const MoonInstantPlace& moon);
+// DxFiltersPass without the polarization angle, which no filter reads, for a DX station worked
+// out once (HorizonStationOf its place) with the DX row's elevation limits (`limits`): the same
+// decision, azimuth and elevation, for the passes that need no more (the mutual windows).
+bool DxElevationPass(StationView& dx, const HorizonStation& station, const StationSite& limits,
+                     const MoonInstantPlace& moon);
 
 }  // namespace velmorant

@@ -14,6 +14,8 @@
 #include <thread>
 #include <utility>
 
+#include "core/horizon.h"
+#include "run/instant_position.h"
 #include "run/planning/dx_screen.h"
 #include "run/planning/moon_instant.h"
 #include "run/planning/moon_instant_table.h"
@@ -60,21 +62,6 @@ std::size_t RunEnd(const std::uint8_t* classes, std::size_t from, std::size_t en
     return i;
 }
 
-// The station's place and limits without its texts: a pass keeps one for every station of the
-// list.
-StationSite PlaceOf(const StationSite& station) {
-    StationSite place;
-    place.Latitude = station.Latitude;
-    place.Longitude = station.Longitude;
-    place.LatitudeRad = station.LatitudeRad;
-    place.LongitudeRad = station.LongitudeRad;
-    place.Above = station.Above;
-    place.Below = station.Below;
-    place.AboveRad = station.AboveRad;
-    place.BelowRad = station.BelowRad;
-    return place;
-}
-
 // A worker's room for one date of one station: the elevation sines and the screen's classes of
 // the date's instants, and the windows closed, kept until the pass hands them on in order.
 struct ScanScratch {
@@ -94,12 +81,10 @@ class StationScan {
                 std::size_t index)
         : table_(table),
           screens_(screens),
-          site_(PlaceOf(station)),
+          limits_(params.DX),
+          place_(HorizonStationOf(GeoSiteOf(station))),
           index_(index),
           direction_(DirectionOf(station)) {
-        // Every station of the list stands in the DX row, with that row's elevation limits.
-        site_.AboveRad = params.DX.AboveRad;
-        site_.BelowRad = params.DX.BelowRad;
         if (params.MaxDegradation != 0) {
             // Only a maximum degradation can cut a day short, and where depends on the pages.
             layout_.emplace(params.OutputLines, params.IncrementMinutes, params.MaxDegradation);
@@ -122,7 +107,7 @@ class StationScan {
     bool WalkRun(std::size_t d, std::size_t from, std::size_t end);
     // The walk's own decision for instant g (Home passes there).
     bool ExactPass(std::size_t g) {
-        return ElevationWindowPass(ExactView(g).ElevationSingle, site_);
+        return ElevationWindowPass(ExactView(g).ElevationSingle, limits_);
     }
     // The walk's DX view at instant g: a zenith instant keeps the view of the last instant at
     // which the walk computed DX (the last one at which Home passed), zero at the start.
@@ -132,7 +117,9 @@ class StationScan {
 
     const MoonInstantTable& table_;
     const std::vector<ElevationScreen>& screens_;
-    StationSite site_;
+    // Every station of the list stands in the DX row, with that row's elevation limits.
+    const StationSite& limits_;
+    HorizonStation place_;
     std::size_t index_;
     StationDirection direction_;
     std::optional<MoonLineLayout> layout_;
@@ -227,7 +214,7 @@ StationView StationScan::ExactView(std::size_t g) const {
         if (at == g || table_.HomePasses(at)) {
             StationView view;
             view.ElevationSingle = kUnsetElevation;
-            DxElevationPass(view, site_, table_.Place(at));
+            DxElevationPass(view, place_, limits_, table_.Place(at));
             if (view.ElevationSingle != kUnsetElevation) {
                 return view;
             }
