@@ -3,6 +3,8 @@
 // Without arguments the program opens its window; the subcommands run headless.
 
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <span>
 #include <string>
 #include <vector>
@@ -46,17 +48,8 @@ void PrintVersion() {
     std::puts("There is NO WARRANTY, to the extent permitted by law.");
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    // An interrupted run (Ctrl+C, kill, a closed terminal) leaves no half-written file behind.
-    velmorant::RemoveTemporaryFilesOnSignals();
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        return velmorant::RunWindow(argc, argv);
-    }
-    const std::string& command = args.front();
-    const std::span<const std::string> rest(args.begin() + 1, args.end());
+// A headless command, or -1 when there is none of that name.
+int RunCommand(const std::string& command, std::span<const std::string> rest) {
     if (command == "plan") {
         return velmorant::RunPlanCommand(rest);
     }
@@ -78,6 +71,19 @@ int main(int argc, char** argv) {
     if (command == "rotate") {
         return velmorant::RunRotateCommand(rest);
     }
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // An interrupted run (Ctrl+C, kill, a closed terminal) leaves no half-written file behind.
+    velmorant::RemoveTemporaryFilesOnSignals();
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        return velmorant::RunWindow(argc, argv);
+    }
+    const std::string& command = args.front();
     if (command == "--version") {
         PrintVersion();
         return 0;
@@ -85,6 +91,21 @@ int main(int argc, char** argv) {
     if (command == "--help" || command == "-h" || command == "help") {
         PrintUsage(stdout);
         return 0;
+    }
+    // A command that runs out of memory (a long range over a long list) or meets any other
+    // failure ends with a message and the status of a refused run, never an abort; the file
+    // it was writing is left as it was (its replacement is abandoned as the stack unwinds).
+    try {
+        const int status = RunCommand(command, std::span<const std::string>(args).subspan(1));
+        if (status >= 0) {
+            return status;
+        }
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "velmorant %s: out of memory\n", command.c_str());
+        return 2;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "velmorant %s: stopped: %s\n", command.c_str(), error.what());
+        return 2;
     }
     std::fprintf(stderr, "velmorant: unknown command %s\n\n", command.c_str());
     PrintUsage(stderr);

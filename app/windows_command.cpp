@@ -195,8 +195,9 @@ const char* WindowsUsage() {
            "CALL3.TXT without --dx. Dates default to today (UTC) and the next 6 days.\n"
            "Output: a table sorted by start, then callsign, or CSV or JSON, to standard\n"
            "output or FILE.\n"
+           "Windows are written as they become final: memory holds the open ones only.\n"
            "Exit status: 0 when the windows were written, 2 when the run is refused, a\n"
-           "station is not found or the command line is wrong.\n";
+           "station is not found, the command line is wrong or memory ran out.\n";
 }
 
 int RunWindowsCommand(std::span<const std::string> args) {

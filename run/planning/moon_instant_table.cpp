@@ -40,7 +40,8 @@ MoonInstantTable::MoonInstantTable(const RunParameters& params, const SkyTempera
 
     // The Moon's places are independent of one another: the dates are shared out.
     const std::size_t workers = std::max<std::size_t>(1, static_cast<std::size_t>(threads));
-    std::vector<std::thread> pool;
+    // Threads that join as they go, also when one cannot be started (no memory left).
+    std::vector<std::jthread> pool;
     const std::size_t perWorker = (dates_.size() + workers - 1) / workers;
     for (std::size_t w = 0; w < workers; ++w) {
         const std::size_t first = w * perWorker;

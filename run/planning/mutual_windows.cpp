@@ -293,14 +293,19 @@ void ShareOut(std::size_t workers, std::atomic<bool>& failed, const Work& work) 
             failed = true;
         }
     };
-    std::vector<std::thread> pool;
-    for (std::size_t w = 1; w < workers; ++w) {
-        pool.emplace_back(guarded, w);
+    // Threads that join as they go: a thread that cannot be started (no memory left) ends the
+    // pass with its exception, once the workers already started have stopped.
+    std::vector<std::jthread> pool;
+    try {
+        for (std::size_t w = 1; w < workers; ++w) {
+            pool.emplace_back(guarded, w);
+        }
+    } catch (...) {
+        failed = true;
+        throw;
     }
     guarded(0);
-    for (auto& worker : pool) {
-        worker.join();
-    }
+    pool.clear();
     for (const std::exception_ptr& error : errors) {
         if (error) {
             std::rethrow_exception(error);

@@ -71,10 +71,10 @@ class CommandFolder {
     const fs::path& Path() const { return folder_; }
 
     // `velmorant COMMAND --dir FOLDER ARGS...`.
-    // (Without --dir for a command that takes none.)
+    // (Without --dir for a command that takes none; after `shellPrefix`, e.g. a ulimit.)
     CommandResult Run(const std::string& command, const std::vector<std::string>& args,
-                      bool inFolder = true) const {
-        std::string line = Quoted(VELMORANT_EXECUTABLE) + " " + command;
+                      bool inFolder = true, const std::string& shellPrefix = "") const {
+        std::string line = shellPrefix + Quoted(VELMORANT_EXECUTABLE) + " " + command;
         if (inFolder) {
             line += " --dir " + Quoted(folder_.string());
         }

@@ -232,6 +232,32 @@ TEST(WindowsCommand, WithoutDatesTodayAndTheNextSixDaysAreCovered) {
     }
 }
 
+// A year at one-minute steps under an address-space limit that a short range fits in: the
+// command ends with a message and status 2, not an abort, and the file it was to replace stays
+// as it was.
+TEST(WindowsCommand, RunningOutOfMemoryEndsWithAMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves far more address space than the limit";
+#endif
+    const CommandFolder folder("windows-out-of-memory");
+    const std::string limit = "ulimit -v 150000 && ";  // KB
+    const auto output = folder.Path() / "windows.csv";
+    const std::vector<std::string> shortRange = {"--start", "2016-01-01", "--days",
+                                                 "2",       "--output",   output.string()};
+    if (folder.Run("windows", shortRange, true, limit).Exit != 0) {
+        GTEST_SKIP() << "this system's libraries take more address space than the limit";
+    }
+    std::ofstream(output, std::ios::binary) << "kept\n";
+    const CommandResult year =
+        folder.Run("windows",
+                   {"--start", "2016-01-01", "--days", "366", "--set", "txtIncrementMinutes=1",
+                    "--format", "csv", "--output", output.string()},
+                   true, limit);
+    EXPECT_EQ(year.Exit, 2) << year.Err;
+    EXPECT_EQ(year.Err.rfind("velmorant windows: ", 0), 0u) << year.Err;
+    EXPECT_EQ(ReadWhole(output), "kept\n");
+}
+
 TEST(WindowsCommand, RefusesWhatItCannotComputeWithAMessage) {
     CommandFolder folder("windows-refused");
     const struct {
