@@ -2,6 +2,7 @@
 #include "ui/model/windows_table.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <numeric>
@@ -14,7 +15,7 @@ namespace velmorant {
 
 namespace {
 
-enum Column { kDx, kLocator, kStart, kEnd, kMinutes };
+enum Column { kDx, kLocator, kStart, kEnd, kMinutes, kDegradation = kWindowsTableColumns - 1 };
 
 // A grid instant as whole minutes since 1970-01-01 0h UTC: 2400 of a date is 0000 of the next.
 std::int32_t UtcMinutes(const GridInstant& instant) {
@@ -23,19 +24,12 @@ std::int32_t UtcMinutes(const GridInstant& instant) {
     return static_cast<std::int32_t>(day * 1440 + hhmm / 100 * 60 + hhmm % 100);
 }
 
-std::int64_t DayOf(std::int64_t minutes) {
-    return minutes >= 0 ? minutes / 1440 : (minutes - 1439) / 1440;
-}
-
-GridInstant InstantOf(std::int64_t minutes) {
-    const std::int64_t day = DayOf(minutes);
-    const auto minute = static_cast<int>(minutes - day * 1440);
-    return GridInstant{DateFromDaysSince1970(day),
-                       static_cast<float>(minute / 60 * 100 + minute % 60)};
+std::int32_t EndMinutes(const MutualWindow& window) {
+    return UtcMinutes(window.Start) + window.LengthMinutes;
 }
 
 std::string UtcText(std::int64_t minutes) {
-    const std::int64_t day = DayOf(minutes);
+    const std::int64_t day = minutes >= 0 ? minutes / 1440 : (minutes - 1439) / 1440;
     const auto minute = static_cast<long>(minutes - day * 1440);
     const CalendarDate date = DateFromDaysSince1970(day);
     char text[64];
@@ -44,30 +38,33 @@ std::string UtcText(std::int64_t minutes) {
     return text;
 }
 
-std::int64_t EndMinutes(const WindowsTableRow& row) {
-    return std::int64_t{row.StartMinutes} + row.LengthMinutes;
-}
-
 double Degrees(double radians) {
     return radians * (360.0 / TwoPi);
 }
 
-// The number a column of the row holds, for the columns that hold one.
-double NumberAt(const WindowsTableRow& row, int column) {
+// The window's own value under one of the columns from the Home azimuth at start on (radians,
+// or dB for the degradation).
+float FieldAt(const MutualWindow& window, int column) {
     switch (column) {
-        case kMinutes:
-            return row.LengthMinutes;
         case kMinutes + 1:
-            return Degrees(row.HomeAzimuthStart);
+            return window.HomeAzimuthStart;
         case kMinutes + 2:
-            return Degrees(row.HomeAzimuthEnd);
+            return window.HomeAzimuthEnd;
         case kMinutes + 3:
-            return Degrees(row.HomeElevationMax);
+            return window.HomeElevationMax;
         case kMinutes + 4:
-            return Degrees(row.DxElevationMax);
+            return window.DxElevationMax;
         default:
-            return row.DegradationMin;
+            return window.DegradationMin;
     }
+}
+
+// The number a column of the window holds, for the columns that hold one.
+double NumberAt(const MutualWindow& window, int column) {
+    if (column == kMinutes) {
+        return window.LengthMinutes;
+    }
+    return column == kDegradation ? FieldAt(window, column) : Degrees(FieldAt(window, column));
 }
 
 WindowsTableCell Number(double value, const char* pattern) {
@@ -76,17 +73,15 @@ WindowsTableCell Number(double value, const char* pattern) {
     return WindowsTableCell{text, value};
 }
 
-// Each station's place among the stations ordered by the column's text (equal texts, equal
-// places): rows then sort by a number, not by comparing texts a million times.
-std::vector<std::uint32_t> TextRanks(std::span<const StationRecord> stations, int column) {
-    const auto text = [&](std::uint32_t s) -> const std::string& {
-        return column == kDx ? stations[s].Callsign : stations[s].Locator;
-    };
-    std::vector<std::uint32_t> byText(stations.size());
+// Each station's place among the stations ordered by `text` (equal texts, equal places): rows
+// then sort by a number, not by comparing texts a million times.
+template <typename Text>
+std::vector<std::uint32_t> TextRanks(std::size_t count, const Text& text) {
+    std::vector<std::uint32_t> byText(count);
     std::iota(byText.begin(), byText.end(), 0U);
     std::sort(byText.begin(), byText.end(),
               [&](std::uint32_t a, std::uint32_t b) { return text(a) < text(b); });
-    std::vector<std::uint32_t> ranks(stations.size());
+    std::vector<std::uint32_t> ranks(count);
     std::uint32_t rank = 0;
     for (std::size_t i = 0; i < byText.size(); ++i) {
         if (i > 0 && text(byText[i - 1]) != text(byText[i])) {
@@ -97,31 +92,92 @@ std::vector<std::uint32_t> TextRanks(std::span<const StationRecord> stations, in
     return ranks;
 }
 
+// Keys of 32 bits whose unsigned order is the order of the values. The degree columns sort by
+// their radians: a float times a positive double constant keeps its order and its ties.
+constexpr std::uint32_t kSignBit = 0x80000000U;
+
+std::uint32_t OrderedKey(std::int32_t value) {
+    return static_cast<std::uint32_t>(value) ^ kSignBit;
+}
+
+std::uint32_t OrderedKey(float value) {
+    const auto bits = std::bit_cast<std::uint32_t>(value + 0.0f);  // -0 as +0: equal numbers
+    return (bits & kSignBit) != 0 ? ~bits : bits | kSignBit;
+}
+
+// The place before a sort of the row that goes to place i: the low half of its packed number.
+std::size_t PlaceBefore(std::uint64_t packed) {
+    return static_cast<std::size_t>(packed & 0xffff'ffffU);
+}
+
+// Moves each row to its place after the sort. `sorted` holds the packed numbers in sorted
+// order; the rows move along the permutation's cycles, with no second copy of the rows, and
+// `sorted` is used up.
+void MoveRows(std::vector<WindowsTableRow>& rows, std::vector<std::uint64_t>& sorted) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (PlaceBefore(sorted[i]) == i) {
+            continue;  // in place, or moved already
+        }
+        const WindowsTableRow first = rows[i];
+        std::size_t to = i;
+        for (;;) {
+            const std::size_t from = PlaceBefore(sorted[to]);
+            sorted[to] = to;
+            if (from == i) {
+                rows[to] = first;
+                break;
+            }
+            rows[to] = rows[from];
+            to = from;
+        }
+    }
+}
+
+// Each followed place before the sort replaced by the place after it.
+void Follow(const std::vector<std::uint64_t>& sorted, std::span<std::size_t> followed) {
+    if (followed.empty()) {
+        return;
+    }
+    std::vector<std::pair<std::size_t, std::size_t>> before;  // (place, slot of followed)
+    for (std::size_t slot = 0; slot < followed.size(); ++slot) {
+        before.emplace_back(followed[slot], slot);
+    }
+    std::sort(before.begin(), before.end());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        const std::size_t place = PlaceBefore(sorted[i]);
+        auto at = std::lower_bound(before.begin(), before.end(), std::pair{place, std::size_t{0}});
+        for (; at != before.end() && at->first == place; ++at) {
+            followed[at->second] = i;
+        }
+    }
+}
+
+// Sorts the rows by key(row), an ordered key, rows of equal keys keeping their order: each row's
+// key and place packed into one number (key high, place low), so that a plain in-place sort of
+// 8 bytes a row is stable.
+template <typename Key>
+void SortByKey(std::vector<WindowsTableRow>& rows, const Key& key, bool ascending,
+               std::span<std::size_t> followed) {
+    std::vector<std::uint64_t> packed(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::uint32_t k = ascending ? key(rows[i]) : ~key(rows[i]);
+        packed[i] = std::uint64_t{k} << 32 | i;
+    }
+    std::sort(packed.begin(), packed.end());
+    Follow(packed, followed);
+    MoveRows(rows, packed);
+}
+
 }  // namespace
 
 WindowsTableRow TableRowOf(const MutualWindow& window) {
     return WindowsTableRow{static_cast<std::uint32_t>(window.Station),
-                           UtcMinutes(window.Start),
-                           window.LengthMinutes,
-                           window.HomeAzimuthStart,
-                           window.HomeAzimuthEnd,
-                           window.HomeElevationMax,
-                           window.DxElevationMax,
-                           window.DegradationMin};
+                           static_cast<std::uint32_t>(window.First),
+                           static_cast<std::uint32_t>(window.Last), window.DxElevationMax};
 }
 
-MutualWindow WindowOf(const WindowsTableRow& row) {
-    MutualWindow window;
-    window.Station = row.Station;
-    window.Start = InstantOf(row.StartMinutes);
-    window.End = InstantOf(EndMinutes(row));
-    window.LengthMinutes = row.LengthMinutes;
-    window.HomeAzimuthStart = row.HomeAzimuthStart;
-    window.HomeAzimuthEnd = row.HomeAzimuthEnd;
-    window.HomeElevationMax = row.HomeElevationMax;
-    window.DxElevationMax = row.DxElevationMax;
-    window.DegradationMin = row.DegradationMin;
-    return window;
+MutualWindow WindowOf(const WindowsTableRow& row, const WindowGrid& grid) {
+    return grid.WindowOf(row.Station, row.First, row.Last, row.DxElevationMax);
 }
 
 std::vector<std::string> WindowsTableHeadings() {
@@ -129,7 +185,7 @@ std::vector<std::string> WindowsTableHeadings() {
             "Home Az end", "Max El Home", "Max El DX",   "Min dB"};
 }
 
-WindowsTableCell WindowsTableCellAt(const WindowsTableRow& row, const StationRecord& station,
+WindowsTableCell WindowsTableCellAt(const MutualWindow& window, const StationRecord& station,
                                     int column) {
     switch (column) {
         case kDx:
@@ -137,43 +193,58 @@ WindowsTableCell WindowsTableCellAt(const WindowsTableRow& row, const StationRec
         case kLocator:
             return WindowsTableCell{station.Locator, std::nullopt};
         case kStart:
-            return WindowsTableCell{UtcText(row.StartMinutes), std::nullopt};
+            return WindowsTableCell{UtcText(UtcMinutes(window.Start)), std::nullopt};
         case kEnd:
-            return WindowsTableCell{UtcText(EndMinutes(row)), std::nullopt};
+            return WindowsTableCell{UtcText(EndMinutes(window)), std::nullopt};
         case kMinutes:
-            return Number(NumberAt(row, column), "%.0f");
+            return Number(NumberAt(window, column), "%.0f");
         default:
-            return Number(NumberAt(row, column), "%.1f");
+            return Number(NumberAt(window, column), "%.1f");
     }
 }
 
-void SortWindowsTable(std::vector<std::uint32_t>& order, std::span<const WindowsTableRow> rows,
-                      std::span<const StationRecord> stations, int column, bool ascending) {
-    // Each row's key beside it, in the order shown: the sort then reads no row twice.
-    std::vector<std::pair<double, std::uint32_t>> keyed(order.size());
+void SortWindowsTable(std::vector<WindowsTableRow>& rows, const WindowGrid& grid,
+                      std::span<const StationRecord> stations, int column, bool ascending,
+                      std::span<std::size_t> followed) {
     if (column == kDx || column == kLocator) {
-        const std::vector<std::uint32_t> ranks = TextRanks(stations, column);
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            keyed[i] = {ranks[rows[order[i]].Station], order[i]};
-        }
-    } else if (column == kStart || column == kEnd) {
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            const WindowsTableRow& row = rows[order[i]];
-            const std::int64_t minutes = column == kStart ? row.StartMinutes : EndMinutes(row);
-            keyed[i] = {static_cast<double>(minutes), order[i]};
-        }
-    } else {
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            keyed[i] = {NumberAt(rows[order[i]], column), order[i]};
-        }
+        const std::vector<std::uint32_t> ranks =
+            TextRanks(stations.size(), [&](std::size_t s) -> const std::string& {
+                return column == kDx ? stations[s].Callsign : stations[s].Locator;
+            });
+        SortByKey(
+            rows, [&](const WindowsTableRow& row) { return ranks[row.Station]; }, ascending,
+            followed);
+        return;
     }
-    const auto byKey = [ascending](const auto& a, const auto& b) {
-        return ascending ? a.first < b.first : b.first < a.first;
-    };
-    std::stable_sort(keyed.begin(), keyed.end(), byKey);
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = keyed[i].second;
-    }
+    SortByKey(
+        rows,
+        [&](const WindowsTableRow& row) {
+            const MutualWindow window = WindowOf(row, grid);
+            switch (column) {
+                case kStart:
+                    return OrderedKey(UtcMinutes(window.Start));
+                case kEnd:
+                    return OrderedKey(EndMinutes(window));
+                case kMinutes:
+                    return OrderedKey(static_cast<std::int32_t>(window.LengthMinutes));
+                default:
+                    return OrderedKey(FieldAt(window, column));
+            }
+        },
+        ascending, followed);
+}
+
+void SortWindowsTableAsPass(std::vector<WindowsTableRow>& rows, std::span<const StationSite> sites,
+                            std::span<std::size_t> followed) {
+    // Three stable sorts, the last deciding first: list order, callsign, first instant.
+    const std::vector<std::uint32_t> ranks = TextRanks(
+        sites.size(), [&](std::size_t s) -> const std::string& { return sites[s].Callsign; });
+    SortByKey(
+        rows, [](const WindowsTableRow& row) { return row.Station; }, true, followed);
+    SortByKey(
+        rows, [&](const WindowsTableRow& row) { return ranks[row.Station]; }, true, followed);
+    SortByKey(
+        rows, [](const WindowsTableRow& row) { return row.First; }, true, followed);
 }
 
 }  // namespace velmorant

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <new>
-#include <numeric>
 #include <variant>
 
 #ifdef __GLIBC__
@@ -11,6 +10,7 @@
 #endif
 
 #include "core/calendar.h"
+#include "run/planning/moon_instant_table.h"
 #include "run/planning/mutual_window_days.h"
 #include "run/report/mutual_window_table.h"
 #include "run/report/report_file.h"
@@ -59,7 +59,7 @@ class RowGathering : public MutualWindowSink {
 };
 
 // Rows reserved before a pass: about one window a station and date (the Moon above both
-// horizons once a day), at most this many (176 MB of rows); a larger pass grows its vector.
+// horizons once a day), at most this many (64 MB of rows); a larger pass grows its vector.
 constexpr std::size_t kMostRowsReserved = 4'000'000;
 
 // Gives memory freed by a pass's many small blocks back to the system (glibc keeps it else).
@@ -112,7 +112,7 @@ bool WindowsWindowModel::StartWindows() {
         return false;
     }
     std::vector<WindowsTableRow>().swap(rows_);
-    std::vector<std::uint32_t>().swap(order_);
+    grid_.reset();
     problem_.clear();
     auto gathered = MoonPairParameters(main_.Inputs());
     if (auto* problem = std::get_if<std::string>(&gathered)) {
@@ -160,9 +160,16 @@ bool WindowsWindowModel::StartWindows() {
         try {
             passRows_.reserve(reserved);
             RowGathering gathering(passRows_);
-            WriteMutualWindows(params, table, sites_, kThreads, gathering, progress_.get());
+            // The rows keep a window's instants; the grid, kept from the instant table before
+            // the table goes, gives back the rest.
+            const MoonInstantTable instants(params, table, kThreads);
+            WriteMutualWindows(instants, params, sites_, kThreads, gathering, progress_.get());
+            if (!progress_->StopRequested) {
+                passGrid_.emplace(instants);
+            }
         } catch (const std::bad_alloc&) {
             std::vector<WindowsTableRow>().swap(passRows_);
+            passGrid_.reset();
             passProblem_ = "not enough memory for the windows: choose fewer dates or stations";
         }
         finished_ = true;
@@ -188,9 +195,11 @@ WindowsPassState WindowsWindowModel::Poll() {
         state_ = WindowsPassState::Cancelled;
     } else {
         rows_.swap(passRows_);
+        grid_ = std::move(passGrid_);
         state_ = WindowsPassState::Finished;
     }
     std::vector<WindowsTableRow>().swap(passRows_);
+    passGrid_.reset();
     ReturnFreedMemory();
     return state_;
 }
@@ -204,25 +213,25 @@ int WindowsWindowModel::PercentDone() const {
 }
 
 WindowsTableCell WindowsWindowModel::ShownCell(std::size_t shown, int column) const {
-    const WindowsTableRow& row = ShownRow(shown);
-    return WindowsTableCellAt(row, records_[row.Station], column);
+    const WindowsTableRow& row = rows_[shown];
+    return WindowsTableCellAt(WindowOf(row, *grid_), records_[row.Station], column);
 }
 
-void WindowsWindowModel::SortRows(int column, bool ascending) {
-    if (column < 0 || column >= kWindowsTableColumns) {
-        std::vector<std::uint32_t>().swap(order_);
+void WindowsWindowModel::SortRows(int column, bool ascending, std::span<std::size_t> followed) {
+    if (!grid_) {
         return;
     }
-    if (order_.empty()) {
-        order_.resize(rows_.size());
-        std::iota(order_.begin(), order_.end(), 0U);
+    if (column < 0 || column >= kWindowsTableColumns) {
+        SortWindowsTableAsPass(rows_, sites_, followed);
+    } else {
+        SortWindowsTable(rows_, *grid_, records_, column, ascending, followed);
     }
-    SortWindowsTable(order_, rows_, records_, column, ascending);
+    ReturnFreedMemory();
 }
 
 void WindowsWindowModel::ChooseRow(std::size_t shown) {
     if (shown < rows_.size()) {
-        main_.ShowFoundStation(kDXRow, records_[ShownRow(shown).Station]);
+        main_.ShowFoundStation(kDXRow, records_[rows_[shown].Station]);
     }
 }
 
@@ -232,9 +241,8 @@ WriteResult WindowsWindowModel::SaveCsv(const std::filesystem::path& file) const
         return sink.Keep();
     }
     MutualWindowTable table(sink, WindowsFormat::Csv);
-    for (std::size_t shown = 0; shown < rows_.size(); ++shown) {
-        const WindowsTableRow& row = ShownRow(shown);
-        table.Write(WindowOf(row), sites_[row.Station]);
+    for (const WindowsTableRow& row : rows_) {
+        table.Write(WindowOf(row, *grid_), sites_[row.Station]);
     }
     table.Finish();
     return sink.Keep();

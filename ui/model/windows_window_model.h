@@ -7,12 +7,14 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "run/planning/chart_series.h"
 #include "run/planning/mutual_windows.h"
+#include "run/planning/window_grid.h"
 #include "run/window_inputs.h"
 #include "stations/station_record.h"
 #include "stations/write_result.h"
@@ -75,17 +77,14 @@ class WindowsWindowModel {
     int PercentDone() const;
     std::size_t StationCount() const { return sites_.size(); }
     const std::string& Problem() const { return problem_; }
-    // The windows of the finished pass, in its order: by start and then callsign.
+    // The windows of the finished pass as the table shows them: in the pass's order (by start and
+    // then callsign) until a sort. Row i is the table's row i.
     const std::vector<WindowsTableRow>& Rows() const { return rows_; }
-
-    // The table as shown: the rows in the order of the last sort (the pass's order before one).
-    // The index into Rows() of the shown row `shown`, and the row.
-    std::size_t RowShown(std::size_t shown) const { return order_.empty() ? shown : order_[shown]; }
-    const WindowsTableRow& ShownRow(std::size_t shown) const { return rows_[RowShown(shown)]; }
     WindowsTableCell ShownCell(std::size_t shown, int column) const;
-    // Sorts the table as a click on the heading of `column` does; a column below 0 puts back the
-    // pass's order.
-    void SortRows(int column, bool ascending);
+    // Sorts the rows as a click on the heading of `column` does; a column below 0 puts back the
+    // pass's order. `followed` holds rows' places before the sort (the selected row's) and gets
+    // their places after it.
+    void SortRows(int column, bool ascending, std::span<std::size_t> followed = {});
     // Puts the station of the shown row `shown` into the DX row as the DX lookup button does
     // after an exact find.
     void ChooseRow(std::size_t shown);
@@ -107,12 +106,13 @@ class WindowsWindowModel {
     std::string problem_;
     std::vector<StationSite> sites_;
     std::vector<StationRecord> records_;
-    std::vector<WindowsTableRow> rows_;
-    std::vector<std::uint32_t> order_;  // indices into rows_ as shown; empty: the pass's order
-    // Shared with the pass's thread: its progress and stop request, its rows, why it failed (a
-    // row that found no memory) and its end.
+    std::vector<WindowsTableRow> rows_;  // in the order shown
+    std::optional<WindowGrid> grid_;     // the rest of each row's window
+    // Shared with the pass's thread: its progress and stop request, its rows and grid, why it
+    // failed (a row that found no memory) and its end.
     std::unique_ptr<MutualWindowsProgress> progress_;
     std::vector<WindowsTableRow> passRows_;
+    std::optional<WindowGrid> passGrid_;
     std::string passProblem_;
     std::atomic<bool> finished_{false};
     std::thread pass_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/windows_table_model.h"
 
-#include <cstdint>
+#include <cstddef>
 #include <vector>
 
 #include "ui/model/windows_window_model.h"
@@ -51,22 +51,17 @@ QVariant WindowsTableModel::headerData(int section, Qt::Orientation orientation,
 
 void WindowsTableModel::sort(int column, Qt::SortOrder order) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    // The view's persistent indices (the selected row) follow their rows: each shown row's
-    // window before the sort, and each window's shown row after it.
+    // The view's persistent indices (the selected row) follow their rows.
     const QModelIndexList persistent = persistentIndexList();
-    std::vector<std::size_t> windows;
+    std::vector<std::size_t> places;
     for (const QModelIndex& index : persistent) {
-        windows.push_back(model_.RowShown(static_cast<std::size_t>(index.row())));
+        places.push_back(static_cast<std::size_t>(index.row()));
     }
-    model_.SortRows(column, order == Qt::AscendingOrder);
+    model_.SortRows(column, order == Qt::AscendingOrder, places);
     if (!persistent.isEmpty()) {
-        std::vector<int> shownOf(model_.Rows().size());
-        for (std::size_t shown = 0; shown < shownOf.size(); ++shown) {
-            shownOf[model_.RowShown(shown)] = static_cast<int>(shown);
-        }
         QModelIndexList moved;
-        for (std::size_t i = 0; i < windows.size(); ++i) {
-            moved << index(shownOf[windows[i]], persistent[static_cast<int>(i)].column());
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            moved << index(static_cast<int>(places[i]), persistent[static_cast<int>(i)].column());
         }
         changePersistentIndexList(persistent, moved);
     }

@@ -6,6 +6,8 @@
 #include "run/planning/mutual_windows.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstdlib>
 #include <iostream>
 #include <map>
@@ -23,6 +25,7 @@
 #include "run/planning/moon_instant_table.h"
 #include "run/planning/planning_run.h"
 #include "run/planning/step_grid.h"
+#include "run/planning/window_grid.h"
 #include "run/report/report_text.h"
 #include "run/sky_temperature_file.h"
 
@@ -254,6 +257,39 @@ TEST_P(MutualWindowsTest, WindowsAreTheRunsOfTheReportsLines) {
     EXPECT_GT(linesSeen, 0u) << "the case must print something";
     if (std::string(c.MaxDegradation) != "0") {
         EXPECT_LT(linesSeen, linesWithoutLimit) << "the maximum degradation must cut days short";
+    }
+}
+
+// A list of windows keeps of each only its station, first and last instants and highest DX
+// elevation: the grid gives back every other field as the pass wrote it, to the bit.
+TEST_P(MutualWindowsTest, TheWindowGridGivesBackEachWindowBitForBit) {
+    const WindowsCase& c = GetParam();
+    const RunParameters params = ParametersFor(c, kDxStations.front());
+    std::vector<StationSite> stations;
+    for (const Coordinates& dx : kDxStations) {
+        stations.push_back(ParametersFor(c, dx).DX);
+    }
+    const MoonInstantTable table(params, SkyTable(), 2);
+    const std::vector<MutualWindow> windows = FindMutualWindows(table, params, stations, 2);
+    const WindowGrid grid(table);
+    ASSERT_FALSE(windows.empty());
+    const auto bits = [](float value) { return std::bit_cast<std::uint32_t>(value); };
+    for (const MutualWindow& w : windows) {
+        const MutualWindow again = grid.WindowOf(w.Station, w.First, w.Last, w.DxElevationMax);
+        SCOPED_TRACE("station " + std::to_string(w.Station) + " from " + std::to_string(w.First));
+        EXPECT_EQ(again.Station, w.Station);
+        EXPECT_EQ(again.First, w.First);
+        EXPECT_EQ(again.Last, w.Last);
+        EXPECT_EQ(again.Start.Date, w.Start.Date);
+        EXPECT_EQ(bits(again.Start.UtcHHMM), bits(w.Start.UtcHHMM));
+        EXPECT_EQ(again.End.Date, w.End.Date);
+        EXPECT_EQ(bits(again.End.UtcHHMM), bits(w.End.UtcHHMM));
+        EXPECT_EQ(again.LengthMinutes, w.LengthMinutes);
+        EXPECT_EQ(bits(again.HomeAzimuthStart), bits(w.HomeAzimuthStart));
+        EXPECT_EQ(bits(again.HomeAzimuthEnd), bits(w.HomeAzimuthEnd));
+        EXPECT_EQ(bits(again.HomeElevationMax), bits(w.HomeElevationMax));
+        EXPECT_EQ(bits(again.DxElevationMax), bits(w.DxElevationMax));
+        EXPECT_EQ(bits(again.DegradationMin), bits(w.DegradationMin));
     }
 }
 
