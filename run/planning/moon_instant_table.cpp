@@ -69,14 +69,7 @@ MoonInstantTable::MoonInstantTable(const RunParameters& params, const SkyTempera
 
 void MoonInstantTable::SummarizeHome() {
     const std::size_t n = dayInstants_.size();
-    std::vector<float> elevations(places_.size());
-    std::vector<float> negated(places_.size());
-    for (std::size_t g = 0; g < places_.size(); ++g) {
-        elevations[g] = homeViews_[g].ElevationSingle;
-        negated[g] = -degradation_[g];
-    }
-    homeElevations_.emplace(std::move(elevations));
-    negatedDegradations_.emplace(std::move(negated));
+    grid_.emplace(*this);
     for (std::size_t d = 0; d < dates_.size(); ++d) {
         std::size_t first = n;
         std::size_t end = 0;

@@ -9,8 +9,8 @@
 #include "core/degradation.h"
 #include "core/horizon.h"
 #include "run/planning/moon_instant.h"
-#include "run/planning/range_maximum.h"
 #include "run/planning/step_grid.h"
+#include "run/planning/window_grid.h"
 #include "run/run_parameters.h"
 
 // Everything of a Moon planning run that does not depend on the DX station, computed once for
@@ -50,14 +50,9 @@ class MoonInstantTable {
     // within the date (first == end when Home passes at none).
     std::size_t HomeFirst(std::size_t date) const { return homeFirst_[date]; }
     std::size_t HomeEnd(std::size_t date) const { return homeEnd_[date]; }
-    // The highest Home elevation (radians, Single) and the lowest degradation (dB) of the
-    // instants first ... last.
-    float HomeElevationMax(std::size_t first, std::size_t last) const {
-        return homeElevations_->Max(first, last);
-    }
-    float DegradationMin(std::size_t first, std::size_t last) const {
-        return -negatedDegradations_->Max(first, last);
-    }
+    // What the windows over this grid are made of: a window from its station, first and last
+    // instants and highest DX elevation.
+    const WindowGrid& Grid() const { return *grid_; }
     // The Moon's horizontal parallax of each date (radians): the Earth's radius over the noon
     // distance.
     double Parallax(std::size_t date) const { return parallax_[date]; }
@@ -66,7 +61,7 @@ class MoonInstantTable {
 
   private:
     void ComputeDates(std::size_t first, std::size_t last, const SkyTemperatureTable& table);
-    // The per-date Home spans and the range tables.
+    // The per-date Home spans and the grid of the windows.
     void SummarizeHome();
 
     const RunParameters& params_;
@@ -82,8 +77,7 @@ class MoonInstantTable {
     std::vector<float> degradation_;
     std::vector<float> x_, y_, z_;
     std::vector<std::size_t> homeFirst_, homeEnd_;
-    std::optional<RangeMaximum> homeElevations_;
-    std::optional<RangeMaximum> negatedDegradations_;
+    std::optional<WindowGrid> grid_;
 };
 
 }  // namespace velmorant

@@ -35,11 +35,6 @@ constexpr std::size_t kNoInstant = std::numeric_limits<std::size_t>::max();
 // An elevation no view can hold (radians): marks a view the walk's routine left unchanged.
 constexpr float kUnsetElevation = 10.0f;
 
-int MinutesOfDay(float hhmm) {
-    const long whole = std::lround(hhmm);
-    return static_cast<int>(whole / 100 * 60 + whole % 100);
-}
-
 // The first index from `from` on (below `end`) whose class differs from classes[from].
 std::size_t RunEnd(const std::uint8_t* classes, std::size_t from, std::size_t end) {
     const std::uint8_t cls = classes[from];
@@ -243,25 +238,8 @@ void StationScan::Close() {
         return;
     }
     open_ = false;
-    const std::size_t n = table_.InstantsPerDate();
-    const auto gridInstant = [&](std::size_t g) {
-        return GridInstant{table_.Dates()[g / n].Date, table_.DayInstants()[g % n]};
-    };
-    MutualWindow window;
-    window.Station = index_;
-    window.First = first_;
-    window.Last = last_;
-    window.Start = gridInstant(first_);
-    window.End = gridInstant(last_);
-    const double days = table_.Dates()[last_ / n].DayCursor - table_.Dates()[first_ / n].DayCursor;
-    window.LengthMinutes = static_cast<int>(std::lround(days * 1440)) +
-                           MinutesOfDay(window.End.UtcHHMM) - MinutesOfDay(window.Start.UtcHHMM);
-    window.HomeAzimuthStart = table_.HomeView(first_).AzimuthSingle;
-    window.HomeAzimuthEnd = table_.HomeView(last_).AzimuthSingle;
-    window.HomeElevationMax = table_.HomeElevationMax(first_, last_);
-    window.DegradationMin = table_.DegradationMin(first_, last_);
-    window.DxElevationMax = ExactView(bestAt_).ElevationSingle;
-    scratch_->Closed.push_back(window);
+    scratch_->Closed.push_back(
+        table_.Grid().WindowOf(index_, first_, last_, ExactView(bestAt_).ElevationSingle));
 }
 
 // The stations ranked once by callsign (then list order), so that the order of the windows

@@ -2,6 +2,7 @@
 #include "ui/model/windows_window_model.h"
 
 #include <algorithm>
+#include <exception>
 #include <new>
 #include <variant>
 
@@ -165,12 +166,17 @@ bool WindowsWindowModel::StartWindows() {
             const MoonInstantTable instants(params, table, kThreads);
             WriteMutualWindows(instants, params, sites_, kThreads, gathering, progress_.get());
             if (!progress_->StopRequested) {
-                passGrid_.emplace(instants);
+                passGrid_.emplace(instants.Grid());
             }
         } catch (const std::bad_alloc&) {
             std::vector<WindowsTableRow>().swap(passRows_);
             passGrid_.reset();
             passProblem_ = "not enough memory for the windows: choose fewer dates or stations";
+        } catch (const std::exception& error) {
+            // A thread the system would not start, above all.
+            std::vector<WindowsTableRow>().swap(passRows_);
+            passGrid_.reset();
+            passProblem_ = std::string("the windows could not be computed: ") + error.what();
         }
         finished_ = true;
     });
