@@ -108,34 +108,39 @@ __attribute__((target_clones("avx2", "default")))
 #endif
 std::size_t
 HighestSine(const float* sines, std::size_t count) {
-    // Eight running maxima side by side with the index where each was first reached (vector
-    // code: a comparison and two blends); then the first of the lanes' indices that hold the
-    // highest. A lane keeps its first index of equal sines, so the result is the first overall.
-    float lanes[8] = {-2, -2, -2, -2, -2, -2, -2, -2};
-    std::int32_t at[8] = {0, 0, 0, 0, 0, 0, 0, 0};
-    std::size_t i = 0;
-    for (; i + 8 <= count; i += 8) {
-        for (std::size_t l = 0; l < 8; ++l) {
-            const float sine = sines[i + l];
-            at[l] = sine > lanes[l] ? static_cast<std::int32_t>(i + l) : at[l];
-            lanes[l] = std::max(lanes[l], sine);
-        }
-    }
+    // Block by block, the first block holding the highest sine (a later block must exceed it),
+    // then the first index from that block on that holds it: the index is searched within one
+    // block, not along the run up to the peak. A block's maximum is taken in eight lanes side
+    // by side (vector code), then across the lanes.
+    constexpr std::size_t kBlock = 64;
     float highest = -2;
-    std::size_t best = 0;
-    for (std::size_t l = 0; l < 8; ++l) {
-        if (lanes[l] > highest || (lanes[l] == highest && static_cast<std::size_t>(at[l]) < best)) {
-            highest = lanes[l];
-            best = static_cast<std::size_t>(at[l]);
+    std::size_t block = 0;
+    for (std::size_t from = 0; from < count; from += kBlock) {
+        const std::size_t end = std::min(count, from + kBlock);
+        float lanes[8] = {-2, -2, -2, -2, -2, -2, -2, -2};
+        std::size_t i = from;
+        for (; i + 8 <= end; i += 8) {
+            for (std::size_t l = 0; l < 8; ++l) {
+                lanes[l] = sines[i + l] > lanes[l] ? sines[i + l] : lanes[l];
+            }
+        }
+        float blockHighest = -2;
+        for (const float lane : lanes) {
+            blockHighest = lane > blockHighest ? lane : blockHighest;
+        }
+        for (; i < end; ++i) {
+            blockHighest = sines[i] > blockHighest ? sines[i] : blockHighest;
+        }
+        if (blockHighest > highest) {
+            highest = blockHighest;
+            block = from;
         }
     }
-    for (; i < count; ++i) {
-        if (sines[i] > highest) {
-            highest = sines[i];
-            best = i;
-        }
+    std::size_t at = block;
+    while (sines[at] != highest) {
+        ++at;
     }
-    return best;
+    return at;
 }
 
 }  // namespace velmorant
