@@ -57,6 +57,15 @@ std::size_t RunEnd(const std::uint8_t* classes, std::size_t from, std::size_t en
     return i;
 }
 
+// A window as the scan closes it: the grid (MoonInstantTable::Grid) makes the rest of it when
+// it is handed on, so that the windows kept meanwhile are small.
+struct ClosedWindow {
+    std::size_t Station = 0;
+    std::size_t First = 0;
+    std::size_t Last = 0;
+    float DxElevationMax = 0;
+};
+
 // A worker's room for one date of one station: the elevation sines and the screen's classes of
 // the date's instants, and the windows closed, kept until the pass hands them on in order.
 struct ScanScratch {
@@ -64,7 +73,7 @@ struct ScanScratch {
         : Sines(paddedInstants), Classes(paddedInstants) {}
     std::vector<float> Sines;
     std::vector<std::uint8_t> Classes;
-    std::vector<MutualWindow> Closed;
+    std::vector<ClosedWindow> Closed;
 };
 
 // One DX station over the grid, date after date, as the planning walk of that pair would walk
@@ -238,8 +247,7 @@ void StationScan::Close() {
         return;
     }
     open_ = false;
-    scratch_->Closed.push_back(
-        table_.Grid().WindowOf(index_, first_, last_, ExactView(bestAt_).ElevationSingle));
+    scratch_->Closed.push_back({index_, first_, last_, ExactView(bestAt_).ElevationSingle});
 }
 
 // The stations ranked once by callsign (then list order), so that the order of the windows
@@ -364,7 +372,7 @@ std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameter
     // of them opened, not all the windows of the pass.
     const std::size_t workers = static_cast<std::size_t>(std::max(1, threads));
     std::vector<ScanScratch> scratch(workers, ScanScratch(table.PaddedInstantsPerDate()));
-    std::vector<MutualWindow> pending;
+    std::vector<ClosedWindow> pending;
     pending.reserve(stations.size());
     std::vector<std::pair<std::size_t, std::size_t>> order;
     order.reserve(stations.size());
@@ -417,10 +425,13 @@ std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameter
         }
         std::sort(order.begin(), order.end());
         for (const auto& [key, i] : order) {
-            sink.Write(pending[i], stations[pending[i].Station]);
+            const ClosedWindow& closed = pending[i];
+            sink.Write(table.Grid().WindowOf(closed.Station, closed.First, closed.Last,
+                                             closed.DxElevationMax),
+                       stations[closed.Station]);
         }
         written += order.size();
-        std::erase_if(pending, [&](const MutualWindow& w) { return w.First < watermark; });
+        std::erase_if(pending, [&](const ClosedWindow& w) { return w.First < watermark; });
     }
     return written;
 }
