@@ -52,6 +52,12 @@ inline constexpr std::uint8_t kScreenPass = 2;
 void ClassifyInstants(const float* x, const float* y, const float* z, const std::uint8_t* homeMask,
                       std::size_t count, StationDirection station, const ElevationScreen& screen,
                       float* sines, std::uint8_t* classes);
+// The same in plain code, which the compiler makes vector code of as it can: what processors
+// without AVX2 run, and what the AVX2 code is checked against.
+void ClassifyInstantsPlain(const float* x, const float* y, const float* z,
+                           const std::uint8_t* homeMask, std::size_t count,
+                           StationDirection station, const ElevationScreen& screen, float* sines,
+                           std::uint8_t* classes);
 
 // The index of the first of the highest of `count` (> 0) sines.
 std::size_t HighestSine(const float* sines, std::size_t count);
