@@ -18,6 +18,7 @@
 #include "run/sky_temperature_file.h"
 #include "stations/station_list.h"
 #include "stations/station_listing.h"
+#include "ui/model/background_priority.h"
 #include "ui/model/display_text.h"
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
@@ -158,6 +159,8 @@ bool WindowsWindowModel::StartWindows() {
         std::min(sites_.size() * static_cast<std::size_t>(days), kMostRowsReserved);
     pass_ = std::thread([this, reserved, params = std::get<RunParameters>(std::move(gathered)),
                          table = std::get<SkyTemperatureTable>(std::move(sky))] {
+        // The pass and its workers give way to the window's thread.
+        LowerThisThreadsPriority();
         try {
             passRows_.reserve(reserved);
             RowGathering gathering(passRows_);
