@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <atomic>
 #include <bit>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <exception>

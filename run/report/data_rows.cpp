@@ -35,6 +35,37 @@ std::string CsvText(std::string_view text) {
     return quoted;
 }
 
+void AppendJsonText(std::string& line, std::string_view text) {
+    // JSON is UTF-8: 8-bit text from the station list is read as Latin-1, as the window reads it
+    // (converted only when needed: the windows table writes a string per cell).
+    std::string converted;
+    if (!IsValidUtf8(text)) {
+        converted = Utf8OfEightBitText(text);
+        text = converted;
+    }
+    line += '"';
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            line += '\\';
+            line += c;
+        } else if (code < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", code);
+            line += escape;
+        } else {
+            line += c;
+        }
+    }
+    line += '"';
+}
+
+// The number in the shortest form that reads back as the same double, appended.
+void AppendShortestNumber(std::string& line, double value) {
+    char buffer[32];
+    line.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
 // Writes `value` (0 <= value < 10^digits) as `digits` digits, with leading zeros, ending at end.
 void PutDigits(char* end, int value, int digits) {
     for (int i = 0; i < digits; ++i) {
@@ -68,35 +99,6 @@ std::string UtcClockText(float hhmm) {
     return std::string(text, sizeof text);
 }
 
-namespace {
-
-void AppendJsonText(std::string& line, std::string_view text) {
-    // JSON is UTF-8: 8-bit text from the station list is read as Latin-1, as the window reads it
-    // (converted only when needed: the windows table writes a string per cell).
-    std::string converted;
-    if (!IsValidUtf8(text)) {
-        converted = Utf8OfEightBitText(text);
-        text = converted;
-    }
-    line += '"';
-    for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            line += '\\';
-            line += c;
-        } else if (code < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", code);
-            line += escape;
-        } else {
-            line += c;
-        }
-    }
-    line += '"';
-}
-
-}  // namespace
-
 std::string JsonText(std::string_view text) {
     std::string quoted;
     AppendJsonText(quoted, text);
@@ -104,9 +106,9 @@ std::string JsonText(std::string_view text) {
 }
 
 std::string ShortestNumber(double value) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
+    std::string text;
+    AppendShortestNumber(text, value);
+    return text;
 }
 
 DataRows::DataRows(ReportSink& sink, DataFormat format, std::vector<std::string> columns)
@@ -185,8 +187,7 @@ void DataRows::Number(double value) {
     }
     NextField();
     if (std::isfinite(value)) {
-        char buffer[32];
-        line_.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+        AppendShortestNumber(line_, value);
     } else if (format_ == DataFormat::Json) {
         line_ += "null";
     }

@@ -172,13 +172,10 @@ bool WindowsWindowModel::StartWindows() {
                 passGrid_.emplace(instants.Grid());
             }
         } catch (const std::bad_alloc&) {
-            std::vector<WindowsTableRow>().swap(passRows_);
-            passGrid_.reset();
+            // Poll lets the pass's rows and grid go, whatever its end.
             passProblem_ = "not enough memory for the windows: choose fewer dates or stations";
         } catch (const std::exception& error) {
             // A thread the system would not start, above all.
-            std::vector<WindowsTableRow>().swap(passRows_);
-            passGrid_.reset();
             passProblem_ = std::string("the windows could not be computed: ") + error.what();
         }
         finished_ = true;
