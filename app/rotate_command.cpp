@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/rotate_command.h"
 
-#include <chrono>
 #include <cmath>
 #include <iostream>
 #include <limits>
-#include <memory>
 #include <vector>
 
-#include <QCoreApplication>
 #include <QTcpSocket>
 
+#include "app/hamlib_exchange.h"
 #include "core/decimal.h"
 #include "ui/model/rotator_settings.h"
 #include "ui/model/rotator_status.h"
@@ -19,57 +17,6 @@
 namespace velmorant {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-RotatorFault SocketFault(const QTcpSocket& socket) {
-    switch (socket.error()) {
-        case QAbstractSocket::ConnectionRefusedError:
-            return {RotatorFaultKind::Refused, 0, {}};
-        case QAbstractSocket::HostNotFoundError:
-            return {RotatorFaultKind::HostNotFound, 0, {}};
-        case QAbstractSocket::SocketTimeoutError:
-            return {RotatorFaultKind::NoAnswer, 0, {}};
-        case QAbstractSocket::RemoteHostClosedError:
-            return {RotatorFaultKind::ConnectionLost, 0, {}};
-        default:
-            return {RotatorFaultKind::Network, 0, socket.errorString().toStdString()};
-    }
-}
-
-// Sends one command and reads until its answer is complete or the time is up.
-std::variant<RotctldAnswer, RotatorFault> Exchange(QTcpSocket& socket,
-                                                   RotctldConversation& conversation,
-                                                   RotctldCommand command, RotatorAim aim,
-                                                   int timeoutMs) {
-    const std::string line = conversation.Ask(command, aim);
-    socket.write(line.data(), static_cast<qint64>(line.size()));
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (true) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
-            return RotatorFault{RotatorFaultKind::NoAnswer, 0, {}};
-        }
-        if (socket.bytesAvailable() == 0 &&
-            !socket.waitForReadyRead(static_cast<int>(left.count()))) {
-            return socket.error() == QAbstractSocket::SocketTimeoutError
-                       ? RotatorFault{RotatorFaultKind::NoAnswer, 0, {}}
-                       : SocketFault(socket);
-        }
-        const QByteArray bytes = socket.readAll();
-        for (RotctldAnswer& answer :
-             conversation.Take(std::string_view(bytes.constData(), bytes.size()))) {
-            if (answer.Garbled) {
-                return RotatorFault{RotatorFaultKind::Garbled, 0, answer.Line};
-            }
-            if (answer.Report < 0) {
-                return RotatorFault{RotatorFaultKind::Report, answer.Report, {}};
-            }
-            return answer;
-        }
-    }
-}
 
 std::optional<double> Degrees(const std::string& text) {
     return StrictDecimal(text);
@@ -83,29 +30,23 @@ int Usage(const std::string& problem) {
 }  // namespace
 
 RotateOnceResult RotateOnce(const std::string& host, int port, RotatorAim aim, int timeoutMs) {
-    const auto problem = [&](const RotatorFault& fault) {
+    const auto problem = [&](const HamlibFault& fault) {
         return RotateOnceResult{std::nullopt, RotatorFaultSentence(fault, host, port)};
     };
-    // Qt's sockets want an application object; a headless command has none of its own.
-    std::unique_ptr<QCoreApplication> application;
-    if (QCoreApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "velmorant";
-        static char* argv[] = {name, nullptr};
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    const auto application = HeadlessApplication();
     QTcpSocket socket;
-    socket.connectToHost(QString::fromStdString(host), static_cast<quint16>(port));
-    if (!socket.waitForConnected(timeoutMs)) {
-        return problem(SocketFault(socket));
-    }
-    RotctldConversation conversation;
-    auto moved = Exchange(socket, conversation, RotctldCommand::SetPosition, aim, timeoutMs);
-    if (const auto* fault = std::get_if<RotatorFault>(&moved)) {
+    if (const auto fault = ConnectWithin(socket, host, port, timeoutMs)) {
         return problem(*fault);
     }
-    auto asked = Exchange(socket, conversation, RotctldCommand::GetPosition, {}, timeoutMs);
-    if (const auto* fault = std::get_if<RotatorFault>(&asked)) {
+    RotctldConversation conversation;
+    auto moved =
+        Exchange(socket, conversation, RotctldRequest{RotctldCommand::SetPosition, aim}, timeoutMs);
+    if (const auto* fault = std::get_if<HamlibFault>(&moved)) {
+        return problem(*fault);
+    }
+    auto asked =
+        Exchange(socket, conversation, RotctldRequest{RotctldCommand::GetPosition, {}}, timeoutMs);
+    if (const auto* fault = std::get_if<HamlibFault>(&asked)) {
         return problem(*fault);
     }
     socket.disconnectFromHost();
@@ -121,7 +62,7 @@ const char* RotateUsage() {
 }
 
 int RunRotateCommand(std::span<const std::string> args) {
-    std::optional<RotatorAddress> address;
+    std::optional<HamlibAddress> address;
     std::optional<double> azimuth;
     std::optional<double> elevation;
     for (std::size_t i = 0; i < args.size(); i += 2) {
@@ -130,7 +71,7 @@ int RunRotateCommand(std::span<const std::string> args) {
         }
         const std::string& value = args[i + 1];
         if (args[i] == "--rotator") {
-            address = ParseRotatorAddress(value);
+            address = ParseHamlibAddress(value);
             if (!address) {
                 return Usage("--rotator " + value + ": not HOST:PORT with a port from 1 to 65535");
             }
@@ -156,7 +97,7 @@ int RunRotateCommand(std::span<const std::string> args) {
         return Usage("the position is not a number");
     }
     const RotateOnceResult result =
-        RotateOnce(address->Host, address->Port, *aim, kRotctldAnswerTimeoutMs);
+        RotateOnce(address->Host, address->Port, *aim, kHamlibAnswerTimeoutMs);
     if (!result.Position) {
         std::cerr << "velmorant rotate: " << result.Problem << '\n';
         return 2;

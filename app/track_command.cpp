@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/track_command.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
@@ -10,14 +11,20 @@
 
 #include "app/command_line.h"
 #include "app/rotate_command.h"
+#include "app/tune_radio.h"
 #include "core/calendar.h"
 #include "core/constants.h"
+#include "core/decimal.h"
+#include "core/doppler.h"
 #include "run/input_ranges.h"
 #include "run/realtime/real_time_setup.h"
 #include "run/realtime/track_output.h"
+#include "run/report/data_rows.h"
+#include "run/report/report_numbers.h"
 #include "stations/station_list.h"
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
+#include "ui/model/rigctld_protocol.h"
 #include "ui/model/rotator_settings.h"
 #include "ui/model/rotator_status.h"
 
@@ -34,7 +41,12 @@ struct TrackOptions {
     std::optional<std::string> Home;
     std::optional<std::string> Dx;
     TrackFormat Format = TrackFormat::Text;
-    std::optional<RotatorAddress> Rotator;  // rotctld to send the frame's position to
+    std::optional<HamlibAddress> Rotator;  // rotctld to send the frame's position to
+    std::optional<HamlibAddress> Rig;      // rigctld to tune for the frame's Doppler shift
+    std::optional<DopplerTuningMode> Doppler;
+    std::optional<double> SkyFrequencyHz;
+    std::optional<double> OffsetHz;
+    std::optional<RadioSplit> Split;
 };
 
 int Usage(const std::string& problem) {
@@ -87,10 +99,34 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
         } else if (option == "--dx") {
             options.Dx = value;
         } else if (option == "--rotator") {
-            options.Rotator = ParseRotatorAddress(value);
+            options.Rotator = ParseHamlibAddress(value);
             if (!options.Rotator) {
                 return "--rotator takes HOST:PORT with a port from 1 to 65535, not " + value;
             }
+        } else if (option == "--rig") {
+            options.Rig = ParseHamlibAddress(value);
+            if (!options.Rig) {
+                return "--rig takes HOST:PORT with a port from 1 to 65535, not " + value;
+            }
+        } else if (option == "--doppler") {
+            options.Doppler = value == "own-echo"  ? DopplerTuningMode::OwnEcho
+                              : value == "full-dx" ? DopplerTuningMode::FullDx
+                              : value == "cfom"    ? DopplerTuningMode::ConstantOnMoon
+                                                   : DopplerTuningMode::Off;
+            if (options.Doppler == DopplerTuningMode::Off) {
+                return "--doppler takes own-echo, full-dx or cfom, not " + value;
+            }
+        } else if (option == "--sky-frequency" || option == "--offset") {
+            const auto hz = StrictDecimal(value);
+            if (!hz || std::abs(*hz) > kHighestRadioFrequencyHz) {
+                return option + " takes a number of hertz, not " + value;
+            }
+            (option == "--offset" ? options.OffsetHz : options.SkyFrequencyHz) = hz;
+        } else if (option == "--split") {
+            if (value != "radio" && value != "none") {
+                return "--split takes radio or none, not " + value;
+            }
+            options.Split = value == "radio" ? RadioSplit::Radio : RadioSplit::None;
         } else if (option == "--format") {
             if (value != "text" && value != "json") {
                 return "--format takes text or json, not " + value;
@@ -100,13 +136,48 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
             return "unknown option " + option;
         }
     }
+    const bool tuning =
+        options.Doppler || options.SkyFrequencyHz || options.OffsetHz || options.Split;
+    if (tuning && !options.Rig) {
+        return "--doppler, --sky-frequency, --offset and --split go with --rig";
+    }
+    if (options.Rig && (!options.Doppler || !options.SkyFrequencyHz)) {
+        return "--rig needs --doppler and --sky-frequency";
+    }
     return options;
+}
+
+// Items added to the printed frame after its own: "name: text" lines, or "name_unit": number
+// keys before the JSON object's closing brace.
+struct AddedItem {
+    std::string Name;
+    std::string Text;
+    std::string Unit;
+    std::string Number;
+};
+
+void AddItems(std::string& printed, TrackFormat format, const std::vector<AddedItem>& items) {
+    if (format == TrackFormat::Json) {
+        // The object's closing brace moves behind the keys.
+        printed.resize(printed.rfind('}'));
+        while (!printed.empty() && printed.back() == '\n') {
+            printed.pop_back();
+        }
+        for (const AddedItem& item : items) {
+            printed += ",\n  \"" + item.Name + "_" + item.Unit + "\": " + item.Number;
+        }
+        printed += "\n}\n";
+    } else {
+        for (const AddedItem& item : items) {
+            printed += item.Name + ": " + item.Text + "\n";
+        }
+    }
 }
 
 // Sends rotctld the frame's position (Home's, or DX's when Home is not displayed) and adds what it
 // reports to the printed frame: two lines of text, or two keys of the JSON object. False, with
 // the reason on standard error, when the rotator cannot be moved.
-bool RotateToFrame(const RotatorAddress& address, const TrackFrame& frame, TrackFormat format,
+bool RotateToFrame(const HamlibAddress& address, const TrackFrame& frame, TrackFormat format,
                    std::string& printed) {
     const RealTimeFrame& labels = frame.Pass.Frame;
     if (!labels.ShowHome && !labels.ShowDX) {
@@ -121,26 +192,63 @@ bool RotateToFrame(const RotatorAddress& address, const TrackFrame& frame, Track
     const auto aim =
         CommandedAim(limits, RotatorAim{view.Azimuth * RadToDeg, view.Elevation * RadToDeg});
     const RotateOnceResult result =
-        aim ? RotateOnce(address.Host, address.Port, *aim, kRotctldAnswerTimeoutMs)
+        aim ? RotateOnce(address.Host, address.Port, *aim, kHamlibAnswerTimeoutMs)
             : RotateOnceResult{std::nullopt, "the position is not a number"};
     if (!result.Position) {
         std::cerr << "velmorant track: " << result.Problem << '\n';
         return false;
     }
-    const std::string azimuth = FixedText(result.Position->AzimuthDeg, 2);
-    const std::string elevation = FixedText(result.Position->ElevationDeg, 2);
-    if (format == TrackFormat::Json) {
-        // The object's closing brace moves behind the two keys.
-        printed.resize(printed.rfind('}'));
-        while (!printed.empty() && printed.back() == '\n') {
-            printed.pop_back();
-        }
-        printed += ",\n  \"rotator_azimuth_deg\": " + azimuth +
-                   ",\n  \"rotator_elevation_deg\": " + elevation + "\n}\n";
-    } else {
-        printed += "rotator_azimuth: " + FixedText(result.Position->AzimuthDeg, 1) +
-                   "\nrotator_elevation: " + FixedText(result.Position->ElevationDeg, 1) + "\n";
+    const RotatorAim& position = *result.Position;
+    AddItems(printed, format,
+             {{"rotator_azimuth", FixedText(position.AzimuthDeg, 1), "deg",
+               FixedText(position.AzimuthDeg, 2)},
+              {"rotator_elevation", FixedText(position.ElevationDeg, 1), "deg",
+               FixedText(position.ElevationDeg, 2)}});
+    return true;
+}
+
+// Tunes the radio behind rigctld for the frame's second: the Moon's Doppler shifts of the
+// frame's instant at the sky frequency, shared as the mode says, minus the transverter offset;
+// adds the frequencies the radio reports (rig_rx, rig_tx). False, with the reason on standard
+// error, when the radio cannot be tuned.
+bool TuneToFrame(const TrackOptions& options, const TrackFrame& frame, TrackFormat format,
+                 std::string& printed) {
+    const RealTimePassResult& pass = frame.Pass;
+    if (!pass.Moon) {
+        std::cerr << "velmorant track: --rig follows the Moon's Doppler shift; choose the Moon\n";
+        return false;
     }
+    if (*options.Doppler == DopplerTuningMode::FullDx && !pass.Frame.ShowDX) {
+        std::cerr << "velmorant track: --doppler full-dx needs a displayed DX station\n";
+        return false;
+    }
+    const double skyHz = *options.SkyFrequencyHz;
+    // The shifts scale with the carrier: the pass's range rates give them at the sky frequency.
+    const MoonDopplerResult shifts =
+        MoonDopplerAtCarrier(pass.Doppler.HomeRangeRateMps, pass.Doppler.DXRangeRateMps, skyHz);
+    const RadioFrequencies wanted = *DopplerTunedFrequencies(
+        *options.Doppler, skyHz, shifts.EchoHz, shifts.DXHz, options.OffsetHz.value_or(0));
+    for (const double hz : {wanted.ReceiveHz, wanted.TransmitHz}) {
+        if (!(hz > 0 && hz <= kHighestRadioFrequencyHz)) {
+            std::cerr << "velmorant track: the radio would be tuned to " << FormatWhole(hz)
+                      << " Hz; check --sky-frequency and --offset\n";
+            return false;
+        }
+    }
+    const HamlibAddress& rig = *options.Rig;
+    const TuneOnceResult result =
+        TuneRadioOnce(rig.Host, rig.Port, wanted, options.Split.value_or(RadioSplit::Radio),
+                      kHamlibAnswerTimeoutMs);
+    if (!result.Reported) {
+        std::cerr << "velmorant track: " << result.Problem << '\n';
+        return false;
+    }
+    const RadioFrequencies& reported = *result.Reported;
+    AddItems(printed, format,
+             {{"rig_rx", FormatWhole(reported.ReceiveHz) + " Hz", "hz",
+               ShortestNumber(reported.ReceiveHz)},
+              {"rig_tx", FormatWhole(reported.TransmitHz) + " Hz", "hz",
+               ShortestNumber(reported.TransmitHz)}});
     return true;
 }
 
@@ -183,6 +291,8 @@ const char* TrackUsage() {
     return "usage: velmorant track [--at YYYY-MM-DDTHH:MM:SSZ] [--dir DIR] [--set NAME=TEXT]...\n"
            "                       [--home CALL|LOCATOR] [--dx CALL|LOCATOR] [--format text|json]\n"
            "                       [--rotator HOST:PORT]\n"
+           "                       [--rig HOST:PORT --doppler own-echo|full-dx|cfom\n"
+           "                        --sky-frequency HZ [--offset HZ] [--split radio|none]]\n"
            "\n"
            "Prints one frame of the real-time display for the UTC instant (default: now, from\n"
            "the system clock): the window's saved defaults are loaded from DIR/VELMORANT.DAT\n"
@@ -194,6 +304,15 @@ const char* TrackUsage() {
            "when Home is not displayed), waits for its answer and adds the position it\n"
            "reports (rotator_azimuth, rotator_elevation); no answer within 5 s, nothing\n"
            "listening or an error answer end with the reason and status 2.\n"
+           "--rig tunes the radio behind Hamlib's rigctld at HOST:PORT for the Moon's Doppler\n"
+           "shift at the sky frequency HZ (the frequency on the Moon path) at the frame's\n"
+           "second: own-echo receives F+E and sends F, full-dx receives F+D and sends F-D,\n"
+           "cfom (constant frequency on the Moon) receives F+E/2 and sends F-E/2 (E the own\n"
+           "echo's shift, D the DX path's). The radio's frequency is the sky frequency minus\n"
+           "--offset (a transverter's, default 0). --split radio (the default) sets the\n"
+           "receive VFO with F and the transmit VFO with S 1 VFOB and I; none sets only the\n"
+           "receive frequency. The frequencies the radio reports are added (rig_rx, rig_tx);\n"
+           "faults end as for --rotator.\n"
            "Exit status: 0 after the frame, 2 when the set-up is refused or the command line\n"
            "is wrong.\n";
 }
@@ -228,6 +347,9 @@ int RunTrackCommand(std::span<const std::string> args) {
     const TrackFrame& shown = std::get<TrackFrame>(frame);
     std::string printed = options.Format == TrackFormat::Json ? TrackJson(shown) : TrackText(shown);
     if (options.Rotator && !RotateToFrame(*options.Rotator, shown, options.Format, printed)) {
+        return 2;
+    }
+    if (options.Rig && !TuneToFrame(options, shown, options.Format, printed)) {
         return 2;
     }
     std::cout << printed;

@@ -111,15 +111,20 @@ MoonDopplerResult DopplerOf(const InstantDates& dates, const DopplerFrame& frame
     double dxSite[2][3];
     StationState(dates, frame, dx, dxSite);
 
-    MoonDopplerResult result;
-    result.HomeRangeRateMps = RangeRate(moon, homeSite);
-    result.DXRangeRateMps = RangeRate(moon, dxSite);
-    result.EchoHz = -2.0 * carrierHz * result.HomeRangeRateMps / kLightSpeedMps;
-    result.DXHz = -carrierHz * (result.HomeRangeRateMps + result.DXRangeRateMps) / kLightSpeedMps;
-    return result;
+    return MoonDopplerAtCarrier(RangeRate(moon, homeSite), RangeRate(moon, dxSite), carrierHz);
 }
 
 }  // namespace
+
+MoonDopplerResult MoonDopplerAtCarrier(double homeRangeRateMps, double dxRangeRateMps,
+                                       double carrierHz) {
+    MoonDopplerResult result;
+    result.HomeRangeRateMps = homeRangeRateMps;
+    result.DXRangeRateMps = dxRangeRateMps;
+    result.EchoHz = -2.0 * carrierHz * homeRangeRateMps / kLightSpeedMps;
+    result.DXHz = -carrierHz * (homeRangeRateMps + dxRangeRateMps) / kLightSpeedMps;
+    return result;
+}
 
 DopplerFrame DopplerFrameAt(const UtcDateTime& utc) {
     return FrameOf(DatesOf(utc));

@@ -60,6 +60,12 @@ double MoonRangeRateMps(const UtcDateTime& utc, const GeoSite& station);
 MoonDopplerResult MoonDoppler(const UtcDateTime& utc, const GeoSite& home, const GeoSite& dx,
                               double carrierHz);
 
+// The shifts at the carrier frequency carrierHz (hertz) of a Home and a DX range rate (m/s,
+// positive while the Moon recedes), as MoonDoppler gives them: the shift scales with the carrier,
+// so the rates of one instant give its shifts at any frequency.
+MoonDopplerResult MoonDopplerAtCarrier(double homeRangeRateMps, double dxRangeRateMps,
+                                       double carrierHz);
+
 // The same with a frame already computed (DopplerFrameAt) for an instant near `utc`; the frame of
 // `utc` itself gives MoonDoppler's result to the last bit.
 MoonDopplerResult MoonDoppler(const UtcDateTime& utc, const DopplerFrame& frame,

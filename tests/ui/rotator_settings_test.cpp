@@ -131,7 +131,7 @@ TEST(RotatorSettings, RotatorAddressesReadAsHostAndPort) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const auto address = ParseRotatorAddress(c.text);
+        const auto address = ParseHamlibAddress(c.text);
         if (c.host == nullptr) {
             EXPECT_FALSE(address);
             continue;

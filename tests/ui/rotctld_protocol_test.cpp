@@ -97,7 +97,7 @@ TEST(RotctldProtocol, WhatDoesNotFitIsGarbled) {
     }
     RotctldConversation flood;
     flood.Ask(RotctldCommand::GetPosition);
-    const auto answers = flood.Take(std::string(kLongestRotctldLine + 1, '7'));
+    const auto answers = flood.Take(std::string(kLongestHamlibLine + 1, '7'));
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_TRUE(answers[0].Garbled);
 }

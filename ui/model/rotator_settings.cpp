@@ -209,7 +209,7 @@ std::map<std::string, std::string> RotatorSettingsValues(const RotatorSettings& 
     };
 }
 
-std::optional<RotatorAddress> ParseRotatorAddress(std::string_view text) {
+std::optional<HamlibAddress> ParseHamlibAddress(std::string_view text) {
     text = Trimmed(text);
     const auto colon = text.rfind(':');
     if (colon == std::string_view::npos) {
@@ -227,7 +227,7 @@ std::optional<RotatorAddress> ParseRotatorAddress(std::string_view text) {
     if (!port || !name || text.substr(colon + 1).find_first_of(" +-") != std::string_view::npos) {
         return std::nullopt;
     }
-    return RotatorAddress{*name, *port};
+    return HamlibAddress{*name, *port};
 }
 
 }  // namespace velmorant

@@ -71,13 +71,14 @@ std::optional<std::string> RotatorSettingsProblem(const RotatorSettings& setting
 // The text values that ReadRotatorSettings reads back to the same settings.
 std::map<std::string, std::string> RotatorSettingsValues(const RotatorSettings& settings);
 
-// A rotctld address written HOST:PORT ("127.0.0.1:4533", "shack-pi:4533", "[::1]:4533"); none
-// when the host is empty or the port is not a whole number from 1 to 65535.
-struct RotatorAddress {
+// A Hamlib daemon's address (rotctld, rigctld) written HOST:PORT ("127.0.0.1:4533",
+// "shack-pi:4533", "[::1]:4533"); none when the host is empty or the port is not a whole number
+// from 1 to 65535.
+struct HamlibAddress {
     std::string Host;
     int Port = 0;
 };
-std::optional<RotatorAddress> ParseRotatorAddress(std::string_view text);
+std::optional<HamlibAddress> ParseHamlibAddress(std::string_view text);
 
 // Decimal text with the '.' point whatever the locale, as many decimals as asked.
 std::string FixedText(double value, int decimals);

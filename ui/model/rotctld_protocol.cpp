@@ -4,30 +4,8 @@
 #include <cmath>
 
 #include "core/decimal.h"
-#include "core/utf8.h"
 
 namespace velmorant {
-
-namespace {
-
-std::string_view WithoutCarriageReturn(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    return line;
-}
-
-}  // namespace
-
-std::optional<int> ParseRotctldReport(std::string_view line) {
-    line = WithoutCarriageReturn(line);
-    constexpr std::string_view kPrefix = "RPRT ";
-    if (!line.starts_with(kPrefix)) {
-        return std::nullopt;
-    }
-    line.remove_prefix(kPrefix.size());
-    return WholeTextInteger(line);
-}
 
 std::optional<double> ParseRotctldNumber(std::string_view line) {
     return StrictDecimal(WithoutCarriageReturn(line));
@@ -41,73 +19,6 @@ bool IsRotatorPosition(RotatorAim position) {
            position.AzimuthDeg <= kHighestReportedAzimuthDeg &&
            position.ElevationDeg >= kLowestReportedElevationDeg &&
            position.ElevationDeg <= kHighestReportedElevationDeg;
-}
-
-std::string PrintableAnswer(std::string_view line) {
-    // Shown on a terminal and in tooltips: control characters, bytes that are not UTF-8 and
-    // the characters of markup are written as \xNN, and the text is cut to a length a message
-    // can hold.
-    std::string shown;
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < line.size();) {
-        if (characters == kLongestShownAnswer) {
-            shown += "...";
-            break;
-        }
-        const DecodedCodePoint decoded = DecodeCodePoint(line, i);
-        const auto byte = static_cast<unsigned char>(line[i]);
-        const bool plain =
-            decoded.Length > 1 || (decoded.Length == 1 && byte >= 0x20 && byte != 0x7F &&
-                                   byte != '<' && byte != '>' && byte != '&' && byte != '"');
-        if (plain && decoded.Code >= 0xA0) {
-            shown.append(line.substr(i, decoded.Length));
-            i += decoded.Length;
-        } else if (plain && decoded.Length == 1) {
-            shown += static_cast<char>(byte);
-            ++i;
-        } else {
-            static constexpr char kHex[] = "0123456789ABCDEF";
-            shown += "\\x";
-            shown += kHex[byte >> 4];
-            shown += kHex[byte & 0xF];
-            ++i;
-        }
-        ++characters;
-    }
-    return shown;
-}
-
-std::string HamlibErrorWords(int report) {
-    // Hamlib's error codes (rig_errcode_e in hamlib/rig.h), negated on the wire, in our words.
-    static const char* const kWords[] = {
-        "done",
-        "invalid parameter",
-        "invalid configuration",
-        "out of memory",
-        "not implemented",
-        "timed out",
-        "input/output error",
-        "internal Hamlib error",
-        "protocol error",
-        "rejected by the rotator",
-        "argument truncated",
-        "not available",
-        "not targetable",
-        "bus error",
-        "bus busy",
-        "invalid argument",
-        "invalid VFO",
-        "out of domain",
-        "deprecated",
-        "security error",
-        "rotator not powered on",
-    };
-    // Negated in 64 bits: the most negative int has no 32-bit opposite.
-    const long long index = -static_cast<long long>(report);
-    if (index >= 0 && index < static_cast<long long>(std::size(kWords))) {
-        return kWords[index];
-    }
-    return "error";
 }
 
 std::string RotctldConversation::Ask(RotctldCommand command, RotatorAim aim) {
@@ -128,28 +39,21 @@ std::vector<RotctldAnswer> RotctldConversation::Take(std::string_view bytes) {
     if (lost_) {
         return answers;
     }
-    partial_.append(bytes);
-    std::size_t start = 0;
-    for (auto end = partial_.find('\n'); end != std::string::npos;
-         end = partial_.find('\n', start)) {
-        const std::string_view line(partial_.data() + start, end - start);
-        start = end + 1;
+    for (const std::string& line : lines_.Take(bytes)) {
         if (auto answer = TakeLine(line)) {
             answers.push_back(std::move(*answer));
             if (lost_) {
-                partial_.clear();
+                lines_.Clear();
                 return answers;
             }
         }
     }
-    partial_.erase(0, start);
-    if (partial_.size() > kLongestRotctldLine) {
+    if (lines_.Overlong()) {
         RotctldAnswer garbled;
         garbled.Garbled = true;
-        garbled.Line = PrintableAnswer(partial_);
+        garbled.Line = *lines_.Overlong();
         answers.push_back(std::move(garbled));
         lost_ = true;
-        partial_.clear();
     }
     return answers;
 }
@@ -168,7 +72,7 @@ std::optional<RotctldAnswer> RotctldConversation::TakeLine(std::string_view line
         return std::nullopt;
     }
     answer.Command = waiting_.front();
-    if (const auto report = ParseRotctldReport(line)) {
+    if (const auto report = ParseHamlibReport(line)) {
         // A `p` that failed, or the end of a set or stop; a report in the middle of a position
         // does not fit.
         if (firstNumber_ || (answer.Command == RotctldCommand::GetPosition && *report == 0)) {
@@ -203,7 +107,7 @@ std::optional<RotctldAnswer> RotctldConversation::TakeLine(std::string_view line
 
 void RotctldConversation::Reset() {
     waiting_.clear();
-    partial_.clear();
+    lines_.Clear();
     firstNumber_.reset();
     lost_ = false;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/model/hamlib_lines.h"
 #include "ui/model/rotator_move.h"
 
 // rotctld's default protocol as Hamlib 4.5 speaks it (checked against `rotctld -m 1`): one
@@ -19,6 +20,12 @@ namespace velmorant {
 
 enum class RotctldCommand { SetPosition, GetPosition, Stop };
 
+// A command with its aim (SetPosition).
+struct RotctldRequest {
+    RotctldCommand Command = RotctldCommand::GetPosition;
+    RotatorAim Aim;
+};
+
 // One complete answer.
 struct RotctldAnswer {
     RotctldCommand Command = RotctldCommand::SetPosition;
@@ -28,13 +35,11 @@ struct RotctldAnswer {
     std::string Line;  // the line that did not fit (Garbled), as PrintableAnswer shows it
 };
 
-// Lines longer than this (bytes) are not rotctld's: the conversation is lost.
-inline constexpr std::size_t kLongestRotctldLine = 256;
-
 class RotctldConversation {
   public:
     // The line to send for a command, '\n' included; the command now waits for its answer.
     std::string Ask(RotctldCommand command, RotatorAim aim = {});
+    std::string Ask(const RotctldRequest& request) { return Ask(request.Command, request.Aim); }
 
     // Takes bytes as they arrive (any split) and returns the answers they complete. After a
     // garbled answer the conversation drops everything until Reset.
@@ -50,14 +55,11 @@ class RotctldConversation {
     std::optional<RotctldAnswer> TakeLine(std::string_view line);
 
     std::deque<RotctldCommand> waiting_;
-    std::string partial_;                // bytes after the last line end
+    HamlibLineReader lines_;
     std::optional<double> firstNumber_;  // the azimuth line of a `p` answer
     std::string firstLine_;              // and its text
     bool lost_ = false;
 };
-
-// "RPRT n": n; none for any other line.
-std::optional<int> ParseRotctldReport(std::string_view line);
 
 // A number line of a `p` answer ("181.30", "-10.00"); none for any other line.
 std::optional<double> ParseRotctldNumber(std::string_view line);
@@ -71,17 +73,5 @@ inline constexpr double kHighestReportedElevationDeg = 180;
 // Whether a `p` answer's two numbers can be a rotator's position: finite and within the limits
 // above. Anything else (1e308, say) is a garbled answer.
 bool IsRotatorPosition(RotatorAim position);
-
-// Characters of a garbled answer shown to the operator, before "...".
-inline constexpr std::size_t kLongestShownAnswer = 40;
-
-// A line from the daemon as it may be shown on a terminal or in a tooltip: control characters,
-// bytes that are not UTF-8 and < > & " as \xNN; at most kLongestShownAnswer characters, then
-// "...".
-std::string PrintableAnswer(std::string_view line);
-
-// A Hamlib error code in a few words ("invalid parameter" for -1); "error" for codes it does not
-// know.
-std::string HamlibErrorWords(int report);
 
 }  // namespace velmorant

@@ -8,7 +8,7 @@ RotctldClient::RotctldClient(QObject* parent) : QObject(parent) {
     retry_.setInterval(kRotctldRetryMs);
     poll_.setInterval(kRotctldPollMs);
     answer_.setSingleShot(true);
-    answer_.setInterval(kRotctldAnswerTimeoutMs);
+    answer_.setInterval(kHamlibAnswerTimeoutMs);
     connect(&retry_, &QTimer::timeout, this, &RotctldClient::Connect);
     connect(&poll_, &QTimer::timeout, this, [this] {
         // One question at a time: a daemon that is slow to answer is not flooded.
@@ -17,14 +17,14 @@ RotctldClient::RotctldClient(QObject* parent) : QObject(parent) {
         }
     });
     connect(&answer_, &QTimer::timeout, this, [this] {
-        Fail(RotatorFault{RotatorFaultKind::NoAnswer, 0, {}});
+        Fail(HamlibFault{HamlibFaultKind::NoAnswer, 0, {}});
     });
     connect(&socket_, &QTcpSocket::connected, this, &RotctldClient::Connected);
     connect(&socket_, &QTcpSocket::readyRead, this, &RotctldClient::ReadAnswers);
     connect(&socket_, &QTcpSocket::errorOccurred, this, &RotctldClient::SocketError);
     connect(&socket_, &QTcpSocket::disconnected, this, [this] {
         if (connected_) {
-            Fail(RotatorFault{RotatorFaultKind::ConnectionLost, 0, {}});
+            Fail(HamlibFault{HamlibFaultKind::ConnectionLost, 0, {}});
         }
     });
 }
@@ -96,11 +96,11 @@ void RotctldClient::ReadAnswers() {
         conversation_.Take(std::string_view(bytes.constData(), bytes.size()));
     for (const RotctldAnswer& answer : answers) {
         if (answer.Garbled) {
-            Fail(RotatorFault{RotatorFaultKind::Garbled, 0, answer.Line});
+            Fail(HamlibFault{HamlibFaultKind::Garbled, 0, answer.Line});
             return;
         }
         if (answer.Report < 0) {
-            const RotatorFault fault{RotatorFaultKind::Report, answer.Report, {}};
+            const HamlibFault fault{HamlibFaultKind::Report, answer.Report, {}};
             if (answer.Command == RotctldCommand::SetPosition) {
                 refusedMove_ = fault;
             }
@@ -130,20 +130,20 @@ void RotctldClient::SocketError(QAbstractSocket::SocketError error) {
     }
     switch (error) {
         case QAbstractSocket::ConnectionRefusedError:
-            Fail(RotatorFault{RotatorFaultKind::Refused, 0, {}});
+            Fail(HamlibFault{HamlibFaultKind::Refused, 0, {}});
             return;
         case QAbstractSocket::HostNotFoundError:
-            Fail(RotatorFault{RotatorFaultKind::HostNotFound, 0, {}});
+            Fail(HamlibFault{HamlibFaultKind::HostNotFound, 0, {}});
             return;
         case QAbstractSocket::RemoteHostClosedError:
-            Fail(RotatorFault{RotatorFaultKind::ConnectionLost, 0, {}});
+            Fail(HamlibFault{HamlibFaultKind::ConnectionLost, 0, {}});
             return;
         default:
-            Fail(RotatorFault{RotatorFaultKind::Network, 0, socket_.errorString().toStdString()});
+            Fail(HamlibFault{HamlibFaultKind::Network, 0, socket_.errorString().toStdString()});
     }
 }
 
-void RotctldClient::Fail(RotatorFault fault) {
+void RotctldClient::Fail(HamlibFault fault) {
     connected_ = false;
     poll_.stop();
     answer_.stop();

@@ -47,7 +47,7 @@ class RotctldClient : public QObject, public RotatorLink {
     void Connected();
     void ReadAnswers();
     void Ask(RotctldCommand command, RotatorAim aim = {});
-    void Fail(RotatorFault fault);
+    void Fail(HamlibFault fault);
     void SocketError(QAbstractSocket::SocketError error);
     void Display(const RotatorDisplay& display);
 
@@ -63,7 +63,7 @@ class RotctldClient : public QObject, public RotatorLink {
     int connections_ = 0;
     int movesSent_ = 0;
     // A move rotctld refused stays on show until a later move is accepted.
-    std::optional<RotatorFault> refusedMove_;
+    std::optional<HamlibFault> refusedMove_;
     std::optional<RotatorAim> lastPosition_;
 };
 

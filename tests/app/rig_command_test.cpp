@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// `velmorant track --rig` against a real rigctld (Hamlib's dummy radio, started here on a free
+// loopback port and stopped by its process id): for each Doppler mode the radio's frequencies,
+// read back from the dummy on a connection of the test's own, are the table's for the frame's
+// Doppler shifts at the sky frequency, less the transverter offset; and the faults.
+
+#include <cmath>
+#include <exception>
+#include <string>
+
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+#include "tests/app/hamlib_daemon.h"
+
+namespace {
+
+using namespace hamlib_test;
+
+const std::string kAt =
+    std::string("track --dir ") + VELMORANT_DATA + " --at 2016-03-16T18:37:25Z --format json";
+
+QJsonObject JsonFrame(const CommandResult& result) {
+    const std::string json = result.output;
+    return QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
+}
+
+double Number(const std::string& line) {
+    try {
+        return std::stod(line);
+    } catch (const std::exception&) {
+        return std::nan("");
+    }
+}
+
+TEST(TrackRig, EachModeTunesTheRadioAsTheTableSays) {
+    HamlibDaemon rigctld("rigctld");
+    ASSERT_TRUE(rigctld.Ready());
+    const struct {
+        std::string Mode;
+        std::string Band;  // MHz: the frame's shifts are then those at the sky frequency
+        double SkyHz;
+        double OffsetHz;
+        std::string Split;
+        double ReceiveEcho, ReceiveDx;    // receive = sky + ReceiveEcho * E + ReceiveDx * D
+        double TransmitEcho, TransmitDx;  // transmit likewise (split radio)
+    } cases[] = {
+        {"own-echo", "1296.1", 1296.1e6, 0, "radio", 1, 0, 0, 0},
+        {"full-dx", "1296.1", 1296.1e6, 0, "radio", 0, 1, 0, -1},
+        {"cfom", "1296.1", 1296.1e6, 0, "radio", 0.5, 0, -0.5, 0},
+        {"cfom", "10368.1", 10368.1e6, 10224e6, "radio", 0.5, 0, -0.5, 0},
+        {"full-dx", "10368.1", 10368.1e6, 10224e6, "none", 0, 1, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Mode + " " + c.Band + " " + c.Split);
+        const std::string frame = kAt + " --set cboBand=" + c.Band;
+        const QJsonObject shifts = JsonFrame(RunVelmorant(frame));
+        const double echoHz = shifts.value("echo_doppler_hz").toDouble(std::nan(""));
+        const double dxHz = shifts.value("dx_doppler_hz").toDouble(std::nan(""));
+        ASSERT_GT(std::abs(echoHz), 100);  // a shift worth testing
+
+        const CommandResult tuned = RunVelmorant(
+            frame + " --rig " + rigctld.Address() + " --doppler " + c.Mode + " --sky-frequency " +
+            std::to_string(std::llround(c.SkyHz)) + " --offset " +
+            std::to_string(std::llround(c.OffsetHz)) + " --split " + c.Split);
+        ASSERT_EQ(tuned.exitCode, 0) << tuned.output;
+        const double radioHz = c.SkyHz - c.OffsetHz;
+        const double receiveHz = radioHz + c.ReceiveEcho * echoHz + c.ReceiveDx * dxHz;
+        const double transmitHz = radioHz + c.TransmitEcho * echoHz + c.TransmitDx * dxHz;
+        // Both on one connection of the test's own: "receive\ntransmit\n".
+        const std::string held = rigctld.Ask("f\ni", 2);
+        const auto lineEnd = held.find('\n');
+        EXPECT_NEAR(Number(held.substr(0, lineEnd)), receiveHz, 1) << held;
+        if (c.Split == "radio") {
+            EXPECT_NEAR(Number(held.substr(lineEnd + 1)), transmitHz, 1) << held;
+        }
+        // What the command read back is what the dummy holds; with one VFO the radio also
+        // transmits where it receives.
+        const QJsonObject printed = JsonFrame(tuned);
+        EXPECT_NEAR(printed.value("rig_rx_hz").toDouble(), receiveHz, 1);
+        EXPECT_NEAR(printed.value("rig_tx_hz").toDouble(),
+                    c.Split == "none" ? receiveHz : transmitHz, 1);
+        EXPECT_EQ(printed.value("echo_doppler_hz").toDouble(), echoHz);
+    }
+}
+
+TEST(TrackRig, FaultsEndWithTheirReasonAndStatus2) {
+    // Hamlib's dummy radio takes any frequency; a daemon of the test's own refuses it as a
+    // radio refuses one outside its range.
+    ScriptedDaemon refusing({"RPRT -1\n"});
+    const int nobody = FreePort();
+    const std::string tuning = " --doppler own-echo --sky-frequency 1296100000";
+    const struct {
+        std::string Arguments;
+        std::string Reason;
+    } cases[] = {
+        {"--rig 127.0.0.1:" + std::to_string(nobody) + tuning,
+         "rigctld at 127.0.0.1:" + std::to_string(nobody) + ": connection refused"},
+        {"--rig " + refusing.Address() + tuning,
+         "rigctld at " + refusing.Address() + ": RPRT -1 invalid parameter"},
+        {"--rig 127.0.0.1:4532 --doppler own-echo", "--rig needs --doppler and --sky-frequency"},
+        {"--doppler cfom --sky-frequency 1296100000", "go with --rig"},
+        {"--rig 127.0.0.1:4532 --doppler sideways --sky-frequency 1", "own-echo, full-dx or cfom"},
+        {"--rig 127.0.0.1:4532" + tuning + " --offset 2e9", "the radio would be tuned to -"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Arguments);
+        const CommandResult result = RunVelmorant(kAt + " " + c.Arguments);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_NE(result.output.find(c.Reason), std::string::npos) << result.output;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/model/rigctld_protocol.h"
+
+#include <cmath>
+
+#include "core/decimal.h"
+
+namespace velmorant {
+
+namespace {
+
+bool AsksFrequency(RigctldCommand command) {
+    return command == RigctldCommand::GetFrequency || command == RigctldCommand::GetSplitFrequency;
+}
+
+// Whole hertz: radios tune in steps of 1 Hz at best, and the dummy keeps only the whole part.
+std::string WholeHertz(double hz) {
+    return std::to_string(std::llround(hz));
+}
+
+}  // namespace
+
+std::optional<double> ParseRigctldFrequency(std::string_view line) {
+    const auto hz = StrictDecimal(WithoutCarriageReturn(line));
+    if (!hz || !std::isfinite(*hz) || *hz < 0 || *hz > kHighestRadioFrequencyHz) {
+        return std::nullopt;
+    }
+    return hz;
+}
+
+std::string RigctldConversation::Ask(const RigctldRequest& request) {
+    waiting_.push_back(request.Command);
+    switch (request.Command) {
+        case RigctldCommand::SetFrequency:
+            return "F " + WholeHertz(request.FrequencyHz) + "\n";
+        case RigctldCommand::SetSplitOn:
+            return "S 1 VFOB\n";
+        case RigctldCommand::SetSplitFrequency:
+            return "I " + WholeHertz(request.FrequencyHz) + "\n";
+        case RigctldCommand::GetFrequency:
+            return "f\n";
+        case RigctldCommand::GetSplitFrequency:
+            return "i\n";
+    }
+    return "\n";
+}
+
+std::vector<RigctldAnswer> RigctldConversation::Take(std::string_view bytes) {
+    std::vector<RigctldAnswer> answers;
+    if (lost_) {
+        return answers;
+    }
+    for (const std::string& line : lines_.Take(bytes)) {
+        if (auto answer = TakeLine(line)) {
+            answers.push_back(std::move(*answer));
+            if (lost_) {
+                lines_.Clear();
+                return answers;
+            }
+        }
+    }
+    if (lines_.Overlong()) {
+        RigctldAnswer garbled;
+        garbled.Garbled = true;
+        garbled.Line = *lines_.Overlong();
+        answers.push_back(std::move(garbled));
+        lost_ = true;
+    }
+    return answers;
+}
+
+std::optional<RigctldAnswer> RigctldConversation::TakeLine(std::string_view line) {
+    // A line nothing waits for (an extra line after a complete answer) is passed over: the next
+    // command's answer still fits.
+    if (waiting_.empty()) {
+        return std::nullopt;
+    }
+    RigctldAnswer answer;
+    answer.Command = waiting_.front();
+    const auto report = ParseHamlibReport(line);
+    const auto hz = report ? std::nullopt : ParseRigctldFrequency(line);
+    // A failed question, or the end of a set command; a question that succeeded is answered by
+    // its frequency, never by "RPRT 0".
+    const bool fits =
+        AsksFrequency(answer.Command) ? (hz || (report && *report != 0)) : report.has_value();
+    if (!fits) {
+        answer.Garbled = true;
+        answer.Line = PrintableAnswer(line);
+        lost_ = true;
+        return answer;
+    }
+    waiting_.pop_front();
+    answer.Report = report.value_or(0);
+    answer.FrequencyHz = hz;
+    return answer;
+}
+
+void RigctldConversation::Reset() {
+    waiting_.clear();
+    lines_.Clear();
+    lost_ = false;
+}
+
+}  // namespace velmorant
