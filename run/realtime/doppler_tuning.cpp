@@ -30,4 +30,26 @@ std::optional<RadioFrequencies> DopplerTunedFrequencies(DopplerTuningMode mode,
     return RadioFrequencies{radioHz + receiveShiftHz, radioHz + transmitShiftHz};
 }
 
+namespace {
+
+// The frequencies of a sky frequency of 0 without a transverter: the shifts alone, hertz.
+RadioFrequencies ShiftsOf(DopplerTuningMode mode, double echoDopplerHz, double dxDopplerHz) {
+    return DopplerTunedFrequencies(mode, 0, echoDopplerHz, dxDopplerHz, 0)
+        .value_or(RadioFrequencies{});
+}
+
+}  // namespace
+
+double SkyFrequencyForReceive(DopplerTuningMode mode, double radioReceiveHz, double echoDopplerHz,
+                              double dxDopplerHz, double transverterOffsetHz) {
+    return radioReceiveHz + transverterOffsetHz -
+           ShiftsOf(mode, echoDopplerHz, dxDopplerHz).ReceiveHz;
+}
+
+double SkyFrequencyForTransmit(DopplerTuningMode mode, double radioTransmitHz, double echoDopplerHz,
+                               double dxDopplerHz, double transverterOffsetHz) {
+    return radioTransmitHz + transverterOffsetHz -
+           ShiftsOf(mode, echoDopplerHz, dxDopplerHz).TransmitHz;
+}
+
 }  // namespace velmorant

@@ -34,4 +34,13 @@ std::optional<RadioFrequencies> DopplerTunedFrequencies(DopplerTuningMode mode,
                                                         double dxDopplerHz,
                                                         double transverterOffsetHz);
 
+// The sky frequency (hertz) at which `mode` puts the radio's receive frequency on radioReceiveHz
+// (hertz, as the radio reports it), or its transmit frequency on radioTransmitHz: an operator
+// who turns the dial moves the sky frequency, and tracking goes on from there. The shifts are
+// those of DopplerTunedFrequencies; with Off the radio's frequency plus the offset.
+double SkyFrequencyForReceive(DopplerTuningMode mode, double radioReceiveHz, double echoDopplerHz,
+                              double dxDopplerHz, double transverterOffsetHz);
+double SkyFrequencyForTransmit(DopplerTuningMode mode, double radioTransmitHz, double echoDopplerHz,
+                               double dxDopplerHz, double transverterOffsetHz);
+
 }  // namespace velmorant

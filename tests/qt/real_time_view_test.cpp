@@ -667,9 +667,9 @@ void RealTimeViewTest::headerTextsTakeTheHeaderFontAndLeaveEachOtherRoom() {
     view_->ShowPass(frame);
     view_->ShowMapUpdate(MoonMapUpdate());
     const QFont header = Font("lblTime");
-    for (const velmorant::RotatorDisplay& rotator :
-         {velmorant::RotatorDisplay{"ROT 359.9 -12.3", "position", false},
-          velmorant::RotatorDisplay{"RPRT -1 invalid parameter", "reason", true}}) {
+    for (const velmorant::DeviceDisplay& rotator :
+         {velmorant::DeviceDisplay{"ROT 359.9 -12.3", "position", false},
+          velmorant::DeviceDisplay{"RPRT -1 invalid parameter", "reason", true}}) {
         view_->ShowRotator(rotator);
         for (const char* name : {"lblClockCheck", "lblRotator"}) {
             QVERIFY2(Shown(name), name);
@@ -693,7 +693,7 @@ void RealTimeViewTest::headerTextsTakeTheHeaderFontAndLeaveEachOtherRoom() {
             }
         }
     }
-    view_->ShowRotator(velmorant::RotatorDisplay{"ROT 359.9 -12.3", "position", false});
+    view_->ShowRotator(velmorant::DeviceDisplay{"ROT 359.9 -12.3", "position", false});
     SaveScreenshot(view_.get(), "frmRT-header");
 }
 

@@ -40,4 +40,13 @@ std::string HamlibFaultSentence(std::string_view daemon, const HamlibFault& faul
     return sentence;
 }
 
+DeviceDisplay HamlibFaultDisplay(std::string_view daemon, const HamlibFault& fault,
+                                 const std::string& host, int port, int retryMs) {
+    std::string detail = HamlibFaultSentence(daemon, fault, host, port);
+    if (fault.Kind != HamlibFaultKind::Report) {
+        detail += "; trying again every " + std::to_string(retryMs / 1000) + " s";
+    }
+    return {HamlibFaultWords(fault), detail, true};
+}
+
 }  // namespace velmorant

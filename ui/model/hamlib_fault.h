@@ -28,6 +28,19 @@ struct HamlibFault {
 // How long a command may wait for its answer, and a connection for its end, in milliseconds.
 inline constexpr int kHamlibAnswerTimeoutMs = 5000;
 
+// A label of the real-time window's header band for a device behind a Hamlib daemon.
+struct DeviceDisplay {
+    std::string Text;      // "ROT 181.3 14.0", "ROT --- ---", or the reason in a few words
+    std::string Detail;    // its tooltip: the reason in full, with the address and the retry
+    bool Problem = false;  // shown in red
+};
+
+// A fault as the header band shows it: its short words in red, the full sentence (naming the
+// daemon) and, unless the daemon answered with an error, when the link tries again (retryMs
+// milliseconds) in the tooltip.
+DeviceDisplay HamlibFaultDisplay(std::string_view daemon, const HamlibFault& fault,
+                                 const std::string& host, int port, int retryMs);
+
 // The few words of a fault: "connection refused", "no answer in 5 s", "RPRT -1 invalid
 // parameter".
 std::string HamlibFaultWords(const HamlibFault& fault);

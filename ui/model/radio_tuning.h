@@ -41,6 +41,9 @@ class RadioTuningPlan {
     std::optional<RadioFrequencies> Due(const RadioFrequencies& wanted, RadioSplit split,
                                         double stepHz, long long utcSecond) const;
 
+    // The frequencies of the last tuning that went out, if any since Forget.
+    const std::optional<RadioFrequencies>& LastSent() const { return lastSent_; }
+
     // The tuning went out.
     void Sent(const RadioFrequencies& sent, long long utcSecond);
 

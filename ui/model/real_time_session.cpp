@@ -61,6 +61,9 @@ void RealTimeSession::Pass() {
     if (display_.Rotator != nullptr && display_.RotatorChoice != nullptr) {
         rotator_.Pass(*display_.RotatorChoice, pass, *display_.Rotator);
     }
+    if (display_.Radio != nullptr && display_.RadioChoice != nullptr) {
+        radio_.Pass(*display_.RadioChoice, pass, *display_.Radio);
+    }
     // The status line tells of a clock offset that disagrees with the computer's when the
     // display starts, and keeps saying so while it runs.
     if (starting && !pass.Frame.ClockCheck.empty()) {
@@ -73,6 +76,9 @@ void RealTimeSession::Pass() {
 void RealTimeSession::Stop() {
     if (display_.Rotator != nullptr) {
         rotator_.Stop(*display_.Rotator);
+    }
+    if (display_.Radio != nullptr) {
+        radio_.Stop(*display_.Radio);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "run/clock.h"
 #include "run/realtime/real_time_cache.h"
+#include "ui/model/radio_control.h"
 #include "ui/model/rotator_control.h"
 #include "ui/model/window_context.h"
 #include "ui/model/window_ports.h"
@@ -30,7 +31,8 @@ class RealTimeSession {
     // with its message.
     void Pass();
 
-    // At STOP: the rotator stopped and its link closed, if the display had opened it.
+    // At STOP: the rotator stopped, the radio left on the sky frequency, and their links closed,
+    // if the display had opened them.
     void Stop();
 
   private:
@@ -45,6 +47,7 @@ class RealTimeSession {
     // instant alone, not on the window's values).
     RealTimeCache cache_;
     RotatorControl rotator_;
+    RadioControl radio_;
 };
 
 }  // namespace velmorant

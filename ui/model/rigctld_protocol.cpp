@@ -18,6 +18,16 @@ std::string WholeHertz(double hz) {
     return std::to_string(std::llround(hz));
 }
 
+// The PTT state of a `t` answer: 0 receiving, 1 to 3 transmitting (keyed by the radio's own
+// means, on its data input or on its microphone input).
+std::optional<bool> ParsePtt(std::string_view line) {
+    line = WithoutCarriageReturn(line);
+    if (line.size() != 1 || line[0] < '0' || line[0] > '3') {
+        return std::nullopt;
+    }
+    return line[0] != '0';
+}
+
 }  // namespace
 
 std::optional<double> ParseRigctldFrequency(std::string_view line) {
@@ -41,6 +51,8 @@ std::string RigctldConversation::Ask(const RigctldRequest& request) {
             return "f\n";
         case RigctldCommand::GetSplitFrequency:
             return "i\n";
+        case RigctldCommand::GetPtt:
+            return "t\n";
     }
     return "\n";
 }
@@ -78,11 +90,14 @@ std::optional<RigctldAnswer> RigctldConversation::TakeLine(std::string_view line
     RigctldAnswer answer;
     answer.Command = waiting_.front();
     const auto report = ParseHamlibReport(line);
-    const auto hz = report ? std::nullopt : ParseRigctldFrequency(line);
+    const bool ptt = answer.Command == RigctldCommand::GetPtt;
+    const auto hz = report || ptt ? std::nullopt : ParseRigctldFrequency(line);
+    const auto transmitting = report || !ptt ? std::nullopt : ParsePtt(line);
     // A failed question, or the end of a set command; a question that succeeded is answered by
-    // its frequency, never by "RPRT 0".
-    const bool fits =
-        AsksFrequency(answer.Command) ? (hz || (report && *report != 0)) : report.has_value();
+    // its value, never by "RPRT 0".
+    const bool fits = AsksFrequency(answer.Command) ? (hz || (report && *report != 0))
+                      : ptt                         ? (transmitting || (report && *report != 0))
+                                                    : report.has_value();
     if (!fits) {
         answer.Garbled = true;
         answer.Line = PrintableAnswer(line);
@@ -92,6 +107,7 @@ std::optional<RigctldAnswer> RigctldConversation::TakeLine(std::string_view line
     waiting_.pop_front();
     answer.Report = report.value_or(0);
     answer.FrequencyHz = hz;
+    answer.Transmitting = transmitting;
     return answer;
 }
 

@@ -22,7 +22,8 @@ enum class RigctldCommand {
     SetSplitOn,         // S 1 VFOB: split on, transmitting on VFO B
     SetSplitFrequency,  // I: the split VFO (the one the radio transmits on)
     GetFrequency,       // f
-    GetSplitFrequency   // i
+    GetSplitFrequency,  // i
+    GetPtt              // t: whether the radio transmits
 };
 
 // A command with its frequency (hertz; the set commands send it rounded to whole hertz).
@@ -36,6 +37,7 @@ struct RigctldAnswer {
     RigctldCommand Command = RigctldCommand::GetFrequency;
     int Report = 0;                     // 0, or the negative Hamlib error code of "RPRT n"
     std::optional<double> FrequencyHz;  // `f` or `i` when it succeeded, hertz
+    std::optional<bool> Transmitting;   // `t` when it succeeded: "0" receiving, else transmitting
     bool Garbled = false;               // a line that fits no answer; the conversation is lost
     std::string Line;  // the line that did not fit (Garbled), as PrintableAnswer shows it
 };

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <system_error>
 
-#include "core/decimal.h"
+#include "ui/model/settings_group.h"
 
 namespace velmorant {
 
@@ -23,87 +23,16 @@ constexpr const char* kMoveKey = "Move";
 constexpr const char* kLastSecondsKey = "LastSeconds";
 constexpr const char* kThresholdKey = "Threshold";
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-std::optional<int> WholeNumber(std::string_view text) {
-    return WholeTextInteger(Trimmed(text));
-}
-
-std::optional<double> Number(std::string_view text) {
-    return StrictDecimal(Trimmed(text));
-}
-
-// Reads the keys one by one, each into its field, noting what could not be read.
-class GroupReader {
-  public:
-    GroupReader(const std::map<std::string, std::string>& values, RotatorSettingsReading& out)
-        : values_(values), out_(out) {}
-
-    // The value of `key`, or none when the key is absent.
-    const std::string* Find(const char* key) const {
-        const auto found = values_.find(key);
-        return found == values_.end() ? nullptr : &found->second;
-    }
-
-    void Problem(const char* key, const std::string& text, const std::string& wanted,
-                 const std::string& used) {
-        out_.Problems.push_back("[Rotator] " + std::string(key) + "=" + text + ": not " + wanted +
-                                "; " + used + " is used.");
-    }
-
-    template <typename T, typename Parse>
-    void Read(const char* key, T& field, Parse parse, const std::string& wanted,
-              const std::string& defaultText) {
-        const std::string* text = Find(key);
-        if (text == nullptr) {
-            return;
-        }
-        if (const auto value = parse(*text)) {
-            field = *value;
-        } else {
-            Problem(key, *text, wanted, defaultText);
-        }
-    }
-
-  private:
-    const std::map<std::string, std::string>& values_;
-    RotatorSettingsReading& out_;
-};
-
 auto NumberWithin(double low, double high) {
-    return [low, high](std::string_view text) -> std::optional<double> {
-        const auto value = Number(text);
-        return value && *value >= low && *value <= high ? value : std::nullopt;
-    };
+    return [low, high](std::string_view text) { return SettingNumberWithin(text, low, high); };
 }
 
 auto WholeNumberWithin(int low, int high) {
-    return [low, high](std::string_view text) -> std::optional<int> {
-        const auto value = WholeNumber(text);
-        return value && *value >= low && *value <= high ? value : std::nullopt;
-    };
-}
-
-std::optional<bool> Flag(std::string_view text) {
-    text = Trimmed(text);
-    if (text == "true" || text == "1") {
-        return true;
-    }
-    if (text == "false" || text == "0") {
-        return false;
-    }
-    return std::nullopt;
+    return [low, high](std::string_view text) { return SettingWholeNumberWithin(text, low, high); };
 }
 
 std::optional<RotatorStation> Station(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedSetting(text);
     if (text == "Home") {
         return RotatorStation::Home;
     }
@@ -116,21 +45,13 @@ std::optional<RotatorStation> Station(std::string_view text) {
 constexpr const char* kRuleNames[] = {"EachMinute", "LastSeconds", "Threshold"};
 
 std::optional<RotatorMoveRule> Rule(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedSetting(text);
     for (int i = 0; i < 3; ++i) {
         if (text == kRuleNames[i]) {
             return static_cast<RotatorMoveRule>(i);
         }
     }
     return std::nullopt;
-}
-
-std::optional<std::string> Host(std::string_view text) {
-    text = Trimmed(text);
-    if (text.empty() || text.find_first_of(" \t\r\n") != std::string_view::npos) {
-        return std::nullopt;
-    }
-    return std::string(text);
 }
 
 }  // namespace
@@ -155,9 +76,9 @@ RotatorSettingsReading ReadRotatorSettings(const std::map<std::string, std::stri
     RotatorSettingsReading reading;
     RotatorSettings& s = reading.Settings;
     const RotatorSettings defaults;
-    GroupReader group(values, reading);
-    group.Read(kEnabledKey, s.Enabled, Flag, "true or false", "false");
-    group.Read(kHostKey, s.Host, Host, "a host name or address", defaults.Host);
+    SettingsGroupReader group(kRotatorGroup, values, reading.Problems);
+    group.Read(kEnabledKey, s.Enabled, SettingFlag, "true or false", "false");
+    group.Read(kHostKey, s.Host, SettingHost, "a host name or address", defaults.Host);
     group.Read(kPortKey, s.Port, WholeNumberWithin(kLowestPort, kHighestPort),
                "a port from 1 to 65535", std::to_string(defaults.Port));
     group.Read(kStationKey, s.Station, Station, "Home or DX", "Home");
@@ -185,7 +106,7 @@ RotatorSettingsReading ReadRotatorSettings(const std::map<std::string, std::stri
 }
 
 std::optional<std::string> RotatorSettingsProblem(const RotatorSettings& s) {
-    if (!Host(s.Host)) {
+    if (!SettingHost(s.Host)) {
         return "rotctld host: give an address or a host name without blanks.";
     }
     if (s.ElevationRangeMinDeg > s.ElevationRangeMaxDeg) {
@@ -210,7 +131,7 @@ std::map<std::string, std::string> RotatorSettingsValues(const RotatorSettings& 
 }
 
 std::optional<HamlibAddress> ParseHamlibAddress(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedSetting(text);
     const auto colon = text.rfind(':');
     if (colon == std::string_view::npos) {
         return std::nullopt;
@@ -223,7 +144,7 @@ std::optional<HamlibAddress> ParseHamlibAddress(std::string_view text) {
         return std::nullopt;
     }
     const auto port = WholeNumberWithin(kLowestPort, kHighestPort)(text.substr(colon + 1));
-    const auto name = Host(host);
+    const auto name = SettingHost(host);
     if (!port || !name || text.substr(colon + 1).find_first_of(" +-") != std::string_view::npos) {
         return std::nullopt;
     }

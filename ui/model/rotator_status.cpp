@@ -5,12 +5,12 @@
 
 namespace velmorant {
 
-RotatorDisplay RotatorPositionDisplay(RotatorAim reported, const std::string& host, int port) {
+DeviceDisplay RotatorPositionDisplay(RotatorAim reported, const std::string& host, int port) {
     return {"ROT " + FixedText(reported.AzimuthDeg, 1) + " " + FixedText(reported.ElevationDeg, 1),
             "Rotator position reported by rotctld at " + HamlibAddressText(host, port), false};
 }
 
-RotatorDisplay RotatorWaitingDisplay(const std::string& host, int port) {
+DeviceDisplay RotatorWaitingDisplay(const std::string& host, int port) {
     return {"ROT --- ---", "Connecting to rotctld at " + HamlibAddressText(host, port), false};
 }
 
@@ -18,12 +18,8 @@ std::string RotatorFaultSentence(const HamlibFault& fault, const std::string& ho
     return HamlibFaultSentence("rotctld", fault, host, port);
 }
 
-RotatorDisplay RotatorFaultDisplay(const HamlibFault& fault, const std::string& host, int port) {
-    std::string detail = RotatorFaultSentence(fault, host, port);
-    if (fault.Kind != HamlibFaultKind::Report) {
-        detail += "; trying again every " + std::to_string(kRotctldRetryMs / 1000) + " s";
-    }
-    return {HamlibFaultWords(fault), detail, true};
+DeviceDisplay RotatorFaultDisplay(const HamlibFault& fault, const std::string& host, int port) {
+    return HamlibFaultDisplay("rotctld", fault, host, port, kRotctldRetryMs);
 }
 
 }  // namespace velmorant

@@ -9,6 +9,7 @@
 #include "run/clock.h"
 #include "run/planning/planning_form.h"
 #include "ui/model/date_rules.h"
+#include "ui/model/radio_settings.h"
 #include "ui/model/rotator_move.h"
 #include "ui/model/rotator_settings.h"
 
@@ -47,6 +48,7 @@ struct WindowHooks {
 class ReportDestination;
 struct RealTimeFrame;
 class RotatorLink;
+class RadioLink;
 struct MapUpdateFrame;
 
 // The real-time window frmRT and the az/el file for other programs.
@@ -64,6 +66,10 @@ struct RealTimeServices {
     // rotctld. Without both the rotator is left alone.
     const RotatorSettings* RotatorChoice = nullptr;
     RotatorLink* Rotator = nullptr;
+    // The radio tuned for the Moon's Doppler shift: the operator's settings (VELMORANT.INI
+    // [Radio]) and the link to rigctld. Without both the radio is left alone.
+    const RadioSettings* RadioChoice = nullptr;
+    RadioLink* Radio = nullptr;
 };
 
 // A rotator controller reached through rotctld (the Qt client, or a test's recorder). Nothing

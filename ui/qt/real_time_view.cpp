@@ -103,6 +103,11 @@ RealTimeView::RealTimeView(const std::filesystem::path& mapPicture, QWidget* par
             RotatorPressed();
         }
     });
+    connect(form_->cmdRadio, &QPushButton::clicked, this, [this] {
+        if (RadioPressed) {
+            RadioPressed();
+        }
+    });
     connect(form_->cmdStopRT, &QPushButton::clicked, this, [this] {
         if (StopPressed) {
             StopPressed();
@@ -204,11 +209,19 @@ void RealTimeView::ClearMap() {
     form_->PicMap->Clear();
 }
 
-void RealTimeView::ShowRotator(const RotatorDisplay& display) {
-    SetColour(form_->lblRotator, display.Problem ? TextColour::Red : TextColour::SystemText);
-    form_->lblRotator->setVisible(!display.Text.empty());
-    SetText(form_->lblRotator, display.Text);
-    form_->lblRotator->setToolTip(Q(display.Detail));
+void RealTimeView::ShowRotator(const DeviceDisplay& display) {
+    ShowDevice(form_->lblRotator, display);
+}
+
+void RealTimeView::ShowRadio(const DeviceDisplay& display) {
+    ShowDevice(form_->lblRadio, display);
+}
+
+void RealTimeView::ShowDevice(QLabel* label, const DeviceDisplay& display) {
+    SetColour(label, display.Problem ? TextColour::Red : TextColour::SystemText);
+    label->setVisible(!display.Text.empty());
+    SetText(label, display.Text);
+    label->setToolTip(Q(display.Detail));
     LayOutNotes();
 }
 
@@ -221,10 +234,12 @@ void RealTimeView::PlaceHeader() {
 
 void RealTimeView::LayOutNotes() {
     QLabel* rotator = form_->lblRotator;
+    QLabel* radio = form_->lblRadio;
     QLabel* clock = form_->lblClockCheck;
     const QLabel* name = form_->lblCelestial;
     // The widths below are those of the labels' own fonts, set by their style sheets.
-    for (const QLabel* label : {static_cast<const QLabel*>(rotator), name}) {
+    for (const QLabel* label :
+         {static_cast<const QLabel*>(rotator), static_cast<const QLabel*>(radio), name}) {
         label->ensurePolished();
     }
     clock->ensurePolished();
@@ -242,10 +257,16 @@ void RealTimeView::LayOutNotes() {
                           (name->fontMetrics().horizontalAdvance(name->text()) + 1) / 2 +
                           kHeaderMarginPx * 2;
     int right = area.right() + 1;
+    const int left = std::max(area.left(), nameRight);
+    rotator->setGeometry(area);
     if (rotator->isVisibleTo(this) && !rotator->text().isEmpty()) {
         right -= rotator->fontMetrics().horizontalAdvance(rotator->text()) + kHeaderMarginPx * 3;
     }
-    const int left = std::max(area.left(), nameRight);
+    // The radio's text ends where the rotator's begins.
+    radio->setGeometry(left, area.top(), std::max(right - left, 0), area.height());
+    if (radio->isVisibleTo(this) && !radio->text().isEmpty()) {
+        right -= radio->fontMetrics().horizontalAdvance(radio->text()) + kHeaderMarginPx * 3;
+    }
     clock->setGeometry(left, area.top(), std::max(right - left, 0), area.height());
     const QString shown =
         clock->fontMetrics().elidedText(clockCheck_, Qt::ElideRight, clock->width());

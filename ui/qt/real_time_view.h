@@ -56,10 +56,16 @@ class RealTimeView : public QWidget {
 
     // The rotator's label in the header band: its position, or the reason in red; hidden when
     // the text is empty.
-    void ShowRotator(const RotatorDisplay& display);
+    void ShowRotator(const DeviceDisplay& display);
+
+    // The radio's label in the header band: the frequencies it reports, or the reason in red;
+    // hidden when the text is empty.
+    void ShowRadio(const DeviceDisplay& display);
 
     // Called when the operator presses the header band's Rotator button.
     std::function<void()> RotatorPressed;
+    // Called when the operator presses the header band's Radio button.
+    std::function<void()> RadioPressed;
     // Called when the operator presses the header band's STOP button or Escape.
     std::function<void()> StopPressed;
     // Called when the operator presses F1.
@@ -74,10 +80,13 @@ class RealTimeView : public QWidget {
   private:
     // Puts the header band's widgets at their design places, moved right by the band's offset.
     void PlaceHeader();
-    // The rotator's text and the clock check share the third row's strip right of STOP: the
-    // rotator's text at its right end, the clock check right before it, both clear of the
-    // object's name above and cut short (whole in its tooltip) where the strip is too narrow.
+    // The rotator's and the radio's texts and the clock check share the third row's strip right
+    // of STOP: the rotator's text at its right end, the radio's before it, the clock check
+    // before both, clear of the object's name above and cut short (whole in its tooltip) where
+    // the strip is too narrow.
     void LayOutNotes();
+    // Shows a device's text in its label of the strip.
+    void ShowDevice(QLabel* label, const DeviceDisplay& display);
 
     Ui::frmRT* form_;
     int headerHeight_ = 0;  // the header band above the map, logical pixels

@@ -106,6 +106,7 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
     realTime_->StopPressed = [this] { model_.Click("cmdStop"); };
     realTime_->HelpPressed = [this] { model_.Click("cmdHELP"); };
     WireRotator();
+    WireRadio();
 
     tmrWatch_.setSingleShot(true);
     tmrWatch_.setTimerType(Qt::PreciseTimer);
@@ -137,7 +138,7 @@ void WindowApplication::WireRotator() {
     rotatorNotes_ = std::move(reading.Problems);
     model_.RealTime.RotatorChoice = &rotatorSettings_;
     model_.RealTime.Rotator = &rotator_;
-    rotator_.Show = [this](const RotatorDisplay& display) { realTime_->ShowRotator(display); };
+    rotator_.Show = [this](const DeviceDisplay& display) { realTime_->ShowRotator(display); };
 
     rotatorDialog_ = std::make_unique<RotatorDialogView>(realTime_.get());
     realTime_->RotatorPressed = [this] { rotatorDialog_->Edit(rotatorSettings_, rotatorNotes_); };
@@ -148,6 +149,27 @@ void WindowApplication::WireRotator() {
         std::string problem;
         if (!settingsFile_.WriteGroup(kRotatorGroup, RotatorSettingsValues(settings), &problem)) {
             messages_.ShowMessage(problem, "Rotator Settings");
+        }
+    };
+}
+
+void WindowApplication::WireRadio() {
+    RadioSettingsReading reading = ReadRadioSettings(settingsFile_.ReadGroup(kRadioGroup));
+    radioSettings_ = std::move(reading.Settings);
+    radioNotes_ = std::move(reading.Problems);
+    model_.RealTime.RadioChoice = &radioSettings_;
+    model_.RealTime.Radio = &radio_;
+    radio_.Show = [this](const DeviceDisplay& display) { realTime_->ShowRadio(display); };
+
+    radioDialog_ = std::make_unique<RadioDialogView>(realTime_.get());
+    realTime_->RadioPressed = [this] { radioDialog_->Edit(radioSettings_, radioNotes_); };
+    radioDialog_->Accepted = [this](const RadioSettings& settings) {
+        // The next pass of a running display uses them (a new address reconnects).
+        radioSettings_ = settings;
+        radioNotes_.clear();
+        std::string problem;
+        if (!settingsFile_.WriteGroup(kRadioGroup, RadioSettingsValues(settings), &problem)) {
+            messages_.ShowMessage(problem, "Radio Settings");
         }
     };
 }

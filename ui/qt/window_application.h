@@ -17,7 +17,9 @@
 #include "ui/qt/message_box_presenter.h"
 #include "ui/qt/own_viewers.h"
 #include "ui/qt/program_launcher.h"
+#include "ui/qt/radio_dialog_view.h"
 #include "ui/qt/real_time_view.h"
+#include "ui/qt/rigctld_client.h"
 #include "ui/qt/rotator_dialog_view.h"
 #include "ui/qt/rotctld_client.h"
 #include "ui/qt/station_dialog_view.h"
@@ -58,6 +60,9 @@ class WindowApplication {
     RotatorDialogView& RotatorDialog() { return *rotatorDialog_; }
     RotctldClient& Rotator() { return rotator_; }
     const RotatorSettings& RotatorChoice() const { return rotatorSettings_; }
+    RadioDialogView& RadioDialog() { return *radioDialog_; }
+    RigctldClient& Radio() { return radio_; }
+    const RadioSettings& RadioChoice() const { return radioSettings_; }
     OwnViewers& Viewers() { return *viewers_; }
     WindowsView& Windows() { return *windows_; }
     WindowsWindowModel& WindowsModel() { return windowsModel_; }
@@ -74,6 +79,8 @@ class WindowApplication {
     std::filesystem::path MapPicture() const;
     // The rotator: its settings from VELMORANT.INI, the dialog, the link's label.
     void WireRotator();
+    // The radio: its settings from VELMORANT.INI, the dialog, the link's label.
+    void WireRadio();
     // Where the manual's text may lie: the working folder, then the installed data folders.
     std::vector<std::filesystem::path> ManualFolders() const;
 
@@ -87,12 +94,16 @@ class WindowApplication {
     RotatorSettings rotatorSettings_;
     std::vector<std::string> rotatorNotes_;  // values of VELMORANT.INI that did not read
     RotctldClient rotator_;
+    RadioSettings radioSettings_;
+    std::vector<std::string> radioNotes_;  // values of VELMORANT.INI that did not read
+    RigctldClient radio_;
     MessageBoxPresenter messages_;
     MainWindowModel model_;
     std::unique_ptr<MainWindowView> view_;
     std::unique_ptr<StationDialogView> dialog_;
     std::unique_ptr<RealTimeView> realTime_;
     std::unique_ptr<RotatorDialogView> rotatorDialog_;
+    std::unique_ptr<RadioDialogView> radioDialog_;
     std::unique_ptr<OwnViewers> viewers_;
     WindowsWindowModel windowsModel_;
     std::unique_ptr<WindowsView> windows_;

@@ -34,6 +34,14 @@ TEST(DopplerTuning, EachModeSharesTheShiftAsTheManualsTableSays) {
         ASSERT_TRUE(tuned);
         EXPECT_NEAR(tuned->ReceiveHz, c.ReceiveHz, 1e-3);
         EXPECT_NEAR(tuned->TransmitHz, c.TransmitHz, 1e-3);
+        // The operator's dial read back gives the sky frequency it was tuned for, from either
+        // side.
+        EXPECT_NEAR(
+            SkyFrequencyForReceive(c.Mode, tuned->ReceiveHz + 500, kEchoHz, kDxHz, c.OffsetHz),
+            kSkyHz + 500, 1e-3);
+        EXPECT_NEAR(
+            SkyFrequencyForTransmit(c.Mode, tuned->TransmitHz - 70, kEchoHz, kDxHz, c.OffsetHz),
+            kSkyHz - 70, 1e-3);
     }
     EXPECT_FALSE(DopplerTunedFrequencies(DopplerTuningMode::Off, kSkyHz, kEchoHz, kDxHz, 0));
 }

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/model/radio_control.h"
+
+#include <cmath>
+
+#include "core/doppler.h"
+
+namespace velmorant {
+
+long long PassSecond(const RealTimePassResult& pass) {
+    return static_cast<long long>(pass.DayNumber) * 86400 +
+           static_cast<long long>(pass.Utc.Hour) * 3600 +
+           static_cast<long long>(pass.Utc.Minute) * 60 + static_cast<long long>(pass.Utc.Second);
+}
+
+std::optional<double> RadioControl::SkyFrequencyHz() const {
+    return skyHz_;
+}
+
+void RadioControl::Pass(const RadioSettings& settings, const RealTimePassResult& pass,
+                        RadioLink& link) {
+    if (!settings.Enabled || settings.Mode == DopplerTuningMode::Off) {
+        // Turned off in the dialog during the display.
+        Stop(link);
+        return;
+    }
+    link.Open(settings.Host, settings.Port);
+    if (!open_ || link.Connections() != connections_) {
+        plan_.Forget();
+        connections_ = link.Connections();
+        refusals_ = 0;
+        tuningsSent_ = 0;
+    }
+    if (!open_ || settings.SkyFrequencyHz != settingsSkyHz_) {
+        skyHz_ = settings.SkyFrequencyHz;
+        settingsSkyHz_ = settings.SkyFrequencyHz;
+    }
+    open_ = true;
+    settings_ = settings;
+    if (!pass.Moon || (settings.Mode == DopplerTuningMode::FullDx && !pass.Frame.ShowDX)) {
+        // Only the Moon's shift is known, and the DX path's only with a DX station.
+        due_.reset();
+        wanted_.reset();
+        return;
+    }
+    due_ = Due{pass.Doppler.HomeRangeRateMps, pass.Doppler.DXRangeRateMps, PassSecond(pass)};
+    double echoHz = 0;
+    double dxHz = 0;
+    wanted_ = Tuned(echoHz, dxHz);
+    const long long tuningsAtAsk = tuningsSent_;
+    link.AskReport(settings.Split, [this, tuningsAtAsk, &link](const RadioReport& report) {
+        Reported(report, tuningsAtAsk, link);
+    });
+}
+
+RadioFrequencies RadioControl::Tuned(double& echoDopplerHz, double& dxDopplerHz) const {
+    // The shifts scale with the carrier: the pass's range rates give them at the sky frequency.
+    const MoonDopplerResult shifts =
+        MoonDopplerAtCarrier(due_->HomeRangeRateMps, due_->DxRangeRateMps, *skyHz_);
+    echoDopplerHz = shifts.EchoHz;
+    dxDopplerHz = shifts.DXHz;
+    return DopplerTunedFrequencies(settings_.Mode, *skyHz_, shifts.EchoHz, shifts.DXHz,
+                                   settings_.TransverterOffsetHz)
+        .value_or(RadioFrequencies{});
+}
+
+void RadioControl::Reported(const RadioReport& report, long long tuningsAtAsk, RadioLink& link) {
+    if (!open_ || !due_) {
+        return;
+    }
+    const RadioSplit split = settings_.Split;
+    const double stepHz = settings_.StepHz;
+    double echoHz = 0;
+    double dxHz = 0;
+    Tuned(echoHz, dxHz);
+    const auto last = plan_.LastSent();
+    if (report.Refusals != refusals_) {
+        // rigctld refused a frequency: the radio is not where it was sent, through no turn of the
+        // dial; the next tuning goes out whatever was sent before.
+        refusals_ = report.Refusals;
+        plan_.Forget();
+    } else if (last && tuningsAtAsk == tuningsSent_) {
+        const DopplerTuningMode mode = settings_.Mode;
+        const double offsetHz = settings_.TransverterOffsetHz;
+        if (std::abs(report.VfoHz - last->ReceiveHz) > stepHz) {
+            skyHz_ = SkyFrequencyForReceive(mode, report.VfoHz, echoHz, dxHz, offsetHz);
+            ++operatorTunings_;
+        } else if (split == RadioSplit::Radio &&
+                   std::abs(report.SplitHz - last->TransmitHz) > stepHz) {
+            skyHz_ = SkyFrequencyForTransmit(mode, report.SplitHz, echoHz, dxHz, offsetHz);
+            ++operatorTunings_;
+        }
+    }
+    wanted_ = Tuned(echoHz, dxHz);
+    if (split == RadioSplit::None && report.Transmitting) {
+        // One VFO: many radios cannot retune while they transmit, and the receive frequency
+        // is not the one to transmit on.
+        return;
+    }
+    const RadioFrequencies vfo = split == RadioSplit::None
+                                     ? RadioFrequencies{wanted_->ReceiveHz, wanted_->ReceiveHz}
+                                     : *wanted_;
+    if (const auto tuning = plan_.Due(vfo, split, stepHz, due_->UtcSecond)) {
+        if (link.Send(TuningRequests(*tuning, split))) {
+            plan_.Sent(*tuning, due_->UtcSecond);
+            ++tuningsSent_;
+        }
+    }
+}
+
+void RadioControl::Stop(RadioLink& link) {
+    if (open_) {
+        // The radio stays where the operator can find the DX: on the sky frequency, without
+        // a correction.
+        const double radioHz = *skyHz_ - settings_.TransverterOffsetHz;
+        link.Close(TuningRequests(RadioFrequencies{radioHz, radioHz}, settings_.Split));
+    }
+    open_ = false;
+    plan_.Forget();
+    due_.reset();
+    wanted_.reset();
+}
+
+}  // namespace velmorant

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/model/radio_status.h"
+
+#include "ui/model/rotator_settings.h"
+
+namespace velmorant {
+
+namespace {
+
+// Megahertz with six decimals: every hertz shows.
+std::string Megahertz(double hz) {
+    return FixedText(hz / 1e6, 6);
+}
+
+}  // namespace
+
+DeviceDisplay RadioReportDisplay(const RadioReport& report, RadioSplit split,
+                                 const std::string& host, int port) {
+    const std::string from = " reported by rigctld at " + HamlibAddressText(host, port);
+    if (split == RadioSplit::Radio) {
+        return {"RX " + Megahertz(report.VfoHz) + " TX " + Megahertz(report.SplitHz),
+                "Receive and transmit frequencies (MHz)" + from, false};
+    }
+    return {"VFO " + Megahertz(report.VfoHz) + (report.Transmitting ? " TX" : ""),
+            "The radio's frequency (MHz)" + from, false};
+}
+
+DeviceDisplay RadioWaitingDisplay(const std::string& host, int port) {
+    return {"RIG ---", "Connecting to rigctld at " + HamlibAddressText(host, port), false};
+}
+
+DeviceDisplay RadioFaultDisplay(const HamlibFault& fault, const std::string& host, int port) {
+    return HamlibFaultDisplay("rigctld", fault, host, port, kRigctldRetryMs);
+}
+
+}  // namespace velmorant
