@@ -24,16 +24,25 @@ TuneOnceResult TuneRadioOnce(const std::string& host, int port, const RadioFrequ
             return problem(*fault);
         }
     }
-    std::vector<double> reported;
+    RadioFrequencies reported;
     for (const RigctldRequest& request : ReadBackRequests(split)) {
+        if (request.Command == RigctldCommand::GetPtt) {
+            continue;  // one tuning asked for goes out whether the radio transmits or not
+        }
         const auto answer = Exchange(socket, conversation, request, timeoutMs);
         if (const auto* fault = std::get_if<HamlibFault>(&answer)) {
             return problem(*fault);
         }
-        reported.push_back(std::get<RigctldAnswer>(answer).FrequencyHz.value_or(0));
+        const RigctldAnswer& read = std::get<RigctldAnswer>(answer);
+        if (request.Command == RigctldCommand::GetFrequency) {
+            // With one VFO the radio also transmits where it receives.
+            reported.ReceiveHz = reported.TransmitHz = read.FrequencyHz.value_or(0);
+        } else if (request.Command == RigctldCommand::GetSplitFrequency) {
+            reported.TransmitHz = read.FrequencyHz.value_or(0);
+        }
     }
     socket.disconnectFromHost();
-    return TuneOnceResult{RadioFrequencies{reported.front(), reported.back()}, {}};
+    return TuneOnceResult{reported, {}};
 }
 
 }  // namespace velmorant

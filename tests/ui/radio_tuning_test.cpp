@@ -26,7 +26,7 @@ TEST(RadioTuning, TheSplitDecidesTheCommands) {
               "F 1295998000\nS 1 VFOB\nI 1296001000\n");
     EXPECT_EQ(Lines(ReadBackRequests(RadioSplit::Radio)), "f\ni\n");
     EXPECT_EQ(Lines(TuningRequests(frequencies, RadioSplit::None)), "F 1295998000\n");
-    EXPECT_EQ(Lines(ReadBackRequests(RadioSplit::None)), "f\n");
+    EXPECT_EQ(Lines(ReadBackRequests(RadioSplit::None)), "f\nt\n");
 }
 
 // After a tuning sent at second 100 for 1296000000/1296000000 Hz with a step of 10 Hz.

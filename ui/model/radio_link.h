@@ -20,7 +20,8 @@ struct RadioReport {
     double VfoHz = 0;
     // `i` with the radio's own split: the VFO it transmits on, hertz; VfoHz otherwise.
     double SplitHz = 0;
-    // `t` with one VFO: whether the radio transmits now; false with the radio's own split.
+    // `t` with one VFO: whether the radio transmits now; false with the radio's own split, and
+    // when rigctld cannot tell (its PTT is keyed by other means).
     bool Transmitting = false;
     // How many frequencies rigctld refused since the connection was made ("RPRT n" after `F` or
     // `I`): a tuning that did not take is not the operator's turn of the dial.

@@ -16,9 +16,9 @@ std::vector<RigctldRequest> TuningRequests(const RadioFrequencies& frequencies, 
 
 std::vector<RigctldRequest> ReadBackRequests(RadioSplit split) {
     std::vector<RigctldRequest> requests = {{RigctldCommand::GetFrequency, 0}};
-    if (split == RadioSplit::Radio) {
-        requests.push_back({RigctldCommand::GetSplitFrequency, 0});
-    }
+    requests.push_back(split == RadioSplit::Radio
+                           ? RigctldRequest{RigctldCommand::GetSplitFrequency, 0}
+                           : RigctldRequest{RigctldCommand::GetPtt, 0});
     return requests;
 }
 

@@ -24,7 +24,8 @@ enum class RadioSplit {
 // cannot retune while they transmit, so one VFO follows the receive frequency).
 std::vector<RigctldRequest> TuningRequests(const RadioFrequencies& frequencies, RadioSplit split);
 
-// The questions that read the radio's frequencies back: `f`, and `i` with Radio split.
+// The questions that read the radio's frequencies back: `f`, and `i` with Radio split; with
+// None `t`, since one VFO is retuned only while the radio receives.
 std::vector<RigctldRequest> ReadBackRequests(RadioSplit split);
 
 // The smallest change of a frequency worth sending by default, hertz.

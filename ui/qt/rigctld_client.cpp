@@ -84,7 +84,11 @@ void RigctldClient::ReadAnswers(std::string_view bytes) {
             continue;
         }
         PendingReport& pending = reports_.front();
-        if (fault) {
+        if (fault && answer.Command == RigctldCommand::GetPtt) {
+            // Many set-ups key the radio by other means (VOX, a serial line rigctld does not
+            // own) and answer "RPRT -11": the radio counts as receiving.
+            pending.Report.Transmitting = false;
+        } else if (fault) {
             pending.Failed = true;
             Display(RadioFaultDisplay(*fault, connection_.Host(), connection_.Port()));
         } else if (answer.Command == RigctldCommand::GetFrequency) {
