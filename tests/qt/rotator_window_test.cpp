@@ -27,7 +27,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "tests/qt/rotctld_process.h"
+#include "tests/qt/hamlib_process.h"
+#include "tests/qt/real_time_device_test.h"
 #include "ui/model/rotctld_protocol.h"
 #include "ui/qt/window_application.h"
 
@@ -35,24 +36,6 @@ namespace fs = std::filesystem;
 using namespace velmorant;
 
 namespace {
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-LaunchActions NoLaunch() {
-    LaunchActions actions;
-    actions.StartProcess = [](const QString&, const QStringList&, const QString&) { return true; };
-    actions.OpenWithDesktop = [](const QUrl&) { return true; };
-    return actions;
-}
-
-class SettableClock : public Clock {
-  public:
-    LocalDateTime Now() const override { return now; }
-    LocalDateTime now;
-};
 
 // "rot_set_position called az=181.30 el=14.00" in the daemon's log: the last move it received.
 std::optional<std::pair<QByteArray, QByteArray>> LastMoveLogged(const QByteArray& log) {
@@ -74,7 +57,7 @@ LocalDateTime gMoonUp;
 
 }  // namespace
 
-class RotatorWindowTest : public QObject {
+class RotatorWindowTest : public RealTimeDeviceTest {
     Q_OBJECT
 
   private slots:
@@ -95,60 +78,14 @@ class RotatorWindowTest : public QObject {
     void stopStopsTheRotatorAndClosesTheConnection();
 
   private:
-    template <typename Widget>
-    Widget* Find(QWidget& parent, const char* name) {
-        auto* widget = parent.findChild<Widget*>(name);
-        if (widget == nullptr) {
-            qFatal("no widget %s", name);
-        }
-        return widget;
-    }
-    template <typename Widget>
-    Widget* Main(const char* name) {
-        return Find<Widget>(app_->View(), name);
-    }
-    QLabel* RealTimeLabel(const char* name) { return Find<QLabel>(app_->RealTime(), name); }
     QLabel* Rotator() { return RealTimeLabel("lblRotator"); }
-    static bool IsRed(const QLabel* label) {
-        return label->styleSheet().contains("color: rgb(255, 0, 0);");
-    }
-
-    fs::path Folder() const { return folder_->path().toStdString(); }
     void WriteIni(const std::string& rotatorLines) {
-        std::ofstream(Folder() / "VELMORANT.INI") << "[Rotator]\n" << rotatorLines;
+        RealTimeDeviceTest::WriteIni("Rotator", rotatorLines);
     }
-    // The window over the folder, on the test's clock or on the computer's; TimeDif 0.
-    void StartApp(bool testClock) {
-        app_ = std::make_unique<WindowApplication>(Folder(), NoLaunch(),
-                                                   testClock ? &clock_ : nullptr);
-        QVERIFY(app_->Start());
-        app_->View().show();
-        auto* timeDif = Main<QLineEdit>("txtTimeDif");
-        timeDif->setFocus();
-        timeDif->selectAll();
-        QTest::keyClicks(timeDif, "0");
-    }
-    void StartRealTime() {
-        auto* operation = Main<QComboBox>("cboOperation");
-        const int index = operation->findText("Real-Time");
-        operation->setCurrentIndex(index);
-        emit operation->activated(index);
-        QTest::mouseClick(Main<QPushButton>("cmdRUN"), Qt::LeftButton);
-        QVERIFY(app_->RealTime().isVisible());
-    }
-    void Pass() { app_->Model().tmrWatch_Timer(); }
     void At(int second) {
         clock_.now = gMoonUp;
         clock_.now.Second = second;
     }
-    void Screenshot(QWidget& window, const QString& name) {
-        QDir().mkpath(VELMORANT_SCREENSHOTS);
-        QVERIFY(window.grab().save(QString(VELMORANT_SCREENSHOTS) + "/" + name + ".png"));
-    }
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<WindowApplication> app_;
-    SettableClock clock_;
 };
 
 void RotatorWindowTest::initTestCase() {
@@ -172,15 +109,11 @@ void RotatorWindowTest::initTestCase() {
 }
 
 void RotatorWindowTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    for (const char* name : {"VELMORANT.DAT", "QVSKYTEMP.DAT", "CALL3.TXT", "WORLDMAP.PNG"}) {
-        fs::copy_file(fs::path(VELMORANT_DATA) / name, Folder() / name);
-    }
+    CopyData();
 }
 
 void RotatorWindowTest::cleanup() {
-    app_.reset();
-    folder_.reset();
+    Reset();
 }
 
 void RotatorWindowTest::theParserReadsWhatTheRealDaemonSends() {

@@ -15,9 +15,9 @@
 #include <QTcpSocket>
 #include <QtTest>
 
-// A real rotctld for a test: Hamlib's dummy rotator (model 1) on a loopback port, started by the
-// test, logging what it is asked (-vvvvv), and stopped by its process id. The dummy turns some
-// 6 degrees a second, from azimuth 0 and elevation 0, and accepts elevations 0 to 90.
+// A real Hamlib daemon for a test, rotctld or rigctld with its dummy device (model 1) on a
+// loopback port, started by the test, logging what it is asked (-vvvvv), and stopped by its
+// process id.
 
 // A loopback port nothing listens on just now.
 inline quint16 FreeLoopbackPort() {
@@ -26,18 +26,19 @@ inline quint16 FreeLoopbackPort() {
     return probe.serverPort();
 }
 
-class RotctldProcess {
+class HamlibProcess {
   public:
-    explicit RotctldProcess(quint16 port = 0) : port_(port == 0 ? FreeLoopbackPort() : port) {
+    HamlibProcess(const char* program, quint16 port)
+        : program_(program), port_(port == 0 ? FreeLoopbackPort() : port) {
         process_.setProcessChannelMode(QProcess::MergedChannels);
     }
-    ~RotctldProcess() { Stop(); }
-    RotctldProcess(const RotctldProcess&) = delete;
-    RotctldProcess& operator=(const RotctldProcess&) = delete;
+    ~HamlibProcess() { Stop(); }
+    HamlibProcess(const HamlibProcess&) = delete;
+    HamlibProcess& operator=(const HamlibProcess&) = delete;
 
     // Starts the daemon and waits (up to 5 s) until it takes connections.
     bool Start() {
-        process_.start("rotctld",
+        process_.start(program_,
                        {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port_), "-vvvvv"});
         if (!process_.waitForStarted(5000)) {
             return false;
@@ -69,14 +70,11 @@ class RotctldProcess {
 
     quint16 Port() const { return port_; }
 
-    // What the daemon has logged so far: "rot_set_position called az=181.30 el=14.00",
-    // "rot_stop called", one line per command.
+    // What the daemon has logged so far.
     QByteArray Log() {
         log_ += process_.readAll();
         return log_;
     }
-    int MovesReceived() { return LinesStartingWith("rot_set_position called"); }
-    int StopsReceived() { return LinesStartingWith("rot_stop called"); }
 
     // Sends one command on a connection of the test's own and returns rotctld's answer lines.
     QByteArray Ask(const QByteArray& command, int lines) {
@@ -93,6 +91,32 @@ class RotctldProcess {
         return answer;
     }
 
+    // The lines of the log that start so; the backend's own lines ("dummy_rot_stop called")
+    // are not counted.
+    int LinesStartingWith(const QByteArray& start) {
+        int count = 0;
+        for (const QByteArray& line : Log().split('\n')) {
+            count += line.startsWith(start) ? 1 : 0;
+        }
+        return count;
+    }
+
+  private:
+    QString program_;
+    quint16 port_;
+    QProcess process_;
+    QByteArray log_;
+};
+
+// rotctld with the dummy rotator: it turns some 6 degrees a second, from azimuth 0 and elevation
+// 0, and accepts elevations 0 to 90. Its log has "rot_set_position called az=181.30 el=14.00" and
+// "rot_stop called", one line per command.
+class RotctldProcess : public HamlibProcess {
+  public:
+    explicit RotctldProcess(quint16 port = 0) : HamlibProcess("rotctld", port) {}
+    int MovesReceived() { return LinesStartingWith("rot_set_position called"); }
+    int StopsReceived() { return LinesStartingWith("rot_stop called"); }
+
     // The rotator's position as `p` reports it.
     std::optional<std::pair<double, double>> Position() {
         const QList<QByteArray> lines = Ask("p", 2).split('\n');
@@ -108,18 +132,17 @@ class RotctldProcess {
         }
         return std::make_pair(az, el);
     }
+};
 
-  private:
-    // The backend's own lines ("dummy_rot_stop called") are not counted.
-    int LinesStartingWith(const QByteArray& start) {
-        int count = 0;
-        for (const QByteArray& line : Log().split('\n')) {
-            count += line.startsWith(start) ? 1 : 0;
-        }
-        return count;
+// rigctld with the dummy radio: it takes any frequency, and logs each command as it reads it
+// ("rigctl(d): F 'currVFO' '144100000' '' ''").
+class RigctldProcess : public HamlibProcess {
+  public:
+    explicit RigctldProcess(quint16 port = 0) : HamlibProcess("rigctld", port) {}
+    // The `F` and `I` commands received.
+    int FrequenciesReceived() {
+        return LinesStartingWith("rigctl(d): F ") + LinesStartingWith("rigctl(d): I ");
     }
-
-    quint16 port_;
-    QProcess process_;
-    QByteArray log_;
+    // The radio's frequency (`f`), or its split VFO's (`i`), hertz; 0 when it does not answer.
+    double Frequency(const char* command) { return Ask(command, 1).trimmed().toDouble(); }
 };
