@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/follow_radio.h"
 #include "app/rotate_command.h"
 #include "app/tune_radio.h"
 #include "core/calendar.h"
@@ -24,6 +25,8 @@
 #include "stations/station_list.h"
 #include "ui/model/local_clock.h"
 #include "ui/model/main_window_model.h"
+#include "ui/model/radio_settings.h"
+#include "ui/model/radio_status.h"
 #include "ui/model/rigctld_protocol.h"
 #include "ui/model/rotator_settings.h"
 #include "ui/model/rotator_status.h"
@@ -47,6 +50,8 @@ struct TrackOptions {
     std::optional<double> SkyFrequencyHz;
     std::optional<double> OffsetHz;
     std::optional<RadioSplit> Split;
+    std::optional<double> StepHz;
+    bool Follow = false;  // a frame each second until SIGINT or SIGTERM
 };
 
 int Usage(const std::string& problem) {
@@ -60,14 +65,13 @@ std::time_t SecondsSince1970(const UtcInstant& utc) {
     return static_cast<std::time_t>(days * 86400 + utc.Hour * 3600 + utc.Minute * 60 + utc.Second);
 }
 
-// The system clock's current UTC second.
-UtcInstant UtcNowFromSystem() {
-    const std::time_t now = std::time(nullptr);
+// The UTC second of a count of seconds since 1970.
+UtcInstant UtcAtSecond(std::time_t second) {
     std::tm utc{};
 #ifdef _WIN32
-    gmtime_s(&utc, &now);
+    gmtime_s(&utc, &second);
 #else
-    gmtime_r(&now, &utc);
+    gmtime_r(&second, &utc);
 #endif
     return UtcInstantOf(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min,
                         utc.tm_sec);
@@ -77,6 +81,10 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
     TrackOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--follow") {
+            options.Follow = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             return "option " + option + " needs a value";
         }
@@ -122,6 +130,12 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
                 return option + " takes a number of hertz, not " + value;
             }
             (option == "--offset" ? options.OffsetHz : options.SkyFrequencyHz) = hz;
+        } else if (option == "--step") {
+            const auto hz = StrictDecimal(value);
+            if (!hz || *hz < kSmallestTuningStepHz || *hz > kLargestTuningStepHz) {
+                return "--step takes hertz from 1 to 100000, not " + value;
+            }
+            options.StepHz = hz;
         } else if (option == "--split") {
             if (value != "radio" && value != "none") {
                 return "--split takes radio or none, not " + value;
@@ -136,10 +150,13 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
             return "unknown option " + option;
         }
     }
-    const bool tuning =
-        options.Doppler || options.SkyFrequencyHz || options.OffsetHz || options.Split;
+    const bool tuning = options.Doppler || options.SkyFrequencyHz || options.OffsetHz ||
+                        options.Split || options.StepHz;
     if (tuning && !options.Rig) {
-        return "--doppler, --sky-frequency, --offset and --split go with --rig";
+        return "--doppler, --sky-frequency, --offset, --split and --step go with --rig";
+    }
+    if (options.Follow && (!options.Rig || options.Rotator)) {
+        return "--follow keeps the radio tuned: it goes with --rig, and not with --rotator";
     }
     if (options.Rig && (!options.Doppler || !options.SkyFrequencyHz)) {
         return "--rig needs --doppler and --sky-frequency";
@@ -244,12 +261,91 @@ bool TuneToFrame(const TrackOptions& options, const TrackFrame& frame, TrackForm
         return false;
     }
     const RadioFrequencies& reported = *result.Reported;
-    AddItems(printed, format,
-             {{"rig_rx", FormatWhole(reported.ReceiveHz) + " Hz", "hz",
-               ShortestNumber(reported.ReceiveHz)},
-              {"rig_tx", FormatWhole(reported.TransmitHz) + " Hz", "hz",
-               ShortestNumber(reported.TransmitHz)}});
+    AddItems(
+        printed, format,
+        {{"rig_rx", FormatWhole(reported.ReceiveHz) + " Hz", "hz", HertzText(reported.ReceiveHz)},
+         {"rig_tx", FormatWhole(reported.TransmitHz) + " Hz", "hz",
+          HertzText(reported.TransmitHz)}});
     return true;
+}
+
+// The radio's settings the command line gives.
+RadioSettings RadioFromOptions(const TrackOptions& options) {
+    RadioSettings radio;
+    radio.Enabled = true;
+    radio.Host = options.Rig->Host;
+    radio.Port = options.Rig->Port;
+    radio.SkyFrequencyHz = *options.SkyFrequencyHz;
+    radio.Mode = *options.Doppler;
+    radio.TransverterOffsetHz = options.OffsetHz.value_or(0);
+    radio.Split = options.Split.value_or(RadioSplit::Radio);
+    radio.StepHz = options.StepHz.value_or(kDefaultTuningStepHz);
+    return radio;
+}
+
+// A JSON object on one line, for a stream read line by line: the object's own line breaks and
+// indents go (its texts hold none: they are escaped).
+std::string OneLine(const std::string& json) {
+    std::string line;
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        if (json[i] == '\n') {
+            while (i + 1 < json.size() && json[i + 1] == ' ') {
+                ++i;
+            }
+            continue;
+        }
+        line += json[i];
+    }
+    return line;
+}
+
+// --follow: a frame each second, the radio kept tuned, until SIGINT or SIGTERM.
+int FollowTrack(const TrackOptions& options, const MainWindowModel& form, HeadlessForm& window) {
+    const RadioSettings radio = RadioFromOptions(options);
+    if (const auto problem = RadioSettingsProblem(radio)) {
+        return Usage(*problem);
+    }
+    std::optional<TrackFrame> current;
+    const auto passAt = [&](std::time_t second) -> std::optional<RealTimePassResult> {
+        auto frame = TrackFrameFor(form, options.Folder, UtcAtSecond(second));
+        if (const auto* message = std::get_if<RunMessage>(&frame)) {
+            window.Messages.ShowMessage(message->Text, message->Title);
+            return std::nullopt;
+        }
+        current = std::get<TrackFrame>(std::move(frame));
+        if (!current->Pass.Moon) {
+            std::cerr << "velmorant track: --rig follows the Moon's Doppler shift; choose the "
+                         "Moon\n";
+            return std::nullopt;
+        }
+        if (radio.Mode == DopplerTuningMode::FullDx && !current->Pass.Frame.ShowDX) {
+            std::cerr << "velmorant track: --doppler full-dx needs a displayed DX station\n";
+            return std::nullopt;
+        }
+        return current->Pass;
+    };
+    const auto show = [&](const FollowedSecond& second) {
+        std::string printed =
+            options.Format == TrackFormat::Json ? TrackJson(*current) : TrackText(*current);
+        const auto item = [](const char* name, std::optional<double> hz) {
+            return hz ? AddedItem{name, FormatWhole(*hz) + " Hz", "hz", HertzText(*hz)}
+                      : AddedItem{name, "--", "hz", "null"};
+        };
+        const auto& reported = second.Reported;
+        AddItems(printed, options.Format,
+                 {item("rig_rx", reported ? std::optional(reported->VfoHz) : std::nullopt),
+                  item("rig_tx", reported ? std::optional(reported->SplitHz) : std::nullopt),
+                  item("rig_sky", second.SkyFrequencyHz)});
+        // One JSON object a line; text frames apart by an empty line.
+        std::cout << (options.Format == TrackFormat::Json ? OneLine(printed) + "\n"
+                                                          : printed + "\n")
+                  << std::flush;
+    };
+    std::optional<std::time_t> first;
+    if (options.At) {
+        first = SecondsSince1970(*options.At);
+    }
+    return FollowRadio(first, radio, passAt, show);
 }
 
 }  // namespace
@@ -292,7 +388,8 @@ const char* TrackUsage() {
            "                       [--home CALL|LOCATOR] [--dx CALL|LOCATOR] [--format text|json]\n"
            "                       [--rotator HOST:PORT]\n"
            "                       [--rig HOST:PORT --doppler own-echo|full-dx|cfom\n"
-           "                        --sky-frequency HZ [--offset HZ] [--split radio|none]]\n"
+           "                        --sky-frequency HZ [--offset HZ] [--split radio|none]\n"
+           "                        [--step HZ] [--follow]]\n"
            "\n"
            "Prints one frame of the real-time display for the UTC instant (default: now, from\n"
            "the system clock): the window's saved defaults are loaded from DIR/VELMORANT.DAT\n"
@@ -313,6 +410,13 @@ const char* TrackUsage() {
            "receive VFO with F and the transmit VFO with S 1 VFOB and I; none sets only the\n"
            "receive frequency. The frequencies the radio reports are added (rig_rx, rig_tx);\n"
            "faults end as for --rotator.\n"
+           "--follow keeps the radio tuned as the real-time window does, printing a frame\n"
+           "each second (json: one object a line) with rig_rx, rig_tx as last reported and\n"
+           "rig_sky, the sky frequency, which moves when the operator turns the dial. A new\n"
+           "frequency goes out at most once a second, when it has moved by --step HZ (default\n"
+           "1). Faults are told on standard error and retried. SIGINT or SIGTERM leaves the\n"
+           "radio on the sky frequency minus the offset and ends with status 0. With --at the\n"
+           "seconds start there and go on with the clock.\n"
            "Exit status: 0 after the frame, 2 when the set-up is refused or the command line\n"
            "is wrong.\n";
 }
@@ -339,7 +443,11 @@ int RunTrackCommand(std::span<const std::string> args) {
         std::cerr << "velmorant track: " << *refusal << '\n';
         return 2;
     }
-    const auto frame = TrackFrameFor(form, options.Folder, options.At.value_or(UtcNowFromSystem()));
+    if (options.Follow) {
+        return FollowTrack(options, form, window);
+    }
+    const auto frame =
+        TrackFrameFor(form, options.Folder, options.At.value_or(UtcAtSecond(std::time(nullptr))));
     if (const auto* message = std::get_if<RunMessage>(&frame)) {
         window.Messages.ShowMessage(message->Text, message->Title);
         return 2;

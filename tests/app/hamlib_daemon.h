@@ -5,6 +5,7 @@
 // rigctld) on free loopback ports, stopped by their process ids, a socket that never answers and
 // a daemon of the test's own that answers from a script.
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -14,11 +15,14 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include <netinet/in.h>
+#include <poll.h>
 #include <spawn.h>
 
 extern char** environ;
@@ -84,22 +88,45 @@ int FreePort() {
 }
 
 // A Hamlib daemon, `rotctld` or `rigctld`, with its dummy device (-m 1) on 127.0.0.1, with extra
-// options; stopped by its process id.
+// options; stopped by its process id. With a log file it logs every command it reads there
+// (-vvvvv): "rigctl(d): F 'currVFO' '144100000' '' ''".
 class HamlibDaemon {
   public:
-    explicit HamlibDaemon(std::string program, std::vector<std::string> extra = {})
-        : port_(FreePort()) {
+    explicit HamlibDaemon(std::string program, std::vector<std::string> extra = {},
+                          const std::string& log = {})
+        : port_(FreePort()), log_(log) {
         std::vector<std::string> args = {
             program, "-m", "1", "-T", "127.0.0.1", "-t", std::to_string(port_)};
         args.insert(args.end(), extra.begin(), extra.end());
+        if (!log.empty()) {
+            args.push_back("-vvvvv");
+        }
         std::vector<char*> argv;
         for (auto& arg : args) {
             argv.push_back(arg.data());
         }
         argv.push_back(nullptr);
-        if (::posix_spawnp(&pid_, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        if (!log.empty()) {
+            posix_spawn_file_actions_addopen(&files, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                             0644);
+            posix_spawn_file_actions_adddup2(&files, 1, 2);
+        }
+        if (::posix_spawnp(&pid_, program.c_str(), &files, nullptr, argv.data(), environ) != 0) {
             pid_ = 0;
         }
+        posix_spawn_file_actions_destroy(&files);
+    }
+
+    // The lines of the log that start so.
+    int LoggedLines(const std::string& start) const {
+        std::ifstream in(log_, std::ios::binary);
+        int count = 0;
+        for (std::string line; std::getline(in, line);) {
+            count += line.starts_with(start) ? 1 : 0;
+        }
+        return count;
     }
     ~HamlibDaemon() {
         if (pid_ > 0) {
@@ -132,7 +159,18 @@ class HamlibDaemon {
 
     // The daemon's answer of `lines` lines to `command` on a connection of the test's own: `p`
     // gives "2.00\n1.00\n", `f` "145000000\n".
+    // rigctld 4.5 now and then resets a second client's connection while another client is
+    // being served; the question is asked again then, as an operator's program would.
     std::string Ask(const std::string& command, int lines) const {
+        std::string answer;
+        for (int attempt = 0; attempt < 3 && answer.empty(); ++attempt) {
+            answer = AskOnce(command, lines);
+        }
+        return answer;
+    }
+
+  private:
+    std::string AskOnce(const std::string& command, int lines) const {
         const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
@@ -155,9 +193,86 @@ class HamlibDaemon {
         return answer;
     }
 
-  private:
     int port_;
+    std::string log_;
     pid_t pid_ = 0;
+};
+
+// `velmorant` running with its standard output on a pipe the test reads line by line, ended by a
+// signal the test sends.
+class RunningVelmorant {
+  public:
+    explicit RunningVelmorant(const std::string& arguments) {
+        int fds[2];
+        if (::pipe(fds) != 0) {
+            return;
+        }
+        const std::string command = "exec " + std::string(VELMORANT_EXECUTABLE) + " " + arguments;
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        posix_spawn_file_actions_adddup2(&files, fds[1], 1);
+        posix_spawn_file_actions_addclose(&files, fds[0]);
+        char sh[] = "sh";
+        char c[] = "-c";
+        std::string text = command;
+        char* argv[] = {sh, c, text.data(), nullptr};
+        if (::posix_spawn(&pid_, "/bin/sh", &files, nullptr, argv, environ) != 0) {
+            pid_ = 0;
+        }
+        posix_spawn_file_actions_destroy(&files);
+        ::close(fds[1]);
+        out_ = fds[0];
+    }
+    ~RunningVelmorant() {
+        if (pid_ > 0) {
+            Stop(SIGKILL);
+        }
+        if (out_ >= 0) {
+            ::close(out_);
+        }
+    }
+    RunningVelmorant(const RunningVelmorant&) = delete;
+    RunningVelmorant& operator=(const RunningVelmorant&) = delete;
+
+    // The next line it prints, waiting up to timeoutMs; none when nothing came or it ended.
+    std::optional<std::string> Line(int timeoutMs) {
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (true) {
+            const auto end = pending_.find('\n');
+            if (end != std::string::npos) {
+                std::string line = pending_.substr(0, end);
+                pending_.erase(0, end + 1);
+                return line;
+            }
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            pollfd poll{out_, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&poll, 1, static_cast<int>(left.count())) <= 0) {
+                return std::nullopt;
+            }
+            char buffer[4096];
+            const ssize_t got = ::read(out_, buffer, sizeof buffer);
+            if (got <= 0) {
+                return std::nullopt;
+            }
+            pending_.append(buffer, static_cast<std::size_t>(got));
+        }
+    }
+
+    // Sends the signal and returns the exit status (-1 when ended by a signal).
+    int Stop(int signal) {
+        ::kill(pid_, signal);
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        pid_ = 0;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+  private:
+    pid_t pid_ = 0;
+    int out_ = -1;
+    std::string pending_;
 };
 
 // A daemon of the test's own on a loopback port: for each line it reads it writes the next

@@ -35,6 +35,18 @@ double Number(const std::string& line) {
     }
 }
 
+// Whether `holds` comes true within 2 s.
+template <typename Condition>
+bool Eventually(Condition holds) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (holds()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
 TEST(TrackRig, EachModeTunesTheRadioAsTheTableSays) {
     HamlibDaemon rigctld("rigctld");
     ASSERT_TRUE(rigctld.Ready());
@@ -108,6 +120,98 @@ TEST(TrackRig, FaultsEndWithTheirReasonAndStatus2) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Arguments);
         const CommandResult result = RunVelmorant(kAt + " " + c.Arguments);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_NE(result.output.find(c.Reason), std::string::npos) << result.output;
+    }
+}
+
+// --follow for 4 s at 241 GHz, where the echo's shift moves by tens of hertz a second: with a
+// step of 1 Hz the radio is tuned at most once a second, with a step of 100 kHz once; SIGTERM
+// leaves it on the sky frequency without correction and the command ends with status 0.
+TEST(TrackFollow, AtMostOneTuningASecondAndNoneBelowTheStep) {
+    for (const int stepHz : {1, 100000}) {
+        SCOPED_TRACE(stepHz);
+        const std::string log = ::testing::TempDir() + "rigctld-follow.log";
+        HamlibDaemon rigctld("rigctld", {}, log);
+        ASSERT_TRUE(rigctld.Ready());
+        RunningVelmorant follow(kAt + " --follow --rig " + rigctld.Address() +
+                                " --doppler own-echo --sky-frequency 241000000000 --offset " +
+                                "240856000000 --step " + std::to_string(stepHz));
+        int frames = 0;
+        while (frames < 5 && follow.Line(3000)) {
+            ++frames;
+        }
+        ASSERT_EQ(frames, 5);
+        EXPECT_EQ(follow.Stop(SIGTERM), 0);
+        // STOP's frequencies left with the command; rigctld may take a moment to set them.
+        EXPECT_TRUE(Eventually([&] { return rigctld.Ask("f\ni", 2) == "144000000\n144000000\n"; }));
+        // The last F is STOP's.
+        const int tunings = rigctld.LoggedLines("rigctl(d): F ") - 1;
+        if (stepHz == 1) {
+            EXPECT_GE(tunings, 2);
+            EXPECT_LE(tunings, frames);
+        } else {
+            EXPECT_EQ(tunings, 1);
+        }
+    }
+}
+
+// The operator tunes the radio 5 kHz up on a second connection: the sky frequency follows, the
+// transmit frequency with it, and tracking goes on from there. The echo's shift moves by a few
+// hertz over the seconds this takes, hence the 10 Hz allowed.
+TEST(TrackFollow, TheOperatorsTurnOfTheDialBecomesTheSkyFrequency) {
+    HamlibDaemon rigctld("rigctld");
+    ASSERT_TRUE(rigctld.Ready());
+    RunningVelmorant follow(kAt + " --follow --rig " + rigctld.Address() +
+                            " --doppler own-echo --sky-frequency 10368100000 --offset " +
+                            "10224000000");
+    const auto frame = [&]() {
+        const auto line = follow.Line(3000);
+        return line ? QJsonDocument::fromJson(QByteArray::fromStdString(*line)).object()
+                    : QJsonObject();
+    };
+    // The first frames come before the radio's first report; then it is tuned.
+    QJsonObject shown;
+    for (int i = 0; i < 6 && !(shown = frame()).value("rig_tx_hz").isDouble(); ++i) {
+    }
+    ASSERT_TRUE(shown.value("rig_tx_hz").isDouble());
+    while (shown.value("rig_tx_hz").toDouble() != 144100000) {
+        shown = frame();
+        ASSERT_FALSE(shown.isEmpty());
+    }
+    const std::string before = rigctld.Ask("f", 1);
+    const double dialHz = Number(before) + 5000;
+    ASSERT_FALSE(std::isnan(dialHz)) << before;
+    ASSERT_EQ(rigctld.Ask("F " + std::to_string(std::llround(dialHz)), 1), "RPRT 0\n");
+    for (int i = 0; i < 4 && std::abs(shown.value("rig_sky_hz").toDouble() - 10368105000) > 10;
+         ++i) {
+        shown = frame();
+    }
+    EXPECT_NEAR(shown.value("rig_sky_hz").toDouble(), 10368105000, 10);
+    frame();
+    // The echo's shift moves a few hertz meanwhile, and the radio with it.
+    EXPECT_NEAR(Number(rigctld.Ask("i", 1)), 144105000, 10);
+    EXPECT_NEAR(Number(rigctld.Ask("f", 1)), dialHz, 10);
+    EXPECT_EQ(follow.Stop(SIGINT), 0);
+    EXPECT_TRUE(
+        Eventually([&] { return std::abs(Number(rigctld.Ask("f", 1)) - 144105000) <= 10; }));
+}
+
+TEST(TrackFollow, TheCommandLineIsChecked) {
+    const struct {
+        std::string Arguments;
+        std::string Reason;
+    } cases[] = {
+        {kAt + " --follow", "--follow keeps the radio tuned: it goes with --rig"},
+        {kAt + " --follow --rig 127.0.0.1:4532 --doppler cfom --sky-frequency 1296100000 "
+               "--rotator 127.0.0.1:4533",
+         "and not with --rotator"},
+        {kAt + " --rig 127.0.0.1:4532 --doppler cfom --sky-frequency 1296100000 --step 0",
+         "--step takes hertz from 1 to 100000, not 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Arguments);
+        const CommandResult result = RunVelmorant(c.Arguments);
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_NE(result.output.find(c.Reason), std::string::npos) << result.output;
     }

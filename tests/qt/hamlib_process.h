@@ -76,8 +76,19 @@ class HamlibProcess {
         return log_;
     }
 
-    // Sends one command on a connection of the test's own and returns rotctld's answer lines.
+    // Sends one command on a connection of the test's own and returns the daemon's answer lines.
+    // rigctld 4.5 now and then resets a second client's connection while another client is
+    // being served; the command is sent again then, as an operator's program would.
     QByteArray Ask(const QByteArray& command, int lines) {
+        QByteArray answer;
+        for (int attempt = 0; attempt < 3 && answer.isEmpty(); ++attempt) {
+            answer = AskOnce(command, lines);
+        }
+        return answer;
+    }
+
+  private:
+    QByteArray AskOnce(const QByteArray& command, int lines) {
         QTcpSocket socket;
         socket.connectToHost(QHostAddress::LocalHost, port_);
         if (!socket.waitForConnected(2000)) {
@@ -91,6 +102,7 @@ class HamlibProcess {
         return answer;
     }
 
+  public:
     // The lines of the log that start so; the backend's own lines ("dummy_rot_stop called")
     // are not counted.
     int LinesStartingWith(const QByteArray& start) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/radio_settings.h"
 
+#include "ui/model/radio_status.h"
 #include "ui/model/rigctld_protocol.h"
 #include "ui/model/rotator_settings.h"
 #include "ui/model/settings_group.h"
@@ -40,17 +41,6 @@ std::optional<RadioSplit> Split(std::string_view text) {
         return RadioSplit::None;
     }
     return std::nullopt;
-}
-
-// Hertz as the file keeps them and an operator reads them: "10224000000", "144100000.5"
-// (to a millihertz, never in exponent form).
-std::string HertzText(double hz) {
-    std::string text = FixedText(hz, 3);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
-        text.pop_back();
-    }
-    return text;
 }
 
 }  // namespace

@@ -14,6 +14,15 @@ std::string Megahertz(double hz) {
 
 }  // namespace
 
+std::string HertzText(double hz) {
+    std::string text = FixedText(hz, 3);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
 DeviceDisplay RadioReportDisplay(const RadioReport& report, RadioSplit split,
                                  const std::string& host, int port) {
     const std::string from = " reported by rigctld at " + HamlibAddressText(host, port);

@@ -38,6 +38,8 @@ class HamlibConnection : public QObject {
     bool Connected() const { return connected_; }
     // How many connections have been made.
     int Connections() const { return connections_; }
+    // No connection, not even one closing: whatever Close had to send has gone out.
+    bool Idle() const { return socket_.state() == QAbstractSocket::UnconnectedState; }
     const std::string& Host() const { return host_; }
     int Port() const { return port_; }
 

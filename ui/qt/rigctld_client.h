@@ -36,6 +36,9 @@ class RigctldClient : public QObject, public RadioLink {
     // link is closed.
     std::function<void(const DeviceDisplay&)> Show;
 
+    // Closed, with whatever Close had to send gone out.
+    bool Idle() const { return connection_.Idle(); }
+
     // Set commands (`F`, `S`, `I`) written to rigctld since the program started, for the tests.
     int SetCommandsSent() const { return setCommandsSent_; }
     // What the radio reported last.
