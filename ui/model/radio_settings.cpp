@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/radio_settings.h"
 
+#include <cmath>
+
 #include "ui/model/radio_status.h"
 #include "ui/model/rigctld_protocol.h"
 #include "ui/model/rotator_settings.h"
@@ -78,6 +80,11 @@ RadioSettingsReading ReadRadioSettings(const std::map<std::string, std::string>&
             return SettingNumberWithin(text, kSmallestTuningStepHz, kLargestTuningStepHz);
         },
         "hertz from 1 to 100000", "1");
+    // Hertz are kept to the millihertz the file is written with, so that what is written reads
+    // back the same.
+    for (double* hz : {&s.SkyFrequencyHz, &s.TransverterOffsetHz, &s.StepHz}) {
+        *hz = std::round(*hz * 1000) / 1000;
+    }
     if (!(s.SkyFrequencyHz - s.TransverterOffsetHz > 0)) {
         group.Problem(kOffsetKey, HertzText(s.TransverterOffsetHz),
                       "below SkyFrequency=" + HertzText(s.SkyFrequencyHz), "0");
