@@ -327,14 +327,17 @@ RT = {
     "lblDXDoppler": ((1160, 56, 97, 25), "DX Hz",
                      "Doppler shift of the Home station's signal heard at DX", SYSTEM, {HIDDEN}),
 }
-# The rotator's button beside the Home values and STOP below it, in the header band's free
-# space: they must cover no label. The rotator's position/reason label shares the notes strip.
+# The rotator's and the radio's buttons beside the Home values and STOP below them, in the header
+# band's free space: they must cover no label. The devices' position/frequency/reason labels
+# share the notes strip.
 RT_ROTATOR = {
     "cmdRotator": ("QPushButton", (278, 33, 62, 22), "Rotator"),
+    "cmdRadio": ("QPushButton", (578, 33, 62, 22), "Radio"),
     "cmdStopRT": ("QPushButton", (278, 57, 62, 22), "STOP"),
     "lblRotator": (LB, NOTES_STRIP, ""),
+    "lblRadio": (LB, NOTES_STRIP, ""),
 }
-SHARING_THE_STRIP = {"lblRotator", "lblClockCheck", "lblCelestial"}
+SHARING_THE_STRIP = {"lblRotator", "lblRadio", "lblClockCheck", "lblCelestial"}
 DEGRADATION_TIP = "Approxiate Degredation From Lunar Distance and Background Sky Noise"
 
 
@@ -811,6 +814,7 @@ def main():
                           (os.path.join(FORMS, "frmUpdate.ui"), "frmUpdate", "QDialog"),
                           (os.path.join(FORMS, "frmRT.ui"), "frmRT", "QWidget"),
                           (os.path.join(FORMS, "frmRotator.ui"), "frmRotator", "QDialog"),
+                          (os.path.join(FORMS, "frmRadio.ui"), "frmRadio", "QDialog"),
                           (os.path.join(FORMS, "frmWindows.ui"), "frmWindows", "QWidget")])
     check_input()
     check_windows()
