@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // What Hamlib's daemons (rotctld, rigctld) have in common on the wire, in their default
@@ -34,6 +35,36 @@ class HamlibLineReader {
     std::string partial_;  // bytes after the last line end
     std::optional<std::string> overlong_;
 };
+
+// The answers these bytes complete for a conversation (rotctld's, rigctld's): each line goes to
+// takeLine (line -> optional Answer), which sets `lost` on a line that fits no answer; an
+// overlong line is a garbled answer too. Once lost, nothing more is taken until the
+// conversation resets `lost` and the reader.
+template <typename Answer, typename TakeLine>
+std::vector<Answer> TakeHamlibAnswers(HamlibLineReader& lines, bool& lost, std::string_view bytes,
+                                      TakeLine takeLine) {
+    std::vector<Answer> answers;
+    if (lost) {
+        return answers;
+    }
+    for (const std::string& line : lines.Take(bytes)) {
+        if (auto answer = takeLine(line)) {
+            answers.push_back(std::move(*answer));
+            if (lost) {
+                lines.Clear();
+                return answers;
+            }
+        }
+    }
+    if (lines.Overlong()) {
+        Answer garbled;
+        garbled.Garbled = true;
+        garbled.Line = *lines.Overlong();
+        answers.push_back(std::move(garbled));
+        lost = true;
+    }
+    return answers;
+}
 
 // The line without the '\r' some daemons put before the '\n'.
 std::string_view WithoutCarriageReturn(std::string_view line);

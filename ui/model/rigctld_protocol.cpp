@@ -58,27 +58,8 @@ std::string RigctldConversation::Ask(const RigctldRequest& request) {
 }
 
 std::vector<RigctldAnswer> RigctldConversation::Take(std::string_view bytes) {
-    std::vector<RigctldAnswer> answers;
-    if (lost_) {
-        return answers;
-    }
-    for (const std::string& line : lines_.Take(bytes)) {
-        if (auto answer = TakeLine(line)) {
-            answers.push_back(std::move(*answer));
-            if (lost_) {
-                lines_.Clear();
-                return answers;
-            }
-        }
-    }
-    if (lines_.Overlong()) {
-        RigctldAnswer garbled;
-        garbled.Garbled = true;
-        garbled.Line = *lines_.Overlong();
-        answers.push_back(std::move(garbled));
-        lost_ = true;
-    }
-    return answers;
+    return TakeHamlibAnswers<RigctldAnswer>(
+        lines_, lost_, bytes, [this](std::string_view line) { return TakeLine(line); });
 }
 
 std::optional<RigctldAnswer> RigctldConversation::TakeLine(std::string_view line) {

@@ -35,27 +35,8 @@ std::string RotctldConversation::Ask(RotctldCommand command, RotatorAim aim) {
 }
 
 std::vector<RotctldAnswer> RotctldConversation::Take(std::string_view bytes) {
-    std::vector<RotctldAnswer> answers;
-    if (lost_) {
-        return answers;
-    }
-    for (const std::string& line : lines_.Take(bytes)) {
-        if (auto answer = TakeLine(line)) {
-            answers.push_back(std::move(*answer));
-            if (lost_) {
-                lines_.Clear();
-                return answers;
-            }
-        }
-    }
-    if (lines_.Overlong()) {
-        RotctldAnswer garbled;
-        garbled.Garbled = true;
-        garbled.Line = *lines_.Overlong();
-        answers.push_back(std::move(garbled));
-        lost_ = true;
-    }
-    return answers;
+    return TakeHamlibAnswers<RotctldAnswer>(
+        lines_, lost_, bytes, [this](std::string_view line) { return TakeLine(line); });
 }
 
 std::optional<RotctldAnswer> RotctldConversation::TakeLine(std::string_view line) {
