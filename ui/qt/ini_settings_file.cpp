@@ -92,4 +92,15 @@ bool IniSettingsFile::WriteGroup(std::string_view group,
     return false;
 }
 
+QString UnusedSettingsText(const std::vector<std::string>& notes) {
+    QStringList lines;
+    if (!notes.empty()) {
+        lines << QString::fromUtf8(kSettingsFileName) + QStringLiteral(": values not used");
+    }
+    for (const std::string& note : notes) {
+        lines << QString::fromStdString(note);
+    }
+    return lines.join('\n');
+}
+
 }  // namespace velmorant

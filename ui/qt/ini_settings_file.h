@@ -7,9 +7,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include <QString>
 
 // A settings file of the program in INI form, beside VELMORANT.DAT in the working folder
-// (VELMORANT.INI), read and written a group at a time ([Rotator], later window positions).
+// (VELMORANT.INI), read and written a group at a time ([Rotator], [Radio], [Windows]).
 // QSettings does the reading and the writing; it writes through a temporary file renamed over
 // the old one (QSaveFile, atomic sync required), so a reader never sees half a file.
 
@@ -46,5 +49,9 @@ class IniSettingsFile {
   private:
     std::filesystem::path file_;
 };
+
+// The notes on a group's values that could not be read, for a settings dialog: "VELMORANT.INI:
+// values not used" and one line a note; empty without notes.
+QString UnusedSettingsText(const std::vector<std::string>& notes);
 
 }  // namespace velmorant

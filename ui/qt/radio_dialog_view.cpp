@@ -39,14 +39,7 @@ void RadioDialogView::Edit(const RadioSettings& s, const std::vector<std::string
     form_->spnTransverterOffset->setValue(s.TransverterOffsetHz / kHzPerMHz);
     form_->cboRadioSplit->setCurrentIndex(s.Split == RadioSplit::None ? 1 : 0);
     form_->spnTuningStep->setValue(s.StepHz);
-    QStringList lines;
-    if (!notes.empty()) {
-        lines << QString::fromUtf8(kSettingsFileName) + QStringLiteral(": values not used");
-    }
-    for (const std::string& note : notes) {
-        lines << QString::fromStdString(note);
-    }
-    form_->lblRadioProblems->setText(lines.join('\n'));
+    form_->lblRadioProblems->setText(UnusedSettingsText(notes));
     form_->lblRadioProblems->setVisible(!notes.empty());
     adjustSize();
     open();

@@ -39,14 +39,7 @@ void RotatorDialogView::Edit(const RotatorSettings& s, const std::vector<std::st
     form_->optMoveThreshold->setChecked(s.MoveRule == RotatorMoveRule::Threshold);
     form_->spnLastSeconds->setValue(s.LastSeconds);
     form_->spnThreshold->setValue(s.ThresholdDeg);
-    QStringList lines;
-    if (!notes.empty()) {
-        lines << QString::fromUtf8(kSettingsFileName) + QStringLiteral(": values not used");
-    }
-    for (const std::string& note : notes) {
-        lines << QString::fromStdString(note);
-    }
-    form_->lblRotatorProblems->setText(lines.join('\n'));
+    form_->lblRotatorProblems->setText(UnusedSettingsText(notes));
     form_->lblRotatorProblems->setVisible(!notes.empty());
     EnableRuleValues();
     adjustSize();
