@@ -13,21 +13,6 @@ std::unique_ptr<QCoreApplication> HeadlessApplication() {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-HamlibFault SocketFault(const QTcpSocket& socket) {
-    switch (socket.error()) {
-        case QAbstractSocket::ConnectionRefusedError:
-            return {HamlibFaultKind::Refused, 0, {}};
-        case QAbstractSocket::HostNotFoundError:
-            return {HamlibFaultKind::HostNotFound, 0, {}};
-        case QAbstractSocket::SocketTimeoutError:
-            return {HamlibFaultKind::NoAnswer, 0, {}};
-        case QAbstractSocket::RemoteHostClosedError:
-            return {HamlibFaultKind::ConnectionLost, 0, {}};
-        default:
-            return {HamlibFaultKind::Network, 0, socket.errorString().toStdString()};
-    }
-}
-
 std::optional<HamlibFault> ConnectWithin(QTcpSocket& socket, const std::string& host, int port,
                                          int timeoutMs) {
     socket.connectToHost(QString::fromStdString(host), static_cast<quint16>(port));

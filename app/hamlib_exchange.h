@@ -11,6 +11,7 @@
 #include <QTcpSocket>
 
 #include "ui/model/hamlib_fault.h"
+#include "ui/qt/hamlib_connection.h"
 
 // A headless command's conversation with a Hamlib daemon (rotctld, rigctld), waiting for each
 // answer: the window never waits on the network, a command that does one thing may. The
@@ -21,9 +22,6 @@ namespace velmorant {
 // Qt's sockets want an application object; a headless command has none of its own. One is made
 // when there is none, and lives as long as the pointer.
 std::unique_ptr<QCoreApplication> HeadlessApplication();
-
-// The fault of a socket that failed to connect or to read.
-HamlibFault SocketFault(const QTcpSocket& socket);
 
 // Connects within timeoutMs milliseconds; the fault otherwise.
 std::optional<HamlibFault> ConnectWithin(QTcpSocket& socket, const std::string& host, int port,

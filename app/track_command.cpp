@@ -224,6 +224,18 @@ bool RotateToFrame(const HamlibAddress& address, const TrackFrame& frame, TrackF
     return true;
 }
 
+// Why the radio cannot be tuned for this pass: only the Moon's shift is known, and the DX
+// path's only with a DX station displayed. None when it can.
+std::optional<std::string> TuningRefusal(DopplerTuningMode mode, const RealTimePassResult& pass) {
+    if (!pass.Moon) {
+        return "--rig follows the Moon's Doppler shift; choose the Moon";
+    }
+    if (mode == DopplerTuningMode::FullDx && !pass.Frame.ShowDX) {
+        return "--doppler full-dx needs a displayed DX station";
+    }
+    return std::nullopt;
+}
+
 // Tunes the radio behind rigctld for the frame's second: the Moon's Doppler shifts of the
 // frame's instant at the sky frequency, shared as the mode says, minus the transverter offset;
 // adds the frequencies the radio reports (rig_rx, rig_tx). False, with the reason on standard
@@ -231,12 +243,8 @@ bool RotateToFrame(const HamlibAddress& address, const TrackFrame& frame, TrackF
 bool TuneToFrame(const TrackOptions& options, const TrackFrame& frame, TrackFormat format,
                  std::string& printed) {
     const RealTimePassResult& pass = frame.Pass;
-    if (!pass.Moon) {
-        std::cerr << "velmorant track: --rig follows the Moon's Doppler shift; choose the Moon\n";
-        return false;
-    }
-    if (*options.Doppler == DopplerTuningMode::FullDx && !pass.Frame.ShowDX) {
-        std::cerr << "velmorant track: --doppler full-dx needs a displayed DX station\n";
+    if (const auto refusal = TuningRefusal(*options.Doppler, pass)) {
+        std::cerr << "velmorant track: " << *refusal << '\n';
         return false;
     }
     const double skyHz = *options.SkyFrequencyHz;
@@ -313,13 +321,8 @@ int FollowTrack(const TrackOptions& options, const MainWindowModel& form, Headle
             return std::nullopt;
         }
         current = std::get<TrackFrame>(std::move(frame));
-        if (!current->Pass.Moon) {
-            std::cerr << "velmorant track: --rig follows the Moon's Doppler shift; choose the "
-                         "Moon\n";
-            return std::nullopt;
-        }
-        if (radio.Mode == DopplerTuningMode::FullDx && !current->Pass.Frame.ShowDX) {
-            std::cerr << "velmorant track: --doppler full-dx needs a displayed DX station\n";
+        if (const auto refusal = TuningRefusal(radio.Mode, current->Pass)) {
+            std::cerr << "velmorant track: " << *refusal << '\n';
             return std::nullopt;
         }
         return current->Pass;

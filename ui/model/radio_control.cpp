@@ -40,28 +40,13 @@ void RadioControl::Pass(const RadioSettings& settings, const RealTimePassResult&
     if (!pass.Moon || (settings.Mode == DopplerTuningMode::FullDx && !pass.Frame.ShowDX)) {
         // Only the Moon's shift is known, and the DX path's only with a DX station.
         due_.reset();
-        wanted_.reset();
         return;
     }
     due_ = Due{pass.Doppler.HomeRangeRateMps, pass.Doppler.DXRangeRateMps, PassSecond(pass)};
-    double echoHz = 0;
-    double dxHz = 0;
-    wanted_ = Tuned(echoHz, dxHz);
     const long long tuningsAtAsk = tuningsSent_;
     link.AskReport(settings.Split, [this, tuningsAtAsk, &link](const RadioReport& report) {
         Reported(report, tuningsAtAsk, link);
     });
-}
-
-RadioFrequencies RadioControl::Tuned(double& echoDopplerHz, double& dxDopplerHz) const {
-    // The shifts scale with the carrier: the pass's range rates give them at the sky frequency.
-    const MoonDopplerResult shifts =
-        MoonDopplerAtCarrier(due_->HomeRangeRateMps, due_->DxRangeRateMps, *skyHz_);
-    echoDopplerHz = shifts.EchoHz;
-    dxDopplerHz = shifts.DXHz;
-    return DopplerTunedFrequencies(settings_.Mode, *skyHz_, shifts.EchoHz, shifts.DXHz,
-                                   settings_.TransverterOffsetHz)
-        .value_or(RadioFrequencies{});
 }
 
 void RadioControl::Reported(const RadioReport& report, long long tuningsAtAsk, RadioLink& link) {
@@ -70,9 +55,12 @@ void RadioControl::Reported(const RadioReport& report, long long tuningsAtAsk, R
     }
     const RadioSplit split = settings_.Split;
     const double stepHz = settings_.StepHz;
-    double echoHz = 0;
-    double dxHz = 0;
-    Tuned(echoHz, dxHz);
+    const DopplerTuningMode mode = settings_.Mode;
+    const double offsetHz = settings_.TransverterOffsetHz;
+    // The shifts scale with the carrier: the pass's range rates give them at the sky frequency
+    // (a turn of the dial moves it by far too little to change them).
+    const MoonDopplerResult shifts =
+        MoonDopplerAtCarrier(due_->HomeRangeRateMps, due_->DxRangeRateMps, *skyHz_);
     const auto last = plan_.LastSent();
     if (report.Refusals != refusals_) {
         // rigctld refused a frequency: the radio is not where it was sent, through no turn of the
@@ -80,26 +68,26 @@ void RadioControl::Reported(const RadioReport& report, long long tuningsAtAsk, R
         refusals_ = report.Refusals;
         plan_.Forget();
     } else if (last && tuningsAtAsk == tuningsSent_) {
-        const DopplerTuningMode mode = settings_.Mode;
-        const double offsetHz = settings_.TransverterOffsetHz;
         if (std::abs(report.VfoHz - last->ReceiveHz) > stepHz) {
-            skyHz_ = SkyFrequencyForReceive(mode, report.VfoHz, echoHz, dxHz, offsetHz);
+            skyHz_ =
+                SkyFrequencyForReceive(mode, report.VfoHz, shifts.EchoHz, shifts.DXHz, offsetHz);
             ++operatorTunings_;
         } else if (split == RadioSplit::Radio &&
                    std::abs(report.SplitHz - last->TransmitHz) > stepHz) {
-            skyHz_ = SkyFrequencyForTransmit(mode, report.SplitHz, echoHz, dxHz, offsetHz);
+            skyHz_ =
+                SkyFrequencyForTransmit(mode, report.SplitHz, shifts.EchoHz, shifts.DXHz, offsetHz);
             ++operatorTunings_;
         }
     }
-    wanted_ = Tuned(echoHz, dxHz);
+    const RadioFrequencies wanted =
+        *DopplerTunedFrequencies(mode, *skyHz_, shifts.EchoHz, shifts.DXHz, offsetHz);
     if (split == RadioSplit::None && report.Transmitting) {
         // One VFO: many radios cannot retune while they transmit, and the receive frequency
         // is not the one to transmit on.
         return;
     }
-    const RadioFrequencies vfo = split == RadioSplit::None
-                                     ? RadioFrequencies{wanted_->ReceiveHz, wanted_->ReceiveHz}
-                                     : *wanted_;
+    const RadioFrequencies vfo =
+        split == RadioSplit::None ? RadioFrequencies{wanted.ReceiveHz, wanted.ReceiveHz} : wanted;
     if (const auto tuning = plan_.Due(vfo, split, stepHz, due_->UtcSecond)) {
         if (link.Send(TuningRequests(*tuning, split))) {
             plan_.Sent(*tuning, due_->UtcSecond);
@@ -118,7 +106,6 @@ void RadioControl::Stop(RadioLink& link) {
     open_ = false;
     plan_.Forget();
     due_.reset();
-    wanted_.reset();
 }
 
 }  // namespace velmorant

@@ -30,9 +30,6 @@ class RadioControl {
     // radio; none before the first pass of a display.
     std::optional<double> SkyFrequencyHz() const;
 
-    // The frequencies the last pass wanted the radio on, hertz (after the transverter).
-    std::optional<RadioFrequencies> Wanted() const { return wanted_; }
-
     // The operator's turns of the dial taken since the display started.
     int OperatorTunings() const { return operatorTunings_; }
 
@@ -44,9 +41,6 @@ class RadioControl {
         long long UtcSecond = 0;
     };
     void Reported(const RadioReport& report, long long tuningsAtAsk, RadioLink& link);
-    // The frequencies for the latest pass at the sky frequency in use, and the shifts they take
-    // out (echo, DX) at it.
-    RadioFrequencies Tuned(double& echoDopplerHz, double& dxDopplerHz) const;
 
     RadioTuningPlan plan_;
     // The settings of the latest pass (STOP uses their offset and split).
@@ -62,7 +56,6 @@ class RadioControl {
     // dialog wins over the operator's dial.
     std::optional<double> skyHz_;
     double settingsSkyHz_ = 0;
-    std::optional<RadioFrequencies> wanted_;
     int operatorTunings_ = 0;
 };
 

@@ -3,6 +3,21 @@
 
 namespace velmorant {
 
+HamlibFault SocketFault(const QAbstractSocket& socket) {
+    switch (socket.error()) {
+        case QAbstractSocket::ConnectionRefusedError:
+            return {HamlibFaultKind::Refused, 0, {}};
+        case QAbstractSocket::HostNotFoundError:
+            return {HamlibFaultKind::HostNotFound, 0, {}};
+        case QAbstractSocket::SocketTimeoutError:
+            return {HamlibFaultKind::NoAnswer, 0, {}};
+        case QAbstractSocket::RemoteHostClosedError:
+            return {HamlibFaultKind::ConnectionLost, 0, {}};
+        default:
+            return {HamlibFaultKind::Network, 0, socket.errorString().toStdString()};
+    }
+}
+
 HamlibConnection::HamlibConnection(int retryMs, QObject* parent) : QObject(parent) {
     retry_.setSingleShot(true);
     retry_.setInterval(retryMs);
@@ -89,22 +104,9 @@ void HamlibConnection::Answered(std::size_t completed, std::size_t unanswered) {
     }
 }
 
-void HamlibConnection::SocketError(QAbstractSocket::SocketError error) {
-    if (!wanted_) {
-        return;
-    }
-    switch (error) {
-        case QAbstractSocket::ConnectionRefusedError:
-            Fail(HamlibFault{HamlibFaultKind::Refused, 0, {}});
-            return;
-        case QAbstractSocket::HostNotFoundError:
-            Fail(HamlibFault{HamlibFaultKind::HostNotFound, 0, {}});
-            return;
-        case QAbstractSocket::RemoteHostClosedError:
-            Fail(HamlibFault{HamlibFaultKind::ConnectionLost, 0, {}});
-            return;
-        default:
-            Fail(HamlibFault{HamlibFaultKind::Network, 0, socket_.errorString().toStdString()});
+void HamlibConnection::SocketError() {
+    if (wanted_) {
+        Fail(SocketFault(socket_));
     }
 }
 

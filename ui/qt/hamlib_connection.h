@@ -18,6 +18,9 @@
 
 namespace velmorant {
 
+// The fault of a socket that failed to connect or to read.
+HamlibFault SocketFault(const QAbstractSocket& socket);
+
 class HamlibConnection : public QObject {
     Q_OBJECT
 
@@ -61,7 +64,7 @@ class HamlibConnection : public QObject {
 
   private:
     void Connect();
-    void SocketError(QAbstractSocket::SocketError error);
+    void SocketError();
 
     QTcpSocket socket_;
     QTimer retry_;   // the next connection attempt after a failure

@@ -54,7 +54,6 @@ bool RigctldClient::Send(const std::vector<RigctldRequest>& requests) {
     }
     for (const RigctldRequest& request : requests) {
         connection_.Write(conversation_.Ask(request));
-        ++setCommandsSent_;
     }
     return true;
 }
@@ -126,7 +125,6 @@ void RigctldClient::Close(const std::vector<RigctldRequest>& last) {
     if (connection_.Connected()) {
         for (const RigctldRequest& request : last) {
             farewell += conversation_.Ask(request);
-            ++setCommandsSent_;
         }
     }
     connection_.Close(farewell);

@@ -39,8 +39,6 @@ class RigctldClient : public QObject, public RadioLink {
     // Closed, with whatever Close had to send gone out.
     bool Idle() const { return connection_.Idle(); }
 
-    // Set commands (`F`, `S`, `I`) written to rigctld since the program started, for the tests.
-    int SetCommandsSent() const { return setCommandsSent_; }
     // What the radio reported last.
     std::optional<RadioReport> LastReport() const { return lastReport_; }
 
@@ -60,7 +58,6 @@ class RigctldClient : public QObject, public RadioLink {
     RigctldConversation conversation_;
     std::deque<PendingReport> reports_;
     int refusals_ = 0;
-    int setCommandsSent_ = 0;
     // A tuning rigctld refused stays on show until a later one is accepted.
     std::optional<HamlibFault> refusedTuning_;
     std::optional<RadioReport> lastReport_;
