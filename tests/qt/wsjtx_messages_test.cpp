@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// WSJT-X's datagrams built here from the published field order (QDataStream, Qt 5.4's encoding,
+// big-endian) and read back: Status and Heartbeat of schemas 2 and 3, older messages without
+// the later fields, and datagrams that are not WSJT-X's or lie about a length.
+
+#include "ui/qt/wsjtx_messages.h"
+
+#include <QDataStream>
+#include <QtTest>
+
+using namespace velmorant;
+
+namespace {
+
+// A datagram as WSJT-X writes it: header, type, then whatever the test writes.
+class Datagram {
+  public:
+    Datagram(quint32 type, quint32 schema = 3, quint32 magic = kWsjtxMagic)
+        : stream_(&bytes, QIODevice::WriteOnly) {
+        stream_.setByteOrder(QDataStream::BigEndian);
+        stream_.setVersion(QDataStream::Qt_5_4);
+        stream_ << magic << schema << type;
+    }
+    Datagram& Text(const QByteArray& text) {
+        stream_ << static_cast<quint32>(text.size());
+        stream_.writeRawData(text.constData(), static_cast<int>(text.size()));
+        return *this;
+    }
+    Datagram& NoText() {
+        stream_ << quint32{0xffffffff};
+        return *this;
+    }
+    template <typename T>
+    Datagram& Number(T value) {
+        stream_ << value;
+        return *this;
+    }
+    Datagram& Flag(bool value) {
+        stream_ << static_cast<quint8>(value ? 1 : 0);
+        return *this;
+    }
+
+    QByteArray bytes;
+
+  private:
+    QDataStream stream_;
+};
+
+// A Status up to the DX grid: the fields every version of the program sends.
+void UpToGrid(Datagram& d) {
+    d.Text("WSJT-X").Number(quint64{144120000}).Text("Q65").Text("DL7APU").Text("-21").Text("Q65");
+    d.Flag(true).Flag(true).Flag(false).Number(quint32{1000}).Number(quint32{1200});
+    d.Text("W1XYZ").Text("FN31pq").Text("JO62");
+}
+
+}  // namespace
+
+class WsjtxMessagesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void aFullStatusIsReadWithItsPeriod() {
+        Datagram d(1);
+        UpToGrid(d);
+        d.Flag(false)
+            .Text("A")
+            .Flag(false)
+            .Number(quint8{0})
+            .Number(quint32{50})
+            .Number(quint32{60});
+        d.Text("Default").Text("DL7APU W1XYZ FN31").Text("a field of a later version");
+        const auto message = ReadWsjtxDatagram(d.bytes);
+        QVERIFY(message && std::holds_alternative<WsjtxStatus>(*message));
+        const WsjtxStatus& s = std::get<WsjtxStatus>(*message);
+        QCOMPARE(s.Id, std::string("WSJT-X"));
+        QCOMPARE(s.DialFrequencyHz, quint64{144120000});
+        QCOMPARE(s.DxCall, std::string("DL7APU"));
+        QVERIFY(s.Transmitting && s.TxEnabled && !s.Decoding);
+        QCOMPARE(s.TxDfHz, quint32{1200});
+        QCOMPARE(s.DeGrid, std::string("FN31pq"));
+        QCOMPARE(s.DxGrid, std::string("JO62"));
+        QCOMPARE(s.TrPeriodSeconds, std::optional<std::uint32_t>(60));
+    }
+
+    void anOlderStatusEndsAfterTheGridAndAPeriodMayNotApply() {
+        Datagram schema2(1, 2);
+        UpToGrid(schema2);
+        const auto older = ReadWsjtxDatagram(schema2.bytes);
+        QVERIFY(older && std::holds_alternative<WsjtxStatus>(*older));
+        QVERIFY(!std::get<WsjtxStatus>(*older).TrPeriodSeconds);
+        Datagram d(1);
+        UpToGrid(d);
+        d.Flag(false)
+            .NoText()
+            .Flag(false)
+            .Number(quint8{0})
+            .Number(quint32{0xffffffff})
+            .Number(quint32{0xffffffff});
+        const auto notApplicable = ReadWsjtxDatagram(d.bytes);
+        QVERIFY(notApplicable && !std::get<WsjtxStatus>(*notApplicable).TrPeriodSeconds);
+    }
+
+    void heartbeatsWithAndWithoutTheirSchema() {
+        Datagram old(0, 2);
+        old.Text("WSJT-X");
+        const auto a = ReadWsjtxDatagram(old.bytes);
+        QVERIFY(a && std::holds_alternative<WsjtxHeartbeat>(*a));
+        QCOMPARE(std::get<WsjtxHeartbeat>(*a).MaximumSchema, quint32{2});
+        Datagram now(0, 3);
+        now.Text("WSJT-X").Number(quint32{3}).Text("2.7.0").Text("abc");
+        QCOMPARE(std::get<WsjtxHeartbeat>(*ReadWsjtxDatagram(now.bytes)).MaximumSchema, quint32{3});
+        // Other messages are known as such and passed over.
+        Datagram decode(2, 3);
+        decode.Text("WSJT-X");
+        QCOMPARE(std::get<WsjtxOtherMessage>(*ReadWsjtxDatagram(decode.bytes)).Type, quint32{2});
+    }
+
+    void whatIsNotWsjtxsIsRefused() {
+        Datagram lying(1, 3);
+        lying.Number(quint32{2000000000}).Text("WSJT-X");  // an Id longer than the datagram
+        Datagram full(1);
+        UpToGrid(full);
+        QByteArray cut = full.bytes;
+        cut.chop(3);                                                   // the DX grid cut short
+        const QByteArray cases[] = {Datagram(1, 3, 0xdeadbeef).bytes,  // another magic number
+                                    Datagram(1, 1).bytes,              // schema 1's broken encoding
+                                    Datagram(1, 4).bytes,              // a schema not known
+                                    lying.bytes,
+                                    cut,
+                                    QByteArray("\xad\xbc", 2),
+                                    QByteArray()};
+        for (const QByteArray& bytes : cases) {
+            QVERIFY2(!ReadWsjtxDatagram(bytes), bytes.toHex().constData());
+        }
+    }
+};
+
+QTEST_MAIN(WsjtxMessagesTest)
+#include "wsjtx_messages_test.moc"
