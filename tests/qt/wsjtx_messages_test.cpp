@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // WSJT-X's datagrams built here from the published field order (QDataStream, Qt 5.4's encoding,
 // big-endian) and read back: Status and Heartbeat of schemas 2 and 3, older messages without
-// the later fields, and datagrams that are not WSJT-X's or lie about a length.
+// the later fields, and datagrams that are not WSJT-X's or lie about a length; then sent over
+// loopback UDP to the listener, on a plain address and on a multicast group.
 
 #include "ui/qt/wsjtx_messages.h"
 
 #include <QDataStream>
+#include <QUdpSocket>
 #include <QtTest>
+
+#include "ui/qt/wsjtx_listener.h"
 
 using namespace velmorant;
 
@@ -132,6 +136,57 @@ class WsjtxMessagesTest : public QObject {
         for (const QByteArray& bytes : cases) {
             QVERIFY2(!ReadWsjtxDatagram(bytes), bytes.toHex().constData());
         }
+    }
+
+    // On the loopback address: the Status arrives, a datagram that is not WSJT-X's is passed
+    // over, and a second listener may share the port.
+    void aStatusSentToTheListenersPortArrives() {
+        const quint16 port = FreeUdpPort();
+        WsjtxListener listener;
+        QCOMPARE(listener.Open("127.0.0.1", port), std::string());
+        WsjtxListener beside;
+        QCOMPARE(beside.Open("127.0.0.1", port), std::string());
+        std::string dx;
+        listener.StatusReceived = [&dx](const WsjtxStatus& status) { dx = status.DxCall; };
+        beside.StatusReceived = listener.StatusReceived;
+        Datagram d(1);
+        UpToGrid(d);
+        QUdpSocket sender;
+        sender.writeDatagram("not WSJT-X's", QHostAddress::LocalHost, port);
+        sender.writeDatagram(d.bytes, QHostAddress::LocalHost, port);
+        QTRY_COMPARE_WITH_TIMEOUT(dx, std::string("DL7APU"), 2000);
+        QCOMPARE(listener.Refused() + beside.Refused(), 1);
+        QVERIFY(listener.Open("not an address", port).find("not an IP address") !=
+                std::string::npos);
+    }
+
+    // A multicast group: both listeners get every datagram, as WSJT-X serves several at once.
+    void everyListenerOfAGroupHearsWsjtx() {
+        const quint16 port = FreeUdpPort();
+        WsjtxListener first;
+        WsjtxListener second;
+        const std::string problem = first.Open("224.0.0.1", port);
+        if (!problem.empty()) {
+            QSKIP(("this machine joins no multicast group: " + problem).c_str());
+        }
+        QCOMPARE(second.Open("224.0.0.1", port), std::string());
+        int heard = 0;
+        const auto count = [&heard](const WsjtxHeartbeat&) { ++heard; };
+        first.HeartbeatReceived = count;
+        second.HeartbeatReceived = count;
+        Datagram d(0);
+        d.Text("WSJT-X").Number(quint32{3});
+        QUdpSocket sender;
+        sender.setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
+        sender.writeDatagram(d.bytes, QHostAddress("224.0.0.1"), port);
+        QTRY_COMPARE_WITH_TIMEOUT(heard, 2, 2000);
+    }
+
+  private:
+    static quint16 FreeUdpPort() {
+        QUdpSocket probe;
+        probe.bind(QHostAddress::LocalHost, 0);
+        return probe.localPort();
     }
 };
 
