@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/model/wsjtx_activity.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmorant {
+
+void WsjtxActivity::TakeStatus(double utcSeconds, bool transmitting,
+                               std::optional<std::uint32_t> periodSeconds) {
+    // A transmission ends at the first Status that says so: it lasted until then.
+    if (transmitting || transmitting_) {
+        lastTransmitting_ = utcSeconds;
+    }
+    transmitting_ = transmitting;
+    lastStatus_ = utcSeconds;
+    // A period of 0 is no period; the shortest of the modes is a few seconds.
+    if (periodSeconds && *periodSeconds > 0) {
+        periodSeconds_ = *periodSeconds;
+    }
+}
+
+WsjtxMoveWindow WsjtxActivity::MoveWindow(double utcSeconds, int lastSeconds) const {
+    if (!lastStatus_ || utcSeconds - *lastStatus_ > kWsjtxSilenceSeconds) {
+        return WsjtxMoveWindow::ClockRule;
+    }
+    if (transmitting_) {
+        return WsjtxMoveWindow::Move;
+    }
+    const double period = periodSeconds_;
+    if (lastTransmitting_ && utcSeconds - *lastTransmitting_ < 2 * period) {
+        // In a contact: the next receive period follows; the antenna waits for the next
+        // transmission.
+        return WsjtxMoveWindow::Hold;
+    }
+    const double intoPeriod = std::fmod(utcSeconds, period);
+    const double window = std::min<double>(lastSeconds, period);
+    return intoPeriod >= period - window ? WsjtxMoveWindow::Move : WsjtxMoveWindow::Hold;
+}
+
+}  // namespace velmorant
