@@ -5,6 +5,7 @@
 #include "ui/model/rotator_move.h"
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,36 @@ TEST(RotatorMove, LastSecondsSendsOnceInTheLastNSecondsOfEachMinute) {
     RotatorMovePlan late;
     EXPECT_FALSE(late.Due(s, {120.0, 30.0}, 7, 30));
     EXPECT_TRUE(late.Due(s, {120.0, 30.0}, 7, 52));
+}
+
+// With WSJT-X: once a minute when it says Move, never on Hold, the last seconds' rule when it
+// is not heard. Two minutes, second by second, under each answer.
+TEST(RotatorMove, WithWsjtxMovesWhenWsjtxSaysAndOnTheClockWhenItIsSilent) {
+    RotatorSettings s;
+    s.MoveRule = RotatorMoveRule::WithWsjtx;
+    s.LastSeconds = 10;
+    const auto sentUnder = [&s](const std::function<WsjtxMoveWindow(int)>& window) {
+        RotatorMovePlan plan;
+        std::vector<int> sentAt;
+        for (int t = 0; t < 120; ++t) {
+            if (const auto aim = plan.Due(s, {120.0, 30.0}, t / 60, t % 60, window(t))) {
+                plan.Sent(*aim, t / 60);
+                sentAt.push_back(t);
+            }
+        }
+        return sentAt;
+    };
+    // Transmitting in the first 48 s of each minute.
+    EXPECT_EQ(sentUnder([](int t) {
+                  return t % 60 < 48 ? WsjtxMoveWindow::Move : WsjtxMoveWindow::Hold;
+              }),
+              (std::vector<int>{0, 60}));
+    EXPECT_EQ(sentUnder([](int) { return WsjtxMoveWindow::Hold; }), std::vector<int>{});
+    EXPECT_EQ(sentUnder([](int) { return WsjtxMoveWindow::ClockRule; }),
+              (std::vector<int>{50, 110}));
+    // The rule reads back from the file by its name.
+    EXPECT_EQ(ReadRotatorSettings(RotatorSettingsValues(s)).Settings.MoveRule,
+              RotatorMoveRule::WithWsjtx);
 }
 
 TEST(RotatorMove, EachMinuteSendsOnTheFirstPassOfEveryMinute) {

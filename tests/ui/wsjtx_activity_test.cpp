@@ -48,5 +48,22 @@ TEST(WsjtxActivity, AShortPeriodAndAMissingOne) {
     EXPECT_EQ(older.MoveWindow(29, 40), WsjtxMoveWindow::Move);
 }
 
+// Between two passes of a display: a transmission begun and ended still holds the antenna in
+// the next receive period; the period sent last counts.
+TEST(WsjtxActivity, StatusMessagesBetweenPassesAreTakenAtTheNextPass) {
+    WsjtxActivity activity;
+    activity.Arrived(true, 30);
+    activity.Arrived(false, std::nullopt);
+    EXPECT_FALSE(activity.Heard(100));
+    activity.Commit(100);
+    EXPECT_TRUE(activity.Heard(100));
+    EXPECT_FALSE(activity.Transmitting());
+    EXPECT_EQ(activity.MoveWindow(115, 10), WsjtxMoveWindow::Hold);  // last 10 s of 90..120
+    EXPECT_EQ(activity.MoveWindow(131, 10), WsjtxMoveWindow::ClockRule);
+    activity.Arrived(false, std::nullopt);
+    activity.Commit(175);  // two 30 s periods after the transmission
+    EXPECT_EQ(activity.MoveWindow(175, 10), WsjtxMoveWindow::Move);
+}
+
 }  // namespace
 }  // namespace velmorant

@@ -4,14 +4,9 @@
 #include <cmath>
 
 #include "core/doppler.h"
+#include "ui/model/rotator_control.h"
 
 namespace velmorant {
-
-long long PassSecond(const RealTimePassResult& pass) {
-    return static_cast<long long>(pass.DayNumber) * 86400 +
-           static_cast<long long>(pass.Utc.Hour) * 3600 +
-           static_cast<long long>(pass.Utc.Minute) * 60 + static_cast<long long>(pass.Utc.Second);
-}
 
 std::optional<double> RadioControl::SkyFrequencyHz() const {
     return skyHz_;

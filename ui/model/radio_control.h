@@ -59,7 +59,4 @@ class RadioControl {
     int operatorTunings_ = 0;
 };
 
-// The UTC second of a pass as a running count (day number * 86400 + second of the day).
-long long PassSecond(const RealTimePassResult& pass);
-
 }  // namespace velmorant

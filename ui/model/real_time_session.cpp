@@ -7,6 +7,7 @@
 #include "run/realtime/real_time_map.h"
 #include "run/realtime/real_time_pass.h"
 #include "run/realtime/real_time_setup.h"
+#include "ui/model/wsjtx_dx.h"
 
 namespace velmorant {
 
@@ -57,20 +58,28 @@ void RealTimeSession::Pass() {
         }
         state_.Fresh = false;
     }
+    if (display_.Wsjtx != nullptr) {
+        const auto second = static_cast<double>(PassSecond(pass));
+        display_.Wsjtx->Commit(second);
+        if (display_.ShowWsjtx) {
+            display_.ShowWsjtx(*display_.Wsjtx, second);
+        }
+    }
     // The rotator after QVAZEL.DAT, which it never touches.
     if (display_.Rotator != nullptr && display_.RotatorChoice != nullptr) {
-        rotator_.Pass(*display_.RotatorChoice, pass, *display_.Rotator);
+        rotator_.Pass(*display_.RotatorChoice, pass, *display_.Rotator, display_.Wsjtx);
     }
     if (display_.Radio != nullptr && display_.RadioChoice != nullptr) {
         radio_.Pass(*display_.RadioChoice, pass, *display_.Radio);
     }
     // The status line tells of a clock offset that disagrees with the computer's when the
-    // display starts, and keeps saying so while it runs.
+    // display starts, and keeps saying so while it runs; what WSJT-X set stays on show too.
     if (starting && !pass.Frame.ClockCheck.empty()) {
         writer.PutText(w.txtDateCalc, pass.Frame.ClockCheck);
     }
     writer.Show(w.txtDateCalc,
-                !pass.Frame.ClockCheck.empty() && w.txtDateCalc.Text == pass.Frame.ClockCheck);
+                (!pass.Frame.ClockCheck.empty() && w.txtDateCalc.Text == pass.Frame.ClockCheck) ||
+                    WsjtxDxFollower::IsFollowerText(w.txtDateCalc.Text));
 }
 
 void RealTimeSession::Stop() {

@@ -10,8 +10,12 @@ long long PassMinute(const RealTimePassResult& pass) {
            static_cast<long long>(pass.Utc.Hour) * 60 + pass.Utc.Minute;
 }
 
+long long PassSecond(const RealTimePassResult& pass) {
+    return PassMinute(pass) * 60 + pass.Utc.Second;
+}
+
 void RotatorControl::Pass(const RotatorSettings& settings, const RealTimePassResult& pass,
-                          RotatorLink& link) {
+                          RotatorLink& link, const WsjtxActivity* wsjtx) {
     if (!settings.Enabled) {
         // Turned off in the dialog during the display.
         Stop(link);
@@ -31,7 +35,11 @@ void RotatorControl::Pass(const RotatorSettings& settings, const RealTimePassRes
     // Degrees as the window computes them from its radians (the program's own RadToDeg).
     const RotatorAim target{view.Azimuth * RadToDeg, view.Elevation * RadToDeg};
     const long long minute = PassMinute(pass);
-    if (const auto aim = plan_.Due(settings, target, minute, pass.Utc.Second)) {
+    const WsjtxMoveWindow window =
+        wsjtx != nullptr
+            ? wsjtx->MoveWindow(static_cast<double>(PassSecond(pass)), settings.LastSeconds)
+            : WsjtxMoveWindow::ClockRule;
+    if (const auto aim = plan_.Due(settings, target, minute, pass.Utc.Second, window)) {
         if (link.SendMove(*aim)) {
             plan_.Sent(*aim, minute);
         }

@@ -43,18 +43,26 @@ double AxisChangeDeg(RotatorAim from, RotatorAim to) {
 }
 
 std::optional<RotatorAim> RotatorMovePlan::Due(const RotatorSettings& settings, RotatorAim target,
-                                               long long utcMinute, int utcSecond) const {
+                                               long long utcMinute, int utcSecond,
+                                               WsjtxMoveWindow wsjtx) const {
     const auto aim = CommandedAim(settings, target);
     if (!aim) {
         return std::nullopt;
     }
+    const bool lastSeconds = utcMinute != servedMinute_ && utcSecond >= 60 - settings.LastSeconds;
     switch (settings.MoveRule) {
         case RotatorMoveRule::EachMinute:
             return utcMinute != servedMinute_ ? aim : std::nullopt;
         case RotatorMoveRule::LastSeconds:
-            return utcMinute != servedMinute_ && utcSecond >= 60 - settings.LastSeconds
-                       ? aim
-                       : std::nullopt;
+            return lastSeconds ? aim : std::nullopt;
+        case RotatorMoveRule::WithWsjtx:
+            // The Moon crosses the sky at about a quarter of a degree a minute: one move a
+            // minute keeps the antenna on it.
+            if (wsjtx == WsjtxMoveWindow::ClockRule) {
+                return lastSeconds ? aim : std::nullopt;
+            }
+            return wsjtx == WsjtxMoveWindow::Move && utcMinute != servedMinute_ ? aim
+                                                                                : std::nullopt;
         case RotatorMoveRule::Threshold:
             return !lastSent_ || AxisChangeDeg(*lastSent_, *aim) >= settings.ThresholdDeg
                        ? aim

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/model/rotator_settings.h"
+#include "ui/model/wsjtx_activity.h"
 
 // When and where a real-time display moves the rotator: the operator's rule (each minute, the
 // last seconds of each minute, or a change of target), the elevation floor and the rotator's
@@ -37,10 +38,13 @@ class RotatorMovePlan {
     // The aim this pass sends, or none. `utcMinute` counts minutes (day number * 1440 + minute
     // of the day), `utcSecond` is 0 to 59. EachMinute sends once in every minute, on its first
     // pass; LastSeconds once in every minute, on its first pass at second 60 - N or later;
-    // Threshold when nothing was sent yet or the aim has moved by the threshold on either axis.
-    // A move that could not be sent (Sent not called) is due again at the next pass.
+    // Threshold when nothing was sent yet or the aim has moved by the threshold on either axis;
+    // WithWsjtx once in every minute, on its first pass in which `wsjtx` says Move, and as
+    // LastSeconds when it says ClockRule (WSJT-X not heard). A move that could not be sent (Sent
+    // not called) is due again at the next pass.
     std::optional<RotatorAim> Due(const RotatorSettings& settings, RotatorAim target,
-                                  long long utcMinute, int utcSecond) const;
+                                  long long utcMinute, int utcSecond,
+                                  WsjtxMoveWindow wsjtx = WsjtxMoveWindow::ClockRule) const;
 
     // The move went out.
     void Sent(RotatorAim aim, long long utcMinute);

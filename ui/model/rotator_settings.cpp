@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <system_error>
 
 #include "ui/model/settings_group.h"
@@ -42,11 +43,11 @@ std::optional<RotatorStation> Station(std::string_view text) {
     return std::nullopt;
 }
 
-constexpr const char* kRuleNames[] = {"EachMinute", "LastSeconds", "Threshold"};
+constexpr const char* kRuleNames[] = {"EachMinute", "LastSeconds", "Threshold", "WithWsjtx"};
 
 std::optional<RotatorMoveRule> Rule(std::string_view text) {
     text = TrimmedSetting(text);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(kRuleNames)); ++i) {
         if (text == kRuleNames[i]) {
             return static_cast<RotatorMoveRule>(i);
         }
@@ -95,7 +96,8 @@ RotatorSettingsReading ReadRotatorSettings(const std::map<std::string, std::stri
         s.ElevationRangeMinDeg = defaults.ElevationRangeMinDeg;
         s.ElevationRangeMaxDeg = defaults.ElevationRangeMaxDeg;
     }
-    group.Read(kMoveKey, s.MoveRule, Rule, "EachMinute, LastSeconds or Threshold", "EachMinute");
+    group.Read(kMoveKey, s.MoveRule, Rule, "EachMinute, LastSeconds, Threshold or WithWsjtx",
+               "EachMinute");
     group.Read(kLastSecondsKey, s.LastSeconds,
                WholeNumberWithin(kFewestLastSeconds, kMostLastSeconds), "seconds from 1 to 59",
                "10");

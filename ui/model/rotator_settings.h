@@ -20,7 +20,8 @@ enum class RotatorStation { Home, DX };
 enum class RotatorMoveRule {
     EachMinute,   // on the first pass of every UTC minute, with QVAZEL.DAT
     LastSeconds,  // once a minute, in its last LastSeconds seconds (between receive periods)
-    Threshold     // whenever the target has moved by ThresholdDeg on either axis
+    Threshold,    // whenever the target has moved by ThresholdDeg on either axis
+    WithWsjtx     // while WSJT-X transmits, else in the last LastSeconds seconds of its periods
 };
 
 struct RotatorSettings {
@@ -35,7 +36,7 @@ struct RotatorSettings {
     double ElevationRangeMinDeg = 0;
     double ElevationRangeMaxDeg = 90;
     RotatorMoveRule MoveRule = RotatorMoveRule::EachMinute;
-    int LastSeconds = 10;       // seconds, 1 to 59 (LastSeconds rule)
+    int LastSeconds = 10;       // seconds, 1 to 59 (LastSeconds and WithWsjtx rules)
     double ThresholdDeg = 1.0;  // degrees, 0.01 to 90 (Threshold rule)
 };
 

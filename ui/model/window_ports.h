@@ -12,6 +12,7 @@
 #include "ui/model/radio_settings.h"
 #include "ui/model/rotator_move.h"
 #include "ui/model/rotator_settings.h"
+#include "ui/model/wsjtx_activity.h"
 
 // What the main window needs from outside itself, kept small so that the Qt view, the headless
 // command and the tests each supply their own.
@@ -70,6 +71,11 @@ struct RealTimeServices {
     // [Radio]) and the link to rigctld. Without both the radio is left alone.
     const RadioSettings* RadioChoice = nullptr;
     RadioLink* Radio = nullptr;
+    // WSJT-X's periods as its Status messages tell them, while the operator follows WSJT-X
+    // (none: not followed); each pass takes in the Status messages come since the last one,
+    // then shows what they say (the pass's UTC second on the rotator's count).
+    WsjtxActivity* Wsjtx = nullptr;
+    std::function<void(const WsjtxActivity& activity, double utcSecond)> ShowWsjtx;
 };
 
 // A rotator controller reached through rotctld (the Qt client, or a test's recorder). Nothing

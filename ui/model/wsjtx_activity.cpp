@@ -20,8 +20,33 @@ void WsjtxActivity::TakeStatus(double utcSeconds, bool transmitting,
     }
 }
 
+void WsjtxActivity::Arrived(bool transmitting, std::optional<std::uint32_t> periodSeconds) {
+    Pending next;
+    next.Transmitted = transmitting || (pending_ && pending_->Transmitted);
+    next.Transmitting = transmitting;
+    next.PeriodSeconds = periodSeconds ? periodSeconds
+                         : pending_    ? pending_->PeriodSeconds
+                                       : std::nullopt;
+    pending_ = next;
+}
+
+void WsjtxActivity::Commit(double utcSeconds) {
+    if (!pending_) {
+        return;
+    }
+    if (pending_->Transmitted && !pending_->Transmitting) {
+        TakeStatus(utcSeconds, true, pending_->PeriodSeconds);
+    }
+    TakeStatus(utcSeconds, pending_->Transmitting, pending_->PeriodSeconds);
+    pending_.reset();
+}
+
+bool WsjtxActivity::Heard(double utcSeconds) const {
+    return lastStatus_ && utcSeconds - *lastStatus_ <= kWsjtxSilenceSeconds;
+}
+
 WsjtxMoveWindow WsjtxActivity::MoveWindow(double utcSeconds, int lastSeconds) const {
-    if (!lastStatus_ || utcSeconds - *lastStatus_ > kWsjtxSilenceSeconds) {
+    if (!Heard(utcSeconds)) {
         return WsjtxMoveWindow::ClockRule;
     }
     if (transmitting_) {

@@ -29,12 +29,30 @@ class WsjtxActivity {
     void TakeStatus(double utcSeconds, bool transmitting,
                     std::optional<std::uint32_t> periodSeconds);
 
+    // A Status arrived between two passes of a display, which keeps its own clock: taken at the
+    // next Commit, with the second of that pass. A transmission begun and ended in between
+    // still counts as one.
+    void Arrived(bool transmitting, std::optional<std::uint32_t> periodSeconds);
+    void Commit(double utcSeconds);
+
+    // Whether a Status came within the last 30 s (none yet: false), and whether the last one
+    // said WSJT-X transmits.
+    bool Heard(double utcSeconds) const;
+    bool EverHeard() const { return lastStatus_.has_value(); }
+    bool Transmitting() const { return transmitting_; }
+
     // Whether the antenna may turn at utcSeconds, with the last `lastSeconds` seconds (1 to 59)
     // of each period between receive periods. The periods start at whole multiples of the
     // period from the origin, as WSJT-X's start at whole minutes.
     WsjtxMoveWindow MoveWindow(double utcSeconds, int lastSeconds) const;
 
   private:
+    struct Pending {
+        bool Transmitted = false;  // some Status since the last Commit said it transmits
+        bool Transmitting = false;
+        std::optional<std::uint32_t> PeriodSeconds;
+    };
+    std::optional<Pending> pending_;
     std::optional<double> lastStatus_;
     std::optional<double> lastTransmitting_;  // the last moment WSJT-X was seen transmitting
     bool transmitting_ = false;
