@@ -6,49 +6,16 @@
 
 #include "ui/qt/wsjtx_messages.h"
 
-#include <QDataStream>
 #include <QUdpSocket>
 #include <QtTest>
 
+#include "tests/qt/wsjtx_datagram.h"
 #include "ui/qt/wsjtx_listener.h"
 
 using namespace velmorant;
+using velmorant::testing_support::Datagram;
 
 namespace {
-
-// A datagram as WSJT-X writes it: header, type, then whatever the test writes.
-class Datagram {
-  public:
-    Datagram(quint32 type, quint32 schema = 3, quint32 magic = kWsjtxMagic)
-        : stream_(&bytes, QIODevice::WriteOnly) {
-        stream_.setByteOrder(QDataStream::BigEndian);
-        stream_.setVersion(QDataStream::Qt_5_4);
-        stream_ << magic << schema << type;
-    }
-    Datagram& Text(const QByteArray& text) {
-        stream_ << static_cast<quint32>(text.size());
-        stream_.writeRawData(text.constData(), static_cast<int>(text.size()));
-        return *this;
-    }
-    Datagram& NoText() {
-        stream_ << quint32{0xffffffff};
-        return *this;
-    }
-    template <typename T>
-    Datagram& Number(T value) {
-        stream_ << value;
-        return *this;
-    }
-    Datagram& Flag(bool value) {
-        stream_ << static_cast<quint8>(value ? 1 : 0);
-        return *this;
-    }
-
-    QByteArray bytes;
-
-  private:
-    QDataStream stream_;
-};
 
 // A Status up to the DX grid: the fields every version of the program sends.
 void UpToGrid(Datagram& d) {
@@ -102,6 +69,19 @@ class WsjtxMessagesTest : public QObject {
             .Number(quint32{0xffffffff});
         const auto notApplicable = ReadWsjtxDatagram(d.bytes);
         QVERIFY(notApplicable && !std::get<WsjtxStatus>(*notApplicable).TrPeriodSeconds);
+    }
+
+    // The whole Status the other tests send, read back field by field.
+    void theTestsStatusReadsBack() {
+        const auto message = ReadWsjtxDatagram(
+            testing_support::StatusDatagram({"VK4ABC", "QF56od", "JO65", true, quint32{30}}));
+        QVERIFY(message && std::holds_alternative<WsjtxStatus>(*message));
+        const WsjtxStatus& s = std::get<WsjtxStatus>(*message);
+        QCOMPARE(s.DxCall, std::string("VK4ABC"));
+        QCOMPARE(s.DxGrid, std::string("QF56od"));
+        QCOMPARE(s.DeGrid, std::string("JO65"));
+        QVERIFY(s.Transmitting);
+        QCOMPARE(s.TrPeriodSeconds, std::optional<quint32>(30));
     }
 
     void heartbeatsWithAndWithoutTheirSchema() {
