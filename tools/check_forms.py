@@ -336,8 +336,9 @@ RT_ROTATOR = {
     "cmdStopRT": ("QPushButton", (278, 57, 62, 22), "STOP"),
     "lblRotator": (LB, NOTES_STRIP, ""),
     "lblRadio": (LB, NOTES_STRIP, ""),
+    "lblWsjtx": (LB, NOTES_STRIP, ""),
 }
-SHARING_THE_STRIP = {"lblRotator", "lblRadio", "lblClockCheck", "lblCelestial"}
+SHARING_THE_STRIP = {"lblRotator", "lblRadio", "lblWsjtx", "lblClockCheck", "lblCelestial"}
 DEGRADATION_TIP = "Approxiate Degredation From Lunar Distance and Background Sky Noise"
 
 

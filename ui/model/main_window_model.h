@@ -26,6 +26,7 @@
 #include "ui/model/station_workflow.h"
 #include "ui/model/window_ports.h"
 #include "ui/model/window_writer.h"
+#include "ui/model/wsjtx_dx.h"
 
 // The behaviour of the main window frmInput, without any toolkit. The controls are public
 // members named as the window names them; the operator's actions and the window's event
@@ -167,6 +168,9 @@ class MainWindowModel : public MainWindowControls {
     void Form_QueryUnload();
     // The one-second timer: each tick makes the next pass of a real-time display.
     void tmrWatch_Timer();
+    // A Status from WSJT-X, while the operator follows it: its DX station into the DX row
+    // (WsjtxDxFollower), and a running real-time display follows at once, its map too.
+    void TakeWsjtxStations(const WsjtxStations& stations);
 
     // RUN: a planning run from the window's contents, ending in the text editor.
     void cmdRUN_Click();
@@ -262,6 +266,7 @@ class MainWindowModel : public MainWindowControls {
     SavedDefaults defaults_;
     PlanningSession planning_;
     RealTimeSession realTime_;
+    WsjtxDxFollower wsjtxDx_;
 };
 
 }  // namespace velmorant

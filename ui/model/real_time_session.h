@@ -35,6 +35,10 @@ class RealTimeSession {
     // if the display had opened them.
     void Stop();
 
+    // The stations have changed under a running display: the next pass updates the map and
+    // QVAZEL.DAT as well, whatever the minute.
+    void UpdateMapAtNextPass() { lastMapUpdateMinute_ = -1; }
+
   private:
     WindowContext window_;
     const RunServices& run_;

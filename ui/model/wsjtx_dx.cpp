@@ -7,6 +7,7 @@
 #include "stations/callsign_search.h"
 #include "stations/locator.h"
 #include "stations/station_list.h"
+#include "ui/model/main_window_model.h"
 #include "ui/model/text_storage.h"
 
 namespace velmorant {

@@ -3,8 +3,7 @@
 
 #include <optional>
 #include <string>
-
-#include "ui/model/main_window_model.h"
+#include <utility>
 
 // The DX station WSJT-X works, put into the main window's DX row as the operator would put it:
 // a callsign found exactly in CALL3.TXT as the lookup button fills it, otherwise WSJT-X's grid
@@ -12,6 +11,8 @@
 // operator is busy with the contact. What happened goes to the status line.
 
 namespace velmorant {
+
+class MainWindowModel;
 
 // What a Status says of the two stations of a contact.
 struct WsjtxStations {

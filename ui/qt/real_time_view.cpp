@@ -217,6 +217,10 @@ void RealTimeView::ShowRadio(const DeviceDisplay& display) {
     ShowDevice(form_->lblRadio, display);
 }
 
+void RealTimeView::ShowWsjtx(const DeviceDisplay& display) {
+    ShowDevice(form_->lblWsjtx, display);
+}
+
 void RealTimeView::ShowDevice(QLabel* label, const DeviceDisplay& display) {
     SetColour(label, display.Problem ? TextColour::Red : TextColour::SystemText);
     label->setVisible(!display.Text.empty());
@@ -234,16 +238,14 @@ void RealTimeView::PlaceHeader() {
 
 void RealTimeView::LayOutNotes() {
     QLabel* rotator = form_->lblRotator;
-    QLabel* radio = form_->lblRadio;
     QLabel* clock = form_->lblClockCheck;
     const QLabel* name = form_->lblCelestial;
     // The widths below are those of the labels' own fonts, set by their style sheets.
-    for (const QLabel* label :
-         {static_cast<const QLabel*>(rotator), static_cast<const QLabel*>(radio), name}) {
+    for (const QLabel* label : std::initializer_list<const QLabel*>{
+             form_->lblRotator, form_->lblRadio, form_->lblWsjtx, clock, name}) {
         label->ensurePolished();
     }
-    clock->ensurePolished();
-    // The strip as the form lays it out (both labels share it), in the window.
+    // The strip as the form lays it out (the labels share it), in the window.
     const auto strip =
         std::find_if(designPlaces_.begin(), designPlaces_.end(),
                      [rotator](const auto& place) { return place.first == rotator; });
@@ -259,13 +261,15 @@ void RealTimeView::LayOutNotes() {
     int right = area.right() + 1;
     const int left = std::max(area.left(), nameRight);
     rotator->setGeometry(area);
-    if (rotator->isVisibleTo(this) && !rotator->text().isEmpty()) {
-        right -= rotator->fontMetrics().horizontalAdvance(rotator->text()) + kHeaderMarginPx * 3;
-    }
-    // The radio's text ends where the rotator's begins.
-    radio->setGeometry(left, area.top(), std::max(right - left, 0), area.height());
-    if (radio->isVisibleTo(this) && !radio->text().isEmpty()) {
-        right -= radio->fontMetrics().horizontalAdvance(radio->text()) + kHeaderMarginPx * 3;
+    // From the right: the rotator, the radio, WSJT-X, each ending where the one before begins;
+    // the clock check has what is left.
+    for (QLabel* device : {form_->lblRotator, form_->lblRadio, form_->lblWsjtx}) {
+        if (device != rotator) {
+            device->setGeometry(left, area.top(), std::max(right - left, 0), area.height());
+        }
+        if (device->isVisibleTo(this) && !device->text().isEmpty()) {
+            right -= device->fontMetrics().horizontalAdvance(device->text()) + kHeaderMarginPx * 3;
+        }
     }
     clock->setGeometry(left, area.top(), std::max(right - left, 0), area.height());
     const QString shown =

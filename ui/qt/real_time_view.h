@@ -61,6 +61,8 @@ class RealTimeView : public QWidget {
     // The radio's label in the header band: the frequencies it reports, or the reason in red;
     // hidden when the text is empty.
     void ShowRadio(const DeviceDisplay& display);
+    // WSJT-X as the operator follows it (an empty text hides the label).
+    void ShowWsjtx(const DeviceDisplay& display);
 
     // Called when the operator presses the header band's Rotator button.
     std::function<void()> RotatorPressed;

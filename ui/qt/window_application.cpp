@@ -8,6 +8,7 @@
 #include "run/realtime/real_time_frame.h"
 #include "stations/station_list.h"
 #include "stations/text_file.h"
+#include "ui/model/wsjtx_display.h"
 #include "ui/qt/working_folder.h"
 
 namespace velmorant {
@@ -107,6 +108,7 @@ WindowApplication::WindowApplication(std::filesystem::path folder, LaunchActions
     realTime_->HelpPressed = [this] { model_.Click("cmdHELP"); };
     WireRotator();
     WireRadio();
+    WireWsjtx();
 
     tmrWatch_.setSingleShot(true);
     tmrWatch_.setTimerType(Qt::PreciseTimer);
@@ -141,16 +143,54 @@ void WindowApplication::WireRotator() {
     rotator_.Show = [this](const DeviceDisplay& display) { realTime_->ShowRotator(display); };
 
     rotatorDialog_ = std::make_unique<RotatorDialogView>(realTime_.get());
-    realTime_->RotatorPressed = [this] { rotatorDialog_->Edit(rotatorSettings_, rotatorNotes_); };
-    rotatorDialog_->Accepted = [this](const RotatorSettings& settings) {
+    realTime_->RotatorPressed = [this] {
+        std::vector<std::string> notes = rotatorNotes_;
+        notes.insert(notes.end(), wsjtxNotes_.begin(), wsjtxNotes_.end());
+        rotatorDialog_->Edit(rotatorSettings_, wsjtxSettings_, notes);
+    };
+    rotatorDialog_->Accepted = [this](const RotatorSettings& settings, const WsjtxSettings& wsjtx) {
         // The next pass of a running display uses them (a new address reconnects).
         rotatorSettings_ = settings;
         rotatorNotes_.clear();
         std::string problem;
-        if (!settingsFile_.WriteGroup(kRotatorGroup, RotatorSettingsValues(settings), &problem)) {
+        if (!settingsFile_.WriteGroup(kRotatorGroup, RotatorSettingsValues(settings), &problem) ||
+            !settingsFile_.WriteGroup(kWsjtxGroup, WsjtxSettingsValues(wsjtx), &problem)) {
             messages_.ShowMessage(problem, "Rotator Settings");
         }
+        wsjtxSettings_ = wsjtx;
+        wsjtxNotes_.clear();
+        if (const std::string refused = ListenToWsjtx(); !refused.empty()) {
+            messages_.ShowMessage(refused, "WSJT-X");
+        }
     };
+}
+
+void WindowApplication::WireWsjtx() {
+    WsjtxSettingsReading reading = ReadWsjtxSettings(settingsFile_.ReadGroup(kWsjtxGroup));
+    wsjtxSettings_ = std::move(reading.Settings);
+    wsjtxNotes_ = std::move(reading.Problems);
+    wsjtx_.StatusReceived = [this](const WsjtxStatus& status) {
+        wsjtxActivity_.Arrived(status.Transmitting, status.TrPeriodSeconds);
+        model_.TakeWsjtxStations({status.DxCall, status.DxGrid, status.DeGrid});
+    };
+    model_.RealTime.ShowWsjtx = [this](const WsjtxActivity& activity, double utcSecond) {
+        realTime_->ShowWsjtx(WsjtxDisplay(activity, utcSecond, wsjtxSettings_, wsjtxProblem_));
+    };
+    // At start-up a refusal waits for the header band: the operator may not be at the radio.
+    ListenToWsjtx();
+}
+
+std::string WindowApplication::ListenToWsjtx() {
+    wsjtxProblem_.clear();
+    if (wsjtxSettings_.Enabled) {
+        wsjtxProblem_ = wsjtx_.Open(wsjtxSettings_.Address, wsjtxSettings_.Port);
+        model_.RealTime.Wsjtx = &wsjtxActivity_;
+    } else {
+        wsjtx_.Close();
+        model_.RealTime.Wsjtx = nullptr;
+        realTime_->ShowWsjtx({});
+    }
+    return wsjtxProblem_;
 }
 
 void WindowApplication::WireRadio() {

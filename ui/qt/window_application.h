@@ -25,6 +25,7 @@
 #include "ui/qt/station_dialog_view.h"
 #include "ui/qt/window_placer.h"
 #include "ui/qt/windows_view.h"
+#include "ui/qt/wsjtx_listener.h"
 
 namespace velmorant {
 
@@ -63,6 +64,8 @@ class WindowApplication {
     RadioDialogView& RadioDialog() { return *radioDialog_; }
     RigctldClient& Radio() { return radio_; }
     const RadioSettings& RadioChoice() const { return radioSettings_; }
+    WsjtxListener& Wsjtx() { return wsjtx_; }
+    const WsjtxSettings& WsjtxChoice() const { return wsjtxSettings_; }
     OwnViewers& Viewers() { return *viewers_; }
     WindowsView& Windows() { return *windows_; }
     WindowsWindowModel& WindowsModel() { return windowsModel_; }
@@ -81,6 +84,11 @@ class WindowApplication {
     void WireRotator();
     // The radio: its settings from VELMORANT.INI, the dialog, the link's label.
     void WireRadio();
+    // Following WSJT-X: its settings from VELMORANT.INI, its Status messages to the DX row and
+    // the rotator, the header band's label. The settings are edited in the rotator's dialog.
+    void WireWsjtx();
+    // Listens as the settings say (or stops listening); the reason when it cannot.
+    std::string ListenToWsjtx();
     // Where the manual's text may lie: the working folder, then the installed data folders.
     std::vector<std::filesystem::path> ManualFolders() const;
 
@@ -97,6 +105,11 @@ class WindowApplication {
     RadioSettings radioSettings_;
     std::vector<std::string> radioNotes_;  // values of VELMORANT.INI that did not read
     RigctldClient radio_;
+    WsjtxSettings wsjtxSettings_;
+    std::vector<std::string> wsjtxNotes_;  // values of VELMORANT.INI that did not read
+    WsjtxListener wsjtx_;
+    WsjtxActivity wsjtxActivity_;
+    std::string wsjtxProblem_;  // why the listener could not listen
     MessageBoxPresenter messages_;
     MainWindowModel model_;
     std::unique_ptr<MainWindowView> view_;
