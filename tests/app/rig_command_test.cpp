@@ -162,9 +162,12 @@ TEST(TrackFollow, AtMostOneTuningASecondAndNoneBelowTheStep) {
 TEST(TrackFollow, TheOperatorsTurnOfTheDialBecomesTheSkyFrequency) {
     HamlibDaemon rigctld("rigctld");
     ASSERT_TRUE(rigctld.Ready());
+    // A step of 1 kHz: once tuned, the radio is not tuned again while the echo's shift drifts
+    // by a few hertz, so no tuning of the program's can cross the test's turn of the dial (a
+    // turn between the program's reading and its tuning is taken back, as from any operator).
     RunningVelmorant follow(kAt + " --follow --rig " + rigctld.Address() +
                             " --doppler own-echo --sky-frequency 10368100000 --offset " +
-                            "10224000000");
+                            "10224000000 --step 1000");
     const auto frame = [&]() {
         const auto line = follow.Line(3000);
         return line ? QJsonDocument::fromJson(QByteArray::fromStdString(*line)).object()
@@ -189,7 +192,7 @@ TEST(TrackFollow, TheOperatorsTurnOfTheDialBecomesTheSkyFrequency) {
     }
     EXPECT_NEAR(shown.value("rig_sky_hz").toDouble(), 10368105000, 10);
     frame();
-    // The echo's shift moves a few hertz meanwhile, and the radio with it.
+    // The transmit VFO follows the new sky frequency; the dial stays where the operator put it.
     EXPECT_NEAR(Number(rigctld.Ask("i", 1)), 144105000, 10);
     EXPECT_NEAR(Number(rigctld.Ask("f", 1)), dialHz, 10);
     EXPECT_EQ(follow.Stop(SIGINT), 0);
