@@ -100,7 +100,7 @@ class WsjtxWindowTest : public RealTimeDeviceTest {
         QCOMPARE(Find<QSpinBox>(dialog, "spnWsjtxPort")->value(), port_);
         Find<QRadioButton>(dialog, "optMoveWsjtx")->setChecked(true);
         QVERIFY(Find<QSpinBox>(dialog, "spnLastSeconds")->isEnabled());
-        Screenshot(dialog, "frmRotator-wsjtx");
+        Screenshot(dialog, "frmRotator");
         follow->setChecked(false);
         QVERIFY(!Find<QLineEdit>(dialog, "txtWsjtxAddress")->isEnabled());
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdRotatorOK"), Qt::LeftButton);
