@@ -71,6 +71,22 @@ TEST_F(WsjtxDxTest, AnUnknownCallWithoutAGridKeepsTheRow) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+// The texts come from the network: a hashed call is read without its brackets; a call or grid
+// that is none counts as empty and never reaches the window.
+TEST_F(WsjtxDxTest, OnlyCallsignsAndLocatorsAreTaken) {
+    EXPECT_TRUE(follower.TakeStatus(window, {"<k1abc>", "", ""}));
+    EXPECT_EQ(window.txtLocatorDX.Text, "FN42mm");
+    const auto before = DxRow();
+    const std::string noise = std::string(3000, 'A') + "\x01";
+    EXPECT_FALSE(follower.TakeStatus(window, {noise, "JN58td<b>", noise}));
+    EXPECT_FALSE(follower.TakeStatus(window, {"DL1ABC,JN58", "", ""}));
+    EXPECT_EQ(DxRow(), before);
+    EXPECT_EQ(window.txtDateCalc.Text, "DX from WSJT-X: K1ABC");
+    EXPECT_TRUE(follower.TakeStatus(window, {"bad call!", "QF56od", ""}));
+    EXPECT_EQ(window.txtCallsignDX.Text, "");
+    EXPECT_EQ(window.txtDateCalc.Text, "DX from WSJT-X: QF56OD");
+}
+
 TEST_F(WsjtxDxTest, WsjtxsGridOutsideHomesSquareIsToldOnce) {
     follower.TakeStatus(window, {"", "", "JO59xx"});
     EXPECT_EQ(window.txtDateCalc.Text,

@@ -31,6 +31,30 @@ std::string Square(const std::string& locator) {
     return Tidy(locator).substr(0, 4);
 }
 
+// The longest callsign taken, characters: a prefix, a call and a suffix with their strokes.
+constexpr std::size_t kLongestCall = 16;
+
+// The callsign of a Status as the lookup button would search it; empty when it is none (the
+// text comes from the network: only letters, digits and strokes are taken). WSJT-X writes a
+// call it knows only by its hash in angle brackets.
+std::string CallOf(const std::string& text) {
+    std::string call = Tidy(text);
+    if (call.size() >= 2 && call.front() == '<' && call.back() == '>') {
+        call = call.substr(1, call.size() - 2);
+    }
+    const bool usable =
+        call.size() <= kLongestCall && std::all_of(call.begin(), call.end(), [](unsigned char c) {
+            return std::isupper(c) || std::isdigit(c) || c == '/';
+        });
+    return usable ? call : std::string();
+}
+
+// The grid of a Status; empty when it is not a locator.
+std::string GridOf(const std::string& text) {
+    const std::string grid = Tidy(text);
+    return IsLocatorText(grid) ? grid : std::string();
+}
+
 }  // namespace
 
 bool WsjtxDxFollower::IsFollowerText(const std::string& text) {
@@ -40,9 +64,9 @@ bool WsjtxDxFollower::IsFollowerText(const std::string& text) {
 bool WsjtxDxFollower::TakeStatus(MainWindowModel& form, const WsjtxStations& stations) {
     std::string status;
     bool filled = false;
-    const std::pair dx{Tidy(stations.DxCall), Tidy(stations.DxGrid)};
+    const std::pair dx{CallOf(stations.DxCall), GridOf(stations.DxGrid)};
     if (dx != lastDx_ && !(dx.first.empty() && dx.second.empty())) {
-        filled = FillDx(form, stations, status);
+        filled = FillDx(form, dx.first, dx.second, status);
     }
     lastDx_ = dx;
     if (const auto warning = DeGridWarning(form, stations.DeGrid)) {
@@ -55,10 +79,8 @@ bool WsjtxDxFollower::TakeStatus(MainWindowModel& form, const WsjtxStations& sta
     return filled;
 }
 
-bool WsjtxDxFollower::FillDx(MainWindowModel& form, const WsjtxStations& stations,
-                             std::string& status) {
-    const std::string call = Tidy(stations.DxCall);
-    const std::string grid = Tidy(stations.DxGrid);
+bool WsjtxDxFollower::FillDx(MainWindowModel& form, const std::string& call,
+                             const std::string& grid, std::string& status) {
     status =
         std::string(kWsjtxDxStatus) + " " + call + (call.empty() || grid.empty() ? "" : " ") + grid;
     // The list is read afresh: the operator may have added the station a moment ago.
@@ -71,7 +93,7 @@ bool WsjtxDxFollower::FillDx(MainWindowModel& form, const WsjtxStations& station
             }
         }
     }
-    if (!IsLocatorText(grid)) {
+    if (grid.empty()) {
         status += " is not in " + std::string(kStationListFileName) +
                   " and came without a grid; the DX row is kept";
         return false;
@@ -86,9 +108,9 @@ bool WsjtxDxFollower::FillDx(MainWindowModel& form, const WsjtxStations& station
 
 std::optional<std::string> WsjtxDxFollower::DeGridWarning(const MainWindowModel& form,
                                                           const std::string& deGrid) {
-    const std::string theirs = Square(deGrid);
+    const std::string theirs = Square(GridOf(deGrid));
     const std::string home = Square(form.txtLocatorHome.Text);
-    if (!IsLocatorText(theirs) || theirs.size() < 4 || home.size() < 4 || theirs == home) {
+    if (theirs.size() < 4 || home.size() < 4 || theirs == home) {
         return std::nullopt;
     }
     const std::string pair = theirs + " " + home;

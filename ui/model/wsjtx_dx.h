@@ -27,7 +27,8 @@ inline constexpr const char* kWsjtxDxStatus = "DX from WSJT-X:";
 class WsjtxDxFollower {
   public:
     // A Status arrived. When its DX call or DX grid differs from the last Status's, the DX row
-    // is filled (a call and a grid both empty leave it as it is) and the status line says
+    // is filled (a call and a grid both empty leave it as it is; a call that is not a callsign,
+    // a grid that is not a locator, count as empty) and the status line says
     // "DX from WSJT-X: CALL GRID"; when WSJT-X's own grid lies outside the Home locator's
     // square, the status line says so too, once for each pair of squares. True when the DX row
     // was filled again.
@@ -40,7 +41,8 @@ class WsjtxDxFollower {
   private:
     // Fills the DX row and writes the status line's text; false when neither the list nor the
     // grid places the station.
-    bool FillDx(MainWindowModel& form, const WsjtxStations& stations, std::string& status);
+    bool FillDx(MainWindowModel& form, const std::string& call, const std::string& grid,
+                std::string& status);
     // The warning when WSJT-X's grid lies outside Home's square, once for each pair.
     std::optional<std::string> DeGridWarning(const MainWindowModel& form,
                                              const std::string& deGrid);
