@@ -6,6 +6,7 @@
 
 #include "ui/qt/wsjtx_messages.h"
 
+#include <QNetworkDatagram>
 #include <QUdpSocket>
 #include <QtTest>
 
@@ -140,26 +141,51 @@ class WsjtxMessagesTest : public QObject {
                 std::string::npos);
     }
 
-    // A multicast group: both listeners get every datagram, as WSJT-X serves several at once.
+    // A multicast group: VELMORANT and another program (a plain socket here) both get every
+    // Status, as WSJT-X serves several listeners at once.
     void everyListenerOfAGroupHearsWsjtx() {
         const quint16 port = FreeUdpPort();
-        WsjtxListener first;
-        WsjtxListener second;
-        const std::string problem = first.Open("224.0.0.1", port);
+        WsjtxListener listener;
+        const std::string problem = listener.Open("224.0.0.1", port);
         if (!problem.empty()) {
             QSKIP(("this machine joins no multicast group: " + problem).c_str());
         }
-        QCOMPARE(second.Open("224.0.0.1", port), std::string());
-        int heard = 0;
-        const auto count = [&heard](const WsjtxHeartbeat&) { ++heard; };
-        first.HeartbeatReceived = count;
-        second.HeartbeatReceived = count;
-        Datagram d(0);
-        d.Text("WSJT-X").Number(quint32{3});
+        QUdpSocket other;
+        QVERIFY(other.bind(QHostAddress::AnyIPv4, port,
+                           QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
+        QVERIFY(other.joinMulticastGroup(QHostAddress("224.0.0.1")));
+        std::string dx;
+        listener.StatusReceived = [&dx](const WsjtxStatus& status) { dx = status.DxCall; };
+        const QByteArray status = testing_support::StatusDatagram({"VK4ABC", "QF56od"});
         QUdpSocket sender;
         sender.setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
-        sender.writeDatagram(d.bytes, QHostAddress("224.0.0.1"), port);
-        QTRY_COMPARE_WITH_TIMEOUT(heard, 2, 2000);
+        sender.writeDatagram(status, QHostAddress("224.0.0.1"), port);
+        QTRY_COMPARE_WITH_TIMEOUT(dx, std::string("VK4ABC"), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(other.hasPendingDatagrams(), 2000);
+        QCOMPARE(other.receiveDatagram().data(), status);
+    }
+
+    // 64 KiB of noise, with and without WSJT-X's header in front, read and sent to a listener:
+    // passed over, nothing read beyond the datagram.
+    void noiseIsPassedOver() {
+        QByteArray noise(65000, Qt::Uninitialized);
+        quint32 state = 12345;
+        for (char& byte : noise) {
+            state = state * 1103515245u + 12345u;  // any fixed sequence will do
+            byte = static_cast<char>(state >> 24);
+        }
+        Datagram headed(1);
+        headed.bytes += noise;
+        QVERIFY(!ReadWsjtxDatagram(noise));
+        QVERIFY(!ReadWsjtxDatagram(headed.bytes));
+        const quint16 port = FreeUdpPort();
+        WsjtxListener listener;
+        QCOMPARE(listener.Open("127.0.0.1", port), std::string());
+        QUdpSocket sender;
+        for (const QByteArray& bytes : {noise, headed.bytes}) {
+            QCOMPARE(sender.writeDatagram(bytes, QHostAddress::LocalHost, port), bytes.size());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(listener.Refused(), 2, 2000);
     }
 
   private:
