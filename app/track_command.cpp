@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/follow_radio.h"
+#include "app/follow_station.h"
 #include "app/rotate_command.h"
 #include "app/tune_radio.h"
 #include "core/calendar.h"
@@ -30,6 +30,9 @@
 #include "ui/model/rigctld_protocol.h"
 #include "ui/model/rotator_settings.h"
 #include "ui/model/rotator_status.h"
+#include "ui/model/wsjtx_dx.h"
+#include "ui/model/wsjtx_settings.h"
+#include "ui/qt/ini_settings_file.h"
 
 namespace velmorant {
 
@@ -51,12 +54,29 @@ struct TrackOptions {
     std::optional<double> OffsetHz;
     std::optional<RadioSplit> Split;
     std::optional<double> StepHz;
-    bool Follow = false;  // a frame each second until SIGINT or SIGTERM
+    bool Follow = false;                 // a frame each second until SIGINT or SIGTERM
+    std::optional<WsjtxSettings> Wsjtx;  // where WSJT-X's Status messages arrive (--follow)
 };
 
 int Usage(const std::string& problem) {
     std::cerr << "velmorant track: " << problem << "\n\n" << TrackUsage();
     return 2;
+}
+
+// WSJT-X's UDP server written [ADDRESS:]PORT, the address 127.0.0.1 (WSJT-X's own default) when
+// only the port is given; none when the port is not a whole number from 1 to 65535.
+std::optional<WsjtxSettings> ParseWsjtxAddress(const std::string& text) {
+    const bool portOnly =
+        !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    const auto address = ParseHamlibAddress(portOnly ? "127.0.0.1:" + text : text);
+    if (!address) {
+        return std::nullopt;
+    }
+    WsjtxSettings wsjtx;
+    wsjtx.Enabled = true;
+    wsjtx.Address = address->Host;
+    wsjtx.Port = address->Port;
+    return wsjtx;
 }
 
 // Seconds since 1970 UTC of the instant.
@@ -141,6 +161,11 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
                 return "--split takes radio or none, not " + value;
             }
             options.Split = value == "radio" ? RadioSplit::Radio : RadioSplit::None;
+        } else if (option == "--wsjtx") {
+            options.Wsjtx = ParseWsjtxAddress(value);
+            if (!options.Wsjtx) {
+                return "--wsjtx takes [ADDRESS:]PORT with a port from 1 to 65535, not " + value;
+            }
         } else if (option == "--format") {
             if (value != "text" && value != "json") {
                 return "--format takes text or json, not " + value;
@@ -155,10 +180,11 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
     if (tuning && !options.Rig) {
         return "--doppler, --sky-frequency, --offset, --split and --step go with --rig";
     }
-    if (options.Follow && (!options.Rig || options.Rotator)) {
-        return "--follow keeps the radio tuned: it goes with --rig, and not with --rotator";
+    if (options.Wsjtx && !options.Follow) {
+        return "--wsjtx follows WSJT-X while the command runs: it goes with --follow";
     }
-    if (options.Rig && (!options.Doppler || !options.SkyFrequencyHz)) {
+    // With --follow what the command line leaves out comes from the saved radio settings.
+    if (options.Rig && !options.Follow && (!options.Doppler || !options.SkyFrequencyHz)) {
         return "--rig needs --doppler and --sky-frequency";
     }
     return options;
@@ -191,6 +217,17 @@ void AddItems(std::string& printed, TrackFormat format, const std::vector<AddedI
     }
 }
 
+// The items of what a device reports: the rotator's degrees, the radio's hertz; "--" in text
+// and null in JSON while --follow has no report yet.
+AddedItem ReportedDegrees(const char* name, std::optional<double> deg) {
+    return deg ? AddedItem{name, FixedText(*deg, 1), "deg", FixedText(*deg, 2)}
+               : AddedItem{name, "--", "deg", "null"};
+}
+AddedItem ReportedHertz(const char* name, std::optional<double> hz) {
+    return hz ? AddedItem{name, FormatWhole(*hz) + " Hz", "hz", HertzText(*hz)}
+              : AddedItem{name, "--", "hz", "null"};
+}
+
 // Sends rotctld the frame's position (Home's, or DX's when Home is not displayed) and adds what it
 // reports to the printed frame: two lines of text, or two keys of the JSON object. False, with
 // the reason on standard error, when the rotator cannot be moved.
@@ -217,10 +254,8 @@ bool RotateToFrame(const HamlibAddress& address, const TrackFrame& frame, TrackF
     }
     const RotatorAim& position = *result.Position;
     AddItems(printed, format,
-             {{"rotator_azimuth", FixedText(position.AzimuthDeg, 1), "deg",
-               FixedText(position.AzimuthDeg, 2)},
-              {"rotator_elevation", FixedText(position.ElevationDeg, 1), "deg",
-               FixedText(position.ElevationDeg, 2)}});
+             {ReportedDegrees("rotator_azimuth", position.AzimuthDeg),
+              ReportedDegrees("rotator_elevation", position.ElevationDeg)});
     return true;
 }
 
@@ -269,25 +304,60 @@ bool TuneToFrame(const TrackOptions& options, const TrackFrame& frame, TrackForm
         return false;
     }
     const RadioFrequencies& reported = *result.Reported;
-    AddItems(
-        printed, format,
-        {{"rig_rx", FormatWhole(reported.ReceiveHz) + " Hz", "hz", HertzText(reported.ReceiveHz)},
-         {"rig_tx", FormatWhole(reported.TransmitHz) + " Hz", "hz",
-          HertzText(reported.TransmitHz)}});
+    AddItems(printed, format,
+             {ReportedHertz("rig_rx", reported.ReceiveHz),
+              ReportedHertz("rig_tx", reported.TransmitHz)});
     return true;
 }
 
-// The radio's settings the command line gives.
-RadioSettings RadioFromOptions(const TrackOptions& options) {
-    RadioSettings radio;
+// Tells on standard error, naming the file, which saved values did not read: each has taken
+// its default, as in the window.
+void TellUnreadValues(const IniSettingsFile& saved, const std::vector<std::string>& problems) {
+    for (const std::string& problem : problems) {
+        std::cerr << "velmorant track: " << saved.File().string() << ": " << problem << '\n';
+    }
+}
+
+// The rotator's settings for --follow: the rules saved in the [Rotator] group, at the address
+// the command line gives.
+RotatorSettings FollowedRotator(const HamlibAddress& address, const IniSettingsFile& saved) {
+    RotatorSettingsReading reading = ReadRotatorSettings(saved.ReadGroup(kRotatorGroup));
+    TellUnreadValues(saved, reading.Problems);
+    RotatorSettings rotator = std::move(reading.Settings);
+    rotator.Enabled = true;
+    rotator.Host = address.Host;
+    rotator.Port = address.Port;
+    return rotator;
+}
+
+// The radio's settings for --follow: the options given, the others from the saved [Radio]
+// group. The refusal when the mode comes out Off, or when the options leave the mode or the sky
+// frequency out and no radio was saved (the settings' defaults are no operator's choice).
+std::variant<RadioSettings, std::string> FollowedRadio(const TrackOptions& options,
+                                                       const IniSettingsFile& saved) {
+    const auto values = saved.ReadGroup(kRadioGroup);
+    if (values.empty() && (!options.Doppler || !options.SkyFrequencyHz)) {
+        return "--rig needs --doppler and --sky-frequency, or a radio saved in " +
+               saved.File().string();
+    }
+    RadioSettingsReading reading = ReadRadioSettings(values);
+    TellUnreadValues(saved, reading.Problems);
+    RadioSettings radio = std::move(reading.Settings);
     radio.Enabled = true;
     radio.Host = options.Rig->Host;
     radio.Port = options.Rig->Port;
-    radio.SkyFrequencyHz = *options.SkyFrequencyHz;
-    radio.Mode = *options.Doppler;
-    radio.TransverterOffsetHz = options.OffsetHz.value_or(0);
-    radio.Split = options.Split.value_or(RadioSplit::Radio);
-    radio.StepHz = options.StepHz.value_or(kDefaultTuningStepHz);
+    radio.Mode = options.Doppler.value_or(radio.Mode);
+    if (radio.Mode == DopplerTuningMode::Off) {
+        return "--rig: the Doppler mode saved in " + saved.File().string() +
+               " is Off; give --doppler own-echo, full-dx or cfom";
+    }
+    radio.SkyFrequencyHz = options.SkyFrequencyHz.value_or(radio.SkyFrequencyHz);
+    radio.TransverterOffsetHz = options.OffsetHz.value_or(radio.TransverterOffsetHz);
+    radio.Split = options.Split.value_or(radio.Split);
+    radio.StepHz = options.StepHz.value_or(radio.StepHz);
+    if (auto problem = RadioSettingsProblem(radio)) {
+        return std::move(*problem);
+    }
     return radio;
 }
 
@@ -307,12 +377,28 @@ std::string OneLine(const std::string& json) {
     return line;
 }
 
-// --follow: a frame each second, the radio kept tuned, until SIGINT or SIGTERM.
-int FollowTrack(const TrackOptions& options, const MainWindowModel& form, HeadlessForm& window) {
-    const RadioSettings radio = RadioFromOptions(options);
-    if (const auto problem = RadioSettingsProblem(radio)) {
-        return Usage(*problem);
+// --follow: a frame each second, the rotator and the radio driven by the saved rules and WSJT-X
+// followed, until SIGINT or SIGTERM.
+int FollowTrack(const TrackOptions& options, MainWindowModel& form, HeadlessForm& window) {
+    FollowedDevices devices;
+    const IniSettingsFile saved(options.Folder / kSettingsFileName);
+    if (options.Rotator || options.Rig) {
+        if (const auto refusal = saved.Refusal()) {
+            std::cerr << "velmorant track: " << *refusal << '\n';
+        }
     }
+    if (options.Rotator) {
+        devices.Rotator = FollowedRotator(*options.Rotator, saved);
+    }
+    if (options.Rig) {
+        auto radio = FollowedRadio(options, saved);
+        if (const auto* problem = std::get_if<std::string>(&radio)) {
+            return Usage(*problem);
+        }
+        devices.Radio = std::get<RadioSettings>(std::move(radio));
+    }
+    devices.Wsjtx = options.Wsjtx;
+
     std::optional<TrackFrame> current;
     const auto passAt = [&](std::time_t second) -> std::optional<RealTimePassResult> {
         auto frame = TrackFrameFor(form, options.Folder, UtcAtSecond(second));
@@ -321,24 +407,46 @@ int FollowTrack(const TrackOptions& options, const MainWindowModel& form, Headle
             return std::nullopt;
         }
         current = std::get<TrackFrame>(std::move(frame));
-        if (const auto refusal = TuningRefusal(radio.Mode, current->Pass)) {
-            std::cerr << "velmorant track: " << *refusal << '\n';
-            return std::nullopt;
+        if (devices.Radio) {
+            if (const auto refusal = TuningRefusal(devices.Radio->Mode, current->Pass)) {
+                std::cerr << "velmorant track: " << *refusal << '\n';
+                return std::nullopt;
+            }
         }
         return current->Pass;
+    };
+    // WSJT-X's DX goes into the DX row, and the next frame is computed for it; what the status
+    // line says of it is told once.
+    WsjtxDxFollower follower;
+    std::string statusLine = form.txtDateCalc.Text;
+    const auto statusArrived = [&](const WsjtxStatus& status) {
+        follower.TakeStatus(form, WsjtxStations{status.DxCall, status.DxGrid, status.DeGrid});
+        if (form.txtDateCalc.Text != statusLine) {
+            statusLine = form.txtDateCalc.Text;
+            std::cerr << "velmorant track: " << statusLine << '\n';
+        }
     };
     const auto show = [&](const FollowedSecond& second) {
         std::string printed =
             options.Format == TrackFormat::Json ? TrackJson(*current) : TrackText(*current);
-        const auto item = [](const char* name, std::optional<double> hz) {
-            return hz ? AddedItem{name, FormatWhole(*hz) + " Hz", "hz", HertzText(*hz)}
-                      : AddedItem{name, "--", "hz", "null"};
-        };
-        const auto& reported = second.Reported;
-        AddItems(printed, options.Format,
-                 {item("rig_rx", reported ? std::optional(reported->VfoHz) : std::nullopt),
-                  item("rig_tx", reported ? std::optional(reported->SplitHz) : std::nullopt),
-                  item("rig_sky", second.SkyFrequencyHz)});
+        std::vector<AddedItem> items;
+        if (devices.Rotator) {
+            const auto& position = second.RotatorPosition;
+            items.push_back(ReportedDegrees(
+                "rotator_azimuth", position ? std::optional(position->AzimuthDeg) : std::nullopt));
+            items.push_back(
+                ReportedDegrees("rotator_elevation",
+                                position ? std::optional(position->ElevationDeg) : std::nullopt));
+        }
+        if (devices.Radio) {
+            const auto& reported = second.Reported;
+            items.push_back(
+                ReportedHertz("rig_rx", reported ? std::optional(reported->VfoHz) : std::nullopt));
+            items.push_back(ReportedHertz(
+                "rig_tx", reported ? std::optional(reported->SplitHz) : std::nullopt));
+            items.push_back(ReportedHertz("rig_sky", second.SkyFrequencyHz));
+        }
+        AddItems(printed, options.Format, items);
         // One JSON object a line; text frames apart by an empty line.
         std::cout << (options.Format == TrackFormat::Json ? OneLine(printed) + "\n"
                                                           : printed + "\n")
@@ -348,7 +456,7 @@ int FollowTrack(const TrackOptions& options, const MainWindowModel& form, Headle
     if (options.At) {
         first = SecondsSince1970(*options.At);
     }
-    return FollowRadio(first, radio, passAt, show);
+    return FollowStation(first, devices, passAt, statusArrived, show);
 }
 
 }  // namespace
@@ -392,7 +500,11 @@ const char* TrackUsage() {
            "                       [--rotator HOST:PORT]\n"
            "                       [--rig HOST:PORT --doppler own-echo|full-dx|cfom\n"
            "                        --sky-frequency HZ [--offset HZ] [--split radio|none]\n"
-           "                        [--step HZ] [--follow]]\n"
+           "                        [--step HZ]]\n"
+           "       velmorant track --follow [--rotator HOST:PORT] [--rig HOST:PORT [--doppler "
+           "...]\n"
+           "                       [--sky-frequency HZ] [--offset HZ] [--split ...] [--step HZ]]\n"
+           "                       [--wsjtx [ADDRESS:]PORT] [the options above]\n"
            "\n"
            "Prints one frame of the real-time display for the UTC instant (default: now, from\n"
            "the system clock): the window's saved defaults are loaded from DIR/VELMORANT.DAT\n"
@@ -413,15 +525,23 @@ const char* TrackUsage() {
            "receive VFO with F and the transmit VFO with S 1 VFOB and I; none sets only the\n"
            "receive frequency. The frequencies the radio reports are added (rig_rx, rig_tx);\n"
            "faults end as for --rotator.\n"
-           "--follow keeps the radio tuned as the real-time window does, printing a frame\n"
-           "each second (json: one object a line) with rig_rx, rig_tx as last reported and\n"
-           "rig_sky, the sky frequency, which moves when the operator turns the dial. A new\n"
-           "frequency goes out at most once a second, when it has moved by --step HZ (default\n"
-           "1). Faults are told on standard error and retried. SIGINT or SIGTERM leaves the\n"
-           "radio on the sky frequency minus the offset and ends with status 0. With --at the\n"
-           "seconds start there and go on with the clock.\n"
-           "Exit status: 0 after the frame, 2 when the set-up is refused or the command line\n"
-           "is wrong.\n";
+           "--follow tracks as the real-time window does until SIGINT or SIGTERM, printing a\n"
+           "frame each second (json: one object a line); alone it only prints. --rotator\n"
+           "then moves the rotator by the rules saved in DIR/VELMORANT.INI [Rotator]\n"
+           "(station, elevation floor and range, move rule), adding rotator_azimuth and\n"
+           "rotator_elevation as last reported. --rig keeps the radio tuned, the options\n"
+           "left out taken from the saved [Radio] group, adding rig_rx, rig_tx as last\n"
+           "reported and rig_sky, the sky frequency, which moves when the operator turns\n"
+           "the dial; a new frequency goes out at most once a second, when it has moved by\n"
+           "--step HZ (default 1). --wsjtx listens for WSJT-X's Status messages at its UDP\n"
+           "server ADDRESS:PORT (default address 127.0.0.1; a multicast group is joined):\n"
+           "its DX call or grid fills the DX row (told on standard error), and the move rule\n"
+           "WithWsjtx follows its transmit periods. Faults are told on standard error once\n"
+           "and retried. SIGINT or SIGTERM stops the rotator, leaves the radio on the sky\n"
+           "frequency minus the offset and ends with status 0. With --at the seconds start\n"
+           "there and go on with the clock.\n"
+           "Exit status: 0 after the frame, 2 when the set-up is refused, the command line is\n"
+           "wrong or WSJT-X's address cannot be listened on.\n";
 }
 
 int RunTrackCommand(std::span<const std::string> args) {

@@ -14,11 +14,11 @@ namespace velmorant {
 
 class MainWindowModel;
 
-// `velmorant track`: one frame of the real-time display for a UTC instant, without the window.
-//   velmorant track [--at YYYY-MM-DDTHH:MM:SSZ] [--dir DIR] [--set NAME=TEXT]...
-//                   [--format text|json] [--rotator HOST:PORT]
-// Returns the exit status: 0 after the frame is printed, 2 for a bad command line or instant
-// or a refused set-up.
+// `velmorant track`: one frame of the real-time display for a UTC instant, without the window;
+// with --follow a frame each second, the rotator, the radio and WSJT-X followed as the window
+// follows them, until SIGINT or SIGTERM (TrackUsage has the options).
+// Returns the exit status: 0 after the frame is printed or the tracker stopped, 2 for a bad
+// command line or instant, a refused set-up or a WSJT-X address that cannot be listened on.
 int RunTrackCommand(std::span<const std::string> args);
 
 // The command's usage text.

@@ -205,10 +205,14 @@ TEST(TrackFollow, TheCommandLineIsChecked) {
         std::string Arguments;
         std::string Reason;
     } cases[] = {
-        {kAt + " --follow", "--follow keeps the radio tuned: it goes with --rig"},
-        {kAt + " --follow --rig 127.0.0.1:4532 --doppler cfom --sky-frequency 1296100000 "
-               "--rotator 127.0.0.1:4533",
-         "and not with --rotator"},
+        {kAt + " --wsjtx 2237",
+         "--wsjtx follows WSJT-X while the command runs: it goes with "
+         "--follow"},
+        {kAt + " --follow --wsjtx 127.0.0.1:0", "--wsjtx takes [ADDRESS:]PORT"},
+        {kAt + " --follow --wsjtx localhost:2237", "WSJT-X: UDP localhost:2237: not an IP address"},
+        // The shipped folder has no VELMORANT.INI.
+        {kAt + " --follow --rig 127.0.0.1:4532 --doppler cfom",
+         "--rig needs --doppler and --sky-frequency, or a radio saved in"},
         {kAt + " --rig 127.0.0.1:4532 --doppler cfom --sky-frequency 1296100000 --step 0",
          "--step takes hertz from 1 to 100000, not 0"},
     };

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDataStream>
+#include <QIODevice>
 
 #include "ui/qt/wsjtx_messages.h"
 

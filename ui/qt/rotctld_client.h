@@ -35,6 +35,9 @@ class RotctldClient : public QObject, public RotatorLink {
     // link is closed.
     std::function<void(const DeviceDisplay&)> Show;
 
+    // Closed, with the stop Close had to send gone out.
+    bool Idle() const { return connection_.Idle(); }
+
     // Moves written to rotctld since the program started (for the operator's log and the tests).
     int MovesSent() const { return movesSent_; }
     // The last position rotctld reported.
