@@ -30,7 +30,6 @@
 #include "ui/model/rigctld_protocol.h"
 #include "ui/model/rotator_settings.h"
 #include "ui/model/rotator_status.h"
-#include "ui/model/wsjtx_dx.h"
 #include "ui/model/wsjtx_settings.h"
 #include "ui/qt/ini_settings_file.h"
 
@@ -415,12 +414,11 @@ int FollowTrack(const TrackOptions& options, MainWindowModel& form, HeadlessForm
         }
         return current->Pass;
     };
-    // WSJT-X's DX goes into the DX row, and the next frame is computed for it; what the status
-    // line says of it is told once.
-    WsjtxDxFollower follower;
+    // WSJT-X's DX goes into the DX row as in the window, and the next frame is computed for it;
+    // what the status line says of it is told once.
     std::string statusLine = form.txtDateCalc.Text;
     const auto statusArrived = [&](const WsjtxStatus& status) {
-        follower.TakeStatus(form, WsjtxStations{status.DxCall, status.DxGrid, status.DeGrid});
+        form.TakeWsjtxStations(WsjtxStations{status.DxCall, status.DxGrid, status.DeGrid});
         if (form.txtDateCalc.Text != statusLine) {
             statusLine = form.txtDateCalc.Text;
             std::cerr << "velmorant track: " << statusLine << '\n';
