@@ -1,38 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/ephemeris_instant.h"
 #include "core/horizon.h"
 
 // The Moon's Doppler shift for EME: the rate of change of the distance from each station to the
 // Moon, and the shifts of the Home echo and of a signal from Home heard at DX. Unlike the rest of
-// the engine these are computed in double throughout, from ERFA's routines: the Moon's
-// geocentric position and velocity (eraMoon98), TT from UTC with the leap seconds (eraDat), the
-// station's position and velocity from the Earth's rotation (eraPvtob) and the precession and
-// nutation that put both in one frame (eraC2i06a).
+// the engine these are computed in double throughout, from ERFA's routines (see
+// core/ephemeris_instant.h for the instant, the Moon and the station; DopplerFrameAt there gives
+// a frame to reuse for the instants of a minute).
 
 namespace velmorant {
-
-// A UTC instant as a clock shows it.
-struct UtcDateTime {
-    int Year = 2000;
-    int Month = 1;      // 1..12
-    int Day = 1;        // 1..31
-    int Hour = 0;       // 0..23
-    int Minute = 0;     // 0..59
-    double Second = 0;  // seconds, [0, 60); up to 61 within a leap second
-};
-
-// The slowly changing part of an instant's Doppler: the celestial-to-intermediate matrix
-// (precession, nutation, frame bias; eraC2i06a), nine tenths of the work of MoonDoppler. It
-// turns by about 1e-11 rad/s, so the frame of one instant serves the instants up to a minute
-// from it: the station's velocity then changes by under 1e-6 m/s, the shift by under 0.01 Hz up
-// to 1000000 MHz.
-struct DopplerFrame {
-    double CelestialToIntermediate[3][3] = {};
-};
-
-// The frame of the UTC instant.
-DopplerFrame DopplerFrameAt(const UtcDateTime& utc);
 
 // The shifts of one instant; "rate" is the time derivative of the topocentric distance,
 // positive while the Moon recedes from the station.
