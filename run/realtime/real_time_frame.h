@@ -57,6 +57,15 @@ struct RealTimeFrame {
     bool ShowDoppler = false;
     std::string EchoDopplerText;  // lblEchoDoppler: the Home echo, whole hertz, "-1234 Hz"
     std::string DXDopplerText;    // lblDXDoppler: Home heard at DX; "" when DX is not displayed
+    // The echo figures of the Moon at the band's frequency, "" for other objects: the libration
+    // spreads with one decimal ("221.8 Hz"; DX's "" when DX is not displayed), the echo
+    // Doppler's rate ("-83.1 Hz/min") and the echo delay ("2.5290 s").
+    std::string EchoSpreadText;
+    std::string DXSpreadText;
+    std::string DopplerRateText;
+    std::string EchoDelayText;
+    // The angle between the Sun and the Moon seen from Home, whatever the object: "155.2°".
+    std::string SunMoonAngleText;
 
     // lblClockCheck, in red: the typed clock offset disagrees with the computer's ("" if not).
     std::string ClockCheck;

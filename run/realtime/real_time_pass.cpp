@@ -2,10 +2,12 @@
 #include "run/realtime/real_time_pass.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "core/numeric.h"
 #include "core/polarization.h"
 #include "core/sun.h"
+#include "core/sun_moon_angle.h"
 #include "run/instant_position.h"
 #include "run/leading_number.h"
 #include "run/realtime/clock_check.h"
@@ -49,13 +51,25 @@ std::string DopplerText(double hertz) {
     return FormatWhole(hertz) + " Hz";
 }
 
-// The Doppler shifts of the pass's UTC second at the band's frequency, with the cache's frame.
-MoonDopplerResult PassDoppler(const RunParameters& params, const UtcInstant& utc, double bandMHz,
-                              RealTimeCache& cache) {
-    const UtcDateTime instant{utc.Year, utc.Month,  utc.Day,
-                              utc.Hour, utc.Minute, static_cast<double>(utc.Second)};
-    return MoonDoppler(instant, cache.DopplerFrameFor(instant), GeoSiteOf(params.Home),
-                       GeoSiteOf(params.DX), bandMHz * 1e6);
+UtcDateTime PassInstant(const UtcInstant& utc) {
+    return {utc.Year, utc.Month, utc.Day, utc.Hour, utc.Minute, static_cast<double>(utc.Second)};
+}
+
+// The Doppler shifts and the echo figures of the pass's UTC second at the band's frequency, with
+// the cache's frame.
+void SetMoonEchoFigures(RealTimePassResult& pass, const RunParameters& params,
+                        RealTimeCache& cache) {
+    const UtcDateTime instant = PassInstant(pass.Utc);
+    const DopplerFrame& frame = cache.DopplerFrameFor(instant);
+    const GeoSite home = GeoSiteOf(params.Home);
+    const GeoSite dx = GeoSiteOf(params.DX);
+    pass.Doppler = MoonDoppler(instant, frame, home, dx, pass.BandMHz * 1e6);
+    pass.Echo = MoonEchoFiguresAt(instant, frame, home, dx, pass.BandMHz * 1e6);
+}
+
+// "221.8 Hz", "-83.1 Hz/min", "2.5290 s", "155.2°".
+std::string FiguresText(double value, int decimals, std::string_view unit) {
+    return FormatFixed(value, decimals) + std::string(unit);
 }
 
 // The colour test reads the unrounded elevation: -0.04 degrees is shown as 0.0, in red.
@@ -135,7 +149,12 @@ RealTimePassResult RealTimePassAt(const RunParameters& params, const SkyTemperat
         pass.Degradation = degradation.Degradation;
         pass.SkyTemperature = degradation.SkyTemperature;
         pass.BandMHz = LeadingNumber(params.Band);
-        pass.Doppler = PassDoppler(params, pass.Utc, pass.BandMHz, cache);
+        SetMoonEchoFigures(pass, params, cache);
+    }
+    {
+        const UtcDateTime instant = PassInstant(pass.Utc);
+        pass.SunMoonAngleDeg =
+            SunMoonAngleDeg(instant, cache.DopplerFrameFor(instant), GeoSiteOf(params.Home));
     }
 
     pass.Frame = RealTimeLabels(params, pass, localNow, systemUtcOffsetMinutes);
@@ -182,7 +201,12 @@ RealTimeFrame RealTimeLabels(const RunParameters& params, const RealTimePassResu
         frame.ShowDoppler = true;
         frame.EchoDopplerText = DopplerText(pass.Doppler.EchoHz);
         frame.DXDopplerText = dx ? DopplerText(pass.Doppler.DXHz) : std::string();
+        frame.EchoSpreadText = FiguresText(pass.Echo.EchoSpreadHz, 1, " Hz");
+        frame.DXSpreadText = dx ? FiguresText(pass.Echo.DXSpreadHz, 1, " Hz") : std::string();
+        frame.DopplerRateText = FiguresText(pass.Echo.EchoDopplerRateHzPerMin, 1, " Hz/min");
+        frame.EchoDelayText = FiguresText(pass.Echo.EchoDelayS, 4, " s");
     }
+    frame.SunMoonAngleText = FiguresText(pass.SunMoonAngleDeg, 1, kDegreeSign);
     frame.ClockCheck = ClockCheckText(params.TimeDif, systemUtcOffsetMinutes);
     return frame;
 }

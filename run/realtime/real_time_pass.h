@@ -10,6 +10,7 @@
 #include "core/doppler.h"
 #include "core/horizon.h"
 #include "core/moon.h"
+#include "core/moon_echo.h"
 #include "run/clock.h"
 #include "run/realtime/real_time_cache.h"
 #include "run/realtime/real_time_frame.h"
@@ -56,6 +57,11 @@ struct RealTimePassResult {
     // included, unlike the position), from both stations' coordinates whether displayed or not.
     double BandMHz = 0;  // the band text read as a number
     MoonDopplerResult Doppler;
+    // Moon: the libration spreads, the echo Doppler's rate and the echo delay at the band's
+    // frequency for the same second (see core/moon_echo.h).
+    MoonEchoFigures Echo;
+    // The angle between the Sun and the Moon seen from Home, degrees, whatever the object.
+    double SunMoonAngleDeg = 0;
 };
 
 // One real-time pass for the computer's local time `localNow`: the UTC minute (from TimeDif)

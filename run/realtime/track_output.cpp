@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -68,6 +69,24 @@ void MoonItems(std::vector<Item>& items, const TrackFrame& f) {
     }
 }
 
+// The Moon's echo figures (null in JSON, blank in text, for another object: they are the Moon's)
+// and the Sun-Moon angle, which is the Moon's and the Sun's whatever the object.
+void EchoFigureItems(std::vector<Item>& items, const TrackFrame& f) {
+    const RealTimePassResult& pass = f.Pass;
+    const RealTimeFrame& labels = pass.Frame;
+    const auto moonOnly = [&pass](double value) {
+        return pass.Moon ? value : std::numeric_limits<double>::quiet_NaN();
+    };
+    items.push_back({"echo_spread", labels.EchoSpreadText, "hz", moonOnly(pass.Echo.EchoSpreadHz)});
+    if (labels.ShowDX) {
+        items.push_back({"dx_spread", labels.DXSpreadText, "hz", moonOnly(pass.Echo.DXSpreadHz)});
+    }
+    items.push_back({"echo_doppler_rate", labels.DopplerRateText, "hz_per_min",
+                     moonOnly(pass.Echo.EchoDopplerRateHzPerMin)});
+    items.push_back({"echo_delay", labels.EchoDelayText, "s", moonOnly(pass.Echo.EchoDelayS)});
+    items.push_back({"sun_moon_angle", labels.SunMoonAngleText, "deg", pass.SunMoonAngleDeg});
+}
+
 std::vector<Item> Items(const TrackFrame& f) {
     const RealTimePassResult& pass = f.Pass;
     const RealTimeFrame& labels = pass.Frame;
@@ -93,6 +112,7 @@ std::vector<Item> Items(const TrackFrame& f) {
     if (pass.Moon) {
         MoonItems(items, f);
     }
+    EchoFigureItems(items, f);
     items.push_back({"subpoint_latitude", Trimmed(AngleText(f.SubPointLatitudeRad)), "deg",
                      f.SubPointLatitudeRad * RadToDeg});
     const double east = EastDegrees(f.SubPointLongitudeWestRad);

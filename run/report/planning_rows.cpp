@@ -5,6 +5,8 @@
 
 #include "core/constants.h"
 #include "core/doppler.h"
+#include "core/moon_echo.h"
+#include "core/sun_moon_angle.h"
 #include "run/instant_position.h"
 #include "run/leading_number.h"
 
@@ -34,10 +36,16 @@ double Degrees(double radians) {
     return radians * (360.0 / TwoPi);
 }
 
-// What a Moon row is made of: the walk's instant and the Doppler shifts of that instant.
+// What a Moon row is made of: the walk's instant and the Doppler shifts, echo figures and
+// Sun-Moon angle of that instant.
+struct MoonFigures {
+    MoonDopplerResult Doppler;
+    MoonEchoFigures Echo;
+    double SunMoonAngleDeg = 0;
+};
 struct MoonRow {
     const MoonReportInstant& Instant;
-    const MoonDopplerResult& Doppler;
+    const MoonFigures& Figures;
 };
 
 struct MoonColumn {
@@ -79,9 +87,32 @@ const MoonColumn kMoonColumns[] = {
          return letter == ' ' ? std::string() : std::string(1, letter);
      }},
     {"echo_doppler_hz", Shown::Home,
-     [](const MoonRow& r) -> DataValue { return r.Doppler.EchoHz; }},
-    {"dx_doppler_hz", Shown::Both, [](const MoonRow& r) -> DataValue { return r.Doppler.DXHz; }},
+     [](const MoonRow& r) -> DataValue { return r.Figures.Doppler.EchoHz; }},
+    {"dx_doppler_hz", Shown::Both,
+     [](const MoonRow& r) -> DataValue { return r.Figures.Doppler.DXHz; }},
+    {"echo_spread_hz", Shown::Home,
+     [](const MoonRow& r) -> DataValue { return r.Figures.Echo.EchoSpreadHz; }},
+    {"dx_spread_hz", Shown::Both,
+     [](const MoonRow& r) -> DataValue { return r.Figures.Echo.DXSpreadHz; }},
+    {"echo_doppler_rate_hz_per_min", Shown::Home,
+     [](const MoonRow& r) -> DataValue { return r.Figures.Echo.EchoDopplerRateHzPerMin; }},
+    {"echo_delay_s", Shown::Home,
+     [](const MoonRow& r) -> DataValue { return r.Figures.Echo.EchoDelayS; }},
+    {"sun_moon_angle_deg", Shown::Home,
+     [](const MoonRow& r) -> DataValue { return r.Figures.SunMoonAngleDeg; }},
 };
+
+// The figures of a row's instant at carrierHz, all with the instant's one frame (the Doppler then
+// as MoonDoppler gives it without a frame, to the last bit).
+MoonFigures FiguresAt(const UtcDateTime& utc, const GeoSite& home, const GeoSite& dx,
+                      double carrierHz) {
+    const DopplerFrame frame = DopplerFrameAt(utc);
+    MoonFigures figures;
+    figures.Doppler = MoonDoppler(utc, frame, home, dx, carrierHz);
+    figures.Echo = MoonEchoFiguresAt(utc, frame, home, dx, carrierHz);
+    figures.SunMoonAngleDeg = SunMoonAngleDeg(utc, frame, home);
+    return figures;
+}
 
 // The UTC instant the walk computed: the date walked and the instant's fraction of its day
 // (the day's last instant, 24:00, is the next date's midnight).
@@ -137,17 +168,17 @@ bool PlanningRows::WriteMoonInstant(const MoonReportInstant& instant) {
     if (layout_.Place(instant.DayFraction, instant.Degradation).Skipped) {
         return false;
     }
-    // Both Doppler columns need Home (the echo alone, or with DX); ERFA's place costs tens of
-    // microseconds, so it is computed only for rows that print it.
-    const MoonDopplerResult doppler =
+    // The Doppler and echo columns all need Home (the echo alone, or with DX); ERFA's place
+    // costs tens of microseconds, so it is computed only for rows that print it.
+    const MoonFigures figures =
         params_.DisplayHome
-            ? MoonDoppler(InstantUtc(day_, instant.DayFraction), GeoSiteOf(params_.Home),
-                          GeoSiteOf(params_.DX), LeadingNumber(params_.Band) * 1e6)
-            : MoonDopplerResult{};
+            ? FiguresAt(InstantUtc(day_, instant.DayFraction), GeoSiteOf(params_.Home),
+                        GeoSiteOf(params_.DX), LeadingNumber(params_.Band) * 1e6)
+            : MoonFigures{};
     std::vector<DataValue> row = {date_, UtcClockText(instant.UtcHHMM)};
     for (const MoonColumn& column : kMoonColumns) {
         if (IsShown(column.When, params_)) {
-            row.push_back(column.Value(MoonRow{instant, doppler}));
+            row.push_back(column.Value(MoonRow{instant, figures}));
         }
     }
     rows_.Write(row);

@@ -11,7 +11,9 @@
 // The rows of `velmorant plan --format csv|json`: one row per instant the paged report prints a
 // line for (the Moon report's line layout decides, maximum degradation included), with every
 // value unrounded and its unit in the column's name. Moon rows also carry the Doppler shifts at
-// the band's frequency (core/doppler), which the paged report has no room for.
+// the band's frequency (core/doppler), the libration spreads, the echo Doppler's rate and delay
+// (core/moon_echo) and the Sun-Moon angle from Home (core/sun_moon_angle), which the paged report
+// has no room for.
 
 namespace velmorant {
 

@@ -3,6 +3,8 @@
 // instants, and every value rounding to the one the report prints.
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <map>
 #include <ostream>
 #include <string>
@@ -138,8 +140,8 @@ TEST_P(PlanRowsTest, RowsAreTheReportsLinesUnrounded) {
     }
 }
 
-// The rows' Doppler shifts are the real-time window's for the same instant (velmorant track
-// shows them to the whole hertz), at the band's frequency.
+// The rows' Doppler shifts and echo figures are the real-time window's for the same instant
+// (velmorant track shows them rounded), at the band's frequency.
 TEST(PlanRows, DopplerColumnsAreTracksForTheSameInstant) {
     CommandFolder folder("rows-doppler");
     const CommandResult csv =
@@ -167,21 +169,38 @@ TEST(PlanRows, DopplerColumnsAreTracksForTheSameInstant) {
     const std::vector<std::string> names = fields(header);
     const std::vector<std::string> values = fields(row);
     ASSERT_EQ(names.size(), values.size());
+    // Each column against the line track shows it on, rounded as track rounds it.
+    struct Shown {
+        const char* Column;
+        const char* Line;
+        int Decimals;
+    };
+    const Shown shownAs[] = {
+        {"echo_doppler_hz", "echo_doppler: ", 0},
+        {"dx_doppler_hz", "dx_doppler: ", 0},
+        {"echo_spread_hz", "echo_spread: ", 1},
+        {"dx_spread_hz", "dx_spread: ", 1},
+        {"echo_doppler_rate_hz_per_min", "echo_doppler_rate: ", 1},
+        {"echo_delay_s", "echo_delay: ", 4},
+        {"sun_moon_angle_deg", "sun_moon_angle: ", 1},
+    };
     int compared = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (names[i] != "echo_doppler_hz" && names[i] != "dx_doppler_hz") {
-            continue;
+        for (const Shown& shown : shownAs) {
+            if (names[i] != shown.Column) {
+                continue;
+            }
+            const std::string line = shown.Line;
+            const auto at = frame.Out.find("\n" + line);
+            ASSERT_NE(at, std::string::npos) << frame.Out;
+            const auto value = at + 1 + line.size();
+            char rounded[32];
+            std::snprintf(rounded, sizeof rounded, "%.*f", shown.Decimals, std::stod(values[i]));
+            EXPECT_EQ(frame.Out.substr(value, std::strlen(rounded)), rounded) << names[i];
+            ++compared;
         }
-        const std::string shown = names[i] == "echo_doppler_hz" ? "echo_doppler: " : "dx_doppler: ";
-        const auto at = frame.Out.find(shown);
-        ASSERT_NE(at, std::string::npos) << frame.Out;
-        const auto value = at + shown.size();
-        EXPECT_EQ(frame.Out.substr(value, frame.Out.find(" Hz", value) - value),
-                  std::to_string(std::lround(std::stod(values[i]))))
-            << names[i];
-        ++compared;
     }
-    EXPECT_EQ(compared, 2) << header;
+    EXPECT_EQ(compared, 7) << header;
 }
 
 TEST(PlanRows, ARunTheReportRefusesWritesNoRows) {

@@ -127,12 +127,27 @@ TEST_F(TrackCommand, JsonIsOneObjectWithUnitsInTheKeys) {
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     ASSERT_TRUE(document.isObject());
     const QJsonObject frame = document.object();
-    for (const char* key :
-         {"home_azimuth_deg", "home_elevation_deg", "dx_azimuth_deg", "dx_elevation_deg",
-          "polarization_offset_deg", "degradation_db", "sky_temperature_k", "gha_deg",
-          "declination_deg", "topocentric_gha_deg", "topocentric_declination_deg", "band_mhz",
-          "echo_doppler_hz", "dx_doppler_hz", "subpoint_latitude_deg",
-          "subpoint_longitude_east_deg"}) {
+    for (const char* key : {"home_azimuth_deg",
+                            "home_elevation_deg",
+                            "dx_azimuth_deg",
+                            "dx_elevation_deg",
+                            "polarization_offset_deg",
+                            "degradation_db",
+                            "sky_temperature_k",
+                            "gha_deg",
+                            "declination_deg",
+                            "topocentric_gha_deg",
+                            "topocentric_declination_deg",
+                            "band_mhz",
+                            "echo_doppler_hz",
+                            "dx_doppler_hz",
+                            "echo_spread_hz",
+                            "dx_spread_hz",
+                            "echo_doppler_rate_hz_per_min",
+                            "echo_delay_s",
+                            "sun_moon_angle_deg",
+                            "subpoint_latitude_deg",
+                            "subpoint_longitude_east_deg"}) {
         EXPECT_TRUE(frame.value(key).isDouble()) << key;
     }
     EXPECT_EQ(frame.value("object").toString().toStdString(), "Moon");
@@ -141,9 +156,40 @@ TEST_F(TrackCommand, JsonIsOneObjectWithUnitsInTheKeys) {
     auto text = Lines(Run("track" + at).Text);
     const double echo = frame.value("echo_doppler_hz").toDouble();
     EXPECT_EQ(text["echo_doppler"], std::to_string(std::lround(echo)) + " Hz");
+    // The echo figures: the text rounds what JSON holds (a spread of some 100 Hz at 10 GHz, a
+    // delay of some 2.5 s).
+    char spread[32];
+    std::snprintf(spread, sizeof spread, "%.1f Hz", frame.value("echo_spread_hz").toDouble());
+    EXPECT_EQ(text["echo_spread"], spread);
+    EXPECT_GT(frame.value("echo_spread_hz").toDouble(), 10);
+    EXPECT_NEAR(frame.value("echo_delay_s").toDouble(), 2.5, 0.15);
+    EXPECT_EQ(text["echo_delay"].substr(0, 2), "2.");
     EXPECT_EQ(text["subpoint_latitude"].empty(), false);
     EXPECT_NEAR(frame.value("subpoint_latitude_deg").toDouble(),
                 frame.value("declination_deg").toDouble(), 1e-12);
+}
+
+// Another object than the Moon: the echo figures are the Moon's and stay null (blank in the
+// text); the Sun-Moon angle is the Moon's and the Sun's whatever the antenna follows.
+TEST_F(TrackCommand, EchoFiguresAreTheMoonsAndTheSunMoonAngleAlwaysShows) {
+    const std::string at = " --at 2031-01-01T00:00:30Z --set cboCelestial=Cassiopeia\\ A";
+    const Output json = Run("track --format json" + at);
+    ASSERT_EQ(json.Status, 0) << json.Text;
+    const QJsonObject other =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.Text)).object();
+    for (const char* key :
+         {"echo_spread_hz", "dx_spread_hz", "echo_doppler_rate_hz_per_min", "echo_delay_s"}) {
+        EXPECT_TRUE(other.value(key).isNull()) << key;
+    }
+    const QJsonObject moon =
+        QJsonDocument::fromJson(
+            QByteArray::fromStdString(Run("track --format json --at 2031-01-01T00:00:30Z").Text))
+            .object();
+    EXPECT_DOUBLE_EQ(other.value("sun_moon_angle_deg").toDouble(),
+                     moon.value("sun_moon_angle_deg").toDouble());
+    auto text = Lines(Run("track" + at).Text);
+    EXPECT_EQ(text["echo_spread"], "");
+    EXPECT_EQ(text["sun_moon_angle"].empty(), false);
 }
 
 // --home and --dx place stations as plan's do: a locator through the calculation button, a
