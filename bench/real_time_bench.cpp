@@ -7,6 +7,8 @@
 
 #include "bench/bench_fixtures.h"
 #include "core/constants.h"
+#include "core/moon_echo.h"
+#include "core/sun_moon_angle.h"
 #include "run/realtime/real_time_map.h"
 #include "run/realtime/real_time_pass.h"
 
@@ -25,8 +27,9 @@ LocalDateTime PassClock(int n) {
     return {2016, 3, 16, 18 + n / 3600 % 6, n / 60 % 60, n % 60};
 }
 
-// A pass of the Moon for both stations, with its labels and the Doppler, as the display runs it
-// each second: the date's values (the Moon's warm-up over 13 dates, the date's noon distance, the
+// A pass of the Moon for both stations, with its labels, the Doppler and the echo figures
+// (spreads, Doppler rate, delay, Sun-Moon angle), as the display runs it each second: the date's
+// values (the Moon's warm-up over 13 dates, the date's noon distance, the
 // Sun at 0h) and the Doppler frame from the display's cache, computed again once a minute; the
 // instant and both stations.
 void BM_RealTimePass(benchmark::State& state) {
@@ -52,6 +55,25 @@ void BM_RealTimePassWithoutCache(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RealTimePassWithoutCache)->Unit(benchmark::kMicrosecond);
+
+// The pass's share for the echo figures alone: the libration spreads, the echo Doppler's rate
+// and delay (the Moon and both stations 30 s either side of the instant and at it) and the
+// Sun-Moon angle, at 10368 MHz with a frame computed once, instants one second apart.
+void BM_MoonEchoFigures(benchmark::State& state) {
+    const GeoSite home{0.8, -0.2};
+    const GeoSite dx{-0.6, 2.1};
+    const DopplerFrame frame = DopplerFrameAt({2016, 3, 16, 18, 0, 0});
+    int n = 0;
+    for (auto _ : state) {
+        const UtcDateTime instant{2016, 3, 16, 18, n / 60 % 60, static_cast<double>(n % 60)};
+        ++n;
+        const MoonEchoFigures figures = MoonEchoFiguresAt(instant, frame, home, dx, 10368e6);
+        const double angle = SunMoonAngleDeg(instant, frame, home);
+        benchmark::DoNotOptimize(figures);
+        benchmark::DoNotOptimize(angle);
+    }
+}
+BENCHMARK(BM_MoonEchoFigures)->Unit(benchmark::kMicrosecond);
 
 void BM_BelowHorizonDots(benchmark::State& state) {
     std::size_t count = 0;
