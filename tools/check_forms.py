@@ -269,10 +269,9 @@ UPDATE = {
 }
 
 # --- the real-time window ------------------------------------------------------------
-# The client area holds the map's 1277 x 640 at y 80, a little more than the 1274 x 719
-# the labels were laid out in.
+# The client area holds the header band's four rows and the map's 1277 x 640 at y 104.
 
-RT_SIZE = (1277, 720)
+RT_SIZE = (1277, 744)
 SYSTEM, PURPLE, BLUE = "palette(button-text)", "rgb(192, 0, 192)", "rgb(0, 0, 192)"
 HIDDEN, UNDERLINED, CENTRED, LARGE = "hidden", "underlined", "centred", "18pt"
 # Right-aligned in its place.
@@ -326,6 +325,18 @@ RT = {
     "lblDopplerDX": ((1128, 56, 33, 25), "DX", None, BLUE, {HIDDEN}),
     "lblDXDoppler": ((1160, 56, 97, 25), "DX Hz",
                      "Doppler shift of the Home station's signal heard at DX", SYSTEM, {HIDDEN}),
+    # The fourth row: the Moon echo's spreads, the Doppler's rate, the delay; the Sun-Moon angle.
+    "lblSpread": ((16, 80, 65, 25), "Spread", "Libration spread of the Moon's echo at the band's frequency: how widely the Moon's apparent rocking smears a tone, hertz", BLUE, {HIDDEN}),
+    "lblSpreadEcho": ((88, 80, 49, 25), "Echo", None, BLUE, {HIDDEN}),
+    "lblEchoSpread": ((136, 80, 105, 25), "Echo Spread", "Spread of the Home station's own echo", SYSTEM, {HIDDEN}),
+    "lblSpreadDX": ((248, 80, 33, 25), "DX", None, BLUE, {HIDDEN}),
+    "lblDXSpread": ((280, 80, 105, 25), "DX Spread", 'Spread of the path from Home to DX', SYSTEM, {HIDDEN}),
+    "lblRate": ((400, 80, 49, 25), "Rate", 'How fast the Doppler shift of the Home echo changes, hertz per minute', BLUE, {HIDDEN}),
+    "lblDopplerRate": ((448, 80, 137, 25), "Rate Hz", None, SYSTEM, {HIDDEN}),
+    "lblDelay": ((600, 80, 57, 25), "Delay", 'Echo delay: the time from Home to the Moon and back, seconds', BLUE, {HIDDEN}),
+    "lblEchoDelay": ((664, 80, 97, 25), "Delay s", None, SYSTEM, {HIDDEN}),
+    "lblSunMoon": ((784, 80, 97, 25), "Sun-Moon", "Angle between the Sun and the Moon seen from Home: the Sun's noise near the Moon", BLUE, {HIDDEN}),
+    "lblSunMoonAngle": ((888, 80, 81, 25), "Angle", None, SYSTEM, {HIDDEN}),
 }
 # The rotator's and the radio's buttons beside the Home values and STOP below them, in the header
 # band's free space: they must cover no label. The devices' position/frequency/reason labels
@@ -727,7 +738,7 @@ def check_realtime():
         props = picture["props"]
         if not picture["class"].endswith("WorldMapView"):
             fail("PicMap: class %s, want WorldMapView" % picture["class"])
-        if props.get("geometry") != (0, 80, 1277, 640):
+        if props.get("geometry") != (0, 104, 1277, 640):
             fail("PicMap: geometry %r" % (props.get("geometry"),))
         if (props.get("frameShape"), props.get("frameShadow"), props.get("lineWidth")) != \
                 ("QFrame::Panel", "QFrame::Sunken", 2):
@@ -763,7 +774,7 @@ def check_rotator_items(widgets):
             x, y, width, height = other_geometry
             if overlaps(geometry, (x, y, width, height - 1)):
                 fail("%s covers %s" % (name, other))
-        if overlaps(geometry, (648, 32, 60, 24)) or overlaps(geometry, (0, 80, 1277, 640)):
+        if overlaps(geometry, (648, 32, 60, 24)) or overlaps(geometry, (0, 104, 1277, 640)):
             fail("%s covers the degradation box or the map" % name)
 
 

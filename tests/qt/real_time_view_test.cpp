@@ -254,7 +254,7 @@ void RealTimeViewTest::startsHiddenAtItsSizeWithItsPlaceholders() {
     QVERIFY(view_->isHidden());
     QVERIFY(view_->isWindow());
     QCOMPARE(view_->windowTitle(), QString("VELMORANT Real Time Data "));
-    QCOMPARE(view_->size(), QSize(1277, 720));
+    QCOMPARE(view_->size(), QSize(1277, 744));
     QCOMPARE(view_->palette().color(QPalette::Window), QColor(0, 255, 255));
     for (const char* name : {"lblDegredation", "lblPol", "lblCallsignHome", "lblUAZ", "lblUEL",
                              "picdB", "lblPolDeg", "lblTopocentric", "lblGHA", "lblGHAT", "lblDEC",
@@ -279,7 +279,7 @@ void RealTimeViewTest::startsHiddenAtItsSizeWithItsPlaceholders() {
     QVERIFY(Font("lblCelestial").bold());
 
     WorldMapView& map = view_->Map();
-    QCOMPARE(map.geometry(), QRect(0, 80, 1277, 640));
+    QCOMPARE(map.geometry(), QRect(0, 104, 1277, 640));
     QCOMPARE(map.contentsRect(), QRect(2, 2, 1273, 636));
     QCOMPARE(map.frameShadow(), QFrame::Sunken);
 }
@@ -606,6 +606,15 @@ void RealTimeViewTest::dopplerLabelsAgreeWithTrackForTheSameInstant() {
     QCOMPARE(Label("lblTime")->text(), QString("18:37:25"));
     QCOMPARE(Label("lblEchoDoppler")->text(), track["echo_doppler"]);
     QCOMPARE(Label("lblDXDoppler")->text(), track["dx_doppler"]);
+    // The fourth row: the same figures as track's.
+    for (const auto& [label, key] :
+         {std::pair{"lblEchoSpread", "echo_spread"}, std::pair{"lblDXSpread", "dx_spread"},
+          std::pair{"lblDopplerRate", "echo_doppler_rate"}, std::pair{"lblEchoDelay", "echo_delay"},
+          std::pair{"lblSunMoonAngle", "sun_moon_angle"}}) {
+        QVERIFY2(Shown(label), label);
+        QCOMPARE(Label(label)->text(), track[key]);
+    }
+    QCOMPARE(Colour("lblSpread"), QColor(0, 0, 192));
     QCOMPARE(Label("lblUAZ")->text().trimmed(), track["home_azimuth"]);
     for (const char* name : {"lblDoppler", "lblEcho", "lblEchoDoppler", "lblDopplerDX",
                              "lblDXDoppler", "lblClockCheck"}) {
@@ -627,12 +636,15 @@ void RealTimeViewTest::dopplerLabelsAgreeWithTrackForTheSameInstant() {
     QCOMPARE(QColor(map.pixel(column, row)), QColor(96, 96, 96));
     SaveScreenshot(view_.get(), "frmRT-doppler");
 
-    // Another object: the Doppler row goes.
+    // Another object: the Doppler row and the echo's figures go; the Sun-Moon angle stays.
     RealTimeFrame sun = SunWithHomeOnly();
+    sun.SunMoonAngleText = "103.1°";
     view_->ShowPass(sun);
-    for (const char* name : {"lblDoppler", "lblEchoDoppler", "lblDXDoppler", "lblClockCheck"}) {
+    for (const char* name : {"lblDoppler", "lblEchoDoppler", "lblDXDoppler", "lblClockCheck",
+                             "lblSpread", "lblEchoSpread", "lblDopplerRate", "lblEchoDelay"}) {
         QVERIFY2(!Shown(name), name);
     }
+    QVERIFY(Shown("lblSunMoonAngle"));
 }
 
 // Every header label's text as drawn: its glyphs' box in the window, and whether the text fits
@@ -663,6 +675,11 @@ void RealTimeViewTest::headerTextsTakeTheHeaderFontAndLeaveEachOtherRoom() {
     frame.ShowDoppler = true;
     frame.EchoDopplerText = "-21721 Hz";
     frame.DXDopplerText = "-20754 Hz";
+    frame.EchoSpreadText = "1234.5 Hz";
+    frame.DXSpreadText = "1234.5 Hz";
+    frame.DopplerRateText = "-1234.5 Hz/min";
+    frame.EchoDelayText = "2.7123 s";
+    frame.SunMoonAngleText = "179.9°";
     frame.ClockCheck = "Clock offset -10.75 h typed, this computer is 5.75 h";
     view_->ShowPass(frame);
     view_->ShowMapUpdate(MoonMapUpdate());

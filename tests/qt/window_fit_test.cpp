@@ -307,7 +307,11 @@ void WindowFitTest::placesOverStopAndOfTheWindowsWindowSurviveARestart() {
     const QSize realTimeSize = realTime.minimumSize() + QSize(5, 52);
     realTime.resize(realTimeSize);
     const QRect stop = GlobalRect(app_->View().findChild<QWidget*>("cmdStop"));
-    const QPoint realTimeAt(available.x() + 3, stop.top() - 40);
+    // Over STOP, and clear of the screen's bottom on a short screen.
+    const int frameHeight = realTime.frameGeometry().height() - realTime.height();
+    const QPoint realTimeAt(
+        available.x() + 3,
+        std::min(stop.top() - 40, available.bottom() + 1 - frameHeight - realTimeSize.height()));
     realTime.move(realTimeAt);
     QVERIFY(realTime.frameGeometry().intersects(stop));
     QVERIFY(available.contains(realTime.frameGeometry()));

@@ -176,6 +176,20 @@ void RealTimeView::ShowPass(const RealTimeFrame& frame) {
     }
     SetText(form_->lblEchoDoppler, frame.EchoDopplerText);
     SetText(form_->lblDXDoppler, frame.DXDopplerText);
+    // The fourth row: the echo's figures are the Moon's, like the Doppler's; the Sun-Moon angle
+    // stands whatever the object.
+    for (QLabel* label : {form_->lblSpread, form_->lblSpreadEcho, form_->lblEchoSpread,
+                          form_->lblSpreadDX, form_->lblDXSpread, form_->lblRate,
+                          form_->lblDopplerRate, form_->lblDelay, form_->lblEchoDelay}) {
+        label->setVisible(frame.ShowDoppler);
+    }
+    SetText(form_->lblEchoSpread, frame.EchoSpreadText);
+    SetText(form_->lblDXSpread, frame.DXSpreadText);
+    SetText(form_->lblDopplerRate, frame.DopplerRateText);
+    SetText(form_->lblEchoDelay, frame.EchoDelayText);
+    form_->lblSunMoon->setVisible(!frame.SunMoonAngleText.empty());
+    form_->lblSunMoonAngle->setVisible(!frame.SunMoonAngleText.empty());
+    SetText(form_->lblSunMoonAngle, frame.SunMoonAngleText);
     form_->lblClockCheck->setVisible(!frame.ClockCheck.empty());
     if (clockCheck_ != Q(frame.ClockCheck)) {
         clockCheck_ = Q(frame.ClockCheck);
