@@ -144,6 +144,19 @@ std::optional<std::string> ApplyPlanOptions(MainWindowModel& form, const PlanOpt
     return PlaceNamedStations(form, options.Home, options.Dx);
 }
 
+std::optional<WindowsFormat> WindowsFormatNamed(const std::string& name) {
+    if (name == "text") {
+        return WindowsFormat::Text;
+    }
+    if (name == "csv") {
+        return WindowsFormat::Csv;
+    }
+    if (name == "json") {
+        return WindowsFormat::Json;
+    }
+    return std::nullopt;
+}
+
 std::unique_ptr<ReportDestination> OutputDestination(const std::filesystem::path& output) {
     if (output == "-") {
         return std::make_unique<StandardOutputDestination>();
