@@ -7,6 +7,8 @@
 #include <variant>
 #include <vector>
 
+#include <QFileInfo>
+
 #include "app/command_line.h"
 #include "core/decimal.h"
 #include "run/input_ranges.h"
@@ -14,6 +16,7 @@
 #include "run/planning/planning_checks.h"
 #include "run/report/calendar_table.h"
 #include "run/sky_temperature_file.h"
+#include "ui/qt/calendar_painter.h"
 
 namespace velmorant {
 
@@ -23,6 +26,8 @@ namespace {
 // small (a few hundred kilobytes).
 constexpr int kMostCalendarDays = 3660;
 constexpr int kDefaultDays = 30;
+// A picture shows at most a year: 53 weeks of cells, some 5,400 pixels high.
+constexpr int kMostPictureDays = 366;
 
 struct CalendarOptions {
     CalendarDate Start;
@@ -33,6 +38,7 @@ struct CalendarOptions {
     std::optional<std::string> Dx;
     WindowsFormat Format = WindowsFormat::Text;
     std::filesystem::path Output = "-";
+    bool Picture = false;  // --output names a .png or .svg file
 };
 
 CalendarDate LastDate(const CalendarOptions& options) {
@@ -104,6 +110,13 @@ std::variant<CalendarOptions, std::string> ParseOptions(std::span<const std::str
         return std::string("--start is required");
     }
     options.Start = *start;
+    const QString suffix = QFileInfo(QString::fromStdString(options.Output.string())).suffix();
+    options.Picture = suffix.compare("png", Qt::CaseInsensitive) == 0 ||
+                      suffix.compare("svg", Qt::CaseInsensitive) == 0;
+    if (options.Picture && options.Days > kMostPictureDays) {
+        return "--output " + options.Output.string() + ": a picture shows at most " +
+               std::to_string(kMostPictureDays) + " days";
+    }
     if (LastDate(options).Year > kLastYear) {
         return "the dates run beyond the year " + std::to_string(kLastYear);
     }
@@ -151,7 +164,7 @@ const char* CalendarUsage() {
     return "usage: velmorant calendar --start YYYY-MM-DD [--days N] [--dir DIR]\n"
            "                          [--set NAME=TEXT]... [--home CALL|LOCATOR]\n"
            "                          [--dx CALL|LOCATOR] [--format text|csv|json]\n"
-           "                          [--output FILE|-]\n"
+           "                          [--output FILE|-|FILE.png|FILE.svg]\n"
            "\n"
            "Writes the EME calendar: one line per UTC date from --start over N dates\n"
            "(default 30, at most 3660) with the Moon's distance and declination at 00:00,\n"
@@ -162,7 +175,9 @@ const char* CalendarUsage() {
            "1.5 dB, good to 2.5, fair to 4, poor to 5.5, very poor above (each limit in the\n"
            "better grade but 1.5). The settings come from DIR/VELMORANT.DAT, each --set,\n"
            "--home and --dx as for plan (the Moon, Home displayed; --dx displays DX).\n"
-           "Output: a table, or CSV or JSON, to standard output or FILE (written whole).\n"
+           "Output: a table, or CSV or JSON, to standard output or FILE (written whole);\n"
+           "a FILE ending in .png or .svg gets the dates drawn as a calendar of weeks,\n"
+           "each cell coloured by its grade with its figures (at most 366 dates).\n"
            "Exit status: 0 when the calendar was written, 2 when the run is refused, a\n"
            "station is not found, the output cannot be written or the command line is\n"
            "wrong.\n";
@@ -190,13 +205,22 @@ int RunCalendarCommand(std::span<const std::string> args) {
         return Refuse(message->Title + ": " + message->Text);
     }
 
+    const std::vector<CalendarDay> days = PlanCalendar(params, std::get<SkyTemperatureTable>(sky));
+    if (options.Picture) {
+        const QString problem = DrawOffscreen(
+            [&] { return SaveCalendar(days, QString::fromStdString(options.Output.string())); });
+        if (!problem.isEmpty()) {
+            return Refuse("--output: the picture " + options.Output.string() +
+                          " cannot be written: " + problem.toStdString());
+        }
+        return 0;
+    }
     const std::unique_ptr<ReportDestination> destination = OutputDestination(options.Output);
     ReportSink* sink = destination->Open();
     if (sink == nullptr) {
         return Refuse("--output: " + destination->Name() +
                       " cannot be created: " + destination->Keep().Reason);
     }
-    const std::vector<CalendarDay> days = PlanCalendar(params, std::get<SkyTemperatureTable>(sky));
     WriteCalendar(days, *sink, options.Format);
     const WriteResult written = destination->Keep();
     if (!written.Written()) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -10,6 +11,8 @@
 #include <utility>
 #include <variant>
 #include <vector>
+
+#include <QString>
 
 #include "core/calendar.h"
 #include "run/planning/planning_form.h"
@@ -84,6 +87,10 @@ std::variant<PlanOptions, std::string> ParsePlanOptions(std::span<const std::str
 // The window as plan sets it up from the options: the dates, each --set, then --home and --dx
 // through the rows' own buttons. The problem's text, if any ("--home X: why" for a station).
 std::optional<std::string> ApplyPlanOptions(MainWindowModel& form, const PlanOptions& options);
+
+// Runs `draw` (which saves a picture and returns the problem, empty when saved) with a Qt of its
+// own on the offscreen platform, so that no display is needed.
+QString DrawOffscreen(const std::function<QString()>& draw);
 
 // The --format value of windows and calendar: text, csv or json.
 std::optional<WindowsFormat> WindowsFormatNamed(const std::string& name);

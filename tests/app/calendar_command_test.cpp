@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include <QColor>
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include "tests/app/command_fixture.h"
@@ -199,6 +201,58 @@ TEST(CalendarCommand, PhaseMarksFallOnNewAndFullMoon) {
     }
 }
 
+// December 2026 begins on a Tuesday and spans five weeks: 7 cells of 160 pixels and 5 rows of
+// 100 below a 60-pixel head, within 10-pixel margins. Each date's cell is filled with its grade's
+// colour, as the CSV gives the grade.
+TEST(CalendarCommand, APictureDrawsTheMonthAsWeeksColouredByGrade) {
+    CommandFolder folder("calendar-picture");
+    const std::vector<std::string> month = {"--start", "2026-12-01", "--days", "31"};
+    std::vector<std::string> csvArgs = month;
+    csvArgs.insert(csvArgs.end(), {"--format", "csv"});
+    const CommandResult csv = folder.Run("calendar", csvArgs);
+    ASSERT_EQ(csv.Exit, 0) << csv.Err;
+    const auto days = CsvRecords(csv.Out);
+    ASSERT_EQ(days.size(), 31u);
+
+    const std::string png = (folder.Path() / "december.png").string();
+    std::vector<std::string> pngArgs = month;
+    pngArgs.insert(pngArgs.end(), {"--output", png});
+    const CommandResult drawn = folder.Run("calendar", pngArgs);
+    ASSERT_EQ(drawn.Exit, 0) << drawn.Err;
+    const QImage image(QString::fromStdString(png));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), 2 * 10 + 7 * 160);
+    EXPECT_EQ(image.height(), 2 * 10 + 60 + 5 * 100);
+
+    const std::map<std::string, QColor> colours = {
+        {"excellent", QColor(26, 152, 80)}, {"good", QColor(145, 207, 96)},
+        {"fair", QColor(254, 224, 139)},    {"poor", QColor(252, 141, 89)},
+        {"very poor", QColor(215, 48, 39)}, {"", QColor(200, 200, 200)}};
+    for (const int date : {1, 9, 24, 31}) {
+        const int slot = 1 + date - 1;  // Tuesday is the second column
+        // The cell's bottom right corner, clear of its text.
+        const int x = 10 + slot % 7 * 160 + 150;
+        const int y = 10 + 60 + slot / 7 * 100 + 92;
+        const std::string& grade = days[static_cast<std::size_t>(date - 1)].at("grade");
+        EXPECT_EQ(image.pixelColor(x, y), colours.at(grade))
+            << "December " << date << ", " << grade;
+    }
+    // Monday the 30th of November lies outside the dates: no grade's colour.
+    EXPECT_EQ(image.pixelColor(10 + 150, 70 + 92), QColor(245, 245, 245));
+
+    // SVG by the name's ending; a picture of more than a year is refused.
+    const std::string svg = (folder.Path() / "december.svg").string();
+    std::vector<std::string> svgArgs = month;
+    svgArgs.insert(svgArgs.end(), {"--output", svg});
+    ASSERT_EQ(folder.Run("calendar", svgArgs).Exit, 0);
+    EXPECT_NE(ReadWhole(svg).find("<svg"), std::string::npos);
+    const CommandResult tooLong =
+        folder.Run("calendar", {"--start", "2026-12-01", "--days", "367", "--output", png});
+    EXPECT_EQ(tooLong.Exit, 2);
+    EXPECT_NE(tooLong.Err.find("a picture shows at most 366 days"), std::string::npos)
+        << tooLong.Err;
+}
+
 TEST(CalendarCommand, RefusesBadInputNamingTheOptionAndKeepsTheEarlierOutput) {
     CommandFolder folder("calendar-refused");
     const std::filesystem::path earlier = folder.Path() / "calendar.csv";
@@ -217,6 +271,8 @@ TEST(CalendarCommand, RefusesBadInputNamingTheOptionAndKeepsTheEarlierOutput) {
         {{"--start", "2100-12-01", "--days", "40"}, "beyond the year 2100"},
         {{"--start", "2026-12-10", "--format", "xml"}, "--format takes text, csv or json"},
         {{"--start", "2026-12-10", "--output", blocked}, "--output: " + blocked},
+        {{"--start", "2026-12-10", "--output", blocked + ".png"},
+         "--output: the picture " + blocked},
         {{"--start", "2026-12-10", "--dx", "NO1SUCH", "--output", earlier.string()},
          "No callsign found."},
         {{"--start", "2026-12-10", "--set", "txtIncrementMinutes=0", "--output", earlier.string()},
