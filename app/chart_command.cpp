@@ -5,7 +5,6 @@
 #include <variant>
 
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include "app/command_line.h"
 #include "run/planning/chart_series.h"
@@ -45,18 +44,6 @@ std::optional<std::string> OutputProblem(const PlanOptions& options) {
         return "the dates span more than " + std::to_string(kMostDays) + " days";
     }
     return std::nullopt;
-}
-
-// Draws and saves the picture with an offscreen Qt (no display is needed).
-QString SavePicture(const ChartSeries& series, const std::string& output) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    int argc = 1;
-    char name[] = "velmorant";
-    char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
-    return SaveChart(series, QString::fromStdString(output));
 }
 
 }  // namespace
@@ -104,7 +91,8 @@ int RunChartCommand(std::span<const std::string> args) {
     }
     const ChartSeries series =
         ComputeChartSeries(std::get<RunParameters>(gathered), std::get<SkyTemperatureTable>(sky));
-    const QString problem = SavePicture(series, *options.Output);
+    const QString problem =
+        DrawOffscreen([&] { return SaveChart(series, QString::fromStdString(*options.Output)); });
     if (!problem.isEmpty()) {
         return Refuse("the picture " + *options.Output +
                       " cannot be written: " + problem.toStdString());

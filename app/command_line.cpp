@@ -4,6 +4,8 @@
 #include <iostream>
 #include <tuple>
 
+#include <QGuiApplication>
+
 #include "core/decimal.h"
 #include "run/input_ranges.h"
 #include "stations/station_list.h"
@@ -142,6 +144,30 @@ std::optional<std::string> ApplyPlanOptions(MainWindowModel& form, const PlanOpt
         }
     }
     return PlaceNamedStations(form, options.Home, options.Dx);
+}
+
+QString DrawOffscreen(const std::function<QString()>& draw) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int argc = 1;
+    char name[] = "velmorant";
+    char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+    return draw();
+}
+
+std::optional<WindowsFormat> WindowsFormatNamed(const std::string& name) {
+    if (name == "text") {
+        return WindowsFormat::Text;
+    }
+    if (name == "csv") {
+        return WindowsFormat::Csv;
+    }
+    if (name == "json") {
+        return WindowsFormat::Json;
+    }
+    return std::nullopt;
 }
 
 std::unique_ptr<ReportDestination> OutputDestination(const std::filesystem::path& output) {

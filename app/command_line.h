@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -11,8 +12,11 @@
 #include <variant>
 #include <vector>
 
+#include <QString>
+
 #include "core/calendar.h"
 #include "run/planning/planning_form.h"
+#include "run/report/mutual_window_table.h"
 #include "run/report/report_destination.h"
 #include "ui/model/defaults_storage.h"
 #include "ui/model/local_clock.h"
@@ -83,6 +87,13 @@ std::variant<PlanOptions, std::string> ParsePlanOptions(std::span<const std::str
 // The window as plan sets it up from the options: the dates, each --set, then --home and --dx
 // through the rows' own buttons. The problem's text, if any ("--home X: why" for a station).
 std::optional<std::string> ApplyPlanOptions(MainWindowModel& form, const PlanOptions& options);
+
+// Runs `draw` (which saves a picture and returns the problem, empty when saved) with a Qt of its
+// own on the offscreen platform, so that no display is needed.
+QString DrawOffscreen(const std::function<QString()>& draw);
+
+// The --format value of windows and calendar: text, csv or json.
+std::optional<WindowsFormat> WindowsFormatNamed(const std::string& name);
 
 // The destination of a command's output: standard output for "-", else the file (written
 // beside it and put in its place only when complete).

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/calendar_command.h"
 #include "app/chart_command.h"
 #include "app/plan_command.h"
 #include "app/rotate_command.h"
@@ -29,6 +30,8 @@ void PrintUsage(std::FILE* stream) {
     std::fputs(velmorant::WindowsUsage(), stream);
     std::fputs("\n", stream);
     std::fputs(velmorant::ChartUsage(), stream);
+    std::fputs("\n", stream);
+    std::fputs(velmorant::CalendarUsage(), stream);
     std::fputs("\n", stream);
     std::fputs(velmorant::LocatorUsage(), stream);
     std::fputs("\n", stream);
@@ -55,6 +58,9 @@ int RunCommand(const std::string& command, std::span<const std::string> rest) {
     }
     if (command == "windows") {
         return velmorant::RunWindowsCommand(rest);
+    }
+    if (command == "calendar") {
+        return velmorant::RunCalendarCommand(rest);
     }
     if (command == "chart") {
         return velmorant::RunChartCommand(rest);

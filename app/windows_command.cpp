@@ -60,19 +60,6 @@ CalendarDate DaysAfter(const CalendarDate& date, int days) {
     return DateFromDaysSince1970(DaysSince1970(date.Year, date.Month, date.Day) + days);
 }
 
-std::optional<WindowsFormat> FormatNamed(const std::string& name) {
-    if (name == "text") {
-        return WindowsFormat::Text;
-    }
-    if (name == "csv") {
-        return WindowsFormat::Csv;
-    }
-    if (name == "json") {
-        return WindowsFormat::Json;
-    }
-    return std::nullopt;
-}
-
 // One option and its value into `options`; the problem, if any.
 std::optional<std::string> TakeOption(const std::string& option, const std::string& value,
                                       WindowsOptions& options, std::optional<CalendarDate>& start,
@@ -99,7 +86,7 @@ std::optional<std::string> TakeOption(const std::string& option, const std::stri
     } else if (option == "--dx") {
         options.Dx.push_back(value);
     } else if (option == "--format") {
-        const auto format = FormatNamed(value);
+        const auto format = WindowsFormatNamed(value);
         if (!format) {
             return "--format takes text, csv or json, not " + value;
         }

@@ -254,4 +254,10 @@ void MoonNoonDistance(MoonDistanceState& state, double dayNumber) {
     ++state.DaysSinceTurn;
 }
 
+double MoonDistanceKm(double dayNumber, double dayFraction) {
+    const FundamentalArgs a = FundamentalArguments(dayNumber, dayFraction);
+    return (DistanceFirstPartialSum(a) + DistanceSecondPartialSum(a) + DistanceThirdPartialSum(a)) *
+           kEarthRadiusKm;
+}
+
 }  // namespace velmorant

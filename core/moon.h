@@ -72,4 +72,9 @@ struct MoonDistanceState {
 // stores add less than 0.05 km.
 void MoonNoonDistance(MoonDistanceState& state, double dayNumber);
 
+// The Moon's geocentric distance in km at any instant (day number, fraction of the UT day in
+// [0, 1)): the same 29-term series as MoonNoonDistance, summed in double. Good to a few tens of
+// kilometres; at a fraction of 0.5 it differs from the noon distance by the Single stores only.
+double MoonDistanceKm(double dayNumber, double dayFraction);
+
 }  // namespace velmorant

@@ -109,7 +109,9 @@ PlanningWalk::InstantEnd PlanningWalk::WalkDay(bool moon) {
 PlanningWalk::InstantEnd PlanningWalk::MoonInstant(float utcHHMM) {
     const MoonInstantPlace moon =
         MoonInstantAt(dayCursor_, utcHHMM, distance_, sunRightAscensionAt0h_);
-    if (p_.DisplayHome && !HomeFiltersPass(home_, p_, moon, gmtLow_, gmtHigh_)) {
+    const bool homePasses = !p_.DisplayHome || HomeFiltersPass(home_, p_, moon, gmtLow_, gmtHigh_);
+    output_.SeeMoonInstant(moon, home_);
+    if (!homePasses) {
         return InstantEnd::Next;
     }
     if (p_.DisplayDX && !DxFiltersPass(dx_, p_.DX, moon)) {

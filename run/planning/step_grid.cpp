@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/planning/step_grid.h"
 
+#include <cmath>
+
 #include "core/numeric.h"
 
 namespace velmorant {
@@ -55,6 +57,11 @@ std::vector<float> DayInstants(int incrementMinutes) {
         instants.push_back(utcHHMM);
         utcHHMM = NextInstant(utcHHMM, incrementMinutes);
     }
+}
+
+int MinutesOfDay(float hhmm) {
+    const long whole = std::lround(hhmm);
+    return static_cast<int>(whole / 100 * 60 + whole % 100);
 }
 
 }  // namespace velmorant

@@ -28,4 +28,7 @@ std::vector<PlanningDate> PlanningDates(const RunParameters& params);
 // it (0000, 0007, ..., 2355, 2400 for an increment of 7). incrementMinutes >= 1.
 std::vector<float> DayInstants(int incrementMinutes);
 
+// Minutes since 0000 of an instant of the grid written hhmm (2400 is 1440).
+int MinutesOfDay(float hhmm);
+
 }  // namespace velmorant

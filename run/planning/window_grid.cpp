@@ -9,11 +9,6 @@ namespace velmorant {
 
 namespace {
 
-int MinutesOfDay(float hhmm) {
-    const long whole = std::lround(hhmm);
-    return static_cast<int>(whole / 100 * 60 + whole % 100);
-}
-
 // One value of each instant of the table.
 template <typename Value>
 std::vector<float> PerInstant(const MoonInstantTable& table, const Value& value) {

@@ -83,6 +83,14 @@ TEST(MoonNoonDistance, NoonValuesAreStoredAsSingles) {
     EXPECT_NEAR(state.DistanceKm, 368014, 300);
 }
 
+TEST(MoonDistanceKm, AgreesWithTheNoonDistanceAndAtMidnightWithAnIndependentValue) {
+    MoonDistanceState state;
+    MoonNoonDistance(state, DayNumber(1992, 4, 12));
+    EXPECT_NEAR(MoonDistanceKm(DayNumber(1992, 4, 12), 0.5), state.DistanceKm, 0.1);
+    // Independent value for 1992-04-12 0h (Meeus, example 47.a): 368,409.7 km.
+    EXPECT_NEAR(MoonDistanceKm(DayNumber(1992, 4, 12), 0.0), 368409.7, 300);
+}
+
 // Walks two years of dates: the distance stays in the Moon's range and the tracker marks each
 // growing date "P" and each shrinking one "A", counting the dates since the last change.
 TEST(MoonNoonDistance, TracksPerigeeAndApogeeOverTwoYears) {
