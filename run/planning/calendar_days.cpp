@@ -6,6 +6,8 @@
 #include "core/constants.h"
 #include "core/moon.h"
 #include "core/sun.h"
+#include "core/sun_moon_angle.h"
+#include "run/instant_position.h"
 #include "run/planning/planning_output.h"
 #include "run/planning/planning_run.h"
 #include "run/planning/step_grid.h"
@@ -56,6 +58,8 @@ void CalendarOutput::StartMoonDay(const MoonReportDay& day) {
     CalendarDay summary;
     summary.Date = CalendarDate{day.Year, day.Month, day.Day};
     summary.DistanceKm = MoonDistanceKm(day.DayCursor, 0.0);
+    summary.SunMoonAngleDeg =
+        SunMoonAngleDeg(UtcDateTime{day.Year, day.Month, day.Day}, GeoSiteOf(params_.Home));
     if (params_.BothStations) {
         summary.WindowMinutes = 0;
     }

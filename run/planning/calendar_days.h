@@ -17,8 +17,9 @@ namespace velmorant {
 
 struct CalendarDay {
     CalendarDate Date;
-    double DistanceKm = 0;      // geocentric, at 00:00 UTC
-    double DeclinationDeg = 0;  // geocentric, at 00:00 UTC
+    double DistanceKm = 0;       // geocentric, at 00:00 UTC
+    double DeclinationDeg = 0;   // geocentric, at 00:00 UTC
+    double SunMoonAngleDeg = 0;  // seen from Home, at 00:00 UTC
     // Minutes of the date's grid (0000 to 2400) in runs of consecutive instants at which the
     // Moon stands within Home's elevation limits (a lone instant counts nothing).
     int HomeMinutes = 0;

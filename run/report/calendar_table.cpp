@@ -24,7 +24,8 @@ double Hours(int minutes) {
 
 void WriteRows(std::span<const CalendarDay> days, ReportSink& sink, DataFormat format) {
     const bool windows = HasWindows(days);
-    std::vector<std::string> columns = {"date", "distance_km", "declination_deg", "home_hours"};
+    std::vector<std::string> columns = {"date", "distance_km", "declination_deg",
+                                        "sun_moon_angle_deg", "home_hours"};
     if (windows) {
         columns.emplace_back("window_hours");
     }
@@ -36,6 +37,7 @@ void WriteRows(std::span<const CalendarDay> days, ReportSink& sink, DataFormat f
         rows.Text(IsoDateText(day.Date.Year, day.Date.Month, day.Date.Day));
         rows.Number(day.DistanceKm);
         rows.Number(day.DeclinationDeg);
+        rows.Number(day.SunMoonAngleDeg);
         rows.Number(Hours(day.HomeMinutes));
         if (windows) {
             rows.Number(day.WindowMinutes ? Hours(*day.WindowMinutes) : none);
@@ -50,12 +52,13 @@ void WriteRows(std::span<const CalendarDay> days, ReportSink& sink, DataFormat f
 
 void WriteText(std::span<const CalendarDay> days, ReportSink& sink) {
     const bool windows = HasWindows(days);
-    sink.WriteLine(windows ? "DATE        DISTANCE   DECL   HOME  WINDOW   MIN  MARK  GRADE"
-                           : "DATE        DISTANCE   DECL   HOME   MIN  MARK  GRADE");
-    sink.WriteLine(windows ? "                  KM    DEG      H       H    DB"
-                           : "                  KM    DEG      H    DB");
-    sink.WriteLine(windows ? "==========  ========  =====  =====  ======  ====  ====  ========="
-                           : "==========  ========  =====  =====  ====  ====  =========");
+    sink.WriteLine(windows ? "DATE        DISTANCE   DECL    SUN   HOME  WINDOW   MIN  MARK  GRADE"
+                           : "DATE        DISTANCE   DECL    SUN   HOME   MIN  MARK  GRADE");
+    sink.WriteLine(windows ? "                  KM    DEG    DEG      H       H    DB"
+                           : "                  KM    DEG    DEG      H    DB");
+    sink.WriteLine(windows
+                       ? "==========  ========  =====  =====  =====  ======  ====  ====  ========="
+                       : "==========  ========  =====  =====  =====  ====  ====  =========");
     for (const CalendarDay& day : days) {
         char window[16] = "";
         if (windows) {
@@ -68,10 +71,10 @@ void WriteText(std::span<const CalendarDay> days, ReportSink& sink) {
                           RoundToStep(*day.DegradationMin, 10));
         }
         char line[128];
-        std::snprintf(line, sizeof line, "%s  %8.0f  %5.1f  %5.1f%s%s  %-4s  %s",
+        std::snprintf(line, sizeof line, "%s  %8.0f  %5.1f  %5.1f  %5.1f%s%s  %-4s  %s",
                       IsoDateText(day.Date.Year, day.Date.Month, day.Date.Day).c_str(),
-                      day.DistanceKm, day.DeclinationDeg, Hours(day.HomeMinutes), window,
-                      degradation, day.PhaseMark.c_str(),
+                      day.DistanceKm, day.DeclinationDeg, day.SunMoonAngleDeg,
+                      Hours(day.HomeMinutes), window, degradation, day.PhaseMark.c_str(),
                       std::string(GradeName(GradeOf(day.DegradationMin))).c_str());
         std::string text = line;
         text.erase(text.find_last_not_of(' ') + 1);
