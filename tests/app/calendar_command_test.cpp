@@ -11,6 +11,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <QColor>
@@ -198,6 +199,29 @@ TEST(CalendarCommand, PhaseMarksFallOnNewAndFullMoon) {
         EXPECT_NE(line.find("\"grade\": \"" + days[i].at("grade") + "\""), std::string::npos)
             << line;
         EXPECT_NE(line.find("\"degradation_min_db\": "), std::string::npos) << line;
+    }
+}
+
+// The Sun-Moon angle of a date is track's at its 00:00 UTC: small at new Moon, near 180 at full.
+TEST(CalendarCommand, TheSunMoonAngleIsTracksAtMidnight) {
+    CommandFolder folder("calendar-sun");
+    const CommandResult csv =
+        folder.Run("calendar", {"--start", "2026-12-09", "--days", "16", "--format", "csv"});
+    ASSERT_EQ(csv.Exit, 0) << csv.Err;
+    const auto days = CsvRecords(csv.Out);
+    ASSERT_EQ(days.size(), 16u);
+    for (const auto& [day, low, high] : {std::tuple{0, 0.0, 15.0}, std::tuple{15, 165.0, 180.0}}) {
+        const std::string date = days[day].at("date");
+        const double angle = std::stod(days[day].at("sun_moon_angle_deg"));
+        EXPECT_GT(angle, low) << date;
+        EXPECT_LT(angle, high) << date;
+        const CommandResult track =
+            folder.Run("track", {"--at", date + "T00:00:00Z", "--format", "json"});
+        ASSERT_EQ(track.Exit, 0) << track.Err;
+        const std::string key = "\"sun_moon_angle_deg\": ";
+        const auto at = track.Out.find(key);
+        ASSERT_NE(at, std::string::npos) << track.Out;
+        EXPECT_DOUBLE_EQ(std::stod(track.Out.substr(at + key.size())), angle) << date;
     }
 }
 
