@@ -13,30 +13,13 @@
 
 const fs = require('fs');
 const Astronomy = require('astronomy-engine');
+const {makeRandom, kSpecialSites, randomSite, isoSeconds} = require('../reference_sampling.js');
 
 const kRows = 2000;
 const kCarrierHz = 1296e6;
 const kLightSpeedMps = 299792458;  // exact, by the definition of the metre
 const kMetresPerAu = Astronomy.KM_PER_AU * 1000;
 const kHalfStepSeconds = 2;
-
-// A small deterministic generator (mulberry32), so the table is the same at every run.
-function makeRandom(seed) {
-    let state = seed >>> 0;
-    return function next() {
-        state = (state + 0x6d2b79f5) >>> 0;
-        let t = state;
-        t = Math.imul(t ^ (t >>> 15), t | 1);
-        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-    };
-}
-
-// Places that stress the geometry: the poles, the equator, both sides of 180 degrees.
-const kSpecialSites = [
-    [90, 0], [-90, 0], [0, 0], [0, 180], [0, -180], [90, -180], [-90, 180],
-    [0, 90], [0, -90], [45, 180], [-45, -180], [0, 179.9999], [0, -179.9999],
-];
 
 // The turn of every fifth year, and the leap second at the end of 2016.
 function yearTurnInstants() {
@@ -50,17 +33,6 @@ function yearTurnInstants() {
     return instants.filter((ms) => ms >= Date.UTC(2000, 0, 1));
 }
 
-function round(value, decimals) {
-    return Number(value.toFixed(decimals));
-}
-
-function randomSite(random) {
-    // Uniform over the sphere: latitude from the arc sine of a uniform number.
-    const latitude = Math.asin(2 * random() - 1) * 180 / Math.PI;
-    const longitude = 360 * random() - 180;
-    return [round(latitude, 4), round(longitude, 4)];
-}
-
 function distanceMetres(observer, ms) {
     const time = Astronomy.MakeTime(new Date(ms));
     return Astronomy.Equator(Astronomy.Body.Moon, time, observer, false, false).dist * kMetresPerAu;
@@ -72,10 +44,6 @@ function rangeRate(site, ms) {
     const step = kHalfStepSeconds * 1000;
     return (distanceMetres(observer, ms + step) - distanceMetres(observer, ms - step)) /
            (2 * kHalfStepSeconds);
-}
-
-function isoSeconds(ms) {
-    return new Date(ms).toISOString().replace(/\.000Z$/, 'Z');
 }
 
 function main() {

@@ -20,6 +20,7 @@
 
 const fs = require('fs');
 const Astronomy = require('astronomy-engine');
+const {makeRandom, kSpecialSites, randomSite, isoSeconds} = require('../reference_sampling.js');
 
 const kRows = 400;
 const kCarrierHz = 10368e6;
@@ -28,35 +29,6 @@ const kMoonRadiusM = 1737400;      // the Moon's mean radius (IAU), m
 const kMetresPerAu = Astronomy.KM_PER_AU * 1000;
 const kHalfStepSeconds = 30;
 const kDegrees = Math.PI / 180;
-
-// A small deterministic generator (mulberry32), so the table is the same at every run.
-function makeRandom(seed) {
-    let state = seed >>> 0;
-    return function next() {
-        state = (state + 0x6d2b79f5) >>> 0;
-        let t = state;
-        t = Math.imul(t ^ (t >>> 15), t | 1);
-        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-    };
-}
-
-// Places that stress the geometry: the poles, the equator, both sides of 180 degrees.
-const kSpecialSites = [
-    [90, 0], [-90, 0], [0, 0], [0, 180], [0, -180], [90, -180], [-90, 180],
-    [0, 90], [0, -90], [45, 180], [-45, -180], [0, 179.9999], [0, -179.9999],
-];
-
-function round(value, decimals) {
-    return Number(value.toFixed(decimals));
-}
-
-function randomSite(random) {
-    // Uniform over the sphere: latitude from the arc sine of a uniform number.
-    const latitude = Math.asin(2 * random() - 1) * 180 / Math.PI;
-    const longitude = 360 * random() - 180;
-    return [round(latitude, 4), round(longitude, 4)];
-}
 
 function timeAt(ms) {
     return Astronomy.MakeTime(new Date(ms));
@@ -129,10 +101,6 @@ function sunMoonAngle(observer, ms) {
     const cross = [sun.y * moon.z - sun.z * moon.y, sun.z * moon.x - sun.x * moon.z,
                    sun.x * moon.y - sun.y * moon.x];
     return Math.atan2(length(cross), dot) / kDegrees;
-}
-
-function isoSeconds(ms) {
-    return new Date(ms).toISOString().replace(/\.000Z$/, 'Z');
 }
 
 function main() {
