@@ -54,12 +54,7 @@ RadioSettingsReading ReadRadioSettings(const std::map<std::string, std::string>&
     SettingsGroupReader group(kRadioGroup, values, reading.Problems);
     group.Read(kEnabledKey, s.Enabled, SettingFlag, "true or false", "false");
     group.Read(kHostKey, s.Host, SettingHost, "a host name or address", defaults.Host);
-    group.Read(
-        kPortKey, s.Port,
-        [](std::string_view text) {
-            return SettingWholeNumberWithin(text, kLowestPort, kHighestPort);
-        },
-        "a port from 1 to 65535", std::to_string(defaults.Port));
+    group.Read(kPortKey, s.Port, SettingPort, kPortMeaning, std::to_string(defaults.Port));
     group.Read(
         kSkyKey, s.SkyFrequencyHz,
         [](std::string_view text) {

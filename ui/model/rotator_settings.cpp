@@ -80,8 +80,7 @@ RotatorSettingsReading ReadRotatorSettings(const std::map<std::string, std::stri
     SettingsGroupReader group(kRotatorGroup, values, reading.Problems);
     group.Read(kEnabledKey, s.Enabled, SettingFlag, "true or false", "false");
     group.Read(kHostKey, s.Host, SettingHost, "a host name or address", defaults.Host);
-    group.Read(kPortKey, s.Port, WholeNumberWithin(kLowestPort, kHighestPort),
-               "a port from 1 to 65535", std::to_string(defaults.Port));
+    group.Read(kPortKey, s.Port, SettingPort, kPortMeaning, std::to_string(defaults.Port));
     group.Read(kStationKey, s.Station, Station, "Home or DX", "Home");
     const auto elevation = NumberWithin(kLowestSettingElevationDeg, kHighestSettingElevationDeg);
     const std::string degrees = "degrees from -90 to 180";
@@ -145,7 +144,7 @@ std::optional<HamlibAddress> ParseHamlibAddress(std::string_view text) {
     } else if (host.find(':') != std::string_view::npos) {
         return std::nullopt;
     }
-    const auto port = WholeNumberWithin(kLowestPort, kHighestPort)(text.substr(colon + 1));
+    const auto port = SettingPort(text.substr(colon + 1));
     const auto name = SettingHost(host);
     if (!port || !name || text.substr(colon + 1).find_first_of(" +-") != std::string_view::npos) {
         return std::nullopt;

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/model/settings_group.h"
+
 // The operator's rotator settings: where rotctld listens, which station's position it gets, the
 // elevation limits and when the antenna moves. Kept in VELMORANT.INI, group [Rotator], as text
 // values; reading them never fails: a bad value falls back to its default with a note.
@@ -41,8 +43,6 @@ struct RotatorSettings {
 };
 
 // Limits of the values, for the dialog and the file.
-inline constexpr int kLowestPort = 1;
-inline constexpr int kHighestPort = 65535;
 inline constexpr int kFewestLastSeconds = 1;
 inline constexpr int kMostLastSeconds = 59;
 inline constexpr double kSmallestThresholdDeg = 0.01;

@@ -43,4 +43,8 @@ std::optional<int> SettingWholeNumberWithin(std::string_view text, int low, int 
     return value && *value >= low && *value <= high ? value : std::nullopt;
 }
 
+std::optional<int> SettingPort(std::string_view text) {
+    return SettingWholeNumberWithin(text, kLowestPort, kHighestPort);
+}
+
 }  // namespace velmorant

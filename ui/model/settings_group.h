@@ -68,4 +68,12 @@ std::optional<double> SettingNumberWithin(std::string_view text, double low, dou
 // A whole number from low to high.
 std::optional<int> SettingWholeNumberWithin(std::string_view text, int low, int high);
 
+// The TCP and UDP ports a setting may name, and what a bad one is told to be.
+inline constexpr int kLowestPort = 1;
+inline constexpr int kHighestPort = 65535;
+inline constexpr const char* kPortMeaning = "a port from 1 to 65535";
+
+// A port: a whole number from 1 to 65535.
+std::optional<int> SettingPort(std::string_view text);
+
 }  // namespace velmorant

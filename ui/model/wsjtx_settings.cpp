@@ -21,12 +21,7 @@ WsjtxSettingsReading ReadWsjtxSettings(const std::map<std::string, std::string>&
     SettingsGroupReader group(kWsjtxGroup, values, reading.Problems);
     group.Read(kEnabledKey, s.Enabled, SettingFlag, "true or false", "false");
     group.Read(kAddressKey, s.Address, SettingHost, "an address", defaults.Address);
-    group.Read(
-        kPortKey, s.Port,
-        [](std::string_view text) {
-            return SettingWholeNumberWithin(text, kLowestPort, kHighestPort);
-        },
-        "a port from 1 to 65535", std::to_string(defaults.Port));
+    group.Read(kPortKey, s.Port, SettingPort, kPortMeaning, std::to_string(defaults.Port));
     return reading;
 }
 
