@@ -38,7 +38,12 @@ struct WindowsOptions {
     std::vector<std::string> Dx;
     WindowsFormat Format = WindowsFormat::Text;
     std::filesystem::path Output = "-";
+    std::optional<double> MaxSpreadHz;
 };
+
+// The widest libration spread --max-spread takes, hertz: a thousand times the widest at the
+// highest microwave bands, to catch a mistyped unit.
+constexpr double kMostSpreadHz = 1e6;
 
 int Usage(const std::string& problem) {
     std::cerr << "velmorant windows: " << problem << "\n\n" << WindowsUsage();
@@ -93,6 +98,12 @@ std::optional<std::string> TakeOption(const std::string& option, const std::stri
         options.Format = *format;
     } else if (option == "--output") {
         options.Output = value;
+    } else if (option == "--max-spread") {
+        const auto hertz = StrictDecimal(value);
+        if (!hertz || *hertz < 0 || *hertz > kMostSpreadHz) {
+            return "--max-spread takes hertz from 0 to 1000000, not " + value;
+        }
+        options.MaxSpreadHz = hertz;
     } else {
         return "unknown option " + option;
     }
@@ -172,7 +183,7 @@ const char* WindowsUsage() {
     return "usage: velmorant windows [--start YYYY-MM-DD] [--end YYYY-MM-DD | --days N]\n"
            "                         [--dir DIR] [--set NAME=TEXT]... [--home CALL|LOCATOR]\n"
            "                         [--dx CALL|LOCATOR|PATTERN]... [--format text|csv|json]\n"
-           "                         [--output FILE|-]\n"
+           "                         [--output FILE|-] [--max-spread HZ]\n"
            "\n"
            "Lists the mutual windows of the Home station with DX stations: the runs of\n"
            "consecutive instants at which the planning report of the pair prints a line.\n"
@@ -182,6 +193,9 @@ const char* WindowsUsage() {
            "CALL3.TXT without --dx. Dates default to today (UTC) and the next 6 days.\n"
            "Output: a table sorted by start, then callsign, or CSV or JSON, to standard\n"
            "output or FILE.\n"
+           "--max-spread keeps only the instants at which the Moon's libration spread on\n"
+           "the path from Home to the DX station is at most HZ at the band's frequency,\n"
+           "and adds each window's lowest spread (MIN SPREAD, dx_spread_min_hz).\n"
            "Windows are written as they become final: memory holds the open ones only.\n"
            "Exit status: 0 when the windows were written, 2 when the run is refused, a\n"
            "station is not found, the command line is wrong or memory ran out.\n";
@@ -232,8 +246,9 @@ int RunWindowsCommand(std::span<const std::string> args) {
         return Refuse("the output " + destination->Name() +
                       " cannot be created: " + destination->Keep().Reason);
     }
-    MutualWindowTable table(*sink, options.Format);
-    WriteMutualWindows(params, std::get<SkyTemperatureTable>(sky), stations, kThreads, table);
+    MutualWindowTable table(*sink, options.Format, options.MaxSpreadHz.has_value());
+    WriteMutualWindows(params, std::get<SkyTemperatureTable>(sky), stations, kThreads, table,
+                       nullptr, options.MaxSpreadHz);
     table.Finish();
     const WriteResult written = destination->Keep();
     if (!written.Written()) {

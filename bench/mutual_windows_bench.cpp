@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,36 @@ void BM_WindowsAgainstPlanThirtyDays(benchmark::State& state) {
     state.counters["windows"] = static_cast<double>(windows);
 }
 BENCHMARK(BM_WindowsAgainstPlanThirtyDays)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+// Counts the windows handed on.
+class CountedWindows : public MutualWindowSink {
+  public:
+    void Write(const MutualWindow&, const StationSite&) override { ++Count; }
+    std::size_t Count = 0;
+};
+
+// The same windows at 10368 MHz with and without the libration spread screened (at most 150 Hz on
+// the DX path): the range is the screen (0 without, 1 with).
+void BM_WindowsWithSpreadThirtyDays(benchmark::State& state) {
+    RunParameters params = ThirtyDays();
+    params.Band = "10368";
+    const SkyTemperatureTable table = SkyTable();
+    const std::vector<StationSite> stations = PseudoRandomStations(params);
+    const std::optional<double> maxSpreadHz =
+        state.range(0) != 0 ? std::optional<double>(150.0) : std::nullopt;
+    std::size_t windows = 0;
+    for (auto _ : state) {
+        CountedWindows counted;
+        WriteMutualWindows(params, table, stations, 2, counted, nullptr, maxSpreadHz);
+        windows = counted.Count;
+    }
+    state.counters["windows"] = static_cast<double>(windows);
+}
+BENCHMARK(BM_WindowsWithSpreadThirtyDays)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace velmorant::bench

@@ -3,6 +3,7 @@
 
 #include "core/ephemeris_instant.h"
 #include "core/horizon.h"
+#include "core/libration_field.h"
 
 // The Moon's echo figures of one instant beyond its Doppler shift: the libration spread, the
 // rate of change of the echo Doppler and the echo delay. In double, from the instant, Moon and
@@ -23,14 +24,6 @@ namespace velmorant {
 
 // The Moon's mean radius, m (IAU).
 inline constexpr double kMoonRadiusM = 1737400.0;
-
-// The velocity of a station's sub-station point over the Moon, from its positions 30 s before
-// and 30 s after the instant (one minute apart), rad/s.
-struct LibrationRate {
-    double BodyRadPerS[3] = {};  // in the Moon's body frame (x prime meridian, z north pole)
-    double EastRadPerS = 0;      // selenographic longitude's rate times cos latitude, east +
-    double NorthRadPerS = 0;     // selenographic latitude's rate, north +
-};
 
 // |w|, rad/s.
 double LibrationSpeed(const LibrationRate& rate);

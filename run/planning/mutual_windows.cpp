@@ -16,6 +16,7 @@
 #include "core/horizon.h"
 #include "run/instant_position.h"
 #include "run/planning/dx_screen.h"
+#include "run/planning/dx_spread_screen.h"
 #include "run/planning/moon_instant.h"
 #include "run/planning/moon_instant_table.h"
 #include "run/planning/window_filters.h"
@@ -63,6 +64,7 @@ struct ClosedWindow {
     std::size_t First = 0;
     std::size_t Last = 0;
     float DxElevationMax = 0;
+    std::optional<double> DxSpreadMinHz;
 };
 
 // A worker's room for one date of one station: the elevation sines and the screen's classes of
@@ -80,12 +82,14 @@ struct ScanScratch {
 class StationScan {
   public:
     StationScan(const MoonInstantTable& table, const RunParameters& params,
-                const std::vector<ElevationScreen>& screens, const StationSite& station,
-                std::size_t index)
+                const std::vector<ElevationScreen>& screens, const DxSpreadScreen* spreads,
+                const StationSite& station, std::size_t index)
         : table_(table),
           screens_(screens),
+          spreads_(spreads),
           limits_(params.DX),
           place_(HorizonStationOf(GeoSiteOf(station))),
+          terrestrial_(TerrestrialPointOf(GeoSiteOf(station))),
           index_(index),
           direction_(DirectionOf(station)) {
         if (params.MaxDegradation != 0) {
@@ -115,14 +119,16 @@ class StationScan {
     // The walk's DX view at instant g: a zenith instant keeps the view of the last instant at
     // which the walk computed DX (the last one at which Home passed), zero at the start.
     StationView ExactView(std::size_t g) const;
-    void Extend(std::size_t g, float sine);
+    void Extend(std::size_t g, float sine, std::optional<double> spreadHz = std::nullopt);
     void Close();
 
     const MoonInstantTable& table_;
     const std::vector<ElevationScreen>& screens_;
+    const DxSpreadScreen* spreads_;  // the prepared date's spreads, when screened
     // Every station of the list stands in the DX row, with that row's elevation limits.
     const StationSite& limits_;
     HorizonStation place_;
+    TerrestrialPoint terrestrial_;
     std::size_t index_;
     StationDirection direction_;
     std::optional<MoonLineLayout> layout_;
@@ -132,6 +138,7 @@ class StationScan {
     std::size_t first_ = 0, last_ = 0;
     float bestSine_ = -2;  // the highest elevation sine of the open window, and where
     std::size_t bestAt_ = 0;
+    std::optional<double> spreadMin_;  // the open window's lowest spread, hertz
 };
 
 void StationScan::Walk(std::size_t d, ScanScratch& scratch) {
@@ -190,7 +197,7 @@ bool StationScan::WalkRun(std::size_t d, std::size_t from, std::size_t end) {
         Close();
         return true;
     }
-    if (cls == kScreenPass && !layout_) {
+    if (cls == kScreenPass && !layout_ && spreads_ == nullptr) {
         // Every instant of the run prints: the window takes it whole.
         const std::size_t best = from + HighestSine(scratch_->Sines.data() + from, end - from);
         Extend(d * n + from, scratch_->Sines[from]);
@@ -207,7 +214,17 @@ bool StationScan::WalkRun(std::size_t d, std::size_t from, std::size_t end) {
         if (layout_ && layout_->Place(table_.Place(g).DayFraction, table_.Degradation(g)).Skipped) {
             return false;
         }
-        Extend(g, scratch_->Sines[i]);
+        // The report prints the instant (its pages count it), but a spread above the limit
+        // leaves it out of the window.
+        std::optional<double> spread;
+        if (spreads_ != nullptr) {
+            spread = spreads_->Spread(i, terrestrial_);
+            if (!spread) {
+                Close();
+                continue;
+            }
+        }
+        Extend(g, scratch_->Sines[i], spread);
     }
     return true;
 }
@@ -228,11 +245,15 @@ StationView StationScan::ExactView(std::size_t g) const {
     }
 }
 
-void StationScan::Extend(std::size_t g, float sine) {
+void StationScan::Extend(std::size_t g, float sine, std::optional<double> spreadHz) {
     if (!open_) {
         open_ = true;
         first_ = g;
         bestSine_ = -2;
+        spreadMin_.reset();
+    }
+    if (spreadHz && (!spreadMin_ || *spreadHz < *spreadMin_)) {
+        spreadMin_ = spreadHz;
     }
     last_ = g;
     if (sine > bestSine_) {
@@ -246,7 +267,8 @@ void StationScan::Close() {
         return;
     }
     open_ = false;
-    scratch_->Closed.push_back({index_, first_, last_, ExactView(bestAt_).ElevationSingle});
+    scratch_->Closed.push_back(
+        {index_, first_, last_, ExactView(bestAt_).ElevationSingle, spreadMin_});
 }
 
 // The stations ranked once by callsign (then list order), so that the order of the windows
@@ -336,17 +358,19 @@ std::vector<MutualWindow> FindMutualWindows(const MoonInstantTable& table,
 std::size_t WriteMutualWindows(const RunParameters& params,
                                const SkyTemperatureTable& skyTemperatures,
                                std::span<const StationSite> stations, int threads,
-                               MutualWindowSink& sink, MutualWindowsProgress* progress) {
+                               MutualWindowSink& sink, MutualWindowsProgress* progress,
+                               std::optional<double> maxDxSpreadHz) {
     if (stations.empty()) {
         return 0;
     }
     const MoonInstantTable table(params, skyTemperatures, std::max(1, threads));
-    return WriteMutualWindows(table, params, stations, threads, sink, progress);
+    return WriteMutualWindows(table, params, stations, threads, sink, progress, maxDxSpreadHz);
 }
 
 std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameters& params,
                                std::span<const StationSite> stations, int threads,
-                               MutualWindowSink& sink, MutualWindowsProgress* progress) {
+                               MutualWindowSink& sink, MutualWindowsProgress* progress,
+                               std::optional<double> maxDxSpreadHz) {
     const std::size_t dates = table.Dates().size();
     const std::size_t n = table.InstantsPerDate();
     if (progress != nullptr) {
@@ -359,10 +383,14 @@ std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameter
     for (std::size_t d = 0; d < dates; ++d) {
         screens.push_back(ScreenFor(params.DX.AboveRad, params.DX.BelowRad, table.Parallax(d)));
     }
+    std::optional<DxSpreadScreen> spreads;
+    if (maxDxSpreadHz) {
+        spreads.emplace(table, params, *maxDxSpreadHz);
+    }
     std::vector<StationScan> scans;
     scans.reserve(stations.size());
     for (std::size_t k = 0; k < stations.size(); ++k) {
-        scans.emplace_back(table, params, screens, stations[k], k);
+        scans.emplace_back(table, params, screens, spreads ? &*spreads : nullptr, stations[k], k);
     }
     const std::vector<std::size_t> rank = CallsignRanks(stations);
 
@@ -381,6 +409,9 @@ std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameter
     };
     std::size_t written = 0;
     for (std::size_t d = 0; d <= dates; ++d) {  // d == dates: the windows open at the end close
+        if (spreads && d < dates) {
+            spreads->PrepareDate(d, static_cast<int>(workers));
+        }
         std::atomic<std::size_t> nextTask{0};
         ShareOut(workers, failed, [&](std::size_t w) {
             for (;;) {
@@ -425,9 +456,10 @@ std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameter
         std::sort(order.begin(), order.end());
         for (const auto& [key, i] : order) {
             const ClosedWindow& closed = pending[i];
-            sink.Write(table.Grid().WindowOf(closed.Station, closed.First, closed.Last,
-                                             closed.DxElevationMax),
-                       stations[closed.Station]);
+            MutualWindow window = table.Grid().WindowOf(closed.Station, closed.First, closed.Last,
+                                                        closed.DxElevationMax);
+            window.DxSpreadMinHz = closed.DxSpreadMinHz;
+            sink.Write(window, stations[closed.Station]);
         }
         written += order.size();
         std::erase_if(pending, [&](const ClosedWindow& w) { return w.First < watermark; });

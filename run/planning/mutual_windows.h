@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -39,6 +40,9 @@ struct MutualWindow {
     // the parallax's dependence on the azimuth, of each other).
     float DxElevationMax = 0;
     float DegradationMin = 0;  // dB, the lowest of the window's instants
+    // Hertz at the run's band: the lowest libration spread of the path from Home to the station
+    // over the window's instants, when the pass screened the spread.
+    std::optional<double> DxSpreadMinHz;
 };
 
 // Where the windows go, in order of start and then DX callsign.
@@ -79,13 +83,17 @@ std::vector<MutualWindow> FindMutualWindows(const MoonInstantTable& table,
 // The same, handed to `sink` (on the calling thread) in that order as the pass goes, date by
 // date: memory holds the windows still open, not all the windows found. Returns the number of
 // windows written; a pass asked to stop writes no more. A worker's exception (std::bad_alloc)
-// is thrown again to the caller.
+// is thrown again to the caller. With maxDxSpreadHz, an instant whose libration spread on the
+// path from Home to the station (core/libration_field.h, at the run's band) exceeds it ends a
+// window as an instant the report leaves out does, and each window carries its lowest spread.
 std::size_t WriteMutualWindows(const RunParameters& params,
                                const SkyTemperatureTable& skyTemperatures,
                                std::span<const StationSite> stations, int threads,
-                               MutualWindowSink& sink, MutualWindowsProgress* progress = nullptr);
+                               MutualWindowSink& sink, MutualWindowsProgress* progress = nullptr,
+                               std::optional<double> maxDxSpreadHz = std::nullopt);
 std::size_t WriteMutualWindows(const MoonInstantTable& table, const RunParameters& params,
                                std::span<const StationSite> stations, int threads,
-                               MutualWindowSink& sink, MutualWindowsProgress* progress = nullptr);
+                               MutualWindowSink& sink, MutualWindowsProgress* progress = nullptr,
+                               std::optional<double> maxDxSpreadHz = std::nullopt);
 
 }  // namespace velmorant

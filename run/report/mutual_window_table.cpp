@@ -33,26 +33,32 @@ double Degrees(double radians) {
     return radians * (360.0 / TwoPi);
 }
 
-const std::vector<std::string> kColumns = {"dx_callsign",
-                                           "dx_locator",
-                                           "start_date",
-                                           "start_utc",
-                                           "end_date",
-                                           "end_utc",
-                                           "length_min",
-                                           "home_azimuth_start_deg",
-                                           "home_azimuth_end_deg",
-                                           "home_elevation_max_deg",
-                                           "dx_elevation_max_deg",
-                                           "degradation_min_db"};
+std::vector<std::string> Columns(bool spreadColumn) {
+    std::vector<std::string> columns = {"dx_callsign",
+                                        "dx_locator",
+                                        "start_date",
+                                        "start_utc",
+                                        "end_date",
+                                        "end_utc",
+                                        "length_min",
+                                        "home_azimuth_start_deg",
+                                        "home_azimuth_end_deg",
+                                        "home_elevation_max_deg",
+                                        "dx_elevation_max_deg",
+                                        "degradation_min_db"};
+    if (spreadColumn) {
+        columns.emplace_back("dx_spread_min_hz");
+    }
+    return columns;
+}
 
 }  // namespace
 
-MutualWindowTable::MutualWindowTable(ReportSink& sink, WindowsFormat format)
-    : sink_(sink), format_(format) {
+MutualWindowTable::MutualWindowTable(ReportSink& sink, WindowsFormat format, bool spreadColumn)
+    : sink_(sink), format_(format), spreadColumn_(spreadColumn) {
     if (format != WindowsFormat::Text) {
         rows_.emplace(sink, format == WindowsFormat::Csv ? DataFormat::Csv : DataFormat::Json,
-                      kColumns);
+                      Columns(spreadColumn));
     }
 }
 
@@ -61,15 +67,16 @@ void MutualWindowTable::WriteTextHeader() {
         return;
     }
     headerWritten_ = true;
-    sink_.WriteLine(
-        "DX           LOCATOR  START             END                  MIN  HOME AZIMUTH   "
-        "MAX ELEVATION  MIN");
-    sink_.WriteLine(
-        "                      DATE       UTC    DATE       UTC              START    END   "
-        "HOME     DX   DB");
-    sink_.WriteLine(
-        "============ ======== ========== =====  ========== =====  ======  ====== ======  "
-        "====== ======  ====");
+    const bool spread = spreadColumn_;
+    sink_.WriteLine(std::string("DX           LOCATOR  START             END                  MIN  "
+                                "HOME AZIMUTH   MAX ELEVATION  MIN") +
+                    (spread ? "  MIN SPREAD" : ""));
+    sink_.WriteLine(std::string("                      DATE       UTC    DATE       UTC           "
+                                "   START    END   HOME     DX   DB") +
+                    (spread ? "          HZ" : ""));
+    sink_.WriteLine(std::string("============ ======== ========== =====  ========== =====  ======  "
+                                "====== ======  ====== ======  ====") +
+                    (spread ? "  ==========" : ""));
 }
 
 void MutualWindowTable::Write(const MutualWindow& window, const StationSite& station) {
@@ -88,12 +95,15 @@ void MutualWindowTable::Write(const MutualWindow& window, const StationSite& sta
               Degrees(window.DxElevationMax), double{window.DegradationMin}}) {
             rows_->Number(number);
         }
+        if (spreadColumn_) {
+            rows_->Number(window.DxSpreadMinHz.value_or(0.0));
+        }
         rows_->EndRow();
         return;
     }
     WriteTextHeader();
     // Angles as the report rounds them: half up to 0.1 degree; the degradation to 0.1 dB.
-    char line[160];
+    char line[176];
     std::snprintf(line, sizeof line,
                   "%-12.12s %-8.8s %s %s  %s %s  %6d  %6.1f %6.1f  %6.1f %6.1f  %4.1f",
                   station.Callsign.c_str(), station.Locator.c_str(), start.Date.c_str(),
@@ -103,7 +113,13 @@ void MutualWindowTable::Write(const MutualWindow& window, const StationSite& sta
                   static_cast<double>(RoundedDegrees(window.HomeElevationMax)),
                   static_cast<double>(RoundedDegrees(window.DxElevationMax)),
                   RoundToStep(window.DegradationMin, 10));
-    sink_.WriteLine(line);
+    std::string text = line;
+    if (spreadColumn_) {
+        char spread[16];
+        std::snprintf(spread, sizeof spread, "  %10.1f", window.DxSpreadMinHz.value_or(0.0));
+        text += spread;
+    }
+    sink_.WriteLine(text);
 }
 
 void MutualWindowTable::Finish() {

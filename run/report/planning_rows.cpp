@@ -9,6 +9,7 @@
 #include "core/sun_moon_angle.h"
 #include "run/instant_position.h"
 #include "run/leading_number.h"
+#include "run/planning/instant_utc.h"
 
 namespace velmorant {
 
@@ -112,20 +113,6 @@ MoonFigures FiguresAt(const UtcDateTime& utc, const GeoSite& home, const GeoSite
     figures.Echo = MoonEchoFiguresAt(utc, frame, home, dx, carrierHz);
     figures.SunMoonAngleDeg = SunMoonAngleDeg(utc, frame, home);
     return figures;
-}
-
-// The UTC instant the walk computed: the date walked and the instant's fraction of its day
-// (the day's last instant, 24:00, is the next date's midnight).
-UtcDateTime InstantUtc(const CalendarDate& date, double dayFraction) {
-    double seconds = dayFraction * 86400.0;
-    CalendarDate day = date;
-    if (seconds >= 86400.0) {
-        day = NextDay(date);
-        seconds -= 86400.0;
-    }
-    const int hour = static_cast<int>(seconds / 3600.0);
-    const int minute = static_cast<int>((seconds - hour * 3600.0) / 60.0);
-    return {day.Year, day.Month, day.Day, hour, minute, seconds - hour * 3600.0 - minute * 60.0};
 }
 
 // The station a fixed-object run shows: Home when displayed, else DX.

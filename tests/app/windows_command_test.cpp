@@ -3,7 +3,10 @@
 // `velmorant plan` for that pair with the same settings; patterns, the whole list, the default
 // dates, the text table and the refusals.
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <ostream>
 #include <set>
@@ -146,6 +149,84 @@ TEST_P(WindowsPairTest, WindowsAreTheRunsOfPlansLines) {
 INSTANTIATE_TEST_SUITE_P(Pairs, WindowsPairTest, testing::ValuesIn(kPairs),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+// With --max-spread, the windows are the runs of plan's rows whose DX-path spread is within the
+// limit, each with the lowest spread of its rows (the pass takes one frame a date, the rows one an
+// instant: they part by millihertz).
+TEST(WindowsCommand, MaxSpreadKeepsTheRunsOfPlansRowsWithinTheSpread) {
+    CommandFolder folder("windows-spread");
+    const std::vector<std::string> args = {
+        "--start", "2026-12-10", "--end",         "2026-12-12", "--dx",
+        "FN42ho",  "--set",      "cboBand=10368", "--set",      "txtIncrementMinutes=5"};
+    std::vector<std::string> planArgs = args;
+    planArgs.insert(planArgs.end(), {"--format", "csv", "--output", "-"});
+    const CommandResult plan = folder.Run("plan", planArgs);
+    ASSERT_EQ(plan.Exit, 0) << plan.Err;
+    std::vector<std::string> planRows = LinesOf(plan.Out);
+    const std::vector<std::string> columns = CsvFields(planRows.front());
+    const auto spreadColumn = static_cast<std::size_t>(
+        std::find(columns.begin(), columns.end(), "dx_spread_hz") - columns.begin());
+    ASSERT_LT(spreadColumn, columns.size());
+    planRows.erase(planRows.begin());
+    std::vector<double> all;
+    for (const std::string& row : planRows) {
+        all.push_back(std::stod(CsvFields(row)[spreadColumn]));
+    }
+    ASSERT_GT(all.size(), 40u);
+    // The limit: the median spread, on a round twentieth of a hertz clear of every row's.
+    std::vector<double> sorted = all;
+    std::sort(sorted.begin(), sorted.end());
+    double limit = std::round(sorted[sorted.size() / 2] * 10) / 10 + 0.05;
+    while (std::any_of(all.begin(), all.end(),
+                       [&](double spread) { return std::abs(spread - limit) < 0.01; })) {
+        limit += 0.1;
+    }
+    char limitText[32];
+    std::snprintf(limitText, sizeof limitText, "%.2f", limit);
+    std::vector<PrintedLine> kept;
+    std::vector<double> spreads;
+    for (std::size_t i = 0; i < planRows.size(); ++i) {
+        if (all[i] <= limit) {
+            const std::vector<std::string> f = CsvFields(planRows[i]);
+            kept.push_back({f[0], f[1].substr(0, 2) + f[1].substr(3), planRows[i]});
+            spreads.push_back(all[i]);
+        }
+    }
+    const std::vector<Ends> expected = RunsOfLines(kept, 5);
+
+    std::vector<std::string> windowsArgs = args;
+    windowsArgs.insert(windowsArgs.end(), {"--format", "csv", "--max-spread", limitText});
+    const CommandResult windows = folder.Run("windows", windowsArgs);
+    ASSERT_EQ(windows.Exit, 0) << windows.Err;
+    std::vector<std::string> rows = LinesOf(windows.Out);
+    ASSERT_EQ(CsvFields(rows.front()).back(), "dx_spread_min_hz");
+    rows.erase(rows.begin());
+    ASSERT_EQ(rows.size(), expected.size()) << windows.Out;
+    std::size_t row = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::vector<std::string> f = CsvFields(rows[i]);
+        ASSERT_EQ(f.size(), 13u) << rows[i];
+        EXPECT_EQ((Ends{f[2], f[3], f[4], f[5]}), expected[i]) << rows[i];
+        // The rows of this window: as many as its length in steps, plus one.
+        const std::size_t count = static_cast<std::size_t>(std::stoi(f[6]) / 5 + 1);
+        const double lowest = *std::min_element(spreads.begin() + static_cast<long>(row),
+                                                spreads.begin() + static_cast<long>(row + count));
+        EXPECT_NEAR(std::stod(f[12]), lowest, 0.01) << rows[i];
+        row += count;
+    }
+
+    // The text table ends each line with the lowest spread, to 0.1 Hz.
+    std::vector<std::string> textArgs = args;
+    textArgs.insert(textArgs.end(), {"--max-spread", limitText});
+    const CommandResult text = folder.Run("windows", textArgs);
+    ASSERT_EQ(text.Exit, 0) << text.Err;
+    const std::vector<std::string> lines = LinesOf(text.Out);
+    ASSERT_EQ(lines.size(), rows.size() + 3);
+    EXPECT_NE(lines[0].find("MIN SPREAD"), std::string::npos) << lines[0];
+    char last[16];
+    std::snprintf(last, sizeof last, "%.1f", std::stod(CsvFields(rows.back())[12]));
+    EXPECT_TRUE(lines.back().ends_with(std::string("  ") + last)) << lines.back();
+}
+
 TEST(WindowsCommand, APatternTakesTheStationsItMatchesAndNoneOtherInStartOrder) {
     CommandFolder folder("windows-pattern");
     const std::vector<std::string> days = {"--start", "2026-12-10", "--days",
@@ -273,6 +354,8 @@ TEST(WindowsCommand, RefusesWhatItCannotComputeWithAMessage) {
         {{"--set", "txtIncrementMinutes=0"}, "Input Required"},
         {{"--format", "xml"}, "--format takes text, csv or json"},
         {{"--start", "2026-02-30"}, "is not a date"},
+        {{"--max-spread", "-1"}, "--max-spread takes hertz"},
+        {{"--max-spread", "10Hz"}, "--max-spread takes hertz"},
     };
     for (const auto& refusal : refusals) {
         const CommandResult result = folder.Run("windows", refusal.Args);

@@ -137,6 +137,24 @@ TEST(MoonEcho, OwnEchoIsThePathToItself) {
 // The Earth's turn carries a station on the equator east by 465 m/s, 1.2e-6 rad/s seen from the
 // Moon: its sub-station point runs east over the Moon, which turns the same way eighty times
 // slower. At the poles that part is 0 and the optical libration (under 5e-7 rad/s) is left.
+// The windows pass takes one frame for a whole date: half a day off moves a spread by under one
+// part in a million.
+TEST(MoonEcho, AFrameHalfADayAwayServesTheLibrationField) {
+    const UtcDateTime instant{2044, 3, 21, 23, 59, 0};
+    const InstantDates dates = InstantDatesOf(instant);
+    const LibrationField exact(dates, DopplerFrameOf(dates));
+    const LibrationField shared(dates, DopplerFrameOf(InstantDatesAfter(dates, -43200)));
+    for (const GeoSite& station : {GeoSite{Radians(-89), Radians(10)}, GeoSite{0, Radians(180)},
+                                   GeoSite{Radians(48.1), Radians(-11.6)}}) {
+        const TerrestrialPoint point = TerrestrialPointOf(station);
+        const double speed = LibrationSpeed(exact.RateOf(point));
+        const LibrationRate rate = shared.RateOf(point);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_NEAR(rate.BodyRadPerS[i], exact.RateOf(point).BodyRadPerS[i], 1e-6 * speed);
+        }
+    }
+}
+
 TEST(MoonEcho, EarthsTurnCarriesTheSubStationPointEast) {
     for (int month = 1; month <= 12; ++month) {
         const UtcDateTime instant{2038, month, 9, 3 * month, 0, 0};
