@@ -137,6 +137,11 @@ std::vector<std::string> PlanningColumns(const RunParameters& params) {
     columns.push_back(station + "elevation_deg");
     columns.emplace_back("declination_deg");
     columns.emplace_back("right_ascension_h");
+    // The Sun's noise near the Moon matters whatever is watched; the echo's figures belong to
+    // the Moon's rows alone.
+    if (params.DisplayHome) {
+        columns.emplace_back("sun_moon_angle_deg");
+    }
     return columns;
 }
 
@@ -174,6 +179,7 @@ bool PlanningRows::WriteMoonInstant(const MoonReportInstant& instant) {
 
 void PlanningRows::StartFixedDay(const FixedObjectReportDay& day) {
     date_ = IsoDateText(day.Year, day.Month, day.Day);
+    day_ = CalendarDate{day.Year, day.Month, day.Day};
 }
 
 bool PlanningRows::WriteFixedInstant(const FixedObjectReportInstant& instant) {
@@ -181,9 +187,17 @@ bool PlanningRows::WriteFixedInstant(const FixedObjectReportInstant& instant) {
     if (params_.BothStations) {
         return false;
     }
-    rows_.Write({date_, UtcClockText(instant.UtcHHMM), Degrees(instant.View.AzimuthSingle),
-                 Degrees(instant.View.ElevationSingle), Degrees(instant.Declination),
-                 instant.RightAscension * 24.0 / TwoPi});
+    std::vector<DataValue> row = {date_,
+                                  UtcClockText(instant.UtcHHMM),
+                                  Degrees(instant.View.AzimuthSingle),
+                                  Degrees(instant.View.ElevationSingle),
+                                  Degrees(instant.Declination),
+                                  instant.RightAscension * 24.0 / TwoPi};
+    if (params_.DisplayHome) {
+        row.emplace_back(
+            SunMoonAngleDeg(InstantUtc(day_, instant.DayFraction), GeoSiteOf(params_.Home)));
+    }
+    rows_.Write(row);
     return true;
 }
 

@@ -203,6 +203,41 @@ TEST(PlanRows, DopplerColumnsAreTracksForTheSameInstant) {
     EXPECT_EQ(compared, 7) << header;
 }
 
+// Any object's rows seen from Home carry the Sun-Moon angle, as track shows it; rows of the DX
+// station alone do not.
+TEST(PlanRows, AFixedObjectsRowsFromHomeCarryTheSunMoonAngle) {
+    CommandFolder folder("rows-sun-moon");
+    const std::vector<std::string> sun = {"--start",  "2016-03-16",
+                                          "--end",    "2016-03-16",
+                                          "--set",    "cboCelestial=Sun",
+                                          "--set",    "txtIncrementMinutes=60",
+                                          "--format", "csv"};
+    std::vector<std::string> homeArgs = sun;
+    homeArgs.insert(homeArgs.end(), {"--set", "chkDisplayDX=0"});
+    const CommandResult home = folder.Run("plan", homeArgs);
+    ASSERT_EQ(home.Exit, 0) << home.Err;
+    EXPECT_EQ(home.Out.substr(0, home.Out.find('\n')),
+              "date,utc,home_azimuth_deg,home_elevation_deg,declination_deg,right_ascension_h,"
+              "sun_moon_angle_deg\r");
+    const auto line = home.Out.find("\n2016-03-16,17:00,");
+    ASSERT_NE(line, std::string::npos) << home.Out;
+    const std::string row = home.Out.substr(line + 1, home.Out.find('\r', line) - line - 1);
+    char angle[16];
+    std::snprintf(angle, sizeof angle, "%.1f", std::stod(row.substr(row.rfind(',') + 1)));
+    const CommandResult frame =
+        folder.Run("track", {"--at", "2016-03-16T17:00:00Z", "--set", "cboCelestial=Sun"});
+    ASSERT_EQ(frame.Exit, 0) << frame.Err;
+    EXPECT_NE(frame.Out.find(std::string("\nsun_moon_angle: ") + angle), std::string::npos)
+        << angle << "\n"
+        << frame.Out;
+
+    std::vector<std::string> dxArgs = sun;
+    dxArgs.insert(dxArgs.end(), {"--set", "chkDisplayHome=0"});
+    const CommandResult dx = folder.Run("plan", dxArgs);
+    ASSERT_EQ(dx.Exit, 0) << dx.Err;
+    EXPECT_EQ(dx.Out.find("sun_moon"), std::string::npos) << dx.Out.substr(0, 200);
+}
+
 TEST(PlanRows, ARunTheReportRefusesWritesNoRows) {
     CommandFolder folder("rows-refused");
     // The Sun is placed for one station only: both stations abandon the run at its first line.
