@@ -13,9 +13,9 @@
 #include "core/decimal.h"
 #include "run/input_ranges.h"
 #include "run/planning/calendar_days.h"
-#include "run/planning/planning_checks.h"
 #include "run/report/calendar_table.h"
 #include "run/sky_temperature_file.h"
+#include "ui/model/moon_pair_run.h"
 #include "ui/qt/calendar_painter.h"
 
 namespace velmorant {
@@ -26,8 +26,6 @@ namespace {
 // small (a few hundred kilobytes).
 constexpr int kMostCalendarDays = 3660;
 constexpr int kDefaultDays = 30;
-// A picture shows at most a year: 53 weeks of cells, some 5,400 pixels high.
-constexpr int kMostPictureDays = 366;
 
 struct CalendarOptions {
     CalendarDate Start;
@@ -113,9 +111,9 @@ std::variant<CalendarOptions, std::string> ParseOptions(std::span<const std::str
     const QString suffix = QFileInfo(QString::fromStdString(options.Output.string())).suffix();
     options.Picture = suffix.compare("png", Qt::CaseInsensitive) == 0 ||
                       suffix.compare("svg", Qt::CaseInsensitive) == 0;
-    if (options.Picture && options.Days > kMostPictureDays) {
+    if (options.Picture && options.Days > kMostCalendarPictureDays) {
         return "--output " + options.Output.string() + ": a picture shows at most " +
-               std::to_string(kMostPictureDays) + " days";
+               std::to_string(kMostCalendarPictureDays) + " days";
     }
     if (LastDate(options).Year > kLastYear) {
         return "the dates run beyond the year " + std::to_string(kLastYear);
@@ -143,19 +141,7 @@ std::variant<RunParameters, std::string> CalendarParameters(MainWindowModel& for
     if (auto problem = PlaceNamedStations(form, options.Home, options.Dx)) {
         return *problem;
     }
-    form.ChooseItem("cboOperation", 0);
-    auto gathered = GatherRunParameters(form.Inputs());
-    if (const auto* message = std::get_if<RunMessage>(&gathered)) {
-        return message->Title + ": " + message->Text;
-    }
-    const RunParameters& params = std::get<RunParameters>(gathered);
-    if (auto refusal = PlanningRefusal(params)) {
-        return refusal->Title + ": " + refusal->Text;
-    }
-    if (!params.IsMoon() || !params.DisplayHome) {
-        return std::string("the calendar is computed for the Moon seen from Home");
-    }
-    return std::move(std::get<RunParameters>(gathered));
+    return CalendarRunParameters(form.Inputs());
 }
 
 }  // namespace

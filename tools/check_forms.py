@@ -13,7 +13,7 @@ CALL3.TXT confirmation dialog (ui/forms/frmUpdate.ui), of the real-time window
 - the object names match the control table of the window model
   (ui/model/main_window_controls.cpp) one to one, apart from the four separator lines;
 - the dialog has its controls, captions and tooltips;
-- the WINDOWS window (ui/forms/frmWindows.ui) has its two tabs and the controls its view and
+- the WINDOWS window (ui/forms/frmWindows.ui) has its three tabs and the controls its view and
   its tests find by object name, each of its class;
 - the real-time window has its title, size and background, and every label its position,
   caption, tooltip, colour, font, alignment and start-hidden mark; the degradation box and
@@ -793,6 +793,11 @@ WINDOWS = {
     "cmdComputeWindows": (PB, "COMPUTE"),
     "cmdCancelWindows": (PB, "CANCEL"),
     "cmdSaveWindowsCsv": (PB, "Save as CSV"),
+    "tabCalendar": ("QWidget", None),
+    "picCalendar": ("velmorant::CalendarWidget", None),
+    "lblCalendarStatus": (LB, None),
+    "cmdCalendarPng": (PB, "Save as PNG..."),
+    "cmdCalendarSvg": (PB, "Save as SVG..."),
 }
 
 
@@ -817,8 +822,8 @@ def check_windows():
             fail("%s: shows %r, want %r" % (name, shown_text(w), text))
     with open(path, encoding="utf-8") as f:
         titles = re.findall(r'<attribute name="title">\s*<string>([^<]*)</string>', f.read())
-    if titles != ["Chart", "Windows"]:
-        fail("frmWindows.ui: tabs %r, want Chart and Windows" % titles)
+    if titles != ["Chart", "Windows", "Calendar"]:
+        fail("frmWindows.ui: tabs %r, want Chart, Windows and Calendar" % titles)
 
 
 def main():

@@ -15,6 +15,9 @@
 
 namespace velmorant {
 
+// A picture of the calendar shows at most a year: 53 weeks of cells, some 5,400 pixels high.
+inline constexpr int kMostCalendarPictureDays = 366;
+
 struct CalendarDay {
     CalendarDate Date;
     double DistanceKm = 0;       // geocentric, at 00:00 UTC

@@ -2,7 +2,9 @@
 // The WINDOWS window as an operator uses it: opened from the main window's button, the chart of
 // the main window's pair (redrawn when the DX row changes, read under the mouse, saved), and the
 // mutual windows with every station of CALL3.TXT (filled, sorted, cancelled, a row double-clicked
-// into the DX row). Screenshots of both tabs are saved under build/screenshots/.
+// into the DX row), and the EME calendar of the main window's dates (drawn and saved as the
+// `calendar` command draws it, refused for another object). Screenshots of the tabs are saved
+// under build/screenshots/.
 
 #include <algorithm>
 #include <cstdio>
@@ -30,8 +32,11 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "run/planning/calendar_grade.h"
 #include "tests/stations/file_size_limit.h"
 #include "ui/model/windows_window_model.h"
+#include "ui/qt/calendar_painter.h"
+#include "ui/qt/calendar_widget.h"
 #include "ui/qt/window_application.h"
 
 namespace fs = std::filesystem;
@@ -117,6 +122,9 @@ class WindowsViewTest : public QObject {
     void moreThan366DaysAreRefused_data();
     void moreThan366DaysAreRefused();
     void saveAsCsvWritesTheCommandsCsvInTheOrderShown();
+    void theCalendarTabDrawsAndSavesTheCommandsCalendarOfTheMainWindowsDates();
+    void theCalendarTabSaysWhyThereIsNoCalendar_data();
+    void theCalendarTabSaysWhyThereIsNoCalendar();
     void aYearOfFiveThousandStationsFillsQuicklyAndTheRealTimeDisplayNeverStalls();
 
   private:
@@ -144,6 +152,7 @@ class WindowsViewTest : public QObject {
     // (in 2026 for December, else in 2027, unless the year is given).
     void SetDates(const QString& endMonth, const QString& endDay, const QString& endYear = {});
     void OpenWindowsTab();
+    void OpenCalendarTab();
     void ComputeAndWait();
 
     std::unique_ptr<QTemporaryDir> folder_;
@@ -217,6 +226,12 @@ void WindowsViewTest::OpenWindowsTab() {
     QTest::mouseClick(Main<QPushButton>("cmdWINDOWS"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowExposed(&app_->Windows()));
     Windows<QTabWidget>("tabWindows")->setCurrentWidget(Windows<QWidget>("tabMutual"));
+}
+
+void WindowsViewTest::OpenCalendarTab() {
+    QTest::mouseClick(Main<QPushButton>("cmdWINDOWS"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&app_->Windows()));
+    Windows<QTabWidget>("tabWindows")->setCurrentWidget(Windows<QWidget>("tabCalendar"));
 }
 
 void WindowsViewTest::ComputeAndWait() {
@@ -493,6 +508,69 @@ void WindowsViewTest::saveAsCsvWritesTheCommandsCsvInTheOrderShown() {
     table->sortByColumn(-1, Qt::AscendingOrder);
     QTest::mouseClick(Windows<QPushButton>("cmdSaveWindowsCsv"), Qt::LeftButton);
     QCOMPARE(ReadAll(saved), ReadAll(command));
+}
+
+void WindowsViewTest::theCalendarTabDrawsAndSavesTheCommandsCalendarOfTheMainWindowsDates() {
+    SetDates("Jan", "13");  // 31 dates from Monday 14 December 2026
+    OpenCalendarTab();
+    auto* picture = Windows<velmorant::CalendarWidget>("picCalendar");
+    QCOMPARE(picture->DayCount(), 31);
+    const auto& days = app_->WindowsModel().Calendar();
+    QCOMPARE(days.front().Date.Day, 14);
+    QVERIFY(days.front().WindowMinutes.has_value());  // DX is displayed
+    QCOMPARE(Windows<QLabel>("lblCalendarStatus")->text(),
+             QString("31 dates from 2026-12-14 to 2027-01-13"));
+    // The first cell, Monday's of the first week, on screen in its grade's colour.
+    const QRectF first = picture->CellOnScreen(0);
+    QVERIFY(first.left() < picture->width() / 7 && first.top() < picture->height() / 5);
+    QCOMPARE(picture->grab().toImage().pixelColor((first.bottomRight() - QPointF(3, 3)).toPoint()),
+             velmorant::GradeColour(velmorant::GradeOf(days.front().DegradationMin)));
+    SaveScreenshot(&app_->Windows(), "frmWindows-calendar");
+
+    // Saved, the command's own picture of the same dates and settings.
+    QProcess calendar;
+    const QString command = folder_->filePath("command.png");
+    calendar.start(VELMORANT_EXECUTABLE, {"calendar", "--dir", folder_->path(), "--start",
+                                          "2026-12-14", "--days", "31", "--output", command});
+    QVERIFY(calendar.waitForFinished(60000));
+    QCOMPARE(calendar.exitCode(), 0);
+    chosenFile_ = folder_->filePath("calendar");  // the ending is added
+    QTest::mouseClick(Windows<QPushButton>("cmdCalendarPng"), Qt::LeftButton);
+    const QString png = folder_->filePath("calendar.png");
+    QCOMPARE(Windows<QLabel>("lblCalendarStatus")->text(), "Saved " + png);
+    const QImage saved(png);
+    QCOMPARE(saved.size(), velmorant::CalendarPictureSize(days.front().Date, 31));
+    QCOMPARE(saved, QImage(command));
+    chosenFile_ = folder_->filePath("calendar.svg");
+    QTest::mouseClick(Windows<QPushButton>("cmdCalendarSvg"), Qt::LeftButton);
+    QVERIFY(ReadAll(chosenFile_).startsWith("<?xml"));
+    QVERIFY(ReadAll(chosenFile_).contains("<svg"));
+}
+
+void WindowsViewTest::theCalendarTabSaysWhyThereIsNoCalendar_data() {
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QString>("endYear");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("the Sun") << "Sun"
+                             << "2026"
+                             << "the calendar is computed for the Moon seen from Home";
+    QTest::newRow("367 days") << "Moon"
+                              << "2027"
+                              << "the dates span 367 days: the calendar shows at most 366 days";
+}
+
+void WindowsViewTest::theCalendarTabSaysWhyThereIsNoCalendar() {
+    QFETCH(QString, object);
+    QFETCH(QString, endYear);
+    QFETCH(QString, why);
+    OpenCalendarTab();
+    QCOMPARE(Windows<velmorant::CalendarWidget>("picCalendar")->DayCount(), 7);
+    Choose("cboCelestial", object);
+    SetDates("Dec", "15", endYear);
+    QTRY_COMPARE(Windows<QLabel>("lblCalendarStatus")->text(), why);
+    QCOMPARE(Windows<velmorant::CalendarWidget>("picCalendar")->DayCount(), 0);
+    QVERIFY(!Windows<QPushButton>("cmdCalendarPng")->isEnabled());
+    QVERIFY(!Windows<QPushButton>("cmdCalendarSvg")->isEnabled());
 }
 
 void WindowsViewTest::aYearOfFiveThousandStationsFillsQuicklyAndTheRealTimeDisplayNeverStalls() {

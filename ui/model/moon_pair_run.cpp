@@ -6,11 +6,10 @@
 
 namespace velmorant {
 
-std::variant<RunParameters, std::string> MoonPairParameters(WindowInputs inputs) {
-    inputs.CelestialIndex = static_cast<int>(CelestialObject::Moon);
-    inputs.CelestialText = "Moon";
-    inputs.Home.DisplayChecked = true;
-    inputs.DX.DisplayChecked = true;
+namespace {
+
+// The planning run of the window's contents, or the refusal's text.
+std::variant<RunParameters, std::string> PlanningParameters(WindowInputs inputs) {
     inputs.OperationIndex = 0;
     auto gathered = GatherRunParameters(inputs);
     if (const auto* message = std::get_if<RunMessage>(&gathered)) {
@@ -21,6 +20,25 @@ std::variant<RunParameters, std::string> MoonPairParameters(WindowInputs inputs)
         return refusal->Title + ": " + refusal->Text;
     }
     return std::move(params);
+}
+
+}  // namespace
+
+std::variant<RunParameters, std::string> MoonPairParameters(WindowInputs inputs) {
+    inputs.CelestialIndex = static_cast<int>(CelestialObject::Moon);
+    inputs.CelestialText = "Moon";
+    inputs.Home.DisplayChecked = true;
+    inputs.DX.DisplayChecked = true;
+    return PlanningParameters(std::move(inputs));
+}
+
+std::variant<RunParameters, std::string> CalendarRunParameters(WindowInputs inputs) {
+    auto gathered = PlanningParameters(std::move(inputs));
+    if (const auto* params = std::get_if<RunParameters>(&gathered);
+        params != nullptr && (!params->IsMoon() || !params->DisplayHome)) {
+        return std::string("the calendar is computed for the Moon seen from Home");
+    }
+    return gathered;
 }
 
 }  // namespace velmorant

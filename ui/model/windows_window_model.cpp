@@ -48,6 +48,12 @@ std::variant<SkyTemperatureTable, std::string> SkyTable(const MainWindowModel& m
     return std::move(std::get<SkyTemperatureTable>(sky));
 }
 
+// The run's dates, first and last counted.
+std::int64_t DateCount(const RunParameters& params) {
+    return DaysSince1970(params.YearEnd, params.MonthEnd, params.DayEnd) -
+           DaysSince1970(params.YearStart, params.MonthStart, params.DayStart) + 1;
+}
+
 // Gathers the pass's windows as table rows, on the pass's thread.
 class RowGathering : public MutualWindowSink {
   public:
@@ -103,6 +109,39 @@ bool WindowsWindowModel::RefreshChart() {
     return true;
 }
 
+bool WindowsWindowModel::CalendarOutdated() const {
+    return calendarInputs_ != main_.Inputs();
+}
+
+bool WindowsWindowModel::RefreshCalendar() {
+    const WindowInputs inputs = main_.Inputs();
+    if (calendarInputs_ == inputs) {
+        return false;
+    }
+    calendarInputs_ = inputs;
+    std::vector<CalendarDay>().swap(calendar_);
+    calendarProblem_.clear();
+    auto gathered = CalendarRunParameters(inputs);
+    if (auto* problem = std::get_if<std::string>(&gathered)) {
+        calendarProblem_ = *problem;
+        return true;
+    }
+    const RunParameters& params = std::get<RunParameters>(gathered);
+    if (const std::int64_t days = DateCount(params); days > kMostCalendarPictureDays) {
+        calendarProblem_ = "the dates span " + std::to_string(days) +
+                           " days: the calendar shows at most " +
+                           std::to_string(kMostCalendarPictureDays) + " days";
+        return true;
+    }
+    auto sky = SkyTable(main_);
+    if (auto* problem = std::get_if<std::string>(&sky)) {
+        calendarProblem_ = *problem;
+        return true;
+    }
+    calendar_ = PlanCalendar(params, std::get<SkyTemperatureTable>(sky));
+    return true;
+}
+
 bool WindowsWindowModel::Refuse(std::string problem) {
     state_ = WindowsPassState::Refused;
     problem_ = std::move(problem);
@@ -121,9 +160,7 @@ bool WindowsWindowModel::StartWindows() {
         return Refuse(*problem);
     }
     const RunParameters& params = std::get<RunParameters>(gathered);
-    const std::int64_t days = DaysSince1970(params.YearEnd, params.MonthEnd, params.DayEnd) -
-                              DaysSince1970(params.YearStart, params.MonthStart, params.DayStart) +
-                              1;
+    const std::int64_t days = DateCount(params);
     if (days > kMostWindowDays) {
         return Refuse("the dates span " + std::to_string(days) +
                       " days: a windows pass covers at most " + std::to_string(kMostWindowDays) +

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "run/planning/calendar_days.h"
 #include "run/planning/chart_series.h"
 #include "run/planning/mutual_windows.h"
 #include "run/planning/window_grid.h"
@@ -21,7 +22,8 @@
 #include "ui/model/windows_table.h"
 
 // The WINDOWS window without a toolkit. Its Chart tab shows the chart of the main window's Home,
-// DX and dates, computed again whenever the main window's contents change; its Windows tab lists
+// DX and dates, computed again whenever the main window's contents change; its Calendar tab the
+// EME calendar of those dates, as `velmorant calendar` makes it; its Windows tab lists
 // the mutual windows of Home with every station of CALL3.TXT over the main window's dates,
 // computed on a thread of its own that can be stopped and that also gathers the table's rows, and
 // a chosen row puts its station into the DX row as the lookup button does.
@@ -54,6 +56,18 @@ class WindowsWindowModel {
     // The chart of the last reading, or nothing when its run was refused (ChartProblem says why).
     const std::optional<ChartSeries>& Chart() const { return chart_; }
     const std::string& ChartProblem() const { return chartProblem_; }
+
+    // --- The Calendar tab. ---
+
+    // The main window's contents differ from the calendar's last reading: the next
+    // RefreshCalendar computes (some tenths of a second for a year of dates).
+    bool CalendarOutdated() const;
+    // As RefreshChart, for the calendar: the Moon seen from Home (with DX when its row is
+    // displayed), refused for another object or more than kMostCalendarPictureDays dates.
+    bool RefreshCalendar();
+    // The dates of the last reading, none when refused (CalendarProblem says why).
+    const std::vector<CalendarDay>& Calendar() const { return calendar_; }
+    const std::string& CalendarProblem() const { return calendarProblem_; }
 
     // --- The Windows tab. ---
 
@@ -101,6 +115,9 @@ class WindowsWindowModel {
     std::optional<WindowInputs> chartInputs_;
     std::optional<ChartSeries> chart_;
     std::string chartProblem_;
+    std::optional<WindowInputs> calendarInputs_;
+    std::vector<CalendarDay> calendar_;
+    std::string calendarProblem_;
 
     WindowsPassState state_ = WindowsPassState::Idle;
     std::string problem_;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/windows_view.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 
 #include "ui/model/windows_window_model.h"
+#include "ui/qt/calendar_painter.h"
 #include "ui/qt/chart_painter.h"
 #include "ui/qt/windows_table_model.h"
 #include "ui_frmWindows.h"
@@ -18,6 +20,10 @@ namespace {
 // How often the chart looks at the main window, and the pass's progress is shown, ms.
 constexpr int kChartCheckMs = 500;
 constexpr int kPassPollMs = 100;
+
+QString PictureFilter(const QString& suffix) {
+    return suffix == "png" ? "PNG picture (*.png)" : "SVG drawing (*.svg)";
+}
 
 QString DialogChoice(QWidget* parent, const QString& caption, const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
@@ -46,6 +52,11 @@ WindowsView::WindowsView(WindowsWindowModel& model, FileChooser chooseFile, QWid
             &QLabel::setText);
     connect(form_->cmdSavePng, &QPushButton::clicked, this, [this] { SaveChart("png"); });
     connect(form_->cmdSaveSvg, &QPushButton::clicked, this, [this] { SaveChart("svg"); });
+    connect(form_->cmdCalendarPng, &QPushButton::clicked, this, [this] { SaveCalendar("png"); });
+    connect(form_->cmdCalendarSvg, &QPushButton::clicked, this, [this] { SaveCalendar("svg"); });
+    connect(form_->tabWindows, &QTabWidget::currentChanged, this, [this] { RefreshCalendar(); });
+    form_->cmdCalendarPng->setEnabled(false);
+    form_->cmdCalendarSvg->setEnabled(false);
     connect(form_->cmdComputeWindows, &QPushButton::clicked, this, [this] { StartPass(); });
     connect(form_->cmdCancelWindows, &QPushButton::clicked, this,
             [this] { model_.CancelWindows(); });
@@ -53,7 +64,10 @@ WindowsView::WindowsView(WindowsWindowModel& model, FileChooser chooseFile, QWid
     connect(form_->tblWindows, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { ChooseRow(index.row()); });
     chartTimer_.setInterval(kChartCheckMs);
-    connect(&chartTimer_, &QTimer::timeout, this, [this] { RefreshChart(); });
+    connect(&chartTimer_, &QTimer::timeout, this, [this] {
+        RefreshChart();
+        RefreshCalendar();
+    });
     passTimer_.setInterval(kPassPollMs);
     connect(&passTimer_, &QTimer::timeout, this, [this] { PollPass(); });
 }
@@ -64,6 +78,7 @@ WindowsView::~WindowsView() {
 
 void WindowsView::Open() {
     RefreshChart();
+    RefreshCalendar();
     show();
     raise();
     activateWindow();
@@ -90,16 +105,62 @@ void WindowsView::SaveChart(const QString& suffix) {
     if (!model_.Chart()) {
         return;
     }
-    const QString filter = suffix == "png" ? "PNG picture (*.png)" : "SVG drawing (*.svg)";
-    QString name = chooseFile_("Save the chart", filter);
+    const QString name = ChosenFile("Save the chart", PictureFilter(suffix), suffix);
     if (name.isEmpty()) {
         return;
     }
-    if (!name.endsWith("." + suffix, Qt::CaseInsensitive)) {
-        name += "." + suffix;
-    }
     const QString problem = velmorant::SaveChart(*model_.Chart(), name);
     form_->lblChartReading->setText(problem.isEmpty() ? "Saved " + name : "Not saved: " + problem);
+}
+
+void WindowsView::RefreshCalendar() {
+    // The calendar is computed only for the operator looking at it: a year of dates takes
+    // some tenths of a second, which the window spends with its status saying so.
+    if (form_->tabWindows->currentWidget() != form_->tabCalendar || !model_.CalendarOutdated()) {
+        return;
+    }
+    form_->lblCalendarStatus->setText("Computing the calendar...");
+    form_->lblCalendarStatus->repaint();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    model_.RefreshCalendar();
+    QApplication::restoreOverrideCursor();
+    const auto& days = model_.Calendar();
+    form_->picCalendar->ShowCalendar(days);
+    form_->cmdCalendarPng->setEnabled(!days.empty());
+    form_->cmdCalendarSvg->setEnabled(!days.empty());
+    if (days.empty()) {
+        form_->lblCalendarStatus->setText(QString::fromStdString(model_.CalendarProblem()));
+        return;
+    }
+    const auto dateText = [](const CalendarDate& date) {
+        return QString::asprintf("%04d-%02d-%02d", date.Year, date.Month, date.Day);
+    };
+    form_->lblCalendarStatus->setText(QString("%1 dates from %2 to %3")
+                                          .arg(days.size())
+                                          .arg(dateText(days.front().Date))
+                                          .arg(dateText(days.back().Date)));
+}
+
+void WindowsView::SaveCalendar(const QString& suffix) {
+    if (model_.Calendar().empty()) {
+        return;
+    }
+    const QString name = ChosenFile("Save the calendar", PictureFilter(suffix), suffix);
+    if (name.isEmpty()) {
+        return;
+    }
+    const QString problem = velmorant::SaveCalendar(model_.Calendar(), name);
+    form_->lblCalendarStatus->setText(problem.isEmpty() ? "Saved " + name
+                                                        : "Not saved: " + problem);
+}
+
+QString WindowsView::ChosenFile(const QString& caption, const QString& filter,
+                                const QString& suffix) {
+    QString name = chooseFile_(caption, filter);
+    if (!name.isEmpty() && !name.endsWith("." + suffix, Qt::CaseInsensitive)) {
+        name += "." + suffix;
+    }
+    return name;
 }
 
 void WindowsView::StartPass() {
@@ -158,12 +219,9 @@ void WindowsView::ShowPassState() {
 }
 
 void WindowsView::SaveCsv() {
-    QString name = chooseFile_("Save the windows", "CSV table (*.csv)");
+    const QString name = ChosenFile("Save the windows", "CSV table (*.csv)", "csv");
     if (name.isEmpty()) {
         return;
-    }
-    if (!name.endsWith(".csv", Qt::CaseInsensitive)) {
-        name += ".csv";
     }
     const WriteResult written =
         model_.SaveCsv(std::filesystem::path(QFile::encodeName(name).toStdString()));

@@ -16,9 +16,10 @@ namespace velmorant {
 class WindowsTableModel;
 class WindowsWindowModel;
 
-// The WINDOWS window (frmWindows): the Chart tab and the Windows tab of the form file, bound to
-// the window's model. It shows what the model computed and forwards the operator's actions; the
-// chart is read again from the main window twice a second while the window is shown.
+// The WINDOWS window (frmWindows): the Chart, Windows and Calendar tabs of the form file, bound
+// to the window's model. It shows what the model computed and forwards the operator's actions;
+// the chart is read again from the main window twice a second while the window is shown, the
+// calendar too while its tab is the one shown.
 class WindowsView : public QWidget {
     Q_OBJECT
 
@@ -43,6 +44,10 @@ class WindowsView : public QWidget {
   private:
     void RefreshChart();
     void SaveChart(const QString& suffix);
+    void RefreshCalendar();
+    void SaveCalendar(const QString& suffix);
+    // The file name the operator chose, ending in `.suffix`; empty when cancelled.
+    QString ChosenFile(const QString& caption, const QString& filter, const QString& suffix);
     void StartPass();
     void PollPass();
     void ShowPassState();
