@@ -62,6 +62,19 @@ QByteArray ReadAll(const QString& name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The program run as a command: true when it ended with status 0, its standard output in `out`.
+bool RunVelmorant(const QStringList& args, QByteArray* out = nullptr) {
+    QProcess program;
+    program.start(VELMORANT_EXECUTABLE, args);
+    if (!program.waitForFinished(60000) || program.exitCode() != 0) {
+        return false;
+    }
+    if (out != nullptr) {
+        *out = program.readAllStandardOutput();
+    }
+    return true;
+}
+
 // A field of /proc/self/status in MB (VmRSS, VmHWM).
 double StatusMb(const std::string& field) {
     std::ifstream status("/proc/self/status");
@@ -329,13 +342,12 @@ void WindowsViewTest::computeFillsTheTableAndHeadersSortItByTheirNumbers() {
     SaveScreenshot(&app_->Windows(), "frmWindows-windows");
 
     // The same windows as `velmorant windows` lists for every station with these settings.
-    QProcess windows;
-    windows.start(VELMORANT_EXECUTABLE, {"windows", "--dir", folder_->path(), "--start",
-                                         "2026-12-14", "--end", "2026-12-20", "--format", "csv"});
-    QVERIFY(windows.waitForFinished(60000));
-    QCOMPARE(windows.exitCode(), 0);
-    QStringList lines = QString::fromUtf8(windows.readAllStandardOutput())
-                            .split(QRegularExpression("\\r?\\n"), Qt::SkipEmptyParts);
+    QByteArray csv;
+    QVERIFY(RunVelmorant({"windows", "--dir", folder_->path(), "--start", "2026-12-14", "--end",
+                          "2026-12-20", "--format", "csv"},
+                         &csv));
+    QStringList lines =
+        QString::fromUtf8(csv).split(QRegularExpression("\\r?\\n"), Qt::SkipEmptyParts);
     lines.removeFirst();  // the heading
     QCOMPARE(lines.size(), RowCount(table));
     for (int r = 0; r < RowCount(table); ++r) {
@@ -473,12 +485,8 @@ void WindowsViewTest::saveAsCsvWritesTheCommandsCsvInTheOrderShown() {
     QVERIFY(!Windows<QPushButton>("cmdSaveWindowsCsv")->isEnabled());
     ComputeAndWait();
     const QString command = folder_->filePath("command.csv");
-    QProcess windows;
-    windows.start(VELMORANT_EXECUTABLE,
-                  {"windows", "--dir", folder_->path(), "--start", "2026-12-14", "--end",
-                   "2026-12-20", "--format", "csv", "--output", command});
-    QVERIFY(windows.waitForFinished(60000));
-    QCOMPARE(windows.exitCode(), 0);
+    QVERIFY(RunVelmorant({"windows", "--dir", folder_->path(), "--start", "2026-12-14", "--end",
+                          "2026-12-20", "--format", "csv", "--output", command}));
 
     // In the pass's order: the command's file, byte for byte.
     chosenFile_ = folder_->filePath("saved");  // the ending is added
@@ -528,12 +536,9 @@ void WindowsViewTest::theCalendarTabDrawsAndSavesTheCommandsCalendarOfTheMainWin
     SaveScreenshot(&app_->Windows(), "frmWindows-calendar");
 
     // Saved, the command's own picture of the same dates and settings.
-    QProcess calendar;
     const QString command = folder_->filePath("command.png");
-    calendar.start(VELMORANT_EXECUTABLE, {"calendar", "--dir", folder_->path(), "--start",
-                                          "2026-12-14", "--days", "31", "--output", command});
-    QVERIFY(calendar.waitForFinished(60000));
-    QCOMPARE(calendar.exitCode(), 0);
+    QVERIFY(RunVelmorant({"calendar", "--dir", folder_->path(), "--start", "2026-12-14", "--days",
+                          "31", "--output", command}));
     chosenFile_ = folder_->filePath("calendar");  // the ending is added
     QTest::mouseClick(Windows<QPushButton>("cmdCalendarPng"), Qt::LeftButton);
     const QString png = folder_->filePath("calendar.png");
