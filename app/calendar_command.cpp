@@ -15,8 +15,8 @@
 #include "run/planning/calendar_days.h"
 #include "run/report/calendar_table.h"
 #include "run/sky_temperature_file.h"
-#include "ui/model/moon_pair_run.h"
-#include "ui/qt/calendar_painter.h"
+#include "ui/model/windows_window/moon_pair_run.h"
+#include "ui/qt/windows_window/calendar_painter.h"
 
 namespace velmorant {
 

@@ -9,8 +9,8 @@
 #include "app/command_line.h"
 #include "run/planning/chart_series.h"
 #include "run/sky_temperature_file.h"
-#include "ui/model/moon_pair_run.h"
-#include "ui/qt/chart_painter.h"
+#include "ui/model/windows_window/moon_pair_run.h"
+#include "ui/qt/windows_window/chart_painter.h"
 
 namespace velmorant {
 

@@ -9,7 +9,7 @@
 #include "core/decimal.h"
 #include "run/input_ranges.h"
 #include "stations/station_list.h"
-#include "ui/model/station_choice.h"
+#include "ui/model/station_dialog/station_choice.h"
 
 namespace velmorant {
 

@@ -18,10 +18,10 @@
 #include "run/planning/planning_form.h"
 #include "run/report/mutual_window_table.h"
 #include "run/report/report_destination.h"
-#include "ui/model/defaults_storage.h"
-#include "ui/model/local_clock.h"
-#include "ui/model/main_window_model.h"
-#include "ui/model/text_storage.h"
+#include "ui/model/defaults/defaults_storage.h"
+#include "ui/model/defaults/text_storage.h"
+#include "ui/model/main_window/main_window_model.h"
+#include "ui/model/real_time/local_clock.h"
 
 // What the headless commands that run the window's model share: dates on the command line,
 // messages on standard error, the dates put into the window, where the output goes.

@@ -10,12 +10,12 @@
 
 #include "app/hamlib_exchange.h"
 #include "app/stop_signals.h"
-#include "ui/model/radio_control.h"
-#include "ui/model/rotator_control.h"
-#include "ui/model/wsjtx_activity.h"
-#include "ui/qt/rigctld_client.h"
-#include "ui/qt/rotctld_client.h"
-#include "ui/qt/wsjtx_listener.h"
+#include "ui/model/radio/radio_control.h"
+#include "ui/model/rotator/rotator_control.h"
+#include "ui/model/wsjtx/wsjtx_activity.h"
+#include "ui/qt/radio/rigctld_client.h"
+#include "ui/qt/rotator/rotctld_client.h"
+#include "ui/qt/wsjtx/wsjtx_listener.h"
 
 namespace velmorant {
 

@@ -6,12 +6,12 @@
 #include <optional>
 
 #include "run/realtime/real_time_pass.h"
-#include "ui/model/radio_link.h"
-#include "ui/model/radio_settings.h"
-#include "ui/model/rotator_move.h"
-#include "ui/model/rotator_settings.h"
-#include "ui/model/wsjtx_settings.h"
-#include "ui/qt/wsjtx_messages.h"
+#include "ui/model/radio/radio_link.h"
+#include "ui/model/radio/radio_settings.h"
+#include "ui/model/rotator/rotator_move.h"
+#include "ui/model/rotator/rotator_settings.h"
+#include "ui/model/wsjtx/wsjtx_settings.h"
+#include "ui/qt/wsjtx/wsjtx_messages.h"
 
 namespace velmorant {
 

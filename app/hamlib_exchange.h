@@ -10,8 +10,8 @@
 #include <QCoreApplication>
 #include <QTcpSocket>
 
-#include "ui/model/hamlib_fault.h"
-#include "ui/qt/hamlib_connection.h"
+#include "ui/model/rotator/hamlib_fault.h"
+#include "ui/qt/rotator/hamlib_connection.h"
 
 // A headless command's conversation with a Hamlib daemon (rotctld, rigctld), waiting for each
 // answer: the window never waits on the network, a command that does one thing may. The

@@ -10,7 +10,7 @@
 #include "core/calendar.h"
 #include "run/input_ranges.h"
 #include "run/report/report_destination.h"
-#include "ui/model/main_window_model.h"
+#include "ui/model/main_window/main_window_model.h"
 
 namespace velmorant {
 

@@ -10,9 +10,9 @@
 
 #include "app/hamlib_exchange.h"
 #include "core/decimal.h"
-#include "ui/model/rotator_settings.h"
-#include "ui/model/rotator_status.h"
-#include "ui/model/rotctld_protocol.h"
+#include "ui/model/rotator/rotator_settings.h"
+#include "ui/model/rotator/rotator_status.h"
+#include "ui/model/rotator/rotctld_protocol.h"
 
 namespace velmorant {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "ui/model/rotator_move.h"
+#include "ui/model/rotator/rotator_move.h"
 
 namespace velmorant {
 

@@ -6,10 +6,10 @@
 #include <string_view>
 
 #include "stations/station_list.h"
-#include "ui/model/defaults_storage.h"
-#include "ui/model/local_clock.h"
-#include "ui/model/main_window_model.h"
-#include "ui/model/text_storage.h"
+#include "ui/model/defaults/defaults_storage.h"
+#include "ui/model/defaults/text_storage.h"
+#include "ui/model/main_window/main_window_model.h"
+#include "ui/model/real_time/local_clock.h"
 
 namespace velmorant {
 

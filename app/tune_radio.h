@@ -5,7 +5,7 @@
 #include <string>
 
 #include "run/realtime/doppler_tuning.h"
-#include "ui/model/radio_tuning.h"
+#include "ui/model/radio/radio_tuning.h"
 
 namespace velmorant {
 

@@ -6,8 +6,8 @@
 
 #include <QApplication>
 
-#include "ui/qt/window_application.h"
-#include "ui/qt/working_folder.h"
+#include "ui/qt/desktop/working_folder.h"
+#include "ui/qt/main_window/window_application.h"
 
 namespace velmorant {
 

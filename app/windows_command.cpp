@@ -18,7 +18,7 @@
 #include "run/report/mutual_window_table.h"
 #include "run/sky_temperature_file.h"
 #include "stations/station_list.h"
-#include "ui/model/station_choice.h"
+#include "ui/model/station_dialog/station_choice.h"
 
 namespace velmorant {
 

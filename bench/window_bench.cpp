@@ -12,7 +12,7 @@
 #include "run/realtime/real_time_pass.h"
 #include "run/run_parameters.h"
 #include "run/sky_temperature_file.h"
-#include "ui/qt/window_application.h"
+#include "ui/qt/main_window/window_application.h"
 
 namespace fs = std::filesystem;
 

@@ -11,7 +11,7 @@ CALL3.TXT confirmation dialog (ui/forms/frmUpdate.ui), of the real-time window
   tooltip and start-hidden mark (dynamic property startsHidden), and the Tab order is the
   window's keyboard order with RUN as the default button;
 - the object names match the control table of the window model
-  (ui/model/main_window_controls.cpp) one to one, apart from the four separator lines;
+  (ui/model/main_window/main_window_controls.cpp) one to one, apart from the four separator lines;
 - the dialog has its controls, captions and tooltips;
 - the WINDOWS window (ui/forms/frmWindows.ui) has its three tabs and the controls its view and
   its tests find by object name, each of its class;

@@ -14,7 +14,7 @@
 #include "core/calendar.h"
 #include "tests/app/command_fixture.h"
 #include "tests/app/report_lines.h"
-#include "ui/model/chart_layout.h"
+#include "ui/model/windows_window/chart_layout.h"
 
 namespace velmorant::testing_support {
 namespace {

@@ -3,7 +3,7 @@
 // can, and what the program then writes back reads again undamaged and writes back the same.
 
 #include "tests/fuzz/fuzz_input.h"
-#include "ui/model/defaults_file.h"
+#include "ui/model/defaults/defaults_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmorant;

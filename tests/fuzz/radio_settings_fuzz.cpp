@@ -7,9 +7,9 @@
 #include <string>
 
 #include "tests/fuzz/fuzz_input.h"
-#include "ui/model/radio_settings.h"
-#include "ui/model/rigctld_protocol.h"
-#include "ui/model/rotator_settings.h"
+#include "ui/model/radio/radio_settings.h"
+#include "ui/model/radio/rigctld_protocol.h"
+#include "ui/model/rotator/rotator_settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmorant;

@@ -9,9 +9,9 @@
 
 #include "core/utf8.h"
 #include "tests/fuzz/fuzz_input.h"
-#include "ui/model/hamlib_lines.h"
-#include "ui/model/radio_status.h"
-#include "ui/model/rigctld_protocol.h"
+#include "ui/model/radio/radio_status.h"
+#include "ui/model/radio/rigctld_protocol.h"
+#include "ui/model/rotator/hamlib_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmorant;

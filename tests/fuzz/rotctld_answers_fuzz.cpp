@@ -9,8 +9,8 @@
 
 #include "core/utf8.h"
 #include "tests/fuzz/fuzz_input.h"
-#include "ui/model/rotator_status.h"
-#include "ui/model/rotctld_protocol.h"
+#include "ui/model/rotator/rotator_status.h"
+#include "ui/model/rotator/rotctld_protocol.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmorant;

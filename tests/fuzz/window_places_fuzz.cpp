@@ -7,7 +7,7 @@
 #include <string>
 
 #include "tests/fuzz/fuzz_input.h"
-#include "ui/model/window_placement.h"
+#include "ui/model/desktop/window_placement.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmorant;

@@ -6,7 +6,7 @@
 #include <QByteArray>
 
 #include "tests/fuzz/fuzz_input.h"
-#include "ui/qt/wsjtx_messages.h"
+#include "ui/qt/wsjtx/wsjtx_messages.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/qt/window_application.h"
+#include "ui/qt/main_window/window_application.h"
 
 inline std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

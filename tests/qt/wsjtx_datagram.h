@@ -8,7 +8,7 @@
 #include <QDataStream>
 #include <QIODevice>
 
-#include "ui/qt/wsjtx_messages.h"
+#include "ui/qt/wsjtx/wsjtx_messages.h"
 
 // WSJT-X's datagrams built for the tests from the published field order (QDataStream, Qt 5.4's
 // encoding, big-endian).

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/model/main_window_model.h"
+#include "ui/model/main_window/main_window_model.h"
 
 // Fakes for the window's ports and a fixture holding a window built on them.
 
