@@ -110,6 +110,7 @@ class CountedWindows : public MutualWindowSink {
 void BM_WindowsWithSpreadThirtyDays(benchmark::State& state) {
     RunParameters params = ThirtyDays();
     params.Band = "10368";
+    params.BandMHz = 10368;
     const SkyTemperatureTable table = SkyTable();
     const std::vector<StationSite> stations = PseudoRandomStations(params);
     const std::optional<double> maxSpreadHz =

@@ -79,13 +79,13 @@ void ReadWindows(const WindowInputs& in, RunParameters& p) {
     p.AzMin = static_cast<float>(LeadingNumber(in.AzMin));
     p.AzMaxRad = static_cast<float>(p.AzMax * Pi / 180.0);
     p.AzMinRad = static_cast<float>(p.AzMin * Pi / 180.0);
-    p.GmtMinText = in.GmtMin;
-    p.GmtMaxText = in.GmtMax;
+    const double gmtLow = LeadingNumber(in.GmtMin);
+    const double gmtHigh = LeadingNumber(in.GmtMax);
+    p.GmtWindowLow = static_cast<float>(gmtLow);
+    p.GmtWindowHigh = static_cast<float>(gmtHigh);
 
     // A window across midnight or an empty one becomes the whole day here; the per-instant test
-    // still honours the typed texts.
-    const double gmtLow = LeadingNumber(p.GmtMinText);
-    const double gmtHigh = LeadingNumber(p.GmtMaxText);
+    // still honours the typed window.
     if (gmtLow < gmtHigh) {
         p.GmtMin = static_cast<float>(gmtLow);
         p.GmtMax = SaturatedInteger16(gmtHigh);
@@ -153,6 +153,7 @@ std::variant<RunParameters, RunMessage> GatherRunParameters(const WindowInputs& 
     p.IncrementMinutes = SaturatedInteger16(LeadingNumber(in.IncrementMinutes));
     p.OutputLines = SaturatedInteger16(LeadingNumber(in.OutputLines));
     p.Band = in.Band;
+    p.BandMHz = LeadingNumber(in.Band);
     p.TimeDif = static_cast<float>(LeadingNumber(in.TimeDif));
     p.Operation = RunOperationAt(in.OperationIndex);
     p.CelestialName = in.CelestialText;

@@ -66,15 +66,18 @@ struct RunParameters {
     // Lines per report page, 0 = no paging. 16 bits, rounded half to even and saturated, as
     // IncrementMinutes (Planning refuses anything outside 0..32767).
     std::int16_t OutputLines = 0;
-    std::string Band;                    // MHz as shown: "50" ... "1296" ... "10368"
-    int Region = 0;                      // IARU region 1..3 from the Home longitude
-    float TimeDif = 0;                   // hours, computer clock minus UTC
-    std::string TextEditor;              // program that opens a text report (a fallback when empty)
-    std::string AdobeReader;             // program that opens a PDF (a fallback when empty)
-    float AzMin = 0, AzMax = 0;          // degrees: easternmost and westernmost azimuth wanted
-    float AzMinRad = 0, AzMaxRad = 0;    // the same in radians
-    std::string GmtMinText, GmtMaxText;  // the time window as typed, "HHMM"
-    float GmtMin = 0;                    // HHMM, start of the time window (0 for the whole day)
+    std::string Band;                  // MHz as shown: "50" ... "1296" ... "10368"
+    double BandMHz = 0;                // the band read once (its leading number), MHz
+    int Region = 0;                    // IARU region 1..3 from the Home longitude
+    float TimeDif = 0;                 // hours, computer clock minus UTC
+    std::string TextEditor;            // program that opens a text report (a fallback when empty)
+    std::string AdobeReader;           // program that opens a PDF (a fallback when empty)
+    float AzMin = 0, AzMax = 0;        // degrees: easternmost and westernmost azimuth wanted
+    float AzMinRad = 0, AzMaxRad = 0;  // the same in radians
+    // The time window as typed, HHMM read once (Singles), for the test of each instant: a
+    // minimum above the maximum is a window across midnight.
+    float GmtWindowLow = 0, GmtWindowHigh = 2400;
+    float GmtMin = 0;  // HHMM, start of the time window (0 for the whole day)
     // HHMM, end of the time window (2400 for the whole day). 16 bits: the typed text rounded
     // half to even and saturated, as the box always stored it.
     std::int16_t GmtMax = 0;

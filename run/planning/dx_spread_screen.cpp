@@ -7,7 +7,6 @@
 
 #include "core/moon_echo.h"
 #include "run/instant_position.h"
-#include "run/leading_number.h"
 #include "run/planning/instant_utc.h"
 #include "run/planning/moon_instant_table.h"
 
@@ -24,7 +23,7 @@ DxSpreadScreen::DxSpreadScreen(const MoonInstantTable& table, const RunParameter
                                double maxSpreadHz)
     : table_(table),
       home_(TerrestrialPointOf(GeoSiteOf(params.Home))),
-      carrierHz_(LeadingNumber(params.Band) * 1e6),
+      carrierHz_(params.BandMHz * 1e6),
       maxSpreadHz_(maxSpreadHz),
       date_(table.InstantsPerDate()) {}
 

@@ -8,7 +8,6 @@
 #include "core/constants.h"
 #include "core/sun.h"
 #include "run/instant_position.h"
-#include "run/leading_number.h"
 
 namespace velmorant {
 
@@ -56,8 +55,8 @@ MoonInstantTable::MoonInstantTable(const RunParameters& params, const SkyTempera
 
     // Home's view persists from one instant to the next (a zenith instant keeps the last one),
     // so the views are taken in order.
-    const float gmtLow = static_cast<float>(LeadingNumber(params.GmtMinText));
-    const float gmtHigh = static_cast<float>(LeadingNumber(params.GmtMaxText));
+    const float gmtLow = params.GmtWindowLow;
+    const float gmtHigh = params.GmtWindowHigh;
     StationView home;
     for (std::size_t g = 0; g < count; ++g) {
         homePass_[g] = HomeFiltersPass(home, params, places_[g], gmtLow, gmtHigh) ? 0xff : 0;
@@ -87,7 +86,7 @@ void MoonInstantTable::SummarizeHome() {
 void MoonInstantTable::ComputeDates(std::size_t first, std::size_t last,
                                     const SkyTemperatureTable& table) {
     const std::size_t n = dayInstants_.size();
-    const double bandMHz = LeadingNumber(params_.Band);
+    const double bandMHz = params_.BandMHz;
     for (std::size_t d = first; d < last; ++d) {
         const float dayCursor = dates_[d].DayCursor;
         const double sunAt0h = SunPosition(dayCursor, 0.0).RightAscension;

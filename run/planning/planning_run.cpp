@@ -6,7 +6,6 @@
 #include "core/station_geometry.h"
 #include "core/sun.h"
 #include "run/instant_position.h"
-#include "run/leading_number.h"
 #include "run/planning/moon_instant.h"
 #include "run/planning/step_grid.h"
 #include "run/planning/window_filters.h"
@@ -25,9 +24,9 @@ class PlanningWalk {
           table_(table),
           output_(output),
           instants_(DayInstants(params.IncrementMinutes)),
-          bandMHz_(LeadingNumber(params.Band)),
-          gmtLow_(static_cast<float>(LeadingNumber(params.GmtMinText))),
-          gmtHigh_(static_cast<float>(LeadingNumber(params.GmtMaxText))) {}
+          bandMHz_(params.BandMHz),
+          gmtLow_(params.GmtWindowLow),
+          gmtHigh_(params.GmtWindowHigh) {}
 
     PlanningEnd Run();
 

@@ -2,14 +2,8 @@
 #include "run/planning/window_filters.h"
 
 #include "core/constants.h"
-#include "run/leading_number.h"
 
 namespace velmorant {
-
-bool GmtWindowPass(float utcHHMM, const std::string& minText, const std::string& maxText) {
-    return GmtWindowPass(utcHHMM, static_cast<float>(LeadingNumber(minText)),
-                         static_cast<float>(LeadingNumber(maxText)));
-}
 
 bool GmtWindowPass(float utcHHMM, float low, float high) {
     if (low == 0.0f && high == 2400.0f) {

@@ -1,21 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
-
 #include "run/run_parameters.h"
 
 // The Home station's time and azimuth windows of a planning run.
 
 namespace velmorant {
 
-// True when the instant (hhmm, 1345 is 13:45) lies in the typed UTC window. minText and maxText
-// are the window's texts as typed ("HHMM"): 0000-2400 passes everything; a minimum above the
-// maximum is a window across midnight (the maximum itself passes, the minimum does not).
-// Compared in single precision.
-bool GmtWindowPass(float utcHHMM, const std::string& minText, const std::string& maxText);
-
-// The same test with the window's limits already read from their texts (single precision).
+// True when the instant (hhmm, 1345 is 13:45) lies in the typed UTC window, its limits read from
+// their texts (RunParameters::GmtWindowLow, GmtWindowHigh): 0000-2400 passes everything; a
+// minimum above the maximum is a window across midnight (the maximum itself passes, the minimum
+// does not). Compared in single precision.
 bool GmtWindowPass(float utcHHMM, float low, float high);
 
 // True when a station's elevation (radians, Single) lies in its elevation window, both limits

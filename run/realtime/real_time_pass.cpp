@@ -9,7 +9,6 @@
 #include "core/sun.h"
 #include "core/sun_moon_angle.h"
 #include "run/instant_position.h"
-#include "run/leading_number.h"
 #include "run/realtime/clock_check.h"
 #include "run/report/report_numbers.h"
 #include "run/report/report_text.h"
@@ -145,10 +144,10 @@ RealTimePassResult RealTimePassAt(const RunParameters& params, const SkyTemperat
     if (pass.Moon) {
         const DegradationResult degradation =
             MoonDegradation(table, pass.Distance, pass.DayFraction, pass.RightAscension,
-                            LeadingNumber(params.Band), params.NoiseTemperature);
+                            params.BandMHz, params.NoiseTemperature);
         pass.Degradation = degradation.Degradation;
         pass.SkyTemperature = degradation.SkyTemperature;
-        pass.BandMHz = LeadingNumber(params.Band);
+        pass.BandMHz = params.BandMHz;
         SetMoonEchoFigures(pass, params, cache);
     }
     {

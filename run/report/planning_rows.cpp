@@ -8,7 +8,6 @@
 #include "core/moon_echo.h"
 #include "core/sun_moon_angle.h"
 #include "run/instant_position.h"
-#include "run/leading_number.h"
 #include "run/planning/instant_utc.h"
 
 namespace velmorant {
@@ -165,7 +164,7 @@ bool PlanningRows::WriteMoonInstant(const MoonReportInstant& instant) {
     const MoonFigures figures =
         params_.DisplayHome
             ? FiguresAt(InstantUtc(day_, instant.DayFraction), GeoSiteOf(params_.Home),
-                        GeoSiteOf(params_.DX), LeadingNumber(params_.Band) * 1e6)
+                        GeoSiteOf(params_.DX), params_.BandMHz * 1e6)
             : MoonFigures{};
     std::vector<DataValue> row = {date_, UtcClockText(instant.UtcHHMM)};
     for (const MoonColumn& column : kMoonColumns) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/run_parameters.h"
 
+#include <utility>
 #include <variant>
 
 #include <gtest/gtest.h>
@@ -54,15 +55,27 @@ TEST(GatherRunParameters, EmptyProgramPathsFallBack) {
     EXPECT_EQ(p.AdobeReader, "C:\\Program Files\\Adobe\\Reader 8.0\\Reader\\AcroRd32.exe");
 }
 
-TEST(GatherRunParameters, WindowAcrossMidnightBecomesTheWholeDayButKeepsItsTexts) {
+// The band is read once into MHz, as the report's figures take it, and kept as shown.
+TEST(GatherRunParameters, TheBandIsReadOnceAndKeptAsShown) {
+    for (const auto& [text, mhz] :
+         {std::pair{"144", 144.0}, std::pair{"10368", 10368.0}, std::pair{"2304.5 MHz", 2304.5}}) {
+        WindowInputs in = StartingWindow();
+        in.Band = text;
+        const RunParameters p = Gather(in);
+        EXPECT_EQ(p.BandMHz, mhz) << text;
+        EXPECT_EQ(p.Band, text);
+    }
+}
+
+TEST(GatherRunParameters, WindowAcrossMidnightBecomesTheWholeDayButKeepsItsTypedLimits) {
     WindowInputs in = StartingWindow();
     in.GmtMin = "1800";
     in.GmtMax = "0600";
     const RunParameters p = Gather(in);
     EXPECT_EQ(p.GmtMin, 0.0f);
     EXPECT_EQ(p.GmtMax, 2400);
-    EXPECT_EQ(p.GmtMinText, "1800");
-    EXPECT_EQ(p.GmtMaxText, "0600");
+    EXPECT_EQ(p.GmtWindowLow, 1800.0f);
+    EXPECT_EQ(p.GmtWindowHigh, 600.0f);
 }
 
 struct RegionCase {

@@ -10,25 +10,25 @@ namespace {
 
 struct GmtCase {
     float Hhmm;
-    const char* Low;
-    const char* High;
+    float Low;  // the typed limits, read
+    float High;
     bool Passes;
 };
 
 TEST(GmtWindowPass, HonoursTheTypedWindow) {
     const GmtCase cases[] = {
-        {2400, "0000", "2400", true},
-        {1200, "0600", "1800", true},
-        {600, "0600", "1800", true},
-        {1800, "0600", "1800", true},
-        {1815, "0600", "1800", false},
+        {2400, 0, 2400, true},
+        {1200, 600, 1800, true},
+        {600, 600, 1800, true},
+        {1800, 600, 1800, true},
+        {1815, 600, 1800, false},
         // Across midnight: the maximum passes, the minimum does not.
-        {600, "1800", "0600", true},
-        {1800, "1800", "0600", false},
-        {1815, "1800", "0600", true},
-        {1200, "1800", "0600", false},
-        {1200, "1200", "1200", true},
-        {1215, "1200", "1200", false},
+        {600, 1800, 600, true},
+        {1800, 1800, 600, false},
+        {1815, 1800, 600, true},
+        {1200, 1800, 600, false},
+        {1200, 1200, 1200, true},
+        {1215, 1200, 1200, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(GmtWindowPass(c.Hhmm, c.Low, c.High), c.Passes)

@@ -276,7 +276,7 @@ TEST(RealTimePass, NoFilterAndNoStationAreRequired) {
     RunParameters params = Gathered(inputs);
     // Windows a planning run would apply: none of them touches a real-time pass.
     params.AzMinRad = params.AzMaxRad = 0.1f;
-    params.GmtMinText = params.GmtMaxText = "0100";
+    params.GmtWindowLow = params.GmtWindowHigh = 100;
     params.Home.AboveRad = params.DX.AboveRad = 1.5f;
     const RealTimePassResult pass = RealTimePass(params, ShippedSky(), At(2016, 3, 16, 12, 0, 0));
     EXPECT_EQ(pass.Home.Azimuth, 0.0);

@@ -53,6 +53,7 @@ RunParameters BothStationsOnMarch5() {
     p.BothStations = true;
     p.UnitsLabel = "KM";
     p.Band = "144";
+    p.BandMHz = 144;
     p.IncrementMinutes = 15;
     p.Home.Callsign = "DL1ABC";
     p.Home.Locator = "JN58td";
