@@ -93,16 +93,16 @@ std::optional<std::string> TakeOption(const std::string& option, const std::stri
     return std::nullopt;
 }
 
-std::variant<CalendarOptions, std::string> ParseOptions(std::span<const std::string> args) {
+std::variant<CalendarOptions, std::string> ParseOptions(const CommandLine& line) {
     CalendarOptions options;
     std::optional<CalendarDate> start;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) {
-            return "option " + args[i] + " needs a value";
-        }
-        if (auto problem = TakeOption(args[i], args[i + 1], options, start)) {
+    for (const auto& [option, value] : line.Options) {
+        if (auto problem = TakeOption(option, value, options, start)) {
             return *problem;
         }
+    }
+    if (auto problem = UnexpectedArgument(line)) {
+        return *problem;
     }
     if (!start) {
         return std::string("--start is required");
@@ -170,8 +170,8 @@ const char* CalendarUsage() {
            "wrong.\n";
 }
 
-int RunCalendarCommand(std::span<const std::string> args) {
-    auto parsed = ParseOptions(args);
+int RunCalendarCommand(const CommandLine& line) {
+    auto parsed = ParseOptions(line);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
         return Usage(*problem);
     }

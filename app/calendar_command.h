@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <span>
-#include <string>
+#include "app/option_reader.h"
 
 namespace velmorant {
 
@@ -12,7 +11,7 @@ namespace velmorant {
 //                      [--output FILE|-]
 // Returns the exit status: 0 when the calendar was written, 2 for a refused run, a station not
 // found, an output that cannot be written or a bad command line.
-int RunCalendarCommand(std::span<const std::string> args);
+int RunCalendarCommand(const CommandLine& line);
 
 // The command's usage text.
 const char* CalendarUsage();

@@ -63,8 +63,8 @@ const char* ChartUsage() {
            "wrong.\n";
 }
 
-int RunChartCommand(std::span<const std::string> args) {
-    auto parsed = ParsePlanOptions(args, false);
+int RunChartCommand(const CommandLine& line) {
+    auto parsed = ParsePlanOptions(line);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
         return Usage(*problem);
     }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <span>
-#include <string>
+#include "app/option_reader.h"
 
 namespace velmorant {
 
@@ -12,7 +11,7 @@ namespace velmorant {
 //                   [--home CALL|LOCATOR] [--dx CALL|LOCATOR] --output FILE.png|FILE.svg
 // Returns the exit status: 0 when the picture was written, 2 for a refused run, a station not
 // found, a picture that cannot be written or a bad command line.
-int RunChartCommand(std::span<const std::string> args);
+int RunChartCommand(const CommandLine& line);
 
 // The command's usage text.
 const char* ChartUsage();

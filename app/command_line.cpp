@@ -78,8 +78,7 @@ std::optional<PlanningForm> FormNamed(const std::string& name) {
 
 // One option and its value into `options`; the problem, if any.
 std::optional<std::string> TakePlanOption(const std::string& option, const std::string& value,
-                                          bool takesFormat, PlanOptions& options,
-                                          std::optional<CalendarDate>& start,
+                                          PlanOptions& options, std::optional<CalendarDate>& start,
                                           std::optional<CalendarDate>& end) {
     if (option == "--start" || option == "--end") {
         const auto date = ParseDate(value);
@@ -97,7 +96,7 @@ std::optional<std::string> TakePlanOption(const std::string& option, const std::
         options.Home = value;
     } else if (option == "--dx") {
         options.Dx = value;
-    } else if (option == "--format" && takesFormat) {
+    } else if (option == "--format") {
         const auto form = FormNamed(value);
         if (!form) {
             return "--format takes text, csv or json, not " + value;
@@ -111,18 +110,17 @@ std::optional<std::string> TakePlanOption(const std::string& option, const std::
 
 }  // namespace
 
-std::variant<PlanOptions, std::string> ParsePlanOptions(std::span<const std::string> args,
-                                                        bool takesFormat) {
+std::variant<PlanOptions, std::string> ParsePlanOptions(const CommandLine& line) {
     PlanOptions options;
     std::optional<CalendarDate> start;
     std::optional<CalendarDate> end;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) {
-            return "option " + args[i] + " needs a value";
-        }
-        if (auto problem = TakePlanOption(args[i], args[i + 1], takesFormat, options, start, end)) {
+    for (const auto& [option, value] : line.Options) {
+        if (auto problem = TakePlanOption(option, value, options, start, end)) {
             return *problem;
         }
+    }
+    if (auto problem = UnexpectedArgument(line)) {
+        return *problem;
     }
     if (!start) {
         return std::string("--start is required");

@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -14,6 +13,7 @@
 
 #include <QString>
 
+#include "app/option_reader.h"
 #include "core/calendar.h"
 #include "run/planning/planning_form.h"
 #include "run/report/mutual_window_table.h"
@@ -79,10 +79,9 @@ struct PlanOptions {
     PlanningForm Form = PlanningForm::Report;
 };
 
-// Reads --start (required), --end, --dir, --set, --output, --home, --dx and, when `takesFormat`,
-// --format text|csv|json; the problem's text when they are malformed.
-std::variant<PlanOptions, std::string> ParsePlanOptions(std::span<const std::string> args,
-                                                        bool takesFormat);
+// Reads --start (required), --end, --dir, --set, --output, --home, --dx and --format
+// text|csv|json (where the command's table has it); the problem's text when they are malformed.
+std::variant<PlanOptions, std::string> ParsePlanOptions(const CommandLine& line);
 
 // The window as plan sets it up from the options: the dates, each --set, then --home and --dx
 // through the rows' own buttons. The problem's text, if any ("--home X: why" for a station).

@@ -2,15 +2,19 @@
 // VELMORANT: where the Moon (or the Sun, a radio source, any RA/Dec) stands for two stations.
 // Without arguments the program opens its window; the subcommands run headless.
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <new>
 #include <span>
 #include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 #include "app/calendar_command.h"
 #include "app/chart_command.h"
+#include "app/command_options.h"
 #include "app/plan_command.h"
 #include "app/rotate_command.h"
 #include "app/station_commands.h"
@@ -22,22 +26,46 @@
 
 namespace {
 
+using velmorant::CommandLine;
+using velmorant::CommandOptions;
+
+// A headless command: its usage text and what runs it once its command line has been read.
+struct Command {
+    std::string_view Name;
+    const char* (*Usage)();
+    int (*Run)(const CommandLine&);
+};
+
+// In the order the general usage lists them.
+constexpr Command kCommands[] = {
+    {"plan", velmorant::PlanUsage, velmorant::RunPlanCommand},
+    {"windows", velmorant::WindowsUsage, velmorant::RunWindowsCommand},
+    {"chart", velmorant::ChartUsage, velmorant::RunChartCommand},
+    {"calendar", velmorant::CalendarUsage, velmorant::RunCalendarCommand},
+    {"locator", velmorant::LocatorUsage, velmorant::RunLocatorCommand},
+    {"lookup", velmorant::LookupUsage, velmorant::RunLookupCommand},
+    {"track", velmorant::TrackUsage, velmorant::RunTrackCommand},
+    {"rotate", velmorant::RotateUsage, velmorant::RunRotateCommand},
+};
+
+const Command* CommandNamed(std::string_view name) {
+    const auto found = std::ranges::find(kCommands, name, &Command::Name);
+    return found == std::end(kCommands) ? nullptr : &*found;
+}
+
 void PrintUsage(std::FILE* stream) {
     std::fprintf(stream, "VELMORANT Version %.*s\n\n", static_cast<int>(velmorant::kVersion.size()),
                  velmorant::kVersion.data());
-    std::fputs(velmorant::PlanUsage(), stream);
-    std::fputs("\n", stream);
-    std::fputs(velmorant::WindowsUsage(), stream);
-    std::fputs("\n", stream);
-    std::fputs(velmorant::ChartUsage(), stream);
-    std::fputs("\n", stream);
-    std::fputs(velmorant::CalendarUsage(), stream);
-    std::fputs("\n", stream);
-    std::fputs(velmorant::LocatorUsage(), stream);
-    std::fputs("\n", stream);
-    std::fputs(velmorant::LookupUsage(), stream);
-    std::fprintf(stream, "\n%s", velmorant::TrackUsage());
-    std::fprintf(stream, "\n%s", velmorant::RotateUsage());
+    for (const Command& command : kCommands) {
+        if (&command != &kCommands[0]) {
+            std::fputs("\n", stream);
+        }
+        std::fputs(command.Usage(), stream);
+    }
+    std::fputs(
+        "\nvelmorant help [COMMAND]\nvelmorant COMMAND --help\n"
+        "  This usage, or one command's, on standard output.\n",
+        stream);
     std::fputs("\nvelmorant --version\n  The version and the licence.\n", stream);
 }
 
@@ -51,33 +79,47 @@ void PrintVersion() {
     std::puts("There is NO WARRANTY, to the extent permitted by law.");
 }
 
-// A headless command, or -1 when there is none of that name.
-int RunCommand(const std::string& command, std::span<const std::string> rest) {
-    if (command == "plan") {
-        return velmorant::RunPlanCommand(rest);
+int UnknownCommand(const std::string& name) {
+    std::fprintf(stderr, "velmorant: unknown command %s\n\n", name.c_str());
+    PrintUsage(stderr);
+    return 2;
+}
+
+// `velmorant help [COMMAND]`: the general usage or the command's, on standard output.
+int RunHelp(std::span<const std::string> rest) {
+    if (rest.empty()) {
+        PrintUsage(stdout);
+        return 0;
     }
-    if (command == "windows") {
-        return velmorant::RunWindowsCommand(rest);
+    const Command* command = CommandNamed(rest[0]);
+    if (command == nullptr) {
+        return UnknownCommand(rest[0]);
     }
-    if (command == "calendar") {
-        return velmorant::RunCalendarCommand(rest);
+    if (rest.size() > 1) {
+        std::fprintf(stderr, "velmorant help: unexpected argument %s\n\n", rest[1].c_str());
+        PrintUsage(stderr);
+        return 2;
     }
-    if (command == "chart") {
-        return velmorant::RunChartCommand(rest);
+    std::fputs(command->Usage(), stdout);
+    return 0;
+}
+
+// A headless command's run: its command line read against its table of options; --help
+// answered, a malformed line refused with the command's usage.
+int RunCommand(const Command& command, const CommandOptions& options,
+               std::span<const std::string> rest) {
+    const auto read = velmorant::ReadCommandLine(rest, options);
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        std::fprintf(stderr, "velmorant %.*s: %s\n\n%s", static_cast<int>(command.Name.size()),
+                     command.Name.data(), problem->c_str(), command.Usage());
+        return 2;
     }
-    if (command == "locator") {
-        return velmorant::RunLocatorCommand(rest);
+    const CommandLine& line = std::get<CommandLine>(read);
+    if (line.Help) {
+        std::fputs(command.Usage(), stdout);
+        return 0;
     }
-    if (command == "lookup") {
-        return velmorant::RunLookupCommand(rest);
-    }
-    if (command == "track") {
-        return velmorant::RunTrackCommand(rest);
-    }
-    if (command == "rotate") {
-        return velmorant::RunRotateCommand(rest);
-    }
-    return -1;
+    return command.Run(line);
 }
 
 }  // namespace
@@ -94,18 +136,24 @@ int main(int argc, char** argv) {
         PrintVersion();
         return 0;
     }
-    if (command == "--help" || command == "-h" || command == "help") {
+    const auto rest = std::span<const std::string>(args).subspan(1);
+    if (command == "--help" || command == "-h") {
         PrintUsage(stdout);
         return 0;
+    }
+    if (command == "help") {
+        return RunHelp(rest);
+    }
+    const Command* known = CommandNamed(command);
+    const CommandOptions* options = velmorant::HeadlessCommandNamed(command);
+    if (known == nullptr || options == nullptr) {
+        return UnknownCommand(command);
     }
     // A command that runs out of memory (a long range over a long list) or meets any other
     // failure ends with a message and the status of a refused run, never an abort; the file
     // it was writing is left as it was (its replacement is abandoned as the stack unwinds).
     try {
-        const int status = RunCommand(command, std::span<const std::string>(args).subspan(1));
-        if (status >= 0) {
-            return status;
-        }
+        return RunCommand(*known, *options, rest);
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "velmorant %s: out of memory\n", command.c_str());
         return 2;
@@ -113,7 +161,4 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmorant %s: stopped: %s\n", command.c_str(), error.what());
         return 2;
     }
-    std::fprintf(stderr, "velmorant: unknown command %s\n\n", command.c_str());
-    PrintUsage(stderr);
-    return 2;
 }

@@ -43,8 +43,8 @@ const char* PlanUsage() {
            "line is wrong.\n";
 }
 
-int RunPlanCommand(std::span<const std::string> args) {
-    auto parsed = ParsePlanOptions(args, true);
+int RunPlanCommand(const CommandLine& line) {
+    auto parsed = ParsePlanOptions(line);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
         return Usage(*problem);
     }

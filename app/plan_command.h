@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <span>
-#include <string>
+#include "app/option_reader.h"
 
 namespace velmorant {
 
@@ -11,7 +10,7 @@ namespace velmorant {
 //                  [--home CALL|LOCATOR] [--dx CALL|LOCATOR] [--format text|csv|json]
 //                  [--output FILE|-]
 // Returns the exit status: 0 after a completed run, 2 for a refused run or a bad command line.
-int RunPlanCommand(std::span<const std::string> args);
+int RunPlanCommand(const CommandLine& line);
 
 // The command's usage text.
 const char* PlanUsage();

@@ -54,36 +54,36 @@ RotateOnceResult RotateOnce(const std::string& host, int port, RotatorAim aim, i
 }
 
 const char* RotateUsage() {
-    return "velmorant rotate --rotator HOST:PORT --az DEGREES --el DEGREES\n"
-           "  Sends the rotator behind rotctld at HOST:PORT to this azimuth and elevation\n"
-           "  (azimuth wrapped into 0-360, elevation clamped into 0-90), waits for its answer\n"
-           "  and prints the position rotctld reports: \"ROT az el\". Exit status 2 with the\n"
-           "  reason when rotctld cannot be reached, does not answer within 5 s or refuses.\n";
+    return "usage: velmorant rotate --rotator HOST:PORT --az DEGREES --el DEGREES\n"
+           "\n"
+           "Sends the rotator behind rotctld at HOST:PORT to this azimuth and elevation\n"
+           "(azimuth wrapped into 0-360, elevation clamped into 0-90), waits for its answer\n"
+           "and prints the position rotctld reports: \"ROT az el\". Exit status 2 with the\n"
+           "reason when rotctld cannot be reached, does not answer within 5 s or refuses.\n";
 }
 
-int RunRotateCommand(std::span<const std::string> args) {
+int RunRotateCommand(const CommandLine& line) {
     std::optional<HamlibAddress> address;
     std::optional<double> azimuth;
     std::optional<double> elevation;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) {
-            return Usage(args[i] + " needs a value");
-        }
-        const std::string& value = args[i + 1];
-        if (args[i] == "--rotator") {
+    for (const auto& [option, value] : line.Options) {
+        if (option == "--rotator") {
             address = ParseHamlibAddress(value);
             if (!address) {
                 return Usage("--rotator " + value + ": not HOST:PORT with a port from 1 to 65535");
             }
-        } else if (args[i] == "--az" || args[i] == "--el") {
+        } else if (option == "--az" || option == "--el") {
             const auto degrees = Degrees(value);
             if (!degrees) {
-                return Usage(args[i] + " " + value + ": not a number of degrees");
+                return Usage(option + " " + value + ": not a number of degrees");
             }
-            (args[i] == "--az" ? azimuth : elevation) = degrees;
+            (option == "--az" ? azimuth : elevation) = degrees;
         } else {
-            return Usage("unknown option " + args[i]);
+            return Usage("unknown option " + option);
         }
+    }
+    if (auto problem = UnexpectedArgument(line)) {
+        return Usage(*problem);
     }
     if (!address || !azimuth || !elevation) {
         return Usage("--rotator, --az and --el are needed");

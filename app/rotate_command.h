@@ -2,9 +2,9 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 
+#include "app/option_reader.h"
 #include "ui/model/rotator/rotator_move.h"
 
 namespace velmorant {
@@ -22,7 +22,7 @@ RotateOnceResult RotateOnce(const std::string& host, int port, RotatorAim aim, i
 //   velmorant rotate --rotator HOST:PORT --az DEGREES --el DEGREES
 // The azimuth is wrapped into [0, 360), the elevation clamped into 0 to 90.
 // Returns 0 with "ROT az el" on standard output, 2 with the reason on standard error.
-int RunRotateCommand(std::span<const std::string> args);
+int RunRotateCommand(const CommandLine& line);
 
 // The command's usage text.
 const char* RotateUsage();

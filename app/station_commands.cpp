@@ -4,6 +4,7 @@
 #include <iostream>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "stations/station_list.h"
 #include "ui/model/defaults/defaults_storage.h"
@@ -62,7 +63,8 @@ const char* LookupUsage() {
            "when the station was found, 1 otherwise, 2 when the file is missing.\n";
 }
 
-int RunLocatorCommand(std::span<const std::string> args) {
+int RunLocatorCommand(const CommandLine& line) {
+    const std::vector<std::string>& args = line.Operands;
     HeadlessWindow window;
     MainWindowModel& form = window.Form;
     if (args.size() == 1) {
@@ -92,22 +94,22 @@ int RunLocatorCommand(std::span<const std::string> args) {
     return 0;
 }
 
-int RunLookupCommand(std::span<const std::string> args) {
-    if (args.empty()) {
+int RunLookupCommand(const CommandLine& line) {
+    if (line.Operands.empty()) {
         return Usage(LookupUsage(), "lookup needs a callsign");
+    }
+    if (auto problem = UnexpectedArgument(line, 1)) {
+        return Usage(LookupUsage(), *problem);
     }
     std::string file = kStationListFileName;
     std::optional<std::string> browse;
-    for (std::size_t i = 1; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) {
-            return Usage(LookupUsage(), "option " + args[i] + " needs a value");
-        }
-        if (args[i] == "--file") {
-            file = args[i + 1];
-        } else if (args[i] == "--browse" && (args[i + 1] == "next" || args[i + 1] == "prev")) {
-            browse = args[i + 1];
+    for (const auto& [option, value] : line.Options) {
+        if (option == "--file") {
+            file = value;
+        } else if (value == "next" || value == "prev") {
+            browse = value;  // --browse
         } else {
-            return Usage(LookupUsage(), "unknown option " + args[i] + " " + args[i + 1]);
+            return Usage(LookupUsage(), "--browse takes next or prev, not " + value);
         }
     }
 
@@ -115,7 +117,7 @@ int RunLookupCommand(std::span<const std::string> args) {
     MainWindowModel& form = window.Form;
     FileTextStorage list(file);
     form.Stations.List = &list;
-    form.PutText(form.txtCallsignHome, args[0]);
+    form.PutText(form.txtCallsignHome, line.Operands[0]);
     if (browse) {
         form.PutText(form.txtSearch, *browse == "next" ? "]]]]]" : "[[[[[");
     }

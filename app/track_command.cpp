@@ -96,19 +96,12 @@ UtcInstant UtcAtSecond(std::time_t second) {
                         utc.tm_sec);
 }
 
-std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string> args) {
+std::variant<TrackOptions, std::string> ParseOptions(const CommandLine& line) {
     TrackOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& option = args[i];
+    for (const auto& [option, value] : line.Options) {
         if (option == "--follow") {
             options.Follow = true;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            return "option " + option + " needs a value";
-        }
-        const std::string& value = args[++i];
-        if (option == "--at") {
+        } else if (option == "--at") {
             options.At = ParseUtcInstant(value);
             if (!options.At) {
                 return "the instant " + value + " is not a UTC time YYYY-MM-DDTHH:MM:SSZ with a " +
@@ -173,6 +166,9 @@ std::variant<TrackOptions, std::string> ParseOptions(std::span<const std::string
         } else {
             return "unknown option " + option;
         }
+    }
+    if (auto problem = UnexpectedArgument(line)) {
+        return *problem;
     }
     const bool tuning = options.Doppler || options.SkyFrequencyHz || options.OffsetHz ||
                         options.Split || options.StepHz;
@@ -542,8 +538,8 @@ const char* TrackUsage() {
            "wrong or WSJT-X's address cannot be listened on.\n";
 }
 
-int RunTrackCommand(std::span<const std::string> args) {
-    auto parsed = ParseOptions(args);
+int RunTrackCommand(const CommandLine& line) {
+    auto parsed = ParseOptions(line);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
         return Usage(*problem);
     }

@@ -2,10 +2,10 @@
 #pragma once
 
 #include <filesystem>
-#include <span>
 #include <string>
 #include <variant>
 
+#include "app/option_reader.h"
 #include "run/realtime/track_frame.h"
 #include "run/run_message.h"
 #include "run/utc_now.h"
@@ -19,7 +19,7 @@ class MainWindowModel;
 // follows them, until SIGINT or SIGTERM (TrackUsage has the options).
 // Returns the exit status: 0 after the frame is printed or the tracker stopped, 2 for a bad
 // command line or instant, a refused set-up or a WSJT-X address that cannot be listened on.
-int RunTrackCommand(std::span<const std::string> args);
+int RunTrackCommand(const CommandLine& line);
 
 // The command's usage text.
 const char* TrackUsage();

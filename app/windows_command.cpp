@@ -110,18 +110,18 @@ std::optional<std::string> TakeOption(const std::string& option, const std::stri
     return std::nullopt;
 }
 
-std::variant<WindowsOptions, std::string> ParseOptions(std::span<const std::string> args) {
+std::variant<WindowsOptions, std::string> ParseOptions(const CommandLine& line) {
     WindowsOptions options;
     std::optional<CalendarDate> start;
     std::optional<CalendarDate> end;
     std::optional<int> days;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) {
-            return "option " + args[i] + " needs a value";
-        }
-        if (auto problem = TakeOption(args[i], args[i + 1], options, start, end, days)) {
+    for (const auto& [option, value] : line.Options) {
+        if (auto problem = TakeOption(option, value, options, start, end, days)) {
             return *problem;
         }
+    }
+    if (auto problem = UnexpectedArgument(line)) {
+        return *problem;
     }
     if (end && days) {
         return std::string("--end and --days exclude each other");
@@ -201,8 +201,8 @@ const char* WindowsUsage() {
            "station is not found, the command line is wrong or memory ran out.\n";
 }
 
-int RunWindowsCommand(std::span<const std::string> args) {
-    auto parsed = ParseOptions(args);
+int RunWindowsCommand(const CommandLine& line) {
+    auto parsed = ParseOptions(line);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
         return Usage(*problem);
     }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <span>
-#include <string>
+#include "app/option_reader.h"
 
 namespace velmorant {
 
@@ -12,7 +11,7 @@ namespace velmorant {
 //                     [--format text|csv|json] [--output FILE|-]
 // Returns the exit status: 0 when the windows were written (also none), 2 for a refused run, a
 // station not found or a bad command line.
-int RunWindowsCommand(std::span<const std::string> args);
+int RunWindowsCommand(const CommandLine& line);
 
 // The command's usage text.
 const char* WindowsUsage();

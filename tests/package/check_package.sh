@@ -22,6 +22,13 @@ cmake --build "$build" --parallel "$(nproc)" >/dev/null
 package=$(ls "$build"/velmorant_*.deb | head -n 1)
 [ -f "$package" ] || fail "no package built"
 
+# The manual page, compressed, and the bash completion, looked for in the package itself (a
+# system may leave manual pages out when it installs).
+contents=$(dpkg-deb -c "$package")
+for file in ./usr/share/man/man1/velmorant.1.gz ./usr/share/bash-completion/completions/velmorant; do
+    echo "$contents" | grep -q " $file\$" || fail "$file is not in the package"
+done
+
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -q "./$package" >/dev/null
 command -v velmorant >/dev/null || fail "velmorant is not on PATH after installing"
@@ -36,6 +43,9 @@ for term in 'License: GPL-3.0-or-later' 'Files: data/WORLDMAP.PNG' 'Natural Eart
 done
 grep -q 'GNU GENERAL PUBLIC LICENSE' "$doc/LICENSE" || fail "the GPL is not installed as $doc/LICENSE"
 velmorant --version | grep -q 'GPL-3.0-or-later' || fail "velmorant --version does not name the licence"
+completion=/usr/share/bash-completion/completions/velmorant
+bash -c ". $completion && complete -p velmorant" | grep -q -- '-F _velmorant' ||
+    fail "$completion does not complete velmorant"
 # The manual's text and pictures for the program's own help viewer.
 [ -f /usr/share/velmorant/QVHELP.MD ] || fail "the manual's text QVHELP.MD is not installed"
 [ -f /usr/share/velmorant/screenshots/frmInput.png ] || fail "the manual's pictures are not installed"
