@@ -6,7 +6,7 @@
 
 #include <QGuiApplication>
 
-#include "core/decimal.h"
+#include "core/common/decimal.h"
 #include "run/input_ranges.h"
 #include "stations/station_list.h"
 #include "ui/model/station_dialog/station_choice.h"

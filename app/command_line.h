@@ -14,10 +14,10 @@
 #include <QString>
 
 #include "app/option_reader.h"
-#include "core/calendar.h"
+#include "core/common/calendar.h"
 #include "run/planning/planning_form.h"
-#include "run/report/mutual_window_table.h"
 #include "run/report/report_destination.h"
+#include "run/rows/mutual_window_table.h"
 #include "ui/model/defaults/defaults_storage.h"
 #include "ui/model/defaults/text_storage.h"
 #include "ui/model/main_window/main_window_model.h"

@@ -12,15 +12,15 @@
 #include <variant>
 #include <vector>
 
-#include "app/calendar_command.h"
-#include "app/chart_command.h"
 #include "app/command_options.h"
-#include "app/plan_command.h"
-#include "app/rotate_command.h"
-#include "app/station_commands.h"
-#include "app/track_command.h"
+#include "app/commands/calendar_command.h"
+#include "app/commands/chart_command.h"
+#include "app/commands/plan_command.h"
+#include "app/commands/rotate_command.h"
+#include "app/commands/station_commands.h"
+#include "app/commands/track_command.h"
+#include "app/commands/windows_command.h"
 #include "app/window_command.h"
-#include "app/windows_command.h"
 #include "stations/temporary_files.h"
 #include "velmorant/version.h"
 

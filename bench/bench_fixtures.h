@@ -4,7 +4,7 @@
 #include <string>
 #include <variant>
 
-#include "core/degradation.h"
+#include "core/series/degradation.h"
 #include "run/run_parameters.h"
 
 namespace velmorant::bench {

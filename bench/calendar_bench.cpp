@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_fixtures.h"
-#include "run/planning/calendar_days.h"
+#include "run/passes/calendar_days.h"
 
 namespace velmorant::bench {
 namespace {

@@ -6,13 +6,13 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_fixtures.h"
-#include "core/activity_window.h"
-#include "core/constants.h"
-#include "core/horizon.h"
-#include "core/moon.h"
-#include "core/polarization.h"
-#include "core/station_geometry.h"
-#include "core/sun.h"
+#include "core/common/constants.h"
+#include "core/series/activity_window.h"
+#include "core/series/horizon.h"
+#include "core/series/moon.h"
+#include "core/series/polarization.h"
+#include "core/series/station_geometry.h"
+#include "core/series/sun.h"
 
 namespace velmorant::bench {
 namespace {

@@ -16,8 +16,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_fixtures.h"
-#include "core/constants.h"
-#include "run/planning/mutual_windows.h"
+#include "core/common/constants.h"
+#include "run/passes/mutual_windows.h"
 #include "run/planning/planning_run.h"
 #include "run/report/report_file.h"
 

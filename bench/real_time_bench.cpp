@@ -6,9 +6,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_fixtures.h"
-#include "core/constants.h"
-#include "core/moon_echo.h"
-#include "core/sun_moon_angle.h"
+#include "core/common/constants.h"
+#include "core/ephemeris/moon_echo.h"
+#include "core/ephemeris/sun_moon_angle.h"
 #include "run/realtime/real_time_map.h"
 #include "run/realtime/real_time_pass.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/instant_position.h"
 
-#include "core/constants.h"
-#include "core/numeric.h"
-#include "core/polarization.h"
-#include "core/sun.h"
+#include "core/common/constants.h"
+#include "core/common/numeric.h"
+#include "core/series/polarization.h"
+#include "core/series/sun.h"
 
 namespace velmorant {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/degradation.h"
-#include "core/horizon.h"
-#include "core/moon.h"
-#include "core/station_geometry.h"
+#include "core/series/degradation.h"
+#include "core/series/horizon.h"
+#include "core/series/moon.h"
+#include "core/series/station_geometry.h"
 #include "run/run_parameters.h"
 
 // The pieces of one computed instant that the planning walk and the real-time pass share, so that

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <optional>
 
-#include "core/constants.h"
-#include "core/numeric.h"
-#include "core/station_geometry.h"
+#include "core/common/constants.h"
+#include "core/common/numeric.h"
+#include "core/series/station_geometry.h"
 #include "run/input_ranges.h"
 #include "run/leading_number.h"
 

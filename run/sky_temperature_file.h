@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <variant>
 
-#include "core/degradation.h"
+#include "core/series/degradation.h"
 #include "run/run_message.h"
 
 namespace velmorant {

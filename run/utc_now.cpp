@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/calendar.h"
+#include "core/common/calendar.h"
 
 namespace velmorant {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <system_error>
 
-#include "core/decimal.h"
+#include "core/common/decimal.h"
 #include "stations/temporary_files.h"
 
 namespace velmorant {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "core/utf8.h"
+#include "core/common/utf8.h"
 #include "stations/station_fields.h"
 #include "stations/station_list.h"
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "core/decimal.h"
+#include "core/common/decimal.h"
 
 namespace velmorant {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/calendar.h"
-#include "core/ephemeris_instant.h"
+#include "core/common/calendar.h"
+#include "core/ephemeris/ephemeris_instant.h"
 
 namespace velmorant {
 

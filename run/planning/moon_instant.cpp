@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/planning/moon_instant.h"
 
-#include "core/sun.h"
+#include "core/series/sun.h"
 #include "run/instant_position.h"
 #include "run/planning/window_filters.h"
 

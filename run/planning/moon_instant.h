@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/horizon.h"
-#include "core/moon.h"
+#include "core/series/horizon.h"
+#include "core/series/moon.h"
 #include "run/run_parameters.h"
 
 // One Moon instant of a planning run as every station sees it, and the station filters the

@@ -6,7 +6,7 @@
 #include "run/planning/planning_checks.h"
 #include "run/planning/planning_run.h"
 #include "run/report/fixed_object_report.h"
-#include "run/report/planning_rows.h"
+#include "run/rows/planning_rows.h"
 #include "run/run_parameters.h"
 #include "run/sky_temperature_file.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/planning/planning_run.h"
 
-#include "core/activity_window.h"
-#include "core/polarization.h"
-#include "core/station_geometry.h"
-#include "core/sun.h"
+#include "core/series/activity_window.h"
+#include "core/series/polarization.h"
+#include "core/series/station_geometry.h"
+#include "core/series/sun.h"
 #include "run/instant_position.h"
 #include "run/planning/moon_instant.h"
 #include "run/planning/step_grid.h"

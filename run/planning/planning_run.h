@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "core/degradation.h"
+#include "core/series/degradation.h"
 #include "run/planning/planning_output.h"
 #include "run/report/report_sink.h"
 #include "run/run_parameters.h"

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "core/numeric.h"
+#include "core/common/numeric.h"
 
 namespace velmorant {
 

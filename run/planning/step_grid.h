@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "core/calendar.h"
+#include "core/common/calendar.h"
 #include "run/run_parameters.h"
 
 // The step grid of a planning run: every date from the start to the end date, and on each date

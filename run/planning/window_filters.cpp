@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/planning/window_filters.h"
 
-#include "core/constants.h"
+#include "core/common/constants.h"
 
 namespace velmorant {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/realtime/real_time_cache.h"
 
-#include "core/sun.h"
+#include "core/series/sun.h"
 #include "run/instant_position.h"
 
 namespace velmorant {

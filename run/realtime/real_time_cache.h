@@ -4,8 +4,8 @@
 #include <array>
 #include <optional>
 
-#include "core/doppler.h"
-#include "core/moon.h"
+#include "core/ephemeris/doppler.h"
+#include "core/series/moon.h"
 
 // What the real-time display keeps from one pass to the next: the values of a pass that change
 // slowly, computed again only when the pass's instant leaves the span they serve. A pass with a

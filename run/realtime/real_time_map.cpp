@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/constants.h"
-#include "core/numeric.h"
+#include "core/common/constants.h"
+#include "core/common/numeric.h"
 #include "run/instant_position.h"
 #include "run/report/report_text.h"
 

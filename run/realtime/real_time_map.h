@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/station_geometry.h"
+#include "core/series/station_geometry.h"
 #include "run/realtime/real_time_frame.h"
 #include "run/realtime/real_time_pass.h"
 #include "run/run_parameters.h"

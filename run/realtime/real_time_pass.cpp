@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core/numeric.h"
-#include "core/polarization.h"
-#include "core/sun.h"
-#include "core/sun_moon_angle.h"
+#include "core/common/numeric.h"
+#include "core/ephemeris/sun_moon_angle.h"
+#include "core/series/polarization.h"
+#include "core/series/sun.h"
 #include "run/instant_position.h"
 #include "run/realtime/clock_check.h"
 #include "run/report/report_numbers.h"

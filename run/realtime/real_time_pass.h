@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "core/degradation.h"
-#include "core/doppler.h"
-#include "core/horizon.h"
-#include "core/moon.h"
-#include "core/moon_echo.h"
+#include "core/ephemeris/doppler.h"
+#include "core/ephemeris/moon_echo.h"
+#include "core/series/degradation.h"
+#include "core/series/horizon.h"
+#include "core/series/moon.h"
 #include "run/clock.h"
 #include "run/realtime/real_time_cache.h"
 #include "run/realtime/real_time_frame.h"
@@ -58,7 +58,7 @@ struct RealTimePassResult {
     double BandMHz = 0;  // the band text read as a number
     MoonDopplerResult Doppler;
     // Moon: the libration spreads, the echo Doppler's rate and the echo delay at the band's
-    // frequency for the same second (see core/moon_echo.h).
+    // frequency for the same second (see core/ephemeris/moon_echo.h).
     MoonEchoFigures Echo;
     // The angle between the Sun and the Moon seen from Home, degrees, whatever the object.
     double SunMoonAngleDeg = 0;

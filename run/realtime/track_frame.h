@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/station_geometry.h"
+#include "core/series/station_geometry.h"
 #include "run/clock.h"
 #include "run/realtime/real_time_frame.h"
 #include "run/realtime/real_time_pass.h"

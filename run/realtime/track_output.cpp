@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/constants.h"
-#include "run/report/data_rows.h"
+#include "core/common/constants.h"
 #include "run/report/report_numbers.h"
 #include "run/report/report_text.h"
+#include "run/rows/data_rows.h"
 
 namespace velmorant {
 

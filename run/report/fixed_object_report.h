@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/horizon.h"
+#include "core/series/horizon.h"
 #include "run/report/report_pager.h"
 #include "run/run_parameters.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/report/moon_report.h"
 
-#include "core/constants.h"
-#include "core/numeric.h"
+#include "core/common/constants.h"
+#include "core/common/numeric.h"
 #include "run/leading_number.h"
 #include "run/report/report_fields.h"
 #include "velmorant/version.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/horizon.h"
-#include "core/moon.h"
+#include "core/series/horizon.h"
+#include "core/series/moon.h"
 #include "run/report/moon_line_layout.h"
 #include "run/report/report_pager.h"
 #include "run/run_parameters.h"

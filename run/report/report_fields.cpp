@@ -3,8 +3,8 @@
 
 #include <optional>
 
-#include "core/decimal.h"
-#include "core/utf8.h"
+#include "core/common/decimal.h"
+#include "core/common/utf8.h"
 #include "run/report/report_text.h"
 
 namespace velmorant {

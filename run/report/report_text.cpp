@@ -6,8 +6,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "core/numeric.h"
-#include "core/utf8.h"
+#include "core/common/numeric.h"
+#include "core/common/utf8.h"
 
 namespace velmorant {
 

@@ -11,7 +11,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include "core/calendar.h"
+#include "core/common/calendar.h"
 #include "tests/app/command_fixture.h"
 #include "tests/app/report_lines.h"
 #include "ui/model/windows_window/chart_layout.h"

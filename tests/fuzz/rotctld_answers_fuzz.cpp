@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "core/utf8.h"
+#include "core/common/utf8.h"
 #include "tests/fuzz/fuzz_input.h"
 #include "ui/model/rotator/rotator_status.h"
 #include "ui/model/rotator/rotctld_protocol.h"

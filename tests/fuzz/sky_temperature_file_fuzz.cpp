@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "core/degradation.h"
+#include "core/series/degradation.h"
 #include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/constants.h"
+#include "core/common/constants.h"
 
 namespace velmorant {
 namespace {

@@ -25,7 +25,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "core/calendar.h"
+#include "core/common/calendar.h"
 #include "ui/qt/main_window/window_application.h"
 #include "ui/qt/station_dialog/station_dialog_view.h"
 

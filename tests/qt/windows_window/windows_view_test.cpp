@@ -32,7 +32,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "run/planning/calendar_grade.h"
+#include "run/passes/calendar_grade.h"
 #include "tests/stations/file_size_limit.h"
 #include "ui/model/windows_window/windows_window_model.h"
 #include "ui/qt/main_window/window_application.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/constants.h"
+#include "core/common/constants.h"
 
 namespace velmorant {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/constants.h"
+#include "core/common/constants.h"
 #include "run/realtime/clock_check.h"
 #include "run/realtime/real_time_map.h"
 #include "run/realtime/real_time_pass.h"

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/degradation.h"
+#include "core/series/degradation.h"
 #include "run/clock.h"
 #include "run/run_parameters.h"
 #include "run/sky_temperature_file.h"

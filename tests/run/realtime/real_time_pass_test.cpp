@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/constants.h"
-#include "core/numeric.h"
+#include "core/common/constants.h"
+#include "core/common/numeric.h"
 #include "run/realtime/real_time_map.h"
 #include "tests/run/realtime/real_time_fixtures.h"
 

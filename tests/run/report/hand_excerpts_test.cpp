@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/constants.h"
+#include "core/common/constants.h"
 #include "run/report/fixed_object_report.h"
 #include "run/report/moon_report.h"
 

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/utf8.h"
+#include "core/common/utf8.h"
 
 namespace velmorant {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/numeric.h"
+#include "core/common/numeric.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/model/defaults/stored_numbers.h"
 

@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/doppler.h"
+#include "core/ephemeris/doppler.h"
 
 namespace velmorant {
 namespace {

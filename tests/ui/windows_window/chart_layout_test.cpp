@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/calendar.h"
+#include "core/common/calendar.h"
 
 namespace velmorant {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "core/decimal.h"
-#include "core/numeric.h"
+#include "core/common/decimal.h"
+#include "core/common/numeric.h"
 #include "ui/model/defaults/stored_numbers.h"
 
 namespace velmorant {

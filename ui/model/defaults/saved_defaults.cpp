@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/numeric.h"
+#include "core/common/numeric.h"
 #include "run/leading_number.h"
 #include "ui/model/defaults/stored_numbers.h"
 #include "ui/model/defaults/text_storage.h"

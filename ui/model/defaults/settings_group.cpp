@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/defaults/settings_group.h"
 
-#include "core/decimal.h"
+#include "core/common/decimal.h"
 
 namespace velmorant {
 

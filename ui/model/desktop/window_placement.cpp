@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/decimal.h"
+#include "core/common/decimal.h"
 
 namespace velmorant {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "core/numeric.h"
+#include "core/common/numeric.h"
 #include "run/leading_number.h"
 #include "ui/model/defaults/stored_numbers.h"
 #include "ui/model/main_window/main_window_model.h"

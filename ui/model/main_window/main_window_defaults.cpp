@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, SET DEFAULTS and RESTART: the window around its saved defaults (SavedDefaults).
 
-#include "core/numeric.h"
+#include "core/common/numeric.h"
 #include "run/leading_number.h"
 #include "ui/model/defaults/stored_numbers.h"
 #include "ui/model/main_window/main_window_model.h"

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <optional>
 
-#include "core/decimal.h"
+#include "core/common/decimal.h"
 
 namespace velmorant {
 

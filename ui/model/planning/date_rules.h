@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calendar.h"
+#include "core/common/calendar.h"
 
 // The calendar rule of the date fields: cutting a typed day back to its month, and the item a
 // text typed into a month or day list names. Dates are compared as day counts (DaysSince1970 in
-// core/calendar.h).
+// core/common/calendar.h).
 
 namespace velmorant {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "core/doppler.h"
+#include "core/ephemeris/doppler.h"
 #include "ui/model/rotator/rotator_control.h"
 
 namespace velmorant {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/rotator/hamlib_lines.h"
 
-#include "core/decimal.h"
-#include "core/utf8.h"
+#include "core/common/decimal.h"
+#include "core/common/utf8.h"
 
 namespace velmorant {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/model/rotator/rotator_control.h"
 
-#include "core/constants.h"
+#include "core/common/constants.h"
 
 namespace velmorant {
 

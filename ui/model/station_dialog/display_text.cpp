@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "core/utf8.h"
+#include "core/common/utf8.h"
 
 namespace velmorant {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/utf8.h"
+#include "core/common/utf8.h"
 #include "ui/model/station_dialog/station_workflow.h"
 
 namespace velmorant {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "run/planning/chart_series.h"
+#include "run/passes/chart_series.h"
 
 // The chart's geometry without a toolkit: where the plot, the day/night band and the axes lie in
 // a picture of a given size, the ticks and labels of the time, elevation and degradation axes,

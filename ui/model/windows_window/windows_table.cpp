@@ -8,8 +8,8 @@
 #include <numeric>
 #include <utility>
 
-#include "core/calendar.h"
-#include "core/constants.h"
+#include "core/common/calendar.h"
+#include "core/common/constants.h"
 
 namespace velmorant {
 

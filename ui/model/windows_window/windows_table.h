@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "run/planning/mutual_windows.h"
-#include "run/planning/window_grid.h"
+#include "run/passes/mutual_windows.h"
+#include "run/passes/window_grid.h"
 #include "run/run_parameters.h"
 #include "stations/station_record.h"
 

@@ -10,11 +10,11 @@
 #include <malloc.h>
 #endif
 
-#include "core/calendar.h"
-#include "run/planning/moon_instant_table.h"
-#include "run/planning/mutual_window_days.h"
-#include "run/report/mutual_window_table.h"
+#include "core/common/calendar.h"
+#include "run/passes/moon_instant_table.h"
+#include "run/passes/mutual_window_days.h"
 #include "run/report/report_file.h"
+#include "run/rows/mutual_window_table.h"
 #include "run/sky_temperature_file.h"
 #include "stations/station_list.h"
 #include "stations/station_listing.h"

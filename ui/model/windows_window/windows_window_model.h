@@ -12,10 +12,10 @@
 #include <thread>
 #include <vector>
 
-#include "run/planning/calendar_days.h"
-#include "run/planning/chart_series.h"
-#include "run/planning/mutual_windows.h"
-#include "run/planning/window_grid.h"
+#include "run/passes/calendar_days.h"
+#include "run/passes/chart_series.h"
+#include "run/passes/mutual_windows.h"
+#include "run/passes/window_grid.h"
 #include "run/window_inputs.h"
 #include "stations/station_record.h"
 #include "stations/write_result.h"

@@ -5,8 +5,8 @@
 
 #include <QFont>
 
-#include "core/calendar.h"
-#include "core/numeric.h"
+#include "core/common/calendar.h"
+#include "core/common/numeric.h"
 #include "ui/qt/windows_window/picture_file.h"
 
 namespace velmorant {

@@ -9,8 +9,8 @@
 #include <QSize>
 #include <QString>
 
-#include "run/planning/calendar_days.h"
-#include "run/planning/calendar_grade.h"
+#include "run/passes/calendar_days.h"
+#include "run/passes/calendar_grade.h"
 
 // The EME calendar drawn with QPainter: a grid of weeks (Monday first), one cell a date coloured
 // by its grade, with the date's figures written in it. The `calendar` command saves it.

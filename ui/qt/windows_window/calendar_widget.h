@@ -6,7 +6,7 @@
 #include <QRectF>
 #include <QWidget>
 
-#include "run/planning/calendar_days.h"
+#include "run/passes/calendar_days.h"
 
 // The EME calendar on screen (picCalendar of the WINDOWS window): the calendar painter's picture
 // scaled to fit the widget, its proportions kept, centred; white without dates.

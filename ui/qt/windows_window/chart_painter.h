@@ -5,7 +5,7 @@
 #include <QSize>
 #include <QString>
 
-#include "run/planning/chart_series.h"
+#include "run/passes/chart_series.h"
 
 // The chart of a Home/DX pair drawn with QPainter: the one drawing the `chart` command saves
 // and the WINDOWS window's Chart tab shows. The geometry comes from ui/model/chart_layout.

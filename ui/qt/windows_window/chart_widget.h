@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "run/planning/chart_series.h"
+#include "run/passes/chart_series.h"
 
 // The chart on screen (picChart of the WINDOWS window): the chart painter's drawing at the
 // widget's size, and what the chart shows under the mouse told through ReadingChanged.
