@@ -11,7 +11,8 @@
 
 #include "app/command_line.h"
 #include "app/commands/rotate_command.h"
-#include "app/tracker/follow_station.h"
+#include "app/commands/track_options.h"
+#include "app/tracker/track_follow.h"
 #include "app/tracker/tune_radio.h"
 #include "core/common/calendar.h"
 #include "core/common/constants.h"
@@ -21,46 +22,48 @@
 #include "run/realtime/real_time_setup.h"
 #include "run/realtime/track_output.h"
 #include "run/report/report_numbers.h"
-#include "run/rows/data_rows.h"
-#include "stations/station_list.h"
 #include "ui/model/main_window/main_window_model.h"
 #include "ui/model/radio/radio_settings.h"
-#include "ui/model/radio/radio_status.h"
 #include "ui/model/radio/rigctld_protocol.h"
 #include "ui/model/real_time/local_clock.h"
 #include "ui/model/rotator/rotator_settings.h"
 #include "ui/model/rotator/rotator_status.h"
 #include "ui/model/wsjtx/wsjtx_settings.h"
-#include "ui/qt/desktop/ini_settings_file.h"
 
 namespace velmorant {
 
-namespace {
+std::time_t SecondsSince1970(const UtcInstant& utc) {
+    const std::int64_t days = DaysSince1970(utc.Year, utc.Month, utc.Day);
+    return static_cast<std::time_t>(days * 86400 + utc.Hour * 3600 + utc.Minute * 60 + utc.Second);
+}
 
-enum class TrackFormat { Text, Json };
+UtcInstant UtcAtSecond(std::time_t second) {
+    std::tm utc{};
+#ifdef _WIN32
+    gmtime_s(&utc, &second);
+#else
+    gmtime_r(&second, &utc);
+#endif
+    return UtcInstantOf(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min,
+                        utc.tm_sec);
+}
 
-struct TrackOptions {
-    std::optional<UtcInstant> At;  // none: now
-    std::filesystem::path Folder = ".";
-    std::vector<std::pair<std::string, std::string>> Settings;
-    std::optional<std::string> Home;
-    std::optional<std::string> Dx;
-    TrackFormat Format = TrackFormat::Text;
-    std::optional<HamlibAddress> Rotator;  // rotctld to send the frame's position to
-    std::optional<HamlibAddress> Rig;      // rigctld to tune for the frame's Doppler shift
-    std::optional<DopplerTuningMode> Doppler;
-    std::optional<double> SkyFrequencyHz;
-    std::optional<double> OffsetHz;
-    std::optional<RadioSplit> Split;
-    std::optional<double> StepHz;
-    bool Follow = false;                 // a frame each second until SIGINT or SIGTERM
-    std::optional<WsjtxSettings> Wsjtx;  // where WSJT-X's Status messages arrive (--follow)
-};
+std::optional<std::string> TuningRefusal(DopplerTuningMode mode, const RealTimePassResult& pass) {
+    if (!pass.Moon) {
+        return "--rig follows the Moon's Doppler shift; choose the Moon";
+    }
+    if (mode == DopplerTuningMode::FullDx && !pass.Frame.ShowDX) {
+        return "--doppler full-dx needs a displayed DX station";
+    }
+    return std::nullopt;
+}
 
-int Usage(const std::string& problem) {
+int RefuseTrackCommandLine(const std::string& problem) {
     std::cerr << "velmorant track: " << problem << "\n\n" << TrackUsage();
     return 2;
 }
+
+namespace {
 
 // WSJT-X's UDP server written [ADDRESS:]PORT, the address 127.0.0.1 (WSJT-X's own default) when
 // only the port is given; none when the port is not a whole number from 1 to 65535.
@@ -76,24 +79,6 @@ std::optional<WsjtxSettings> ParseWsjtxAddress(const std::string& text) {
     wsjtx.Address = address->Host;
     wsjtx.Port = address->Port;
     return wsjtx;
-}
-
-// Seconds since 1970 UTC of the instant.
-std::time_t SecondsSince1970(const UtcInstant& utc) {
-    const std::int64_t days = DaysSince1970(utc.Year, utc.Month, utc.Day);
-    return static_cast<std::time_t>(days * 86400 + utc.Hour * 3600 + utc.Minute * 60 + utc.Second);
-}
-
-// The UTC second of a count of seconds since 1970.
-UtcInstant UtcAtSecond(std::time_t second) {
-    std::tm utc{};
-#ifdef _WIN32
-    gmtime_s(&utc, &second);
-#else
-    gmtime_r(&second, &utc);
-#endif
-    return UtcInstantOf(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min,
-                        utc.tm_sec);
 }
 
 std::variant<TrackOptions, std::string> ParseOptions(const CommandLine& line) {
@@ -185,44 +170,6 @@ std::variant<TrackOptions, std::string> ParseOptions(const CommandLine& line) {
     return options;
 }
 
-// Items added to the printed frame after its own: "name: text" lines, or "name_unit": number
-// keys before the JSON object's closing brace.
-struct AddedItem {
-    std::string Name;
-    std::string Text;
-    std::string Unit;
-    std::string Number;
-};
-
-void AddItems(std::string& printed, TrackFormat format, const std::vector<AddedItem>& items) {
-    if (format == TrackFormat::Json) {
-        // The object's closing brace moves behind the keys.
-        printed.resize(printed.rfind('}'));
-        while (!printed.empty() && printed.back() == '\n') {
-            printed.pop_back();
-        }
-        for (const AddedItem& item : items) {
-            printed += ",\n  \"" + item.Name + "_" + item.Unit + "\": " + item.Number;
-        }
-        printed += "\n}\n";
-    } else {
-        for (const AddedItem& item : items) {
-            printed += item.Name + ": " + item.Text + "\n";
-        }
-    }
-}
-
-// The items of what a device reports: the rotator's degrees, the radio's hertz; "--" in text
-// and null in JSON while --follow has no report yet.
-AddedItem ReportedDegrees(const char* name, std::optional<double> deg) {
-    return deg ? AddedItem{name, FixedText(*deg, 1), "deg", FixedText(*deg, 2)}
-               : AddedItem{name, "--", "deg", "null"};
-}
-AddedItem ReportedHertz(const char* name, std::optional<double> hz) {
-    return hz ? AddedItem{name, FormatWhole(*hz) + " Hz", "hz", HertzText(*hz)}
-              : AddedItem{name, "--", "hz", "null"};
-}
-
 // Sends rotctld the frame's position (Home's, or DX's when Home is not displayed) and adds what it
 // reports to the printed frame: two lines of text, or two keys of the JSON object. False, with
 // the reason on standard error, when the rotator cannot be moved.
@@ -252,18 +199,6 @@ bool RotateToFrame(const HamlibAddress& address, const TrackFrame& frame, TrackF
              {ReportedDegrees("rotator_azimuth", position.AzimuthDeg),
               ReportedDegrees("rotator_elevation", position.ElevationDeg)});
     return true;
-}
-
-// Why the radio cannot be tuned for this pass: only the Moon's shift is known, and the DX
-// path's only with a DX station displayed. None when it can.
-std::optional<std::string> TuningRefusal(DopplerTuningMode mode, const RealTimePassResult& pass) {
-    if (!pass.Moon) {
-        return "--rig follows the Moon's Doppler shift; choose the Moon";
-    }
-    if (mode == DopplerTuningMode::FullDx && !pass.Frame.ShowDX) {
-        return "--doppler full-dx needs a displayed DX station";
-    }
-    return std::nullopt;
 }
 
 // Tunes the radio behind rigctld for the frame's second: the Moon's Doppler shifts of the
@@ -303,154 +238,6 @@ bool TuneToFrame(const TrackOptions& options, const TrackFrame& frame, TrackForm
              {ReportedHertz("rig_rx", reported.ReceiveHz),
               ReportedHertz("rig_tx", reported.TransmitHz)});
     return true;
-}
-
-// Tells on standard error, naming the file, which saved values did not read: each has taken
-// its default, as in the window.
-void TellUnreadValues(const IniSettingsFile& saved, const std::vector<std::string>& problems) {
-    for (const std::string& problem : problems) {
-        std::cerr << "velmorant track: " << saved.File().string() << ": " << problem << '\n';
-    }
-}
-
-// The rotator's settings for --follow: the rules saved in the [Rotator] group, at the address
-// the command line gives.
-RotatorSettings FollowedRotator(const HamlibAddress& address, const IniSettingsFile& saved) {
-    RotatorSettingsReading reading = ReadRotatorSettings(saved.ReadGroup(kRotatorGroup));
-    TellUnreadValues(saved, reading.Problems);
-    RotatorSettings rotator = std::move(reading.Settings);
-    rotator.Enabled = true;
-    rotator.Host = address.Host;
-    rotator.Port = address.Port;
-    return rotator;
-}
-
-// The radio's settings for --follow: the options given, the others from the saved [Radio]
-// group. The refusal when the mode comes out Off, or when the options leave the mode or the sky
-// frequency out and no radio was saved (the settings' defaults are no operator's choice).
-std::variant<RadioSettings, std::string> FollowedRadio(const TrackOptions& options,
-                                                       const IniSettingsFile& saved) {
-    const auto values = saved.ReadGroup(kRadioGroup);
-    if (values.empty() && (!options.Doppler || !options.SkyFrequencyHz)) {
-        return "--rig needs --doppler and --sky-frequency, or a radio saved in " +
-               saved.File().string();
-    }
-    RadioSettingsReading reading = ReadRadioSettings(values);
-    TellUnreadValues(saved, reading.Problems);
-    RadioSettings radio = std::move(reading.Settings);
-    radio.Enabled = true;
-    radio.Host = options.Rig->Host;
-    radio.Port = options.Rig->Port;
-    radio.Mode = options.Doppler.value_or(radio.Mode);
-    if (radio.Mode == DopplerTuningMode::Off) {
-        return "--rig: the Doppler mode saved in " + saved.File().string() +
-               " is Off; give --doppler own-echo, full-dx or cfom";
-    }
-    radio.SkyFrequencyHz = options.SkyFrequencyHz.value_or(radio.SkyFrequencyHz);
-    radio.TransverterOffsetHz = options.OffsetHz.value_or(radio.TransverterOffsetHz);
-    radio.Split = options.Split.value_or(radio.Split);
-    radio.StepHz = options.StepHz.value_or(radio.StepHz);
-    if (auto problem = RadioSettingsProblem(radio)) {
-        return std::move(*problem);
-    }
-    return radio;
-}
-
-// A JSON object on one line, for a stream read line by line: the object's own line breaks and
-// indents go (its texts hold none: they are escaped).
-std::string OneLine(const std::string& json) {
-    std::string line;
-    for (std::size_t i = 0; i < json.size(); ++i) {
-        if (json[i] == '\n') {
-            while (i + 1 < json.size() && json[i + 1] == ' ') {
-                ++i;
-            }
-            continue;
-        }
-        line += json[i];
-    }
-    return line;
-}
-
-// --follow: a frame each second, the rotator and the radio driven by the saved rules and WSJT-X
-// followed, until SIGINT or SIGTERM.
-int FollowTrack(const TrackOptions& options, MainWindowModel& form, HeadlessForm& window) {
-    FollowedDevices devices;
-    const IniSettingsFile saved(options.Folder / kSettingsFileName);
-    if (options.Rotator || options.Rig) {
-        if (const auto refusal = saved.Refusal()) {
-            std::cerr << "velmorant track: " << *refusal << '\n';
-        }
-    }
-    if (options.Rotator) {
-        devices.Rotator = FollowedRotator(*options.Rotator, saved);
-    }
-    if (options.Rig) {
-        auto radio = FollowedRadio(options, saved);
-        if (const auto* problem = std::get_if<std::string>(&radio)) {
-            return Usage(*problem);
-        }
-        devices.Radio = std::get<RadioSettings>(std::move(radio));
-    }
-    devices.Wsjtx = options.Wsjtx;
-
-    std::optional<TrackFrame> current;
-    const auto passAt = [&](std::time_t second) -> std::optional<RealTimePassResult> {
-        auto frame = TrackFrameFor(form, options.Folder, UtcAtSecond(second));
-        if (const auto* message = std::get_if<RunMessage>(&frame)) {
-            window.Messages.ShowMessage(message->Text, message->Title);
-            return std::nullopt;
-        }
-        current = std::get<TrackFrame>(std::move(frame));
-        if (devices.Radio) {
-            if (const auto refusal = TuningRefusal(devices.Radio->Mode, current->Pass)) {
-                std::cerr << "velmorant track: " << *refusal << '\n';
-                return std::nullopt;
-            }
-        }
-        return current->Pass;
-    };
-    // WSJT-X's DX goes into the DX row as in the window, and the next frame is computed for it;
-    // what the status line says of it is told once.
-    std::string statusLine = form.txtDateCalc.Text;
-    const auto statusArrived = [&](const WsjtxStatus& status) {
-        form.TakeWsjtxStations(WsjtxStations{status.DxCall, status.DxGrid, status.DeGrid});
-        if (form.txtDateCalc.Text != statusLine) {
-            statusLine = form.txtDateCalc.Text;
-            std::cerr << "velmorant track: " << statusLine << '\n';
-        }
-    };
-    const auto show = [&](const FollowedSecond& second) {
-        std::string printed =
-            options.Format == TrackFormat::Json ? TrackJson(*current) : TrackText(*current);
-        std::vector<AddedItem> items;
-        if (devices.Rotator) {
-            const auto& position = second.RotatorPosition;
-            items.push_back(ReportedDegrees(
-                "rotator_azimuth", position ? std::optional(position->AzimuthDeg) : std::nullopt));
-            items.push_back(
-                ReportedDegrees("rotator_elevation",
-                                position ? std::optional(position->ElevationDeg) : std::nullopt));
-        }
-        if (devices.Radio) {
-            const auto& reported = second.Reported;
-            items.push_back(
-                ReportedHertz("rig_rx", reported ? std::optional(reported->VfoHz) : std::nullopt));
-            items.push_back(ReportedHertz(
-                "rig_tx", reported ? std::optional(reported->SplitHz) : std::nullopt));
-            items.push_back(ReportedHertz("rig_sky", second.SkyFrequencyHz));
-        }
-        AddItems(printed, options.Format, items);
-        // One JSON object a line; text frames apart by an empty line.
-        std::cout << (options.Format == TrackFormat::Json ? OneLine(printed) + "\n"
-                                                          : printed + "\n")
-                  << std::flush;
-    };
-    std::optional<std::time_t> first;
-    if (options.At) {
-        first = SecondsSince1970(*options.At);
-    }
-    return FollowStation(first, devices, passAt, statusArrived, show);
 }
 
 }  // namespace
@@ -541,7 +328,7 @@ const char* TrackUsage() {
 int RunTrackCommand(const CommandLine& line) {
     auto parsed = ParseOptions(line);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
-        return Usage(*problem);
+        return RefuseTrackCommandLine(*problem);
     }
     const TrackOptions& options = std::get<TrackOptions>(parsed);
 
@@ -553,7 +340,7 @@ int RunTrackCommand(const CommandLine& line) {
     for (const auto& [name, text] : options.Settings) {
         const ActionResult result = form.ApplySetting(name, text);
         if (!result.Ok) {
-            return Usage(result.Error);
+            return RefuseTrackCommandLine(result.Error);
         }
     }
     if (const auto refusal = PlaceNamedStations(form, options.Home, options.Dx)) {
