@@ -99,6 +99,25 @@ DWORD ReplaceOnce(const fs::path& replacement, const fs::path& target, bool targ
     return 0;
 }
 
+// Waits (at most until `deadline`) until nothing holds `target` open in a way that keeps it
+// from being replaced. Asking first spares the replacement failed attempts, which some
+// implementations of ReplaceFileW do not undo completely.
+void WaitUntilReplaceable(const fs::path& target, std::chrono::steady_clock::time_point deadline) {
+    for (;;) {
+        const HANDLE handle = ::CreateFileW(
+            target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(handle);
+            return;
+        }
+        if (!IsBusy(::GetLastError()) || std::chrono::steady_clock::now() >= deadline) {
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
 HANDLE HandleOf(std::FILE* stream) {
     return reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream)));
 }
@@ -197,6 +216,9 @@ std::error_code SyncToDisk(std::FILE* stream) {
 
 std::error_code Replace(const fs::path& replacement, const fs::path& target, bool targetExists) {
     const auto deadline = std::chrono::steady_clock::now() + kBusyWait;
+    if (targetExists) {
+        WaitUntilReplaceable(target, deadline);
+    }
     DWORD code = ReplaceOnce(replacement, target, targetExists);
     while (IsBusy(code) && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
