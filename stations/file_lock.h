@@ -5,15 +5,17 @@
 #include <filesystem>
 #include <optional>
 
+#include "stations/platform_file.h"
+
 namespace velmorant {
 
 // An exclusive lock on a file that is read, changed and written back (CALL3.TXT), so that two
 // copies of the program never both rewrite it from the same old text and lose one change. It is
-// held on a lock file beside it, `<file>.lock`, with the system's advisory lock (flock): the
-// system releases it when the holder ends, even by a crash, so no stale lock is ever left. The
-// lock belongs to one open of the lock file, so two holders in one process exclude each other
-// too. The empty lock file stays in the folder: removing it would let a third holder lock a new
-// file while the second still holds the old one. POSIX only.
+// held on a lock file beside it, `<file>.lock`, with the system's own lock (flock on POSIX,
+// LockFileEx on Windows): the system releases it when the holder ends, even by a crash, so no
+// stale lock is ever left. The lock belongs to one open of the lock file, so two holders in one
+// process exclude each other too. The empty lock file stays in the folder: removing it would let
+// a third holder lock a new file while the second still holds the old one.
 class FileLock {
   public:
     // The default wait: long enough for another copy to finish writing a station list, short
@@ -37,11 +39,12 @@ class FileLock {
     const std::filesystem::path& LockFile() const { return lockFile_; }
 
   private:
-    FileLock(std::filesystem::path lockFile, int fd) : lockFile_(std::move(lockFile)), fd_(fd) {}
+    FileLock(std::filesystem::path lockFile, platform_file::LockHandle handle)
+        : lockFile_(std::move(lockFile)), handle_(handle) {}
     void Release();
 
     std::filesystem::path lockFile_;
-    int fd_ = -1;
+    platform_file::LockHandle handle_ = platform_file::kNoLock;
 };
 
 // The lock file that guards `file`: the same name with ".lock" added.

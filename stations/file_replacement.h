@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string_view>
+#include <system_error>
 
+#include "stations/platform_file.h"
 #include "stations/write_result.h"
 
 namespace velmorant {
@@ -31,7 +31,9 @@ namespace velmorant {
 //
 // The temporary file is named "<name>.<pid>.<six random letters or digits>" and noted in the
 // registry of temporary_files.h, so that a signal removes it; beginning a replacement removes
-// the temporary files of the same target whose writer no longer runs. POSIX (and Linux's /proc).
+// the temporary files of the same target whose writer no longer runs. On Windows the new file
+// takes the old one's place by ReplaceFileW, which keeps its attributes and security, and the
+// read-only attribute refuses a file.
 class FileReplacement {
   public:
     // Creates the temporary file; `bufferBytes` is the size of the write buffer (a planning
@@ -79,10 +81,9 @@ class FileReplacement {
     void OpenInPlace(const std::filesystem::path& file, int descriptor);
     // Creates the temporary file beside target_.
     void OpenTemporary();
-    // Writes through `fd` (buffered as asked), or fails with errno when it is -1 or cannot be
-    // wrapped (the descriptor is then closed).
-    bool AttachStream(int fd);
-    void Fail(int error);
+    // Writes through `stream` (buffered as asked), or fails with `error` when it is null.
+    bool AttachStream(std::FILE* stream, std::error_code error);
+    void Fail(std::error_code error);
     std::size_t bufferBytes_;
     // The stream's buffer: glibc takes the size asked for only with a buffer handed to it.
     std::unique_ptr<char[]> buffer_;
@@ -94,9 +95,7 @@ class FileReplacement {
     int registrySlot_ = -1;
     bool inPlace_ = false;
     bool targetExists_ = false;
-    mode_t targetMode_ = 0;
-    uid_t targetOwner_ = 0;
-    gid_t targetGroup_ = 0;
+    platform_file::NodeStatus targetStatus_;
 };
 
 }  // namespace velmorant

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stations/temporary_files.h"
 
-#include <signal.h>
-#include <unistd.h>
-
 #include <atomic>
-#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <string_view>
 #include <system_error>
 
 #include "core/common/decimal.h"
+#include "stations/platform_file.h"
 
 namespace velmorant {
 
@@ -25,34 +22,24 @@ enum SlotState : int { kFree = 0, kBusy = 1, kLive = 2 };
 // A handful of files are open at once (the report, QVAZEL.DAT, a settings file); a full
 // registry only loses the removal on a signal, not the file.
 constexpr int kSlotCount = 32;
-constexpr std::size_t kPathBytes = 4096;  // PATH_MAX on Linux, with its final NUL
+constexpr std::size_t kPathUnits = 4096;  // PATH_MAX on Linux, with its final NUL
 
 struct Slot {
     std::atomic<int> State{kFree};
-    char Path[kPathBytes] = {};
+    fs::path::value_type Path[kPathUnits] = {};  // the system's own text: UTF-16 on Windows
 };
 
 static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads the slots");
 
 Slot slots[kSlotCount];
 
-constexpr int kCleanedSignals[] = {SIGINT, SIGTERM, SIGHUP};
-
-// Only async-signal-safe calls: unlink, sigaction, raise.
-extern "C" void RemoveTemporaryFilesAndEnd(int signalNumber) {
-    const int savedErrno = errno;
+// Called on an interruption: only async-signal-safe calls.
+void RemoveLiveTemporaryFiles() {
     for (Slot& slot : slots) {
         if (slot.State.load(std::memory_order_acquire) == kLive) {
-            ::unlink(slot.Path);
+            platform_file::RemoveFile(slot.Path);
         }
     }
-    struct sigaction fallback {};
-    fallback.sa_handler = SIG_DFL;
-    sigemptyset(&fallback.sa_mask);
-    ::sigaction(signalNumber, &fallback, nullptr);
-    errno = savedErrno;
-    // Blocked until the handler returns, then it ends the program as it would have.
-    ::raise(signalNumber);
 }
 
 bool IsLetterOrDigit(char c) {
@@ -60,7 +47,7 @@ bool IsLetterOrDigit(char c) {
 }
 
 // The writer's process id in "<pid>.<six letters or digits>"; nothing for any other shape.
-std::optional<pid_t> WriterOf(std::string_view rest) {
+std::optional<long long> WriterOf(std::string_view rest) {
     const auto dot = rest.find('.');
     if (dot == std::string_view::npos || dot == 0 || rest.size() - dot - 1 != 6) {
         return std::nullopt;
@@ -73,27 +60,28 @@ std::optional<pid_t> WriterOf(std::string_view rest) {
     const std::string_view digits = rest.substr(0, dot);
     for (const char c : digits) {
         if (c < '0' || c > '9') {
-            return std::nullopt;  // no sign: kill() takes 0 and negative ids as groups
+            return std::nullopt;  // no sign: POSIX's kill() takes 0 and negative ids as groups
         }
     }
     const auto pid = WholeTextInteger(digits);
     if (!pid || *pid <= 0) {
         return std::nullopt;
     }
-    return static_cast<pid_t>(*pid);
+    return *pid;
 }
 
 }  // namespace
 
 int RegisterTemporaryFile(const fs::path& file) {
-    const std::string& text = file.native();
-    if (text.size() >= kPathBytes) {
+    const fs::path::string_type& text = file.native();
+    if (text.size() >= kPathUnits) {
         return -1;
     }
     for (int i = 0; i < kSlotCount; ++i) {
         int expected = kFree;
         if (slots[i].State.compare_exchange_strong(expected, kBusy, std::memory_order_acquire)) {
-            std::memcpy(slots[i].Path, text.c_str(), text.size() + 1);
+            std::memcpy(slots[i].Path, text.c_str(),
+                        (text.size() + 1) * sizeof(fs::path::value_type));
             slots[i].State.store(kLive, std::memory_order_release);
             return i;
         }
@@ -112,22 +100,12 @@ void RemoveTemporaryFilesOnSignals() {
     if (installed.exchange(true)) {
         return;
     }
-    struct sigaction action {};
-    action.sa_handler = RemoveTemporaryFilesAndEnd;
-    sigemptyset(&action.sa_mask);
-    for (const int signalNumber : kCleanedSignals) {
-        sigaddset(&action.sa_mask, signalNumber);  // one handler at a time
-    }
-    for (const int signalNumber : kCleanedSignals) {
-        struct sigaction old {};
-        if (::sigaction(signalNumber, nullptr, &old) == 0 && old.sa_handler != SIG_IGN) {
-            ::sigaction(signalNumber, &action, nullptr);
-        }
-    }
+    platform_file::OnInterruption(RemoveLiveTemporaryFiles);
 }
 
 std::string TemporaryFileName(const fs::path& target, const std::string& random) {
-    return target.filename().string() + "." + std::to_string(::getpid()) + "." + random;
+    return target.filename().string() + "." + std::to_string(platform_file::ProcessId()) + "." +
+           random;
 }
 
 void RemoveStaleTemporaryFiles(const fs::path& target) {
@@ -141,13 +119,12 @@ void RemoveStaleTemporaryFiles(const fs::path& target) {
             continue;
         }
         const auto writer = WriterOf(std::string_view(name).substr(prefix.size()));
-        // ESRCH alone says the writer is gone; EPERM is a live process of another user.
-        if (!writer || ::kill(*writer, 0) == 0 || errno != ESRCH) {
+        if (!writer || !platform_file::ProcessHasEnded(*writer)) {
             continue;
         }
         std::error_code kindError;
         if (entry->symlink_status(kindError).type() == fs::file_type::regular) {
-            ::unlink(entry->path().c_str());
+            platform_file::RemoveFile(entry->path().c_str());
         }
     }
 }

@@ -6,7 +6,7 @@
 
 // The temporary files the careful writer has open, kept where a signal handler can reach them,
 // so that an interrupted program leaves none behind; and the removal of those a killed writer
-// (kill -9, a power cut) left. POSIX only.
+// (kill -9, a power cut) left.
 
 namespace velmorant {
 
@@ -16,9 +16,10 @@ int RegisterTemporaryFile(const std::filesystem::path& file);
 // Forgets the slot RegisterTemporaryFile gave (nothing for -1).
 void ForgetTemporaryFile(int slot);
 
-// From now on SIGINT, SIGTERM and SIGHUP remove every live temporary file and then end the
-// program as the signal would have (same exit status). A signal the program was started with
-// ignored (nohup) stays ignored. Call once from main(); later calls do nothing.
+// From now on SIGINT, SIGTERM and SIGHUP (on Windows: Ctrl+C, closing the console, log-off and
+// shut-down) remove every live temporary file and then end the program as the signal would have
+// (same exit status). A signal the program was started with ignored (nohup) stays ignored. Call
+// once from main(); later calls do nothing.
 void RemoveTemporaryFilesOnSignals();
 
 // The name of a temporary file beside `target` for this process: "<name>.<pid>.<random>", the

@@ -182,7 +182,8 @@ void ClassifyInstants(const float* x, const float* y, const float* z, const std:
     ClassifyInstantsPlain(x, y, z, homeMask, count, station, screen, sines, classes);
 }
 
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+// Clones are chosen by the ELF loader (an ifunc); a Windows build keeps the default one.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__ELF__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 std::size_t

@@ -33,7 +33,7 @@ TEST(FundamentalArguments, DayFractionAndDayNumberAddUp) {
 }
 
 double Degrees(double radians) {
-    return radians * 180 / M_PI;
+    return radians * 180 / std::numbers::pi;
 }
 
 // Reference positions (geocentric, mean equinox of date) computed independently from the
