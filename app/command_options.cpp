@@ -7,26 +7,26 @@ namespace velmorant {
 
 namespace {
 
-constexpr OptionSpec kPlan[] = {
+constexpr OptionEntry kPlan[] = {
     {"--start"}, {"--end"}, {"--dir"}, {"--set"}, {"--home"}, {"--dx"}, {"--format"}, {"--output"},
 };
-constexpr OptionSpec kWindows[] = {
+constexpr OptionEntry kWindows[] = {
     {"--start"}, {"--end"}, {"--days"},   {"--dir"},    {"--set"},
     {"--home"},  {"--dx"},  {"--format"}, {"--output"}, {"--max-spread"},
 };
-constexpr OptionSpec kChart[] = {
+constexpr OptionEntry kChart[] = {
     {"--start"}, {"--end"}, {"--dir"}, {"--set"}, {"--home"}, {"--dx"}, {"--output"},
 };
-constexpr OptionSpec kCalendar[] = {
+constexpr OptionEntry kCalendar[] = {
     {"--start"}, {"--days"}, {"--dir"}, {"--set"}, {"--home"}, {"--dx"}, {"--format"}, {"--output"},
 };
-constexpr OptionSpec kLookup[] = {{"--file"}, {"--browse"}};
-constexpr OptionSpec kTrack[] = {
+constexpr OptionEntry kLookup[] = {{"--file"}, {"--browse"}};
+constexpr OptionEntry kTrack[] = {
     {"--at"},     {"--dir"},     {"--set"},  {"--home"},          {"--dx"},
     {"--format"}, {"--rotator"}, {"--rig"},  {"--doppler"},       {"--sky-frequency"},
     {"--offset"}, {"--split"},   {"--step"}, {"--follow", false}, {"--wsjtx"},
 };
-constexpr OptionSpec kRotate[] = {{"--rotator"}, {"--az"}, {"--el"}};
+constexpr OptionEntry kRotate[] = {{"--rotator"}, {"--az"}, {"--el"}};
 
 constexpr CommandOptions kCommands[] = {
     {"plan", kPlan}, {"windows", kWindows}, {"chart", kChart}, {"calendar", kCalendar},

@@ -9,10 +9,10 @@ namespace {
 
 constexpr std::string_view kHelp = "--help";
 // Every command answers --help, so no table needs to list it.
-constexpr OptionSpec kHelpSpec{kHelp, false};
+constexpr OptionEntry kHelpEntry{kHelp, false};
 
-const OptionSpec* Find(const CommandOptions& command, std::string_view name) {
-    const auto found = std::ranges::find(command.Options, name, &OptionSpec::Name);
+const OptionEntry* Find(const CommandOptions& command, std::string_view name) {
+    const auto found = std::ranges::find(command.Options, name, &OptionEntry::Name);
     return found == command.Options.end() ? nullptr : &*found;
 }
 
@@ -38,15 +38,15 @@ std::variant<CommandLine, std::string> ReadCommandLine(std::span<const std::stri
         if (name == kHelp) {
             read.Help = read.Help || equals == std::string::npos;
         }
-        const OptionSpec* spec = name == kHelp ? &kHelpSpec : Find(command, name);
-        if (spec == nullptr) {
+        const OptionEntry* entry = name == kHelp ? &kHelpEntry : Find(command, name);
+        if (entry == nullptr) {
             refuse("unknown option " + name);
             continue;
         }
-        if (!spec->TakesValue) {
+        if (!entry->TakesValue) {
             if (equals != std::string::npos) {
                 refuse("option " + name + " takes no value");
-            } else if (spec != &kHelpSpec) {
+            } else if (entry != &kHelpEntry) {
                 read.Options.push_back({name, {}});
             }
             continue;

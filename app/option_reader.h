@@ -16,7 +16,7 @@
 namespace velmorant {
 
 // One option a command takes.
-struct OptionSpec {
+struct OptionEntry {
     std::string_view Name;   // with its dashes: "--start"
     bool TakesValue = true;  // false for a flag such as track's --follow
 };
@@ -24,7 +24,7 @@ struct OptionSpec {
 // The options of one command.
 struct CommandOptions {
     std::string_view Command;
-    std::span<const OptionSpec> Options;
+    std::span<const OptionEntry> Options;
 };
 
 // One option as it was given. A repeated option (--set, windows' --dx) appears once per time

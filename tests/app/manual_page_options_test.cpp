@@ -26,7 +26,7 @@ TEST(ManualPage, NamesEveryCommandAndOption) {
     for (const velmorant::CommandOptions& command : velmorant::HeadlessCommands()) {
         const std::string name(command.Command);
         EXPECT_NE(page.find(".B " + name + "\n"), std::string::npos) << name;
-        for (const velmorant::OptionSpec& option : command.Options) {
+        for (const velmorant::OptionEntry& option : command.Options) {
             EXPECT_NE(page.find(Escaped(option.Name)), std::string::npos)
                 << name << " " << option.Name;
         }

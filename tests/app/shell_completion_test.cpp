@@ -64,7 +64,7 @@ TEST(ShellCompletion, OffersTheOptionsOfTheProgramsTables) {
     for (const velmorant::CommandOptions& command : velmorant::HeadlessCommands()) {
         Words& options = expected[std::string(command.Command)];
         options.insert("--help");
-        for (const velmorant::OptionSpec& option : command.Options) {
+        for (const velmorant::OptionEntry& option : command.Options) {
             options.emplace(option.Name);
             if (!option.TakesValue) {
                 flags.emplace(option.Name);
